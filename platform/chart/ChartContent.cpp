@@ -1,0 +1,29 @@
+#include "platform/chart/ChartContent.h"
+
+#include <cmath>
+#include <limits>
+
+namespace kxchart {
+
+void ChartContent::curvePoints(int curve, std::vector<double> &xs, std::vector<double> &ys) const
+{
+    xs.clear();
+    ys.clear();
+    if (curve < 0 || curve >= curves || points <= 0)
+        return;
+    const size_t begin = size_t(curve) * size_t(points);
+    const size_t end = std::min({begin + size_t(points), x.size(), y.size()});
+    const double gap = std::numeric_limits<double>::quiet_NaN();
+    for (size_t i = begin; i < end; ++i) {
+        const bool missing = nullValue && (x[i] == *nullValue || y[i] == *nullValue);
+        xs.push_back(missing ? gap : x[i]);
+        ys.push_back(missing ? gap : y[i]);
+    }
+    // Padding at the end of a shorter curve is not part of it.
+    while (!xs.empty() && std::isnan(xs.back())) {
+        xs.pop_back();
+        ys.pop_back();
+    }
+}
+
+} // namespace kxchart

@@ -1,0 +1,375 @@
+#include "platform/chart/PlotChart.h"
+
+#include "platform/chart/ChartDialogs.h"
+
+#include <qcustomplot.h>
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <array>
+
+namespace kxchart {
+
+namespace {
+
+const std::array<QColor, 10> kPalette = {
+    QColor(0, 0, 200),   QColor(200, 0, 0),   QColor(0, 140, 0),   QColor(200, 0, 200),
+    QColor(0, 150, 150), QColor(150, 100, 0), QColor(0, 0, 0),     QColor(255, 120, 0),
+    QColor(100, 0, 160), QColor(120, 120, 120),
+};
+
+QCPTextElement *textElement(QCustomPlot *plot, const QString &text, const QFont &font)
+{
+    auto *element = new QCPTextElement(plot, text, font);
+    element->setTextFlags(Qt::AlignCenter);
+    return element;
+}
+
+} // namespace
+
+std::unique_ptr<Chart> makeChart()
+{
+    return std::make_unique<PlotChart>();
+}
+
+PlotChart::PlotChart() = default;
+
+PlotChart::~PlotChart()
+{
+    destroy();
+}
+
+bool PlotChart::create(QWidget *parent, const QRect &rect)
+{
+    destroy();
+    m_plot = new QCustomPlot(parent);
+    m_plot->setGeometry(rect);
+    m_plot->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
+    if (parent)
+        m_plot->show();
+    return true;
+}
+
+void PlotChart::destroy()
+{
+    delete m_plot.data();
+    m_plot = nullptr;
+}
+
+bool PlotChart::isCreated() const
+{
+    return !m_plot.isNull();
+}
+
+QWidget *PlotChart::widget() const
+{
+    return m_plot.data();
+}
+
+void PlotChart::setGeometry(const QRect &rect)
+{
+    if (m_plot)
+        m_plot->setGeometry(rect);
+}
+
+void PlotChart::setExportResolution(int dpi)
+{
+    m_dpi = dpi > 0 ? dpi : 96;
+}
+
+QPen PlotChart::penForStyle(int code, int curve)
+{
+    QPen pen(kPalette[size_t(curve < 0 ? 0 : curve) % kPalette.size()]);
+    // 0-4: thin solid, dash, dot, dash-dot, dash-dot-dot; 5 medium, 6 thick;
+    // 7-11: the dashed and dotted styles at medium width.
+    static const std::array<Qt::PenStyle, 5> dashes = {Qt::SolidLine, Qt::DashLine, Qt::DotLine,
+                                                       Qt::DashDotLine, Qt::DashDotDotLine};
+    if (code == LineMedium) {
+        pen.setWidthF(2.0);
+    } else if (code == LineThick) {
+        pen.setWidthF(3.0);
+    } else if (code >= 7 && code <= 11) {
+        pen.setWidthF(2.0);
+        pen.setStyle(dashes[size_t(code - 7)]);
+    } else if (code >= 0 && code <= 4) {
+        pen.setWidthF(1.0);
+        pen.setStyle(dashes[size_t(code)]);
+    } else {
+        pen.setWidthF(1.0);
+    }
+    return pen;
+}
+
+void PlotChart::reinitialise()
+{
+    build();
+}
+
+void PlotChart::build()
+{
+    if (!m_plot)
+        return;
+    QCustomPlot *plot = m_plot;
+    plot->clearPlottables();
+    plot->clearItems();
+    plot->plotLayout()->clear();
+
+    // Title area: a header table or the title and subtitles.
+    int row = 0;
+    auto *axisRect = new QCPAxisRect(plot);
+    if (m_content.headerTable && m_content.headerTable->rows > 0 && m_content.headerTable->columns > 0) {
+        const HeaderTable &table = *m_content.headerTable;
+        auto *grid = new QCPLayoutGrid;
+        plot->plotLayout()->addElement(row++, 0, grid);
+        QFont font(table.fontFamily, 7);
+        for (int r = 0; r < table.rows; ++r) {
+            for (int c = 0; c < table.columns; ++c) {
+                const size_t index = size_t(r * table.columns + c);
+                const QString text = index < table.cells.size() ? table.cells[index] : QString();
+                auto *cell = new QCPTextElement(plot, text, font);
+                cell->setTextFlags(Qt::AlignLeft | Qt::AlignVCenter);
+                grid->addElement(r, c, cell);
+            }
+        }
+        grid->setRowSpacing(0);
+    } else {
+        QFont titleFont(QStringLiteral("Arial"), 12, QFont::Bold);
+        QFont subFont(QStringLiteral("Arial"), 9);
+        if (!m_content.title.isEmpty())
+            plot->plotLayout()->addElement(row++, 0, textElement(plot, m_content.title, titleFont));
+        if (!m_content.subtitle.isEmpty())
+            plot->plotLayout()->addElement(row++, 0, textElement(plot, m_content.subtitle, subFont));
+        for (const QString &line : m_content.subtitleLines)
+            plot->plotLayout()->addElement(row++, 0, textElement(plot, line, subFont));
+    }
+    plot->plotLayout()->addElement(row, 0, axisRect);
+    for (int r = 0; r < row; ++r)
+        plot->plotLayout()->setRowStretchFactor(r, 0.001);
+
+    plot->xAxis = axisRect->axis(QCPAxis::atBottom);
+    plot->yAxis = axisRect->axis(QCPAxis::atLeft);
+    plot->xAxis2 = axisRect->axis(QCPAxis::atTop);
+    plot->yAxis2 = axisRect->axis(QCPAxis::atRight);
+    plot->xAxis->setLabel(m_content.xLabel);
+    plot->yAxis->setLabel(m_content.yLabel);
+    plot->xAxis->grid()->setVisible(m_content.grid);
+    plot->yAxis->grid()->setVisible(m_content.grid);
+
+    if (m_content.surface && m_content.surface->rows > 0 && m_content.surface->columns > 0) {
+        const Surface &s = *m_content.surface;
+        auto *map = new QCPColorMap(plot->xAxis, plot->yAxis);
+        map->data()->setSize(s.columns, s.rows);
+        map->data()->setRange(QCPRange(s.xFrom, s.xTo), QCPRange(s.yFrom, s.yTo));
+        for (int r = 0; r < s.rows; ++r)
+            for (int c = 0; c < s.columns; ++c) {
+                const size_t index = size_t(r * s.columns + c);
+                if (index < s.values.size())
+                    map->data()->setCell(c, r, s.values[index]);
+            }
+        map->setGradient(QCPColorGradient::gpJet);
+        map->rescaleDataRange(true);
+        auto *scale = new QCPColorScale(plot);
+        plot->plotLayout()->addElement(row, 1, scale);
+        map->setColorScale(scale);
+    } else {
+        std::vector<double> xs, ys;
+        for (int c = 0; c < m_content.curves; ++c) {
+            m_content.curvePoints(c, xs, ys);
+            QCPGraph *graph = plot->addGraph(plot->xAxis, plot->yAxis);
+            graph->setData(QVector<double>(xs.begin(), xs.end()), QVector<double>(ys.begin(), ys.end()), true);
+            const int style = size_t(c) < m_content.lineStyles.size() ? m_content.lineStyles[size_t(c)] : LineThin;
+            graph->setPen(penForStyle(style, c));
+            if (c < m_content.legend.size())
+                graph->setName(m_content.legend.at(c));
+        }
+    }
+
+    if (!m_content.legend.isEmpty() && m_content.curves > 0 && !m_content.surface) {
+        auto *legend = new QCPLegend;
+        axisRect->insetLayout()->addElement(legend, Qt::AlignTop | Qt::AlignRight);
+        legend->setLayer(QStringLiteral("legend"));
+        for (int i = 0; i < plot->graphCount(); ++i)
+            plot->graph(i)->addToLegend(legend);
+        plot->legend = legend;
+    } else {
+        plot->legend = nullptr;
+    }
+
+    resetZoom();
+
+    for (const StraightLine &line : m_content.lines) {
+        const bool horizontal = line.orientation == StraightLine::Orientation::Horizontal;
+        QCPAbstractItem *item = nullptr;
+        if (line.from && line.to) {
+            auto *segment = new QCPItemLine(plot);
+            segment->start->setCoords(horizontal ? *line.from : line.value, horizontal ? line.value : *line.from);
+            segment->end->setCoords(horizontal ? *line.to : line.value, horizontal ? line.value : *line.to);
+            segment->setPen(QPen(line.colour, 1.5));
+            item = segment;
+        } else {
+            auto *straight = new QCPItemStraightLine(plot);
+            straight->point1->setCoords(horizontal ? 0.0 : line.value, horizontal ? line.value : 0.0);
+            straight->point2->setCoords(horizontal ? 1.0 : line.value, horizontal ? line.value : 1.0);
+            straight->setPen(QPen(line.colour, 1.5));
+            item = straight;
+        }
+        item->setClipAxisRect(axisRect);
+    }
+    plot->replot();
+}
+
+void PlotChart::resetImage()
+{
+    if (m_plot)
+        m_plot->replot();
+}
+
+void PlotChart::resetZoom()
+{
+    if (!m_plot || !m_plot->xAxis)
+        return;
+    m_plot->rescaleAxes();
+    // Keep the limit lines in view.
+    for (const StraightLine &line : m_content.lines) {
+        QCPAxis *axis = line.orientation == StraightLine::Orientation::Horizontal ? m_plot->yAxis : m_plot->xAxis;
+        QCPRange range = axis->range();
+        range.expand(line.value);
+        axis->setRange(range);
+    }
+    if (m_content.yMin && m_content.yMax)
+        m_plot->yAxis->setRange(*m_content.yMin, *m_content.yMax);
+    else
+        m_plot->yAxis->scaleRange(1.05);
+    m_plot->replot();
+}
+
+QImage PlotChart::render(const QSize &size)
+{
+    if (!m_plot || size.width() <= 0 || size.height() <= 0)
+        return {};
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    const double dpm = m_dpi / 0.0254;
+    image.setDotsPerMeterX(int(dpm));
+    image.setDotsPerMeterY(int(dpm));
+    QPainter painter(&image);
+    paint(painter, QRect(QPoint(0, 0), size));
+    return image;
+}
+
+bool PlotChart::paint(QPainter &painter, const QRect &target)
+{
+    if (!m_plot || target.isEmpty())
+        return false;
+    // Lay the chart out at a screen-like size and scale it into the target, so that
+    // fonts keep their proportion to the curves on any device.
+    const double scale = std::max(1.0, double(m_dpi) / 96.0);
+    const int width = std::max(1, int(target.width() / scale));
+    const int height = std::max(1, int(target.height() / scale));
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(double(target.width()) / width, double(target.height()) / height);
+    QPixmap pixmap = m_plot->toPixmap(width, height, 1.0);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawPixmap(QRect(0, 0, width, height), pixmap);
+    painter.restore();
+    return true;
+}
+
+bool PlotChart::copyToClipboard(const QSize &size)
+{
+    const QImage image = render(size);
+    if (image.isNull())
+        return false;
+    QGuiApplication::clipboard()->setImage(image);
+    return true;
+}
+
+bool PlotChart::save(ImageFormat format, const QString &path, const QSize &size)
+{
+    if (!m_plot || path.isEmpty() || size.width() <= 0 || size.height() <= 0)
+        return false;
+    // Written next to the target and renamed over it, so a failed save leaves the old file.
+    const QFileInfo info(path);
+    const QString temp = info.dir().filePath(QStringLiteral(".%1.part.%2").arg(info.fileName(), info.suffix()));
+    bool ok = false;
+    switch (format) {
+    case ImageFormat::Vector:
+        ok = m_plot->savePdf(temp, size.width(), size.height());
+        break;
+    case ImageFormat::Bitmap:
+        ok = render(size).save(temp, "BMP");
+        break;
+    case ImageFormat::Jpeg:
+        ok = render(size).save(temp, "JPG", 90);
+        break;
+    case ImageFormat::Png:
+        ok = render(size).save(temp, "PNG");
+        break;
+    }
+    if (!ok) {
+        QFile::remove(temp);
+        return false;
+    }
+    if (QFile::exists(path) && !QFile::remove(path)) {
+        QFile::remove(temp);
+        return false;
+    }
+    if (!QFile::rename(temp, path)) {
+        QFile::remove(temp);
+        return false;
+    }
+    return true;
+}
+
+bool PlotChart::print(QWidget *dialogParent)
+{
+    if (!m_plot)
+        return false;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPrintDialog dialog(&printer, dialogParent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const int saved = m_dpi;
+    m_dpi = printer.resolution();
+    const bool ok = paint(painter, printer.pageLayout().paintRectPixels(printer.resolution()).translated(
+                                       -printer.pageLayout().paintRectPixels(printer.resolution()).topLeft()));
+    m_dpi = saved;
+    return painter.end() && ok;
+}
+
+int PlotChart::customiseDialog(QWidget *parent)
+{
+    if (!m_plot)
+        return -1;
+    CustomiseChartDialog dialog(m_content, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return 0;
+    dialog.apply(m_content);
+    build();
+    return 1;
+}
+
+int PlotChart::saveDialog(QWidget *parent)
+{
+    if (!m_plot)
+        return 0;
+    const QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save Graph"), QString(),
+                                                      chartSaveFilters());
+    if (path.isEmpty())
+        return 1;  // cancelled: nothing to report
+    const QSize size = m_plot->size().isEmpty() ? QSize(800, 600) : m_plot->size();
+    return save(formatForPath(path), path, size) ? 1 : 0;
+}
+
+} // namespace kxchart

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/chart/Chart.h"
+
+#include <QPen>
+#include <QPointer>
+
+class QCustomPlot;
+
+namespace kxchart {
+
+// The chart drawn by QCustomPlot.
+class PlotChart : public Chart {
+public:
+    PlotChart();
+    ~PlotChart() override;
+
+    bool create(QWidget *parent, const QRect &rect) override;
+    void destroy() override;
+    bool isCreated() const override;
+    QWidget *widget() const override;
+    void setGeometry(const QRect &rect) override;
+
+    ChartContent &content() override { return m_content; }
+    const ChartContent &content() const override { return m_content; }
+    void reinitialise() override;
+    void resetImage() override;
+    void resetZoom() override;
+
+    int exportResolution() const override { return m_dpi; }
+    void setExportResolution(int dpi) override;
+
+    bool copyToClipboard(const QSize &size) override;
+    bool save(ImageFormat format, const QString &path, const QSize &size) override;
+    QImage render(const QSize &size) override;
+    bool paint(QPainter &painter, const QRect &target) override;
+    bool print(QWidget *dialogParent) override;
+
+    int customiseDialog(QWidget *parent) override;
+    int saveDialog(QWidget *parent) override;
+
+    // The pen a curve of the given style code and index is drawn with.
+    static QPen penForStyle(int code, int curve);
+
+    // The drawing widget, for the chart layer's own tests.
+    QCustomPlot *plot() const { return m_plot.data(); }
+
+private:
+    void build();
+
+    ChartContent m_content;
+    QPointer<QCustomPlot> m_plot;
+    int m_dpi = 96;
+};
+
+} // namespace kxchart
