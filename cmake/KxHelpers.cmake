@@ -62,6 +62,9 @@ function(kx_tests prefix)
     if(A_QT)
       set_target_properties(${target} PROPERTIES AUTOMOC ON)
     endif()
+    # Listing the tests starts the program too, so it needs the headless platform as well.
+    set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR
+      "/usr/bin/env;QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${home}/config;XDG_DATA_HOME=${home}/data;XDG_RUNTIME_DIR=${home}/run;HOME=${home}")
     gtest_discover_tests(${target}
       DISCOVERY_MODE PRE_TEST
       DISCOVERY_TIMEOUT 60

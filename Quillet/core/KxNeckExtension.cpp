@@ -1,0 +1,51 @@
+#include "Quillet/core/KxNeckExtension.h"
+
+#include "testdata/CNSignal.h"
+
+KxNeckExtension::KxNeckExtension(int outOfPosition) { m_outOfPosition = outOfPosition != 0; }
+
+std::optional<KxNeck208::Limits> KxNeckExtension::Row(const std::string& s, bool oop) {
+  if (s == "12") return Limits{12.0, 17.0};
+  if (s == "3C") return Limits{14.0, 27.0};
+  if (s == "6C" || s == "6W") return Limits{17.0, 37.0};
+  if (s == "05") return Limits{28.0, oop ? 61.0 : 67.0};
+  if (s == "50") return Limits{57.0, 135.0};
+  if (s == "95") return Limits{78.0, 179.0};
+  return std::nullopt;
+}
+
+std::optional<double> KxNeckExtension::OOPValue(const std::string& type, const std::string& size) {
+  const std::string t = type.substr(0, 2);
+  const std::string s = size.substr(0, 2);
+  if (t == "S2") return 61.0;
+  if (t == "H3") {
+    if (s == "05") return 61.0;
+    if (s == "6C") return 37.0;
+    if (s == "3C") return 27.0;
+  }
+  return std::nullopt;
+}
+
+bool KxNeckExtension::PickOOPValue(const std::string& type, const std::string& size) {
+  const std::optional<double> value = OOPValue(type, size);
+  if (!value) return false;
+  m_criticalValue = *value;
+  return true;
+}
+
+bool KxNeckExtension::SetCriticalValues() {
+  if (m_outOfPosition && PickOOPValue(m_dummyType, m_dummySize)) return true;
+  if (!IsOneOf(TypeCode(), {"HY", "HT", "SD", "E2", "ER", "ES", "S3", "S2", "CH", "H3", "CR"})) {
+    AddMessage(" Neck Extension - Unknown Dummy Type ");
+    m_criticalValue = 1.0;
+    return false;
+  }
+  ApplyTwoValueRow(Row(SizeCode(), m_outOfPosition));
+  return true;
+}
+
+bool KxNeckExtension::Compute(kx::CNSignal& signal) {
+  return ComputePeak(signal, 'Y', 600, true,
+                     "Warning - Neck Extension should be Y axis",
+                     "Neck Extension - critical error during computation");
+}

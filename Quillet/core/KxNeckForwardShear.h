@@ -1,0 +1,18 @@
+#pragma once
+// Neck forward shear: the largest X force (CFC 1000).
+
+#include <optional>
+#include <string>
+
+#include "Quillet/core/KxNeck208.h"
+
+class KxNeckForwardShear : public KxNeck208 {
+ public:
+  explicit KxNeckForwardShear(int outOfPosition = 0);
+
+  bool SetCriticalValues() override;
+  bool Compute(kx::CNSignal& signal);
+
+  // Critical value of a size code.
+  static std::optional<double> Row(const std::string& size);
+};

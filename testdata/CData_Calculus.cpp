@@ -1,0 +1,75 @@
+// Derivative and integral of a signal's Y over X.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "testdata/CData.h"
+#include "testdata/CalculusKernels.h"
+#include "testdata/UnitAlgebra.h"
+
+namespace kx {
+
+bool CData::DerivativeKernel(const std::vector<double>& x, const std::vector<double>& y,
+                             std::vector<double>& out, std::size_t n, double factor) {
+  return DerivativeXY(x, y, out, n, factor);
+}
+
+bool CData::Differentiate() {
+  const std::size_t n = m_y.size();
+  if (n < 2) throw std::logic_error("Too few data points to compute a derivative");
+
+  double factor = 1.0;
+  std::string units;
+  std::string type;
+  DerivativeUnits(GetXUnits(), GetYUnits(), factor, units, type);
+
+  std::vector<double> out;
+  if (GetDel() > 0.0) {
+    if (!DerivativeUniform(m_y, out, GetDel(), factor))
+      throw std::logic_error("Error Computing Y derivative");
+  } else if (!DerivativeKernel(m_x, m_y, out, n, factor)) {
+    throw std::logic_error("Error Computing an XY derivative");
+  }
+
+  SetYData(out);
+  SetYUnits(units);
+  SetSensorType(type);
+  UpdateDerived();
+  SetModified(true);
+  return true;
+}
+
+bool CData::Integrate() {
+  if (CountPoints(GetNFP(), GetNLP()) < 4)
+    throw std::logic_error("Too few data points to compute an Integral");
+  if (m_x.empty() || m_y.empty()) throw std::logic_error("X or Y data is empty.");
+  if (m_x.size() != m_y.size())
+    throw std::logic_error("The number of data (X and Y) points are not same.");
+
+  double factor = 1.0;
+  double initialValue = 0.0;
+  std::string units;
+  std::string type;
+  IntegralUnits(GetXUnits(), GetYUnits(), GetIniVel(), factor, initialValue, units, type,
+                GetDimSys());
+
+  // The initial value belongs to time zero when the record starts at or before it.
+  const std::int64_t nfp = GetNFP();
+  const std::int64_t anchor = nfp < 1 ? -nfp : 0;
+  if (anchor >= static_cast<std::int64_t>(m_y.size()))
+    throw std::logic_error("Time zero is outside the data points; the integral has no start");
+
+  std::vector<double> out;
+  TrapezoidIntegral(m_x, m_y, out, static_cast<std::size_t>(anchor), initialValue, factor);
+
+  SetYData(out);
+  SetYUnits(units);
+  SetSensorType(type);
+  UpdateDerived();
+  SetModified(true);
+  return true;
+}
+
+}  // namespace kx
