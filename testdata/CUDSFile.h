@@ -35,8 +35,8 @@ class CUDSFile : public CUDS1992, public CUDSFields {
   void ReadFile(const std::string& path);
   void WriteFile(const std::string& path);
 
-  // The samples as points (x, y, z = 0, empty label). After a read the list
-  // is built on first use.
+  // The samples as points (x, y, z = 0, empty label). After a read or
+  // SetSamples the list is built on first use (x = 0 where no x was given).
   const PointList& GetPoints() const;
   void SetPoints(const PointList& points);
 

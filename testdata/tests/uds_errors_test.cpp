@@ -190,6 +190,32 @@ TEST_F(UdsBadFileTest, PathsThatCannotBeRead) {
   EXPECT_EQ(ReadError(odd), "File size not a multiple of 512 bytes.");
 }
 
+TEST_F(UdsBadFileTest, HugeFilesAreJudgedByTheirHeader) {
+  // 4 GiB files with nothing behind the header (sparse on disk): refused
+  // from the header alone, before anything of that size is allocated.
+  const std::string path = PathOf("huge.uds");
+  struct Case {
+    const char* what;
+    UdsTestFile header;
+    const char* message;
+  } cases[] = {
+      {"not a signal file",
+       [] {
+         UdsTestFile t = GoodY();
+         t.Text(0, "SOMETHING", 12);
+         return t;
+       }(),
+       "Not a UDS-1992 Signal File"},
+      {"three points", GoodY(), "File size too large"},
+  };
+  for (auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.header.Save(path);
+    std::filesystem::resize_file(path, std::uintmax_t{4} << 30);
+    EXPECT_EQ(ReadError(path), c.message);
+  }
+}
+
 TEST_F(UdsBadFileTest, FieldsReadBeforeAFailureStay) {
   UdsTestFile t = GoodY();
   t.Text(test::kTitle, "barrier 40 kph", 70);
