@@ -1,0 +1,63 @@
+#include "shared_ui/CErrorDialog.h"
+
+#include "support/KxServicesSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPlainTextEdit>
+
+using kxres::CErrorDialog;
+
+namespace {
+
+QStringList EditLines(const CErrorDialog &dlg)
+{
+    const auto *edit = dlg.findChild<QPlainTextEdit *>("messages");
+    return edit ? edit->toPlainText().split('\n') : QStringList{"<no edit>"};
+}
+
+} // namespace
+
+TEST(CErrorDialog, EmptyListSaysSo)
+{
+    CErrorDialog dlg;
+    EXPECT_EQ(dlg.windowTitle(), "Error and Warning Messages");
+    EXPECT_EQ(EditLines(dlg), QStringList{"No Error Messages:"});
+    dlg.SetMessages({});
+    EXPECT_EQ(EditLines(dlg), QStringList{"No Error Messages:"});
+    EXPECT_TRUE(dlg.findChild<QPlainTextEdit *>("messages")->isReadOnly());
+}
+
+TEST(CErrorDialog, EachMessageOnItsOwnLinesKeepingTheirBreaks)
+{
+    CErrorDialog dlg;
+    dlg.SetMessages({"a", "b\nc", "d\r\ne"});
+    EXPECT_EQ(EditLines(dlg), (QStringList{"a", "b", "c", "d", "e", ""}));
+    // An empty list later leaves the messages shown.
+    dlg.SetMessages({});
+    EXPECT_EQ(EditLines(dlg).front(), "a");
+    dlg.SetMessages({"x"});
+    EXPECT_EQ(EditLines(dlg), (QStringList{"x", ""}));
+}
+
+TEST(CErrorDialog, RunsModallyAndEndsWithOk)
+{
+    CErrorDialog dlg;
+    dlg.SetMessages({"File not found: /data/a.uds"});
+    bool seen = false;
+    kxtest::WhenModal([&](QWidget *w) {
+        seen = w == &dlg;
+        static_cast<QDialog *>(w)->accept();
+    });
+    EXPECT_EQ(dlg.DoModal(), QDialog::Accepted);
+    EXPECT_TRUE(seen);
+}
+
+int main(int argc, char **argv)
+{
+    kxtest::UseOffscreenUnlessSet();
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

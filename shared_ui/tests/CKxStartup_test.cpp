@@ -1,0 +1,204 @@
+#include "shared_ui/CKxStartup.h"
+
+#include "platform/CSettings.h"
+#include "platform/CUsageDatabase.h"
+#include "shared_ui/CKXAboutDlg.h"
+#include "shared_ui/CRecentFileList.h"
+
+#include "support/KxServicesSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMainWindow>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fstream>
+
+namespace {
+
+QString UniqueName(const char *base)
+{
+    return QStringLiteral("%1%2x%3")
+        .arg(QLatin1String(base))
+        .arg(QCoreApplication::applicationPid())
+        .arg(QDateTime::currentMSecsSinceEpoch() % 100000);
+}
+
+int RowsFor(const QString &application)
+{
+    int count = 0;
+    for (const auto &row : kxtest::UsageRows(kxplatform::CUsageDatabase::DefaultDatabasePath()))
+        count += row[0] == application;
+    return count;
+}
+
+} // namespace
+
+TEST(CKxStartup, NoFileNamedPostsTheOpenCommandAndRecordsTheStart)
+{
+    const QString app = UniqueName("StartupOpen");
+    CKxStartup startup({.appName = app, .title = "Neck Injury Criteria"});
+    QMainWindow frame;
+    int opens = 0;
+    bool openedBeforeLoop = true;
+    startup.onOpen = [&] { ++opens; };
+    startup.onOpenFiles = [&](CMyCommandInfo &) { ADD_FAILURE() << "no file was named"; };
+
+    QElapsedTimer timer;
+    timer.start();
+    startup.InitInstance(&frame, {"quillet", "-CFC600"});
+    openedBeforeLoop = opens != 0;
+
+    EXPECT_EQ(QCoreApplication::organizationName(), "Varnex Zudirevedovidiv");
+    EXPECT_EQ(QCoreApplication::applicationName(), app);
+    EXPECT_EQ(QCoreApplication::applicationVersion(), "2.15.3.30");
+    EXPECT_EQ(frame.windowTitle(), "Neck Injury Criteria");
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_EQ(startup.CommandInfo().m_nCFC, 600);
+    EXPECT_EQ(startup.RecentFiles(), nullptr);
+
+    // Posted: it runs once the event loop does, exactly once.
+    EXPECT_FALSE(openedBeforeLoop);
+    QTest::qWait(50);
+    EXPECT_EQ(opens, 1);
+
+    ASSERT_TRUE(startup.Tracker().IsStarted());
+    ASSERT_TRUE(startup.Tracker().Finish(std::chrono::seconds(20)));
+    EXPECT_EQ(RowsFor(app), 1);
+}
+
+TEST(CKxStartup, DatabaseFromTheProgramSettingsAndFailuresStayQuiet)
+{
+    QTemporaryDir dir;
+    const QString app = UniqueName("StartupSettings");
+    const QString file = dir.filePath("site.sqlite");
+    {
+        kxplatform::CSettings settings(app);
+        settings.SetValue("UsageDatabase", file);
+        settings.Sync();
+    }
+    {
+        CKxStartup startup({.appName = app, .title = "HIC", .showMainWindow = false});
+        startup.InitInstance(nullptr, {"hic", "a.uds"});
+        ASSERT_TRUE(startup.Tracker().Finish(std::chrono::seconds(20)));
+    }
+    const auto rows = kxtest::UsageRows(file);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][0], app);
+
+    // A driver that is not installed: the program starts as usual and nothing is written.
+    {
+        kxplatform::CSettings settings(app);
+        settings.SetString("UsageDriver", "QOCI_NOT_INSTALLED");
+        settings.Sync();
+    }
+    int opens = 0;
+    {
+        CKxStartup startup({.appName = app, .title = "HIC", .showMainWindow = false});
+        startup.onOpen = [&] { ++opens; };
+        startup.InitInstance(nullptr, {"hic"});
+        QTest::qWait(20);
+        EXPECT_TRUE(startup.Tracker().Finish(std::chrono::seconds(5)));
+    }
+    EXPECT_EQ(opens, 1);
+    EXPECT_EQ(kxtest::UsageRows(file).size(), 1u);
+    QFile::remove(kxplatform::CSettings(app).FileName());
+}
+
+TEST(CKxStartup, NamedFilesGoToTheDocumentWithTheSwitches)
+{
+    QTemporaryDir dir;
+    const std::string list = dir.filePath("hits.lst").toStdString();
+    std::ofstream(list) << "/data/b.uds\r\n/data/c.uds\r\n";
+
+    CKxStartup startup({.appName = UniqueName("StartupFiles"), .title = "Pellora", .trackUsage = false,
+                        .showMainWindow = false});
+    QWidget frame;
+    int opens = 0;
+    std::vector<std::string> files;
+    startup.onOpen = [&] { ++opens; };
+    startup.onOpenFiles = [&](CMyCommandInfo &info) {
+        files = info.m_fileNames;
+        EXPECT_TRUE(info.m_bO);
+    };
+    startup.InitInstance(&frame, {"pellora", "-O", "/data/a.uds", "-L", QString::fromStdString(list)});
+    QTest::qWait(20);
+    EXPECT_EQ(opens, 0);
+    EXPECT_EQ(files, (std::vector<std::string>{"/data/a.uds", "/data/b.uds", "/data/c.uds"}));
+    EXPECT_FALSE(startup.Tracker().IsStarted());
+    EXPECT_FALSE(frame.isVisible());
+}
+
+TEST(CKxStartup, StandardCommandLineOpensTheNamedDocumentOrNothing)
+{
+    for (const bool named : {true, false}) {
+        CKxStartup startup({.appName = UniqueName("StartupStd"), .title = "Sorvelt", .recentFileCount = 4,
+                            .suiteCommandLine = false, .trackUsage = false, .showMainWindow = false});
+        QWidget frame;
+        QString opened;
+        int opens = 0;
+        startup.onOpen = [&] { ++opens; };
+        startup.onOpenDocument = [&](const QString &path) { opened = path; };
+        QStringList args{"sorvelt"};
+        if (named)
+            args << "run.his";
+        startup.InitInstance(&frame, args);
+        QTest::qWait(20);
+        EXPECT_EQ(opened, named ? "run.his" : "") << named;
+        EXPECT_EQ(opens, 0) << named;
+    }
+}
+
+TEST(CKxStartup, RecentFilesAreKeptBetweenStarts)
+{
+    const QString app = UniqueName("StartupRecent");
+    {
+        CKxStartup startup({.appName = app, .title = "HIC", .recentFileCount = 4, .trackUsage = false,
+                            .showMainWindow = false});
+        startup.InitInstance(nullptr, {"hic", "x.uds"});
+        ASSERT_NE(startup.RecentFiles(), nullptr);
+        for (const char *f : {"/d/1.uds", "/d/2.uds", "/d/3.uds", "/d/4.uds", "/d/5.uds", "/d/3.uds"})
+            startup.RecentFiles()->Add(f);
+    }
+    CKxStartup again({.appName = app, .title = "HIC", .recentFileCount = 4, .trackUsage = false,
+                      .showMainWindow = false});
+    again.InitInstance(nullptr, {"hic", "x.uds"});
+    EXPECT_EQ(again.RecentFiles()->Files(), (QStringList{"/d/3.uds", "/d/5.uds", "/d/4.uds", "/d/2.uds"}));
+    const kxplatform::CSettings settings(app, CRecentFileList::Section);
+    EXPECT_EQ(settings.GetString("File1"), "/d/3.uds");
+    QFile::remove(settings.FileName());
+}
+
+TEST(CKxStartup, AboutBoxOfTheStartedProgramSavedAsPicture)
+{
+    CKxStartup startup({.appName = UniqueName("StartupAbout"), .title = "Pellora", .trackUsage = false,
+                        .showMainWindow = false});
+    startup.InitInstance(nullptr, {"pellora", "a.uds"});
+
+    CKXAboutDlg about;
+    about.SetTitle("Pellora");
+    about.SetCaption("About Pellora");
+    about.SetVersion();
+    about.SetDescription("Browses, plots, processes and exports crash test signals.");
+    about.InitDialog();
+    about.show();
+    QTest::qWait(20);
+    const QString path = QCoreApplication::applicationDirPath() + "/about_box.png";
+    QFile::remove(path);
+    ASSERT_TRUE(about.grab().save(path));
+    EXPECT_TRUE(QFile::exists(path));
+}
+
+int main(int argc, char **argv)
+{
+    kxtest::UseOffscreenUnlessSet();
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

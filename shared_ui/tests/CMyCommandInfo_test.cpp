@@ -1,0 +1,212 @@
+#include "shared_ui/CMyCommandInfo.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <fstream>
+
+namespace {
+
+// The fields a switch can change, compared as one value.
+struct Fields {
+    bool sae = true, components = true, listFile = false, o = false, leftSide = true;
+    float window = 36.0f;
+    int mode = 0, cfc = 1000, version = 10;
+    double critical = 0.0;
+    std::string analysis;
+
+    static Fields Of(const CMyCommandInfo &c)
+    {
+        return {c.m_bSAE, c.m_bComponents, c.m_bListFile, c.m_bO, c.m_bLeftSide, c.m_fWindow,
+                c.m_nMode, c.m_nCFC, c.m_nVersion, c.m_dCriticalValue, c.m_sAnalysis};
+    }
+    bool operator==(const Fields &) const = default;
+};
+
+std::ostream &operator<<(std::ostream &out, const Fields &f)
+{
+    return out << "sae=" << f.sae << " components=" << f.components << " list=" << f.listFile << " o=" << f.o
+               << " left=" << f.leftSide << " window=" << f.window << " mode=" << f.mode << " cfc=" << f.cfc
+               << " version=" << f.version << " critical=" << f.critical << " analysis=" << f.analysis;
+}
+
+CMyCommandInfo Parse(const QStringList &args)
+{
+    CMyCommandInfo info;
+    info.ParseCommandLine(QStringList{"prog"} + args);
+    return info;
+}
+
+struct SwitchCase {
+    const char *flag;
+    std::function<void(Fields &)> change;
+};
+
+class CommandFiles : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    std::string Write(const char *name, const std::string &content)
+    {
+        const std::string path = dir.filePath(name).toStdString();
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST(CMyCommandInfo, DefaultsWithNoArguments)
+{
+    const CMyCommandInfo info = Parse({});
+    EXPECT_EQ(Fields::Of(info), Fields{});
+    EXPECT_TRUE(info.IsFileListEmpty());
+    EXPECT_FALSE(info.m_bSpare);
+}
+
+TEST(CMyCommandInfo, EverySwitchSetsItsField)
+{
+    const std::vector<SwitchCase> cases = {
+        {"CFC60", [](Fields &f) { f.cfc = 60; }},
+        {"cfc60", [](Fields &f) { f.cfc = 60; }},
+        {"CfC180", [](Fields &f) { f.cfc = 180; }},
+        {"CFC600", [](Fields &f) { f.cfc = 600; }},
+        {"CFC1K", [](Fields &f) { f.cfc = 1000; }},
+        {"CFC1000", [](Fields &f) { f.cfc = 1000; }},
+        {"CFC6000", [](Fields &) {}},
+        {"NOSAE", [](Fields &f) { f.sae = false; }},
+        {"XYZ", [](Fields &f) { f.components = true; f.mode = 2; }},
+        {"RESULTANT", [](Fields &f) { f.components = false; }},
+        {"WIN15", [](Fields &f) { f.window = 15.0f; }},
+        {"win36", [](Fields &f) { f.window = 36.0f; }},
+        {"NOWIN", [](Fields &f) { f.window = 0.0f; }},
+        {"SFC", [](Fields &f) { f.mode = 3; }},
+        {"3D", [](Fields &f) { f.mode = 1; }},
+        {"RES", [](Fields &f) { f.mode = 0; }},
+        {"V9", [](Fields &f) { f.version = 9; }},
+        {"V8", [](Fields &f) { f.version = 8; }},
+        {"v7", [](Fields &f) { f.version = 7; }},
+        {"V6", [](Fields &f) { f.version = 6; }},
+        {"V10", [](Fields &f) { f.version = 10; }},
+        {"V11", [](Fields &) {}},
+        {"LEFTSIDE", [](Fields &f) { f.leftSide = true; }},
+        {"RIGHTSIDE", [](Fields &f) { f.leftSide = false; }},
+        {"A_HIC", [](Fields &f) { f.analysis = "HIC"; }},
+        {"Open", [](Fields &f) { f.o = true; }},
+        {"o", [](Fields &f) { f.o = true; }},
+        {"L", [](Fields &f) { f.listFile = true; }},
+        {"CRITICAL_VALUE700", [](Fields &f) { f.critical = 700.0; }},
+        {"critical_value  -2.5e1 ", [](Fields &f) { f.critical = -25.0; }},
+        {"CRITICAL_VALUE", [](Fields &) {}},
+        {"CRITICAL_VALUEabc", [](Fields &) {}},
+        {"CRITICAL_VALUE 12x", [](Fields &) {}},
+        {"UNKNOWN", [](Fields &) {}},
+        {"", [](Fields &) {}},
+    };
+    for (const SwitchCase &c : cases) {
+        Fields expected;
+        c.change(expected);
+        const CMyCommandInfo info = Parse({QStringLiteral("-") + QString::fromLatin1(c.flag)});
+        EXPECT_EQ(Fields::Of(info), expected) << "switch -" << c.flag;
+        EXPECT_TRUE(info.IsFileListEmpty()) << "switch -" << c.flag;
+    }
+}
+
+TEST(CMyCommandInfo, LaterSwitchesOverrideEarlierOnes)
+{
+    const CMyCommandInfo info = Parse({"-CFC60", "-XYZ", "-RES", "-CFC180", "-RIGHTSIDE", "-LEFTSIDE", "-NOWIN", "-WIN15"});
+    EXPECT_EQ(info.m_nCFC, 180);
+    EXPECT_EQ(info.m_nMode, 0);
+    EXPECT_TRUE(info.m_bComponents);
+    EXPECT_TRUE(info.m_bLeftSide);
+    EXPECT_EQ(info.m_fWindow, 15.0f);
+}
+
+TEST(CMyCommandInfo, SlashStartsAPathNotASwitch)
+{
+    CMyCommandInfo info = Parse({"/data/a.uds", "-NOSAE", "relative/b.uds", "-"});
+    EXPECT_FALSE(info.m_bSAE);
+    EXPECT_EQ(info.m_fileNames, (std::vector<std::string>{"/data/a.uds", "relative/b.uds"}));
+}
+
+TEST(CMyCommandInfo, GetFileListAppendsWithoutClearing)
+{
+    CMyCommandInfo info = Parse({"a.uds", "b.uds"});
+    EXPECT_EQ(info.GetFileList(), (QStringList{"a.uds", "b.uds"}));
+    EXPECT_EQ(info.GetFileList(), (QStringList{"a.uds", "b.uds", "a.uds", "b.uds"}));
+}
+
+TEST_F(CommandFiles, BareLReadsTheNextParameterAsAList)
+{
+    const std::string list = Write("hits.lst", "/d/one.uds\n\n/d/two.uds\n   \n/d/three.uds");
+    const CMyCommandInfo info = Parse({"first.uds", "-L", QString::fromStdString(list), "last.uds"});
+    EXPECT_EQ(info.m_fileNames,
+              (std::vector<std::string>{"first.uds", "/d/one.uds", "/d/two.uds", "/d/three.uds", "last.uds"}));
+    EXPECT_FALSE(info.m_bListFile);
+}
+
+TEST_F(CommandFiles, ListLinesLoseATrailingCarriageReturn)
+{
+    const std::string list = Write("dos.lst", "C1 one.uds\r\n\r\n two.uds \r\nthree.uds\r\n");
+    const CMyCommandInfo info = Parse({QString::fromStdString("-L" + list)});
+    EXPECT_EQ(info.m_fileNames, (std::vector<std::string>{"C1 one.uds", " two.uds ", "three.uds"}));
+}
+
+TEST_F(CommandFiles, LWithANameReadsThatFileAtOnce)
+{
+    const std::string list = Write("at-once.lst", "x.uds\n");
+    const CMyCommandInfo info = Parse({QString::fromStdString("-l" + list), "y.uds"});
+    EXPECT_EQ(info.m_fileNames, (std::vector<std::string>{"x.uds", "y.uds"}));
+    EXPECT_FALSE(info.m_bListFile);
+}
+
+TEST_F(CommandFiles, BareLAsLastArgumentReadsNothingAndStaysSet)
+{
+    const CMyCommandInfo info = Parse({"a.uds", "-L"});
+    EXPECT_EQ(info.m_fileNames, (std::vector<std::string>{"a.uds"}));
+    EXPECT_TRUE(info.m_bListFile);
+}
+
+TEST_F(CommandFiles, MissingListFileIsSkipped)
+{
+    const QString missing = dir.filePath("missing.lst");
+    CMyCommandInfo info = Parse({"-L", missing, "b.uds", QStringLiteral("-L") + missing});
+    EXPECT_EQ(info.m_fileNames, (std::vector<std::string>{"b.uds"}));
+    EXPECT_FALSE(info.m_bListFile);
+}
+
+TEST_F(CommandFiles, SwitchStartingWithLIsAlsoTriedAsAList)
+{
+    // -LEFTSIDE reads the list file "EFTSIDE" when there is one, and sets the side too.
+    const QString old = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    CMyCommandInfo without = Parse({"-RIGHTSIDE", "-LEFTSIDE"});
+    Write("EFTSIDE", "side.uds\n");
+    CMyCommandInfo with = Parse({"-RIGHTSIDE", "-LEFTSIDE"});
+    QDir::setCurrent(old);
+
+    EXPECT_TRUE(without.IsFileListEmpty());
+    EXPECT_TRUE(without.m_bLeftSide);
+    EXPECT_EQ(with.m_fileNames, (std::vector<std::string>{"side.uds"}));
+    EXPECT_TRUE(with.m_bLeftSide);
+}
+
+TEST(CMyCommandInfo, ParamHookReceivesFlagsWithoutTheDash)
+{
+    struct Recorder : CMyCommandInfo {
+        std::vector<std::pair<std::string, bool>> seen;
+        void ParseParam(const std::string &text, bool isFlag, bool isLast) override
+        {
+            seen.emplace_back(text, isFlag);
+            CMyCommandInfo::ParseParam(text, isFlag, isLast);
+        }
+    } info;
+    const char *argv[] = {"prog", "-CFC60", "file.uds", "--x"};
+    info.ParseCommandLine(4, argv);
+    EXPECT_EQ(info.seen, (std::vector<std::pair<std::string, bool>>{{"CFC60", true}, {"file.uds", false}, {"-x", true}}));
+    EXPECT_EQ(info.m_nCFC, 60);
+}
