@@ -167,7 +167,12 @@ KxHicCriteria::KxHicCriteria() = default;
 
 std::int64_t KxHicCriteria::WindowSamples(double windowMs, double dt, std::int64_t last) {
   if (windowMs > 0.0) {
-    return static_cast<std::int64_t>(std::trunc(windowMs / (dt * 1000.0) * 1.0000001));
+    const double samples = std::trunc(windowMs / (dt * 1000.0) * 1.0000001);
+    // Not a number, or a negative step: no window at all.
+    if (!(samples >= 0.0)) return 0;
+    // Beyond any record (and beyond the integer range): no limit.
+    if (samples >= 9007199254740992.0) return last + 1;
+    return static_cast<std::int64_t>(samples);
   }
   return last + 1;
 }
@@ -206,7 +211,7 @@ bool KxHicCriteria::HicSearch(const std::vector<double>& a, std::int64_t first,
 }
 
 bool KxHicCriteria::CheckHicSignal(const kx::CNSignal& signal) {
-  if (signal.GetDel() <= 0.0) {
+  if (!(signal.GetDel() > 0.0) || !std::isfinite(signal.GetDel())) {
     AddMessage("HIC - Invalid Time Step, must have constant time increment");
     return false;
   }

@@ -34,7 +34,8 @@ class KxHicCriteria : public KxInjuryCriteria {
   // is not positive, a sample range outside a, or a window shorter than one step.
   static bool HicSearch(const std::vector<double>& a, std::int64_t first, std::int64_t last,
                         double windowMs, double dt, SearchResult& result);
-  // Window length in samples; last + 1 (no limit) when windowMs is not positive.
+  // Window length in samples; last + 1 (no limit) when windowMs is not positive or the
+  // window holds more samples than any record; 0 when the step is not usable.
   static std::int64_t WindowSamples(double windowMs, double dt, std::int64_t last);
 
   double GetT1() const { return m_t1; }

@@ -178,6 +178,64 @@ void KxNeck208::ApplyOneValueRow(const std::optional<double>& row) {
   }
 }
 
+std::optional<double> KxNeck208::OOPValueFor(const OOPValues& values, const std::string& type,
+                                             const std::string& size) {
+  const std::string t = type.substr(0, 2);
+  const std::string s = size.substr(0, 2);
+  if (t == "S2") return values.adult;
+  if (t == "H3") {
+    if (s == "05") return values.adult;
+    if (s == "6C") return values.sixYear;
+    if (s == "3C") return values.threeYear;
+  }
+  return std::nullopt;
+}
+
+bool KxNeck208::PickFrom(const OOPValues& values, const std::string& type,
+                         const std::string& size) {
+  const std::optional<double> value = OOPValueFor(values, type, size);
+  if (!value) return false;
+  m_criticalValue = *value;
+  return true;
+}
+
+bool KxNeck208::ChooseTwoValues(const OOPValues& oop, const char* unknownText,
+                                UnknownReset reset, const std::optional<Limits>& row) {
+  if (m_outOfPosition && PickFrom(oop, m_dummyType, m_dummySize)) return true;
+  if (!IsOneOf(TypeCode(), {"HY", "HT", "SD", "E2", "ER", "ES", "S3", "S2", "CH", "H3", "CR"})) {
+    AddMessage(unknownText);
+    if (reset != UnknownReset::Table) m_criticalValue = 1.0;
+    if (reset != UnknownReset::Critical) {
+      m_standardCriticalValue = 1.0;
+      m_advancedCriticalValue = 1.0;
+    }
+    return false;
+  }
+  ApplyTwoValueRow(row);
+  return true;
+}
+
+std::optional<double> KxNeck208::ShearRow(const std::string& s) {
+  if (s == "12") return 1080.0;
+  if (s == "3C") return 1200.0;
+  if (s == "6C" || s == "6W") return 1400.0;
+  if (s == "05") return 1950.0;
+  if (s == "50") return 3100.0;
+  if (s == "95") return 3807.0;
+  return std::nullopt;
+}
+
+bool KxNeck208::ChooseShearValue(std::initializer_list<std::string_view> acceptedTypes,
+                                 const char* unknownText) {
+  if (!IsOneOf(TypeCode(), acceptedTypes)) {
+    AddMessage(unknownText);
+    m_criticalValue = 1.0;
+    return false;
+  }
+  ApplyOneValueRow(ShearRow(SizeCode()));
+  return true;
+}
+
 bool KxNeck208::ComputePeak(kx::CNSignal& signal, char axis, int channelClass,
                             bool negativePeak, const char* axisWarning,
                             const char* criticalError) {

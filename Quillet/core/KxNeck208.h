@@ -16,6 +16,14 @@ class KxNeck208 : public KxInjuryCriteria {
     double standard;
     double advanced;
   };
+  // Out-of-position picks: every "S2" and "H3" size "05"; "H3" size "6C"; "H3" size "3C".
+  struct OOPValues {
+    double adult;
+    double sixYear;
+    double threeYear;
+  };
+  // Table values an unknown dummy type resets to 1.0.
+  enum class UnknownReset { Critical, Table, All };
 
   KxNeck208();
 
@@ -59,6 +67,20 @@ class KxNeck208 : public KxInjuryCriteria {
   void ApplyTwoValueRow(const std::optional<Limits>& row);
   // The same for the one-value shear classes.
   void ApplyOneValueRow(const std::optional<double>& row);
+
+  // The out-of-position value of the dummy codes, if the picker has one.
+  static std::optional<double> OOPValueFor(const OOPValues& values, const std::string& type,
+                                           const std::string& size);
+  // Sets the critical value from the picker; false when it has no value.
+  bool PickFrom(const OOPValues& values, const std::string& type, const std::string& size);
+  // Critical values of the moment and axial load cases: the picker when out of position,
+  // then the accepted types and the row of the size.
+  bool ChooseTwoValues(const OOPValues& oop, const char* unknownText, UnknownReset reset,
+                       const std::optional<Limits>& row);
+  // Critical value of the shear load cases (one value per size, no picker).
+  bool ChooseShearValue(std::initializer_list<std::string_view> acceptedTypes,
+                        const char* unknownText);
+  static std::optional<double> ShearRow(const std::string& size);
 
   // The run shared by the load cases: check, dummy, axis warning, filter, window, peak.
   bool ComputePeak(kx::CNSignal& signal, char axis, int channelClass, bool negativePeak,

@@ -17,21 +17,8 @@ std::optional<KxNeck208::Limits> KxNeckCompression::Row(const std::string& s, bo
 }
 
 bool KxNeckCompression::SetCriticalValues() {
-  if (m_outOfPosition) {
-    if (const std::optional<double> value = KxNeckTension::OOPValue(m_dummyType, m_dummySize)) {
-      m_criticalValue = *value;
-      return true;
-    }
-  }
-  if (!IsOneOf(TypeCode(), {"HY", "HT", "SD", "E2", "ER", "ES", "S3", "S2", "CH", "H3", "CR"})) {
-    AddMessage(" Neck Compression - Unknown Dummy Type ");
-    m_standardCriticalValue = 1.0;
-    m_advancedCriticalValue = 1.0;
-    m_criticalValue = 1.0;
-    return false;
-  }
-  ApplyTwoValueRow(Row(SizeCode(), m_outOfPosition));
-  return true;
+  return ChooseTwoValues(KxNeckTension::kOOPValues, " Neck Compression - Unknown Dummy Type ",
+                         UnknownReset::All, Row(SizeCode(), m_outOfPosition));
 }
 
 bool KxNeckCompression::Compute(kx::CNSignal& signal) {

@@ -14,34 +14,13 @@ std::optional<KxNeck208::Limits> KxNeckFlexion::Row(const std::string& s, bool /
   return std::nullopt;
 }
 
-std::optional<double> KxNeckFlexion::OOPValue(const std::string& type, const std::string& size) {
-  const std::string t = type.substr(0, 2);
-  const std::string s = size.substr(0, 2);
-  if (t == "S2") return 155.0;
-  if (t == "H3") {
-    if (s == "05") return 155.0;
-    if (s == "6C") return 93.0;
-    if (s == "3C") return 68.0;
-  }
-  return std::nullopt;
-}
-
 bool KxNeckFlexion::PickOOPValue(const std::string& type, const std::string& size) {
-  const std::optional<double> value = OOPValue(type, size);
-  if (!value) return false;
-  m_criticalValue = *value;
-  return true;
+  return PickFrom(kOOPValues, type, size);
 }
 
 bool KxNeckFlexion::SetCriticalValues() {
-  if (m_outOfPosition && PickOOPValue(m_dummyType, m_dummySize)) return true;
-  if (!IsOneOf(TypeCode(), {"HY", "HT", "SD", "E2", "ER", "ES", "S3", "S2", "CH", "H3", "CR"})) {
-    AddMessage(" Neck Flexion - Unknown Dummy Type ");
-    m_criticalValue = 1.0;
-    return false;
-  }
-  ApplyTwoValueRow(Row(SizeCode(), m_outOfPosition));
-  return true;
+  return ChooseTwoValues(kOOPValues, " Neck Flexion - Unknown Dummy Type ", UnknownReset::Critical,
+                         Row(SizeCode(), m_outOfPosition));
 }
 
 bool KxNeckFlexion::Compute(kx::CNSignal& signal) {

@@ -13,9 +13,12 @@ class KxNeckFlexion : public KxNeck208 {
   bool SetCriticalValues() override;
   // Out-of-position value by dummy codes; true when it set the critical value.
   bool PickOOPValue(const std::string& type, const std::string& size);
-  static std::optional<double> OOPValue(const std::string& type, const std::string& size);
   bool Compute(kx::CNSignal& signal);
 
   // Standard and advanced values of a size code.
   static std::optional<Limits> Row(const std::string& size, bool outOfPosition);
+
+ private:
+  // Out-of-position picks.
+  static constexpr OOPValues kOOPValues{155.0, 93.0, 68.0};
 };

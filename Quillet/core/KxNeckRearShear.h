@@ -1,9 +1,6 @@
 #pragma once
 // Neck rear shear: minus the smallest X force (CFC 1000).
 
-#include <optional>
-#include <string>
-
 #include "Quillet/core/KxNeck208.h"
 
 class KxNeckRearShear : public KxNeck208 {
@@ -12,7 +9,4 @@ class KxNeckRearShear : public KxNeck208 {
 
   bool SetCriticalValues() override;
   bool Compute(kx::CNSignal& signal);
-
-  // Critical value of a size code.
-  static std::optional<double> Row(const std::string& size);
 };

@@ -15,35 +15,13 @@ std::optional<KxNeck208::Limits> KxNeckTension::Row(const std::string& s, bool o
   return std::nullopt;
 }
 
-std::optional<double> KxNeckTension::OOPValue(const std::string& type, const std::string& size) {
-  const std::string t = type.substr(0, 2);
-  const std::string s = size.substr(0, 2);
-  if (t == "S2") return 3880.0;
-  if (t == "H3") {
-    if (s == "05") return 3880.0;
-    if (s == "6C") return 2800.0;
-    if (s == "3C") return 2120.0;
-  }
-  return std::nullopt;
-}
-
 bool KxNeckTension::PickOOPValue(const std::string& type, const std::string& size) {
-  const std::optional<double> value = OOPValue(type, size);
-  if (!value) return false;
-  m_criticalValue = *value;
-  return true;
+  return PickFrom(kOOPValues, type, size);
 }
 
 bool KxNeckTension::SetCriticalValues() {
-  if (m_outOfPosition && PickOOPValue(m_dummyType, m_dummySize)) return true;
-  if (!IsOneOf(TypeCode(), {"HY", "HT", "SD", "E2", "ER", "ES", "S3", "S2", "CH", "H3", "CR"})) {
-    AddMessage(" Neck Tension - Unknown Dummy Type ");
-    m_standardCriticalValue = 1.0;
-    m_advancedCriticalValue = 1.0;
-    return false;
-  }
-  ApplyTwoValueRow(Row(SizeCode(), m_outOfPosition));
-  return true;
+  return ChooseTwoValues(kOOPValues, " Neck Tension - Unknown Dummy Type ", UnknownReset::Table,
+                         Row(SizeCode(), m_outOfPosition));
 }
 
 bool KxNeckTension::Compute(kx::CNSignal& signal) {

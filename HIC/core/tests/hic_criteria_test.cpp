@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -107,14 +108,19 @@ TEST(HicCompute, HeaderChecks) {
 }
 
 TEST(HicCompute, InvalidTimeStepStopsTheChecks) {
-  kx::CNSignal signal = GoodSignal();
-  signal.SetDel(0.0);
-  signal.SetAxis("X");
-  KxHicCriteria hic;
-  EXPECT_FALSE(hic.Compute(signal, 15.0));
-  EXPECT_EQ(hic.GetMessages(),
-            Messages{"HIC - Invalid Time Step, must have constant time increment"});
-  EXPECT_EQ(signal.GetHIC(), 0.0);
+  // A header step that is zero, negative or not a finite number.
+  for (const double del : {0.0, -0.0001, std::numeric_limits<double>::quiet_NaN(),
+                           std::numeric_limits<double>::infinity()}) {
+    SCOPED_TRACE(del);
+    kx::CNSignal signal = GoodSignal();
+    signal.SetDel(del);
+    signal.SetAxis("X");
+    KxHicCriteria hic;
+    EXPECT_FALSE(hic.Compute(signal, 15.0));
+    EXPECT_EQ(hic.GetMessages(),
+              Messages{"HIC - Invalid Time Step, must have constant time increment"});
+    EXPECT_EQ(signal.GetHIC(), 0.0);
+  }
 }
 
 TEST(HicCompute, TimeZeroAfterTheLastSampleFails) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <random>
 #include <string>
@@ -168,6 +169,22 @@ TEST(HicSearch, WindowInSamples) {
   EXPECT_EQ(KxHicCriteria::WindowSamples(36.0, 0.00001, 99999), 3600);
   EXPECT_EQ(KxHicCriteria::WindowSamples(0.0, 0.0001, 999), 1000);
   EXPECT_EQ(KxHicCriteria::WindowSamples(0.05, 0.0001, 999), 0);
+  // A window far longer than the record is no limit; an unusable step is no window.
+  EXPECT_EQ(KxHicCriteria::WindowSamples(15.0, 1e-300, 999), 1000);
+  EXPECT_EQ(KxHicCriteria::WindowSamples(std::numeric_limits<double>::infinity(), 0.0001, 999), 1000);
+  EXPECT_EQ(KxHicCriteria::WindowSamples(15.0, std::numeric_limits<double>::quiet_NaN(), 999), 0);
+  EXPECT_EQ(KxHicCriteria::WindowSamples(15.0, -0.0001, 999), 0);
+}
+
+TEST(HicSearch, WindowLongerThanAnyRecordSearchesWithoutLimit) {
+  // 100 G throughout: the whole record wins, HIC = 100^2.5 x 99 steps x dt.
+  const std::vector<double> y(100, 100.0);
+  const double dt = 1e-300;
+  KxHicCriteria::SearchResult found;
+  ASSERT_TRUE(KxHicCriteria::HicSearch(y, 0, 99, 15.0, dt, found));
+  EXPECT_EQ(found.i1, 0);
+  EXPECT_EQ(found.i2, 99);
+  EXPECT_NEAR(found.hic / (1e5 * 99 * dt), 1.0, 1e-12);
 }
 
 TEST(HicSearch, RefusesWhatItCannotSearch) {
