@@ -126,9 +126,11 @@ void CData::SetXYZData(const std::vector<double>& x, const std::vector<double>& 
       if (GetNFP() == 0 && GetNLP() == 0)
         throw std::logic_error(
             "No x signal data, NFP and NLP are zero.\nSet x signal data or set NFP and NLP");
-      newX = TimeAxis(GetNFP(), CountPoints(GetNFP(), GetNLP()), GetDel());
-      if (!y.empty() && y.size() != newX.size())
+      // Counted before the axis is made: NFP and NLP may claim billions of points.
+      const std::int32_t count = CountPoints(GetNFP(), GetNLP());
+      if (!y.empty() && y.size() != static_cast<std::size_t>(count))
         throw std::logic_error("X and Y Counts are different");
+      newX = TimeAxis(GetNFP(), count, GetDel());
     } else {
       keepX = true;
     }

@@ -11,6 +11,19 @@
 
 namespace kx {
 
+namespace {
+
+// The new Y of a derivative or integral with its units and quantity.
+void StoreResult(CData& signal, const std::vector<double>& y, const std::string& units,
+                 const std::string& type) {
+  signal.SetYData(y);  // recomputes extremes, time range and point count
+  signal.SetYUnits(units);
+  signal.SetSensorType(type);
+  signal.SetModified(true);
+}
+
+}  // namespace
+
 bool CData::DerivativeKernel(const std::vector<double>& x, const std::vector<double>& y,
                              std::vector<double>& out, std::size_t n, double factor) {
   return DerivativeXY(x, y, out, n, factor);
@@ -33,20 +46,13 @@ bool CData::Differentiate() {
     throw std::logic_error("Error Computing an XY derivative");
   }
 
-  SetYData(out);
-  SetYUnits(units);
-  SetSensorType(type);
-  UpdateDerived();
-  SetModified(true);
+  StoreResult(*this, out, units, type);
   return true;
 }
 
 bool CData::Integrate() {
   if (CountPoints(GetNFP(), GetNLP()) < 4)
     throw std::logic_error("Too few data points to compute an Integral");
-  if (m_x.empty() || m_y.empty()) throw std::logic_error("X or Y data is empty.");
-  if (m_x.size() != m_y.size())
-    throw std::logic_error("The number of data (X and Y) points are not same.");
 
   double factor = 1.0;
   double initialValue = 0.0;
@@ -56,19 +62,13 @@ bool CData::Integrate() {
                 GetDimSys());
 
   // The initial value belongs to time zero when the record starts at or before it.
+  // The kernel refuses empty or unequal X and Y and an anchor outside them.
   const std::int64_t nfp = GetNFP();
   const std::int64_t anchor = nfp < 1 ? -nfp : 0;
-  if (anchor >= static_cast<std::int64_t>(m_y.size()))
-    throw std::logic_error("Time zero is outside the data points; the integral has no start");
-
   std::vector<double> out;
   TrapezoidIntegral(m_x, m_y, out, static_cast<std::size_t>(anchor), initialValue, factor);
 
-  SetYData(out);
-  SetYUnits(units);
-  SetSensorType(type);
-  UpdateDerived();
-  SetModified(true);
+  StoreResult(*this, out, units, type);
   return true;
 }
 

@@ -16,15 +16,11 @@ namespace {
 constexpr double kFir100Step = 0.000625;  // 1600 samples per second
 constexpr double kPrefilterCutoff = 300.0;
 
-// The pre-filter's cotangent is only defined below half the sample rate.
-bool PrefilterDefined(double step) { return step > 0.0 && kPrefilterCutoff * step < 0.5; }
-
 }  // namespace
 
 bool CData::Fir100(std::vector<double>& y, std::vector<double>& out, std::int32_t& nfp,
                    std::int32_t& nlp, double& step, bool removeBias) {
-  if (!PrefilterDefined(step))
-    throw std::logic_error("Filter cutoff freq must be < (sample rate) / 2");
+  // Refuses, before touching y, a step of 1/600 s or more (300 Hz not below half the rate).
   ButterworthDesign(y, step, kPrefilterCutoff, -40.0, 3, kPrefilterCutoff * std::sqrt(10.0));
 
   std::int32_t newNfp = 0;
@@ -47,8 +43,6 @@ bool CData::FilterCFC(bool removeBias) {
   if (GetFilterClass() == filter_class::Fir100)
     throw std::logic_error("Signal was previously filterd with FIR100");
   if (!(GetDel() > 0.0)) throw std::logic_error("Signal must have constant time interval");
-  if (!PrefilterDefined(GetDel()))
-    throw std::logic_error("Filter cutoff freq must be < (sample rate) / 2");
 
   // Everything is computed on copies; the signal changes only after the last step.
   std::vector<double> y = m_y;

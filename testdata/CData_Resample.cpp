@@ -95,7 +95,6 @@ bool CData::ResampleKernel(const std::vector<double>& y, std::int32_t nfp, std::
 
     std::int64_t first = 0;
     std::int64_t last = 0;
-    std::vector<double> result;
     if (integral) {
         // Point numbers that are multiples of r inside nfp .. nlp, found in integers so that
         // a ratio close to but not exactly r can never step outside the record.
@@ -106,13 +105,6 @@ bool CData::ResampleKernel(const std::vector<double>& y, std::int32_t nfp, std::
             return false;
         if (last - first + 1 < 0)
             return false;
-        const std::int64_t n = WideCount(first, last);
-        if (n > kMaxCount)
-            return false;
-        result.resize(static_cast<std::size_t>(n));
-        for (std::int64_t k = 0; k < n; ++k)
-            result[static_cast<std::size_t>(k)] =
-                y[static_cast<std::size_t>((first + k) * r - nfp)];
     } else {
         // The new record starts at or after the old start and ends at or before its end.
         first = Round(firstPos);
@@ -121,10 +113,17 @@ bool CData::ResampleKernel(const std::vector<double>& y, std::int32_t nfp, std::
         last = Round(lastPos);
         if (static_cast<double>(last) * newStep > nlp * oldStep)
             --last;
-        const std::int64_t n = WideCount(first, last);
-        if (n > kMaxCount)
-            return false;
-        result.resize(static_cast<std::size_t>(n));
+    }
+    const std::int64_t n = WideCount(first, last);
+    if (n > kMaxCount)
+        return false;
+
+    std::vector<double> result(static_cast<std::size_t>(n));
+    if (integral) {
+        for (std::int64_t k = 0; k < n; ++k)
+            result[static_cast<std::size_t>(k)] =
+                y[static_cast<std::size_t>((first + k) * r - nfp)];
+    } else {
         for (std::int64_t k = 0; k < n; ++k)
             result[static_cast<std::size_t>(k)] =
                 ValueAtTime(y, oldStep, nfp, nlp, newStep, static_cast<std::int32_t>(first),

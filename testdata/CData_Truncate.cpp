@@ -328,32 +328,36 @@ bool CData::ScaleY(double factor)
     return true;
 }
 
-bool CData::GetYMaxPoint(double& yMax, double& xAtMax) const
+namespace {
+
+// First Y that wins against every other by before, with its X (ms when X is in seconds).
+template <typename Before>
+bool FirstPeak(const CData& s, Before before, double& y, double& x)
 {
-    const std::size_t n = std::min(m_x.size(), m_y.size());
+    const std::vector<double>& xs = s.GetX();
+    const std::vector<double>& ys = s.GetY();
+    const std::size_t n = std::min(xs.size(), ys.size());
     if (n == 0)
         return false;
     std::size_t at = 0;
     for (std::size_t i = 1; i < n; ++i)
-        if (m_y[i] > m_y[at])
+        if (before(ys[i], ys[at]))
             at = i;
-    yMax = m_y[at];
-    xAtMax = IsSeconds(GetXUnits()) ? m_x[at] * 1000.0 : m_x[at];
+    y = ys[at];
+    x = IsSeconds(s.GetXUnits()) ? xs[at] * 1000.0 : xs[at];
     return true;
+}
+
+}  // namespace
+
+bool CData::GetYMaxPoint(double& yMax, double& xAtMax) const
+{
+    return FirstPeak(*this, [](double a, double b) { return a > b; }, yMax, xAtMax);
 }
 
 bool CData::GetYMinPoint(double& yMin, double& xAtMin) const
 {
-    const std::size_t n = std::min(m_x.size(), m_y.size());
-    if (n == 0)
-        return false;
-    std::size_t at = 0;
-    for (std::size_t i = 1; i < n; ++i)
-        if (m_y[i] < m_y[at])
-            at = i;
-    yMin = m_y[at];
-    xAtMin = IsSeconds(GetXUnits()) ? m_x[at] * 1000.0 : m_x[at];
-    return true;
+    return FirstPeak(*this, [](double a, double b) { return a < b; }, yMin, xAtMin);
 }
 
 bool CData::GetYExtremes(double& yMin, double& xAtMin, double& yMax, double& xAtMax) const

@@ -1,6 +1,7 @@
 #pragma once
 // A signal with a list of messages in which operations leave warnings for the user.
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,6 +46,10 @@ class CNSignal : public CData {
 
  protected:
   std::vector<std::string> m_messages;
+
+ private:
+  // This signal becomes the first component with Y the magnitude of all of them.
+  bool ResultantOf(std::initializer_list<const CNSignal*> components);
 };
 
 using CNSignalPtr = std::shared_ptr<CNSignal>;

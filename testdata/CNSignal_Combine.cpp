@@ -69,44 +69,31 @@ void CNSignal::Average(const std::vector<std::shared_ptr<CNSignal>>& signals)
 
 bool CNSignal::Resultant(const CNSignal& a, const CNSignal& b, const CNSignal& c)
 {
-    const std::int32_t count = a.GetNumberOfPoints();
-    if (b.GetNumberOfPoints() != count || c.GetNumberOfPoints() != count)
-        throw std::logic_error(kInconsistent);
-    const std::size_t n = a.GetYCount();
-    if (b.GetYCount() < n || c.GetYCount() < n)
-        throw std::logic_error(kInconsistent);
-
-    const std::vector<double>& ya = a.GetY();
-    const std::vector<double>& yb = b.GetY();
-    const std::vector<double>& yc = c.GetY();
-    std::vector<double> magnitude(n);
-    for (std::size_t i = 0; i < n; ++i)
-        magnitude[i] = std::sqrt(ya[i] * ya[i] + yb[i] * yb[i] + yc[i] * yc[i]);
-
-    CNSignal result(a);
-    result.m_y = std::move(magnitude);
-    result.SetAxis("RS");
-    result.SetStatus("COMPUTED");
-    result.UpdateDerived();
-    result.SetModified(true);
-    *this = result;
-    return true;
+    return ResultantOf({&a, &b, &c});
 }
 
 bool CNSignal::Resultant2(const CNSignal& a, const CNSignal& b)
 {
-    const std::int32_t count = a.GetNumberOfPoints();
-    if (b.GetNumberOfPoints() != count)
-        throw std::logic_error(kInconsistent);
-    const std::size_t n = a.GetYCount();
-    if (b.GetYCount() < n)
-        throw std::logic_error(kInconsistent);
+    return ResultantOf({&a, &b});
+}
 
-    const std::vector<double>& ya = a.GetY();
-    const std::vector<double>& yb = b.GetY();
-    std::vector<double> magnitude(n);
-    for (std::size_t i = 0; i < n; ++i)
-        magnitude[i] = std::sqrt(ya[i] * ya[i] + yb[i] * yb[i]);
+bool CNSignal::ResultantOf(std::initializer_list<const CNSignal*> components)
+{
+    const CNSignal& a = **components.begin();
+    const std::int32_t count = a.GetNumberOfPoints();
+    const std::size_t n = a.GetYCount();
+    for (const CNSignal* s : components)
+        if (s->GetNumberOfPoints() != count || s->GetYCount() < n)
+            throw std::logic_error(kInconsistent);
+
+    std::vector<double> magnitude(n, 0.0);
+    for (const CNSignal* s : components) {
+        const std::vector<double>& y = s->GetY();
+        for (std::size_t i = 0; i < n; ++i)
+            magnitude[i] += y[i] * y[i];
+    }
+    for (double& v : magnitude)
+        v = std::sqrt(v);
 
     CNSignal result(a);
     result.m_y = std::move(magnitude);

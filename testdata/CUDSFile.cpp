@@ -356,12 +356,18 @@ void ReplaceFile(const std::string& path, const unsigned char* data, std::size_t
     Fail("Failure to open file for writing.");
   }
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  // A file the user may not write stays as it is, as if it were written in place.
+  if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) {
+    Fail("Failure to open file for writing.");
+  }
 
   static std::atomic<unsigned> counter{0};
   fs::path temp;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = folder / ("." + name + "." + std::to_string(::getpid()) + "." +
+    // Only the start of the name, so a long name does not make the temporary
+    // name too long for the file system.
+    temp = folder / ("." + name.substr(0, 64) + "." + std::to_string(::getpid()) + "." +
                      std::to_string(counter.fetch_add(1)) + ".tmp");
     fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) break;
@@ -853,6 +859,8 @@ void CUDSFile::BuildRecords() {
     Fail("Couldn't set byte order of float format.");
   }
   SetVehicle1Year(WidenYear(GetVehicle1Year()));
+  // Before the buffer is sized from NFP and NLP, which may claim far more.
+  CheckPointCount();
 
   const std::uint64_t size = ComputeFileSize();
   m_Buffer = std::make_unique_for_overwrite<unsigned char[]>(size);
@@ -899,7 +907,7 @@ void CUDSFile::WriteCurveRecord() {
   KX_UDS_RECORD3_FIELDS(KX_UDS_WRITE_FIELD)
 }
 
-void CUDSFile::WriteDataRecords() {
+void CUDSFile::CheckPointCount() const {
   const std::uint64_t n = SampleCount();
   const std::size_t m = m_PointsFromSamples ? m_SampleY.size() : m_Points.size();
   const auto mismatch = [n](std::size_t count) {
@@ -909,6 +917,13 @@ void CUDSFile::WriteDataRecords() {
   if (n != m) {
     mismatch(m);
   }
+  if (m_PointsFromSamples && NormalizeText(GetFileForm()) == "X-Y" && m_SampleX.size() != m) {
+    mismatch(m_SampleX.size());
+  }
+}
+
+void CUDSFile::WriteDataRecords() {
+  const std::size_t m = m_PointsFromSamples ? m_SampleY.size() : m_Points.size();
   const std::string form = NormalizeText(GetFileForm());
   const bool xy = form == "X-Y";
   if (!xy && form != "Y") {
@@ -929,8 +944,6 @@ void CUDSFile::WriteDataRecords() {
     }
     xs = &from_points_x;
     ys = &from_points_y;
-  } else if (xy && m_SampleX.size() != m) {
-    mismatch(m_SampleX.size());
   }
 
   const EncodeFn encode = Encoder(m_HostFloatFormat, m_FileFloatFormat);

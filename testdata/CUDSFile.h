@@ -103,6 +103,8 @@ class CUDSFile : public CUDS1992, public CUDSFields {
   void ReadDataRecords(int fd, const std::string& path);
 
   void BuildRecords();
+  // The point count must be NLP - NFP + 1 (and X as long as Y in an X-Y file).
+  void CheckPointCount() const;
   void WriteTestRecord();
   void WriteComponent2Record();
   void WriteCurveRecord();

@@ -238,8 +238,9 @@ bool ButterworthJ211Kernel(std::vector<double>& y, double dt, double f3dB,
   if (n == 0) throw std::logic_error("Nonpositive number of Data Points");
   if (!(dt > 0.0)) throw std::logic_error("Nonpositive time step");
   if (!(f3dB > 0.0)) throw std::logic_error("Nonpositive Cutoff Frequency");
-  if (n < 3) throw std::logic_error("Too few data points to filter (at least 3 needed)");
   if (f3dB > 0.775 * (0.5 / dt)) return true;
+  // The reflected extensions need two samples besides the first.
+  if (n < 3) throw std::logic_error("Too few data points to filter (at least 3 needed)");
 
   const double wd = 6.2831853 * 1.2465 * f3dB;
   const double half = wd * dt / 2.0;

@@ -39,8 +39,9 @@ bool Fir100Filter(std::vector<double>& data, std::vector<double>& work, int n, d
 
 // The SAE J211 two-pass second-order Butterworth filter at the 3-dB frequency f3dB (Hz),
 // on y in place. Warnings are appended to warnings. Throws (changing nothing) for no
-// samples, fewer than three, a step or frequency that is not positive. Returns true,
-// without filtering, when f3dB is above 0.775 of half the sample rate.
+// samples, a step or frequency that is not positive. Returns true, without filtering,
+// when f3dB is above 0.775 of half the sample rate; else throws for fewer than three
+// samples.
 bool ButterworthJ211Kernel(std::vector<double>& y, double dt, double f3dB,
                            std::vector<std::string>& warnings);
 

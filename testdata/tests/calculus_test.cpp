@@ -394,6 +394,19 @@ TEST(Integrate, RefusalsLeaveTheSignalAsItWas) {
     }
     EXPECT_TRUE(Snapshot(s) == before) << c.text;
   }
+
+  // Point numbers promise samples the signal does not hold.
+  kx::CData empty;
+  empty.SetNFP(1);
+  empty.SetNLP(10);
+  try {
+    empty.Integrate();
+    FAIL() << "no samples";
+  } catch (const std::logic_error& e) {
+    EXPECT_STREQ(e.what(), "X or Y data is empty.");
+  }
+  EXPECT_TRUE(empty.GetY().empty());
+  EXPECT_FALSE(empty.IsModified());
 }
 
 TEST(Differentiate, MetersOverSecondsBecomeKilometresPerHour) {

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "MessageOf.h"
 #include "testdata/CFile.h"
 
 namespace {
@@ -15,14 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 using kx::CFile;
 
-std::string MessageOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const std::logic_error& e) {
-    return e.what();
-  }
-  return "(no exception)";
-}
+using kx::test::MessageOf;
 
 class FilePath : public ::testing::Test {
  protected:

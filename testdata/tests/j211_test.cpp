@@ -257,6 +257,14 @@ TEST_F(J211Signal, TooHighForTheSampleRateIsMarkedButNotFiltered) {
   EXPECT_DOUBLE_EQ(s.GetFCut(), 1666.66666667);
   EXPECT_EQ(s.GetHIC(), 0.0);
   EXPECT_TRUE(s.IsModified());
+
+  // A skipped filter reads no extension, so a record of two samples is marked too.
+  kx::CNSignal tiny;
+  Fill(tiny, {4.0, 5.0}, 0.0005);
+  ASSERT_TRUE(tiny.Filter(1000));
+  EXPECT_EQ(tiny.GetY(), (std::vector<double>{4.0, 5.0}));
+  EXPECT_EQ(tiny.GetStatus(), "FILTERED");
+  EXPECT_EQ(tiny.GetFilterClass(), 1000);
 }
 
 TEST_F(J211Signal, WarnsAboutTheAxisAndTheTailAndGoesOn) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "MessageOf.h"
 #include "testdata/CNSignal.h"
 #include "testdata/CUDSFile.h"
 
@@ -43,14 +44,7 @@ class SignalFile : public ::testing::Test {
   fs::path dir_;
 };
 
-std::string MessageOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const std::logic_error& e) {
-    return e.what();
-  }
-  return "(no exception)";
-}
+using kx::test::MessageOf;
 
 // Sets every header field to a value of its own that survives the file: texts in
 // upper case within the field width, integers and float-exact reals.

@@ -10,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include "MessageOf.h"
 #include "testdata/CNSignal.h"
 #include "testdata/DataStatus.h"
 #include "testdata/FilterClass.h"
@@ -35,14 +36,7 @@ State StateOf(const CData& s) {
           s.GetZMin(), s.GetStartTime(), s.GetEndTime(), s.GetNumberOfPoints()};
 }
 
-std::string MessageOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const std::logic_error& e) {
-    return e.what();
-  }
-  return "(no exception)";
-}
+using kx::test::MessageOf;
 
 // A constant-step signal of 5 samples holding X, Y and Z.
 CNSignal FilledSignal() {
@@ -200,6 +194,17 @@ TEST(SignalSampleSetters, RefusalsThrowTheirTextAndLeaveTheSignalAsItWas) {
          s.SetDel(0.001);
          s.SetNFP(0);
          s.SetNLP(9);
+       },
+       [](CNSignal& s) {
+         s.SetYData({1, 2, 3});
+       },
+       "X and Y Counts are different"},
+      {"indices claiming billions of points",
+       [](CNSignal& s) {
+         s = CNSignal();
+         s.SetDel(0.001);
+         s.SetNFP(-2000000000);
+         s.SetNLP(2000000000);
        },
        [](CNSignal& s) {
          s.SetYData({1, 2, 3});

@@ -275,6 +275,17 @@ TEST_F(UdsWriteFailureTest, CountMismatchKeepsTheOldFile) {
   EXPECT_EQ(WriteError(f, PathOf("new.uds")), "NLP - NFP + 1: 11 does not equal to array size: 10");
   EXPECT_EQ(FolderContents(), std::vector<std::string>{"good.uds"});
 
+  // A header claiming far more points than given is refused before a buffer of
+  // the claimed size is made.
+  f.SetNFP(std::numeric_limits<std::int32_t>::min());
+  f.SetNLP(std::numeric_limits<std::int32_t>::max());
+  EXPECT_EQ(WriteError(f, path), "NLP - NFP + 1: 4294967296 does not equal to array size: 10");
+  f.SetFileForm("Y");
+  f.SetNFP(0);
+  f.SetNLP(2000000000);
+  EXPECT_EQ(WriteError(f, path), "NLP - NFP + 1: 2000000001 does not equal to array size: 10");
+  EXPECT_EQ(ReadBytes(path), before);
+
   // Samples: X must match Y in an X-Y file.
   CUDSFile s;
   s.SetNFP(0);
@@ -353,6 +364,34 @@ TEST_F(UdsWriteFailureTest, AFolderInTheWayIsNotReplaced) {
   EXPECT_EQ(WriteError(f, PathOf("taken.uds")), "Failure to write file: " + PathOf("taken.uds"));
   EXPECT_TRUE(std::filesystem::is_directory(PathOf("taken.uds")));
   EXPECT_EQ(FolderContents(), std::vector<std::string>{"taken.uds"});
+}
+
+TEST_F(UdsWriteFailureTest, WriteProtectedFileIsNotReplaced) {
+  if (::geteuid() == 0) {
+    GTEST_SKIP() << "root may write every file";
+  }
+  const std::string path = PathOf("locked.uds");
+  GoodY().Save(path);
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+  const auto before = ReadBytes(path);
+  CUDSFile f;
+  TenPoints(f);
+  EXPECT_EQ(WriteError(f, path), "Failure to open file for writing.");
+  EXPECT_EQ(ReadBytes(path), before);
+  EXPECT_EQ(FolderContents(), std::vector<std::string>{"locked.uds"});
+}
+
+TEST_F(UdsWriteFailureTest, LongestFileNameCanBeWritten) {
+  // 255 bytes is the longest name a Linux file system takes; the temporary
+  // file beside it must fit as well.
+  const std::string name = std::string(251, 'n') + ".uds";
+  CUDSFile f;
+  TenPoints(f);
+  EXPECT_EQ(WriteError(f, PathOf(name)), "(no error)");
+  EXPECT_EQ(FolderContents(), std::vector<std::string>{name});
+  CUDSFile r;
+  r.ReadFile(PathOf(name));
+  EXPECT_EQ(r.GetSampleY().size(), 10U);
 }
 
 TEST_F(UdsWriteFailureTest, RelativePathWritesIntoTheCurrentFolder) {
