@@ -1,5 +1,6 @@
 #include "shared_ui/CKXAboutDlg.h"
 
+#include "platform/BuildVersion.h"
 #include "shared_ui/CFileVersionInfo.h"
 #include "shared_ui/CStaticLink.h"
 #include "shared_ui/CTransparentImage.h"
@@ -110,9 +111,7 @@ void CKXAboutDlg::SetVersion(const char *moduleVersion)
 
 void CKXAboutDlg::SetVersion()
 {
-    CFileVersionInfo info;
-    info.ReadModule("040904b0", "ProductVersion");
-    m_version += QString::fromStdString(info.GetProductVersion());
+    SetVersion(kxplatform::BuildVersion());
 }
 
 void CKXAboutDlg::InitDialog()

@@ -42,6 +42,7 @@ void CKxStartup::InitInstance(QWidget *mainWindow, const QStringList &arguments)
     SetupApplication(m_options.appName, m_options.title);
     if (m_recent)
         m_recent->Load();
+    m_started = true;
 
     if (m_options.trackUsage) {
         const QString name = m_options.appName.isEmpty() ? QCoreApplication::applicationName() : m_options.appName;
@@ -97,7 +98,8 @@ void CKxStartup::Shutdown()
     if (m_shutDown)
         return;
     m_shutDown = true;
-    if (m_recent)
+    // A list never loaded is not written over the stored one.
+    if (m_recent && m_started)
         m_recent->Save();
-    m_tracker.Finish(CUsageTracker::ExitBound);
+    m_tracker.Release(CUsageTracker::ExitBound);
 }

@@ -74,5 +74,6 @@ private:
     CUsageTracker m_tracker;
     QString m_documentName;
     QPointer<QWidget> m_mainWindow;
+    bool m_started = false;
     bool m_shutDown = false;
 };

@@ -5,6 +5,7 @@
 #include <boost/algorithm/string/trim.hpp>
 
 #include <charconv>
+#include <cmath>
 #include <fstream>
 
 namespace {
@@ -94,9 +95,12 @@ void CMyCommandInfo::ParseFlag(const std::string &flag)
         double value = 0.0;
         const char *first = number.data();
         const char *last = first + number.size();
+        // from_chars takes no sign "+"; a number written with one is still a number.
+        if (first != last && *first == '+' && last - first > 1 && first[1] != '-' && first[1] != '+')
+            ++first;
         const auto [end, ec] = std::from_chars(first, last, value);
-        // Text that is no number leaves the critical value as it was.
-        if (!number.empty() && ec == std::errc() && end == last)
+        // Text that is no number (nor NAN or INF) leaves the critical value as it was.
+        if (first != last && ec == std::errc() && end == last && std::isfinite(value))
             m_dCriticalValue = value;
     }
 }

@@ -2,12 +2,18 @@
 
 #include "platform/CSettings.h"
 
-
 #include <cstdio>
 
 CUsageTracker::~CUsageTracker()
 {
-    Finish(ExitBound);
+    Release(ExitBound);
+}
+
+void CUsageTracker::Release(std::chrono::milliseconds bound)
+{
+    if (!m_thread.joinable())
+        return;
+    Finish(bound);
     if (m_thread.joinable())
         m_thread.detach();
 }

@@ -17,7 +17,7 @@
 class CUsageTracker {
 public:
     CUsageTracker() = default;
-    // Waits for a running thread at most ExitBound, then lets it go.
+    // Release(ExitBound).
     ~CUsageTracker();
     CUsageTracker(const CUsageTracker &) = delete;
     CUsageTracker &operator=(const CUsageTracker &) = delete;
@@ -31,6 +31,9 @@ public:
 
     // Waits at most bound for the thread; true when it has ended (or never started).
     bool Finish(std::chrono::milliseconds bound = ExitBound);
+    // At exit: waits at most bound, then lets a running thread go. Waits only once:
+    // later calls and the destructor return at once.
+    void Release(std::chrono::milliseconds bound = ExitBound);
     bool IsStarted() const { return m_state != nullptr; }
 
     // The thread's work, run here and now: true when the start was recorded.

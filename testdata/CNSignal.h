@@ -29,8 +29,8 @@ class CNSignal : public CData {
   // Signal operations (defined in their own source files).
   // Combining signals (CNSignal_Combine.cpp). This signal becomes the result; it may
   // itself be one of the inputs. A refused call leaves it as it was.
-  void Sum(const std::vector<std::shared_ptr<CNSignal>>& signals);
-  void Average(const std::vector<std::shared_ptr<CNSignal>>& signals);
+  void Sum(const std::vector<std::shared_ptr<CNSignal>>& inputs);
+  void Average(const std::vector<std::shared_ptr<CNSignal>>& inputs);
   bool Resultant(const CNSignal& a, const CNSignal& b, const CNSignal& c);
   bool Resultant2(const CNSignal& a, const CNSignal& b);
   // @ops-combine

@@ -1,4 +1,4 @@
-// Sum, average and resultant of signals. Each result is built in a local signal and
+// Sum, average and resultant of inputs. Each result is built in a local signal and
 // assigned at the end, so this signal may be one of the inputs and a refused call
 // leaves it as it was.
 
@@ -19,22 +19,22 @@ const char* const kInconsistent = "Inconsistent Number of Data Points";
 
 }  // namespace
 
-void CNSignal::Sum(const std::vector<std::shared_ptr<CNSignal>>& signals)
+void CNSignal::Sum(const std::vector<std::shared_ptr<CNSignal>>& inputs)
 {
-    if (signals.empty())
+    if (inputs.empty())
         throw std::logic_error(kEmptyContainer);
-    for (const auto& signal : signals)
+    for (const auto& signal : inputs)
         if (!signal)
             throw std::logic_error(kEmptyContainer);
-    const CNSignal& first = *signals.front();
+    const CNSignal& first = *inputs.front();
     const std::size_t n = first.GetYCount();
-    for (const auto& signal : signals)
+    for (const auto& signal : inputs)
         if (signal->GetYCount() != n)
             throw std::logic_error(kLengths);
 
     std::vector<double> sum(first.GetY());
-    for (std::size_t s = 1; s < signals.size(); ++s) {
-        const std::vector<double>& y = signals[s]->GetY();
+    for (std::size_t s = 1; s < inputs.size(); ++s) {
+        const std::vector<double>& y = inputs[s]->GetY();
         for (std::size_t i = 0; i < n; ++i)
             sum[i] += y[i];
     }
@@ -47,13 +47,13 @@ void CNSignal::Sum(const std::vector<std::shared_ptr<CNSignal>>& signals)
     *this = result;
 }
 
-void CNSignal::Average(const std::vector<std::shared_ptr<CNSignal>>& signals)
+void CNSignal::Average(const std::vector<std::shared_ptr<CNSignal>>& inputs)
 {
-    if (signals.empty())
+    if (inputs.empty())
         throw std::logic_error(kEmptyContainer);
     CNSignal result;
-    result.Sum(signals);
-    const double factor = 1.0 / static_cast<double>(signals.size());
+    result.Sum(inputs);
+    const double factor = 1.0 / static_cast<double>(inputs.size());
     for (double& v : result.m_y)
         v *= factor;
     result.UpdateDerived();

@@ -2,7 +2,7 @@
 # Starts a private PostgreSQL server on 127.0.0.1 for the usage-tracking tests and
 # writes its connection facts to /tmp/kx-pg.env (KX_PG_STATUS=ready, or
 # KX_PG_STATUS=unavailable with KX_PG_REASON). Installs nothing; never fails the run.
-# A server left from an earlier run is stopped first.
+# A server left from an earlier run is stopped first; with --stop the script only does that.
 
 facts=${KX_PG_ENV_FILE:-/tmp/kx-pg.env}
 
@@ -36,15 +36,22 @@ main() {
     else "${as_owner[@]}" "$@"; fi
   }
 
-  # Stop the server of an earlier run.
+  # Stop the server of an earlier run. The facts file lies in a shared folder: only a
+  # folder this script made (its name and owner) is stopped and removed.
   if [ -f "$facts" ]; then
-    local old
+    local old old_top
     old=$(sed -n 's/^KX_PG_DATA=//p' "$facts" | head -n 1)
-    if [ -n "$old" ] && [ -d "$old" ]; then
+    old_top=$(dirname "$old")
+    if [ -n "$old" ] && [[ $old_top =~ ^/tmp/kx-pg\.[A-Za-z0-9]{6}$ ]] && [ ! -L "$old_top" ] \
+        && [ -d "$old" ] && [ "$(stat -c %U "$old_top" 2>/dev/null)" = "$owner" ]; then
       run "$bindir/pg_ctl" -D "$old" -m fast -w -t 20 stop >/dev/null 2>&1 || true
-      rm -rf "$(dirname "$old")"
+      rm -rf "$old_top"
     fi
     rm -f "$facts"
+  fi
+  if [ "${1:-}" = --stop ]; then
+    echo "postgres: earlier server stopped"
+    return 0
   fi
 
   local top data sock log pwfile

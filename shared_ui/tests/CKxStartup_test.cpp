@@ -14,6 +14,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMainWindow>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -173,6 +175,70 @@ TEST(CKxStartup, RecentFilesAreKeptBetweenStarts)
     const kxplatform::CSettings settings(app, CRecentFileList::Section);
     EXPECT_EQ(settings.GetString("File1"), "/d/3.uds");
     QFile::remove(settings.FileName());
+}
+
+TEST(CKxStartup, ARecentListNeverLoadedIsNotWrittenOver)
+{
+    const QString app = UniqueName("StartupKeep");
+    {
+        kxplatform::CSettings recent(app, CRecentFileList::Section);
+        recent.SetString("File1", "/d/kept.uds");
+        ASSERT_TRUE(recent.Sync());
+    }
+    {
+        // A program that ends before its start-up ran.
+        CKxStartup startup({.appName = app, .title = "HIC", .recentFileCount = 4, .trackUsage = false,
+                            .showMainWindow = false});
+    }
+    const kxplatform::CSettings recent(app, CRecentFileList::Section);
+    EXPECT_EQ(recent.GetString("File1"), "/d/kept.uds");
+    QFile::remove(recent.FileName());
+}
+
+TEST(CKxStartup, ExitWaitsForABlockedTrackerOnlyOnce)
+{
+    QTemporaryDir dir;
+    const QString app = UniqueName("StartupExit");
+    const QString file = dir.filePath("locked.sqlite");
+    kxplatform::CUsageConnection direct;
+    direct.database = file;
+    ASSERT_TRUE(kxplatform::CUsageDatabase::Record(direct, {"first", "user", "t"}));
+    {
+        kxplatform::CSettings settings(app);
+        settings.SetValue("UsageDatabase", file);
+        settings.SetInt("UsageTimeout", 60);
+        ASSERT_TRUE(settings.Sync());
+    }
+
+    const QString name = "kxtest-exit-locker";
+    {
+        QSqlDatabase locker = QSqlDatabase::addDatabase("QSQLITE", name);
+        locker.setDatabaseName(file);
+        ASSERT_TRUE(locker.open());
+        QSqlQuery lock(locker);
+        ASSERT_TRUE(lock.exec("BEGIN EXCLUSIVE"));
+
+        QElapsedTimer timer;
+        {
+            CKxStartup startup({.appName = app, .title = "HIC", .showMainWindow = false});
+            startup.InitInstance(nullptr, {"hic", "a.uds"});
+            timer.start();
+        }
+        const qint64 exitTime = timer.elapsed();
+        EXPECT_LT(exitTime, CUsageTracker::ExitBound.count() + 2000);
+
+        // Let the thread that was let go finish its row.
+        lock.exec("COMMIT");
+        lock.finish();
+        locker.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    QElapsedTimer waited;
+    waited.start();
+    while (kxtest::UsageRows(file).size() < 2 && waited.elapsed() < 20000)
+        QTest::qWait(50);
+    EXPECT_EQ(kxtest::UsageRows(file).size(), 2u);
+    QFile::remove(kxplatform::CSettings(app).FileName());
 }
 
 TEST(CKxStartup, AboutBoxOfTheStartedProgramSavedAsPicture)

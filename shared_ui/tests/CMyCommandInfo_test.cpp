@@ -104,6 +104,13 @@ TEST(CMyCommandInfo, EverySwitchSetsItsField)
         {"CRITICAL_VALUE", [](Fields &) {}},
         {"CRITICAL_VALUEabc", [](Fields &) {}},
         {"CRITICAL_VALUE 12x", [](Fields &) {}},
+        {"CRITICAL_VALUE+700", [](Fields &f) { f.critical = 700.0; }},
+        {"CRITICAL_VALUE +.5", [](Fields &f) { f.critical = 0.5; }},
+        {"CRITICAL_VALUE+-7", [](Fields &) {}},
+        {"CRITICAL_VALUE+", [](Fields &) {}},
+        {"CRITICAL_VALUEnan", [](Fields &) {}},
+        {"CRITICAL_VALUE inf", [](Fields &) {}},
+        {"CRITICAL_VALUE1e999", [](Fields &) {}},
         {"UNKNOWN", [](Fields &) {}},
         {"", [](Fields &) {}},
     };

@@ -7,7 +7,9 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -253,6 +255,37 @@ TEST(CUsageTracker, RecordsThroughTheProcedureOnPostgreSQL)
         db.close();
     }
     QSqlDatabase::removeDatabase(admin);
+}
+
+TEST(PostgresService, StopLeavesAFolderTheScriptDidNotMake)
+{
+    // The facts file lies in a shared folder; a data path written there by someone else
+    // must not be removed.
+    QTemporaryDir victim;
+    QTemporaryDir factsDir;
+    ASSERT_TRUE(victim.isValid() && factsDir.isValid());
+    ASSERT_TRUE(QDir(victim.path()).mkpath("data"));
+    const QString keep = victim.filePath("data/keep.txt");
+    {
+        QFile f(keep);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("keep");
+    }
+    const QString facts = factsDir.filePath("pg.env");
+    {
+        QFile f(facts);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(("KX_PG_STATUS=ready\nKX_PG_DATA=" + victim.filePath("data") + "\n").toUtf8());
+    }
+
+    QProcess script;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("KX_PG_ENV_FILE", facts);
+    script.setProcessEnvironment(env);
+    script.start("bash", {QStringLiteral(KX_SOURCE_DIR "/scripts/services/postgres.sh"), "--stop"});
+    ASSERT_TRUE(script.waitForFinished(60000));
+    EXPECT_EQ(script.exitCode(), 0);
+    EXPECT_TRUE(QFile::exists(keep)) << script.readAllStandardOutput().toStdString();
 }
 
 int main(int argc, char **argv)

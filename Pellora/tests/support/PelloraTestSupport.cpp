@@ -1,0 +1,108 @@
+#include "support/PelloraTestSupport.h"
+
+#include "platform/CSettings.h"
+#include "testdata/CUDSFile.h"
+
+#include <QFile>
+#include <QUuid>
+
+#include <cmath>
+#include <fstream>
+#include <numbers>
+
+namespace pelloratest {
+
+namespace fs = std::filesystem;
+
+TempFolder::TempFolder()
+{
+    m_path = fs::temp_directory_path() /
+             ("pellora-test-" + QUuid::createUuid().toString(QUuid::Id128).left(16).toStdString());
+    fs::create_directories(m_path);
+}
+
+TempFolder::~TempFolder()
+{
+    std::error_code ec;
+    fs::remove_all(m_path, ec);
+}
+
+void WriteUds(const std::string &path, const SampleSignal &s)
+{
+    kx::CUDSFile file;
+    file.SetFileForm("Y");
+    file.SetNChan(1);
+    file.SetDimSys("MET");
+    file.SetTstSrc("KX TEST");
+    file.SetTstNo(s.testNumber);
+    file.SetTitle("PELLORA TEST SIGNAL");
+    file.SetCurNo(s.curveNumber);
+    file.SetIChan(s.curveNumber);
+    file.SetChanForm("Y");
+    file.SetSenAtt(s.attachment);
+    file.SetYType(s.yType);
+    file.SetYUnits(s.yUnits);
+    file.SetXType(s.xType);
+    file.SetXUnits(s.xUnits);
+    file.SetStatus("COMPUTED");
+    file.SetNFP(s.firstPoint);
+    file.SetNLP(s.firstPoint + s.points - 1);
+    file.SetDel(static_cast<float>(s.step));
+    std::vector<double> y;
+    y.reserve(static_cast<std::size_t>(s.points));
+    for (int i = 0; i < s.points; ++i)
+        y.push_back(s.peak * std::sin(std::numbers::pi * i / std::max(1, s.points - 1)));
+    file.SetSamples({}, y);
+    file.WriteFile(path);
+}
+
+void WriteText(const std::string &path, const std::string &text)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
+bool FakeUi::ChooseBrowseDirectory(std::string &directory)
+{
+    if (directories.empty())
+        return false;
+    directory = directories.front();
+    directories.pop_front();
+    return true;
+}
+
+bool FakeUi::ChooseOpenFile(const std::string &, const std::string &, const std::string &, std::string &path)
+{
+    if (openFiles.empty())
+        return false;
+    path = openFiles.front();
+    openFiles.pop_front();
+    return true;
+}
+
+bool FakeUi::EditLabel(const std::string &caption, const std::string &prompt, std::string &value)
+{
+    labelCaptions.push_back(caption);
+    labelPrompts.push_back(prompt);
+    if (labels.empty())
+        return false;
+    const auto answer = labels.front();
+    labels.pop_front();
+    if (answer.first)
+        value = answer.second;
+    return answer.first;
+}
+
+ScratchSettings::ScratchSettings()
+    : m_program(QStringLiteral("PelloraTest-") + QUuid::createUuid().toString(QUuid::Id128).left(12))
+{
+}
+
+ScratchSettings::~ScratchSettings()
+{
+    kxplatform::CSettings settings(m_program);
+    const QString file = settings.FileName();
+    QFile::remove(file);
+}
+
+} // namespace pelloratest

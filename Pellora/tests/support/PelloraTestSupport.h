@@ -1,0 +1,105 @@
+#pragma once
+
+// Helpers of Pellora's tests: sample signal files made with the data library, a
+// scripted user interface, and temporary folders.
+
+#include "Pellora/IPelloraUi.h"
+
+#include <QString>
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace pelloratest {
+
+// A fresh folder under the system's temporary folder, removed at destruction.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder &) = delete;
+    TempFolder &operator=(const TempFolder &) = delete;
+    const std::filesystem::path &Path() const { return m_path; }
+    std::string Str() const { return m_path.string(); }
+    std::string File(const std::string &name) const { return (m_path / name).string(); }
+
+private:
+    std::filesystem::path m_path;
+};
+
+struct SampleSignal {
+    int testNumber = 4711;
+    int curveNumber = 1;
+    std::string attachment = "HEAD CG";
+    std::string yType = "ACCELERATION";
+    std::string yUnits = "G'S";
+    std::string xType = "TIME";
+    std::string xUnits = "SECONDS";
+    int points = 100;
+    double step = 1.0e-4;
+    int firstPoint = 0;
+    double peak = 50.0;      // a half sine over the record
+};
+
+// Writes a UDS-1992 file through kx::CUDSFile.
+void WriteUds(const std::string &path, const SampleSignal &signal = {});
+// Writes a text file.
+void WriteText(const std::string &path, const std::string &text);
+
+// The scripted user: answers are queued per kind; every call is recorded.
+class FakeUi : public IPelloraUi {
+public:
+    std::vector<std::vector<std::string>> errorLists;
+    std::vector<std::string> messages;
+    std::vector<std::string> windowTexts;
+    std::vector<std::string> labelCaptions;
+    std::vector<std::string> labelPrompts;
+    int headerViews = 0;
+    std::size_t lastHeaderSignals = 0;
+
+    std::deque<std::string> directories;          // ChooseBrowseDirectory; empty: Cancel
+    std::deque<std::string> openFiles;            // ChooseOpenFile; empty: Cancel
+    std::deque<std::pair<bool, std::string>> labels;   // EditLabel answers
+    std::function<bool(std::vector<std::string> &)> signalLabels;
+    std::function<bool(CPlottingOptionValues &)> options;
+    std::function<bool(CPageMarginValues &)> margins;
+    std::function<bool(std::vector<std::string> &)> hitList;
+
+    void ShowErrorList(const std::vector<std::string> &list) override { errorLists.push_back(list); }
+    void ShowMessage(const std::string &text, Icon) override { messages.push_back(text); }
+    bool ChooseBrowseDirectory(std::string &directory) override;
+    bool ChooseOpenFile(const std::string &, const std::string &, const std::string &, std::string &path) override;
+    bool EditLabel(const std::string &caption, const std::string &prompt, std::string &value) override;
+    bool EditSignalLabels(std::vector<std::string> &labels, const std::vector<kx::CNSignalPtr> &,
+                          const std::string &, const std::string &) override
+    {
+        return signalLabels && signalLabels(labels);
+    }
+    bool EditPlottingOptions(CPlottingOptionValues &values) override { return options && options(values); }
+    bool EditPageMargins(CPageMarginValues &values) override { return margins && margins(values); }
+    bool EditHitList(std::vector<std::string> &names) override { return hitList && hitList(names); }
+    void ShowUdsHeader(std::vector<kx::CNSignalPtr> signalList) override
+    {
+        ++headerViews;
+        lastHeaderSignals = signalList.size();
+    }
+    void SetMainWindowText(const std::string &text) override { windowTexts.push_back(text); }
+};
+
+// A settings program name of its own for one test, its file removed at destruction.
+class ScratchSettings {
+public:
+    ScratchSettings();
+    ~ScratchSettings();
+    ScratchSettings(const ScratchSettings &) = delete;
+    ScratchSettings &operator=(const ScratchSettings &) = delete;
+    const QString &Program() const { return m_program; }
+
+private:
+    QString m_program;
+};
+
+} // namespace pelloratest

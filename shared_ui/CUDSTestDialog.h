@@ -1,0 +1,16 @@
+#pragma once
+// The "Test" page of the header viewer.
+
+#include "shared_ui/CUdsFieldPage.h"
+
+namespace kxres {
+
+class CUDSTestDialog : public CUdsFieldPage {
+  Q_OBJECT
+ public:
+  explicit CUDSTestDialog(QWidget* parent = nullptr);
+  ~CUDSTestDialog() override;
+  void Fill(const kx::CNSignal* signal) override;
+};
+
+}  // namespace kxres
