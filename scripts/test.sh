@@ -7,7 +7,14 @@ root=$PWD
 
 bash scripts/setup.sh
 
-# Services the tests talk to (each script starts its service on loopback or says why not).
+# Services the tests talk to (each script starts its service on loopback or says why not,
+# and stops it again with --stop when the run ends).
+stop_services() {
+  for s in scripts/services/*.sh; do
+    [ -e "$s" ] && bash "$s" --stop >/dev/null 2>&1 || true
+  done
+}
+trap stop_services EXIT
 for s in scripts/services/*.sh; do
   [ -e "$s" ] && bash "$s" || true
 done
