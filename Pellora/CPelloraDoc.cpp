@@ -50,13 +50,6 @@ std::string Trimmed(const std::string &text)
     return first < last ? std::string(first, last) : std::string();
 }
 
-std::string AbsolutePath(const std::string &path)
-{
-    std::error_code ec;
-    const fs::path full = fs::absolute(fs::path(path), ec);
-    return ec ? path : full.string();
-}
-
 std::string AxisLabel(const std::string &type, const std::string &units, const char *noType, const char *noUnits)
 {
     return (type.empty() ? std::string(noType) : type) + " - " + (units.empty() ? std::string(noUnits) : units);
@@ -154,6 +147,13 @@ void CPelloraDoc::Reset()
     m_failedPaths.clear();
 }
 
+void CPelloraDoc::UpdateAllViews(int hint)
+{
+    if (hint == HintFileList)
+        SortFileNames();
+    emit Updated(hint);
+}
+
 void CPelloraDoc::SetWindowText(const std::string &text)
 {
     if (m_ui)
@@ -196,7 +196,6 @@ void CPelloraDoc::OpenDirectory(const std::string &directory)
     m_hitListName.clear();
     Reset();
     m_fileNames = pellora::ListDirectory(m_directory);
-    SortFileNames();
     if (m_ui)
         m_ui->EndWaitCursor();
     UpdateAllViews(HintFileList);
@@ -220,7 +219,6 @@ bool CPelloraDoc::ApplyFilter(const std::string &pattern)
         return false;
     }
     m_fileNames = std::move(names);
-    SortFileNames();
     UpdateAllViews(HintFileList);
     return true;
 }
@@ -242,7 +240,7 @@ bool CPelloraDoc::OpenHitList(const std::string &path)
     m_hitList = true;
     const bool ok = ReadHitList(path);
     if (ok) {
-        const fs::path full(AbsolutePath(path));
+        const fs::path full(pellora::AbsolutePath(path));
         SetOutputDir(full.parent_path().string() + "/");
         m_hitListName = full.filename().string();
         SetWindowText("Browsing " + m_hitListName);
@@ -260,7 +258,7 @@ bool CPelloraDoc::ReadHitList(const std::string &path)
         m_errors.push_back("Failure to open file: " + path + " for reading.");
         return false;
     }
-    const std::string base = fs::path(AbsolutePath(path)).parent_path().string();
+    const std::string base = fs::path(pellora::AbsolutePath(path)).parent_path().string();
     std::set<std::string> listed(m_fileNames.begin(), m_fileNames.end());
     std::string line;
     while (std::getline(in, line)) {
@@ -420,7 +418,7 @@ void CPelloraDoc::SetFileNames(std::vector<std::string> names)
     // Selected files that are no longer listed are dropped with their signals.
     std::set<std::string> listed;
     for (const std::string &name : m_fileNames)
-        listed.insert(AbsolutePath(FullPathOf(name)));
+        listed.insert(pellora::AbsolutePath(FullPathOf(name)));
     bool dropped = false;
     for (std::size_t i = m_selectedFiles.size(); i-- > 0;) {
         if (!listed.count(m_selectedFiles[i]->GetPathName())) {
@@ -461,17 +459,22 @@ void CPelloraDoc::OnEditHitList()
 
 // ---- loading ----------------------------------------------------------------
 
+kx::CNSignalPtr CPelloraDoc::LoadUdsSignal(const kx::CFile &file)
+{
+    auto signal = std::make_shared<kx::CNSignal>();
+    signal->LoadUDSFile(file.GetPathName());
+    signal->SetFileName(file.GetFileName());
+    signal->SetDirectory(file.GetDirectory());
+    signal->SetPathName(file.GetPathName());
+    return signal;
+}
+
 CPelloraDoc::LoadResult CPelloraDoc::LoadFile(const kx::CFile &file)
 {
     LoadResult result;
     std::string udsError;
     try {
-        auto signal = std::make_shared<kx::CNSignal>();
-        signal->LoadUDSFile(file.GetPathName());
-        signal->SetFileName(file.GetFileName());
-        signal->SetDirectory(file.GetDirectory());
-        signal->SetPathName(file.GetPathName());
-        result.signal = std::move(signal);
+        result.signal = LoadUdsSignal(file);
         return result;
     } catch (const std::exception &e) {
         udsError = e.what();
@@ -509,7 +512,7 @@ bool CPelloraDoc::SelectFiles(const std::vector<std::string> &paths)
     m_errors.clear();
     std::vector<std::string> wanted;
     for (const std::string &path : paths)
-        wanted.push_back(AbsolutePath(path));
+        wanted.push_back(pellora::AbsolutePath(path));
 
     // Files still selected keep their place and their signal.
     std::vector<CFilePtr> keptFiles;
@@ -603,17 +606,15 @@ bool CPelloraDoc::LoadFileByName(const std::string &name)
     try {
         auto file = std::make_shared<kx::CFile>();
         file->SetPathName(path);
-        auto signal = std::make_shared<kx::CNSignal>();
-        signal->LoadUDSFile(file->GetPathName());
-        signal->SetFileName(file->GetFileName());
-        signal->SetDirectory(file->GetDirectory());
-        signal->SetPathName(file->GetPathName());
+        kx::CNSignalPtr signal = LoadUdsSignal(*file);
         m_selectedFiles.push_back(std::move(file));
         m_signals.push_back(std::move(signal));
     } catch (const std::exception &e) {
         m_errors.push_back(e.what());
         RecomputeMaxPointCount();
         BuildChartArrays();
+        // No texts of the file shown before may stay with an empty chart.
+        BuildPlotTexts();
         return false;
     }
     RecomputeMaxPointCount();

@@ -7,7 +7,7 @@
 
 #include "Pellora/IPelloraUi.h"
 #include "testdata/CFile.h"
-#include "shared_ui/UdsSignal.h"
+#include "testdata/CNSignal.h"
 
 #include <QObject>
 #include <QString>
@@ -44,7 +44,8 @@ public:
     bool OnNewDocument();
     // Empties the plot texts, the error list, the selected files, the signals and the chart.
     void Reset();
-    void UpdateAllViews(int hint) { emit Updated(hint); }
+    // Hint 1 first puts the names in the stored sort order, in both modes.
+    void UpdateAllViews(int hint);
 
     // Commands.
     void OnOpenDirectory();
@@ -161,6 +162,7 @@ private:
         std::vector<std::string> errors;
     };
     static LoadResult LoadFile(const kx::CFile &file);
+    static kx::CNSignalPtr LoadUdsSignal(const kx::CFile &file);
     bool LoadFiles(const std::vector<CFilePtr> &files);
     void ReadSettings();
     void ConvertMargins();

@@ -15,17 +15,6 @@
 #include <filesystem>
 #include <set>
 
-namespace {
-
-std::string Absolute(const std::string &path)
-{
-    std::error_code ec;
-    const auto full = std::filesystem::absolute(std::filesystem::path(path), ec);
-    return ec ? path : full.string();
-}
-
-} // namespace
-
 CPelloraView::CPelloraView(CPelloraDoc &doc, QWidget *parent)
     : QListWidget(parent)
     , m_doc(doc)
@@ -62,7 +51,7 @@ void CPelloraView::Refill()
     if (!held.empty()) {
         int row = 0;
         for (const std::string &name : m_doc.GetFileNames()) {
-            if (held.count(Absolute(m_doc.FullPathOf(name))))
+            if (held.count(pellora::AbsolutePath(m_doc.FullPathOf(name))))
                 item(row)->setSelected(true);
             ++row;
         }
@@ -230,12 +219,7 @@ void CPelloraView::contextMenuEvent(QContextMenuEvent *event)
 
 void CPelloraView::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (CanTake(event->mimeData())) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    dragMoveEvent(event);
 }
 
 void CPelloraView::dragMoveEvent(QDragMoveEvent *event)

@@ -503,9 +503,14 @@ void CPlotView::SaveAsJpeg()
     COutputImage dialog(m_doc.Settings(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const QString path = dialog.GetFileName();
+    QString path = dialog.GetFileName();
     if (path.isEmpty())
         return;
+    // A bare name goes to the output folder; a name without extension gets ".jpg".
+    if (QFileInfo(path).isRelative())
+        path = QDir(Q(m_doc.GetOutputDir())).filePath(path);
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".jpg");
     if (!SaveJpeg(path, QSize(dialog.GetWidth(), dialog.GetHeight())))
         Message("The image " + path.toStdString() + " could not be written.");
 }

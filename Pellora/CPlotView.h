@@ -7,7 +7,7 @@
 #include "Pellora/CProgressWnd.h"
 #include "Pellora/IPlotPane.h"
 #include "platform/chart/Chart.h"
-#include "shared_ui/UdsSignal.h"
+#include "testdata/CNSignal.h"
 #include "testdata/CFile.h"
 
 #include <QMargins>

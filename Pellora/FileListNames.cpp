@@ -36,6 +36,13 @@ std::string Trim(std::string text)
 
 } // namespace
 
+std::string AbsolutePath(const std::string &path)
+{
+    std::error_code ec;
+    const fs::path full = fs::absolute(fs::path(path), ec);
+    return ec ? path : full.string();
+}
+
 std::string JoinPath(const std::string &directory, const std::string &name)
 {
     if (directory.empty())
@@ -133,7 +140,8 @@ std::vector<std::string> ExpandFileLine(const std::string &line, const std::stri
     path = path.lexically_normal();
     std::error_code ec;
     const std::string leaf = path.filename().string();
-    if (!HasWildcard(leaf)) {
+    // A name that exists as written is that file, even with "[" or "?" in it.
+    if (!HasWildcard(leaf) || fs::exists(path, ec)) {
         if (fs::exists(path, ec)) {
             matched = true;
             if (!fs::is_directory(path, ec))

@@ -8,6 +8,9 @@
 
 namespace pellora {
 
+// The absolute form of a path (the path itself when that fails).
+std::string AbsolutePath(const std::string &path);
+
 // Joins a folder and a name with one separator.
 std::string JoinPath(const std::string &directory, const std::string &name);
 

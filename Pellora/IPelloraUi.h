@@ -3,7 +3,7 @@
 // How the document reaches the user: the program implements it with widgets,
 // the tests with a scripted fake.
 
-#include "shared_ui/UdsSignal.h"
+#include "testdata/CNSignal.h"
 
 #include <string>
 #include <vector>

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "shared_ui/CUdsReport.h"
-#include "shared_ui/UdsSignal.h"
+#include "testdata/CNSignal.h"
 
 class QPushButton;
 class QRadioButton;

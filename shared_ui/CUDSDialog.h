@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "shared_ui/CChildPropertyPage.h"
-#include "shared_ui/UdsSignal.h"
+#include "testdata/CNSignal.h"
 
 class QLabel;
 class QPushButton;

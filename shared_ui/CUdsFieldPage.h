@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "shared_ui/UdsSignal.h"
+#include "testdata/CNSignal.h"
 
 class QLineEdit;
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "shared_ui/CViewPrintPreview.h"
-#include "shared_ui/UdsSignal.h"
+#include "testdata/CNSignal.h"
 
 class CPage;
 class QPainter;

@@ -218,6 +218,26 @@ TEST_F(DocTest, HitListWithBlankFolderMissingWildcardCrAndRelativeLines)
     EXPECT_EQ(doc.GetOutputDir(), folder.Str() + "/");
 }
 
+TEST_F(DocTest, HitListNamesFollowTheStoredSortOrder)
+{
+    const std::string late = Uds("zz.uds"), early = Uds("aa.uds"), other = Uds("mm.uds");
+    const std::string list = Text("hits.lst", other + "\n" + late + "\n" + early + "\n");
+    EXPECT_TRUE(doc.OpenHitList(list));
+    EXPECT_EQ(doc.GetFileNames(), (std::vector<std::string>{early, other, late}));
+
+    // Pasted or dropped names take their place in the order too.
+    doc.ClearHitList();
+    doc.AddFileNames({late, early});
+    doc.AddFileNames({other});
+    EXPECT_EQ(doc.GetFileNames(), (std::vector<std::string>{early, other, late}));
+
+    // By curve number: characters 8 to 10 of the listed text.
+    doc.Settings().SetInt("Sort", 1);
+    doc.ClearHitList();
+    doc.AddFileNames({"/tmp/a/zzz.uds", "/tmp/ab020.uds", "/tmp/ab010.uds"});
+    EXPECT_EQ(doc.GetFileNames(), (std::vector<std::string>{"/tmp/ab010.uds", "/tmp/ab020.uds", "/tmp/a/zzz.uds"}));
+}
+
 TEST_F(DocTest, UnreadableHitListIsReported)
 {
     ui.openFiles.push_back(folder.File("nope.lst"));
@@ -412,9 +432,14 @@ TEST_F(DocTest, LoadFileByNameInBothModes)
     EXPECT_TRUE(doc.LoadFileByName("a.uds"));
     EXPECT_EQ(doc.GetSingleSelectedPath(), folder.File("a.uds"));
     EXPECT_EQ(doc.GetSignalCount(), 1);
+    EXPECT_FALSE(doc.GetTitle().empty());
     // Only UDS-1992 files load this way.
     EXPECT_FALSE(doc.LoadFileByName("t.txt"));
     EXPECT_TRUE(doc.GetSignals().empty());
+    // The texts of the file before do not stay with the empty chart.
+    EXPECT_TRUE(doc.GetTitle().empty());
+    EXPECT_TRUE(doc.GetSubTitle().empty());
+    EXPECT_TRUE(doc.GetYLabel().empty());
     EXPECT_EQ(doc.GetSignalCount(), 0);
     EXPECT_FALSE(doc.GetErrors().empty());
     doc.SwitchToHitListMode();

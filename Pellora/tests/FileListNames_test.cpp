@@ -78,6 +78,11 @@ TEST(FileListNames, ExpandFileLine)
     EXPECT_TRUE(matched);  // a folder: skipped, but found
     EXPECT_TRUE(ExpandFileLine("zz*.uds", folder.Str(), &matched).empty());
     EXPECT_FALSE(matched);
+    // A file whose own name holds pattern characters is found as written.
+    WriteText(folder.File("run[1].uds"), "");
+    WriteText(folder.File("run1.uds"), "");
+    EXPECT_EQ(ExpandFileLine("run[1].uds", folder.Str(), &matched), std::vector<std::string>{folder.File("run[1].uds")});
+    EXPECT_TRUE(matched);
     EXPECT_EQ(JoinPath("/a", "b"), "/a/b");
     EXPECT_EQ(JoinPath("/a/", "b"), "/a/b");
 }

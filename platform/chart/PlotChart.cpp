@@ -62,6 +62,11 @@ void PlotChart::destroy()
     m_plot = nullptr;
 }
 
+QCustomPlot *PlotChart::plot() const
+{
+    return m_plot.data();
+}
+
 bool PlotChart::isCreated() const
 {
     return !m_plot.isNull();

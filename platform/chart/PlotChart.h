@@ -43,7 +43,7 @@ public:
     static QPen penForStyle(int code, int curve);
 
     // The drawing widget, for the chart layer's own tests.
-    QCustomPlot *plot() const { return m_plot.data(); }
+    QCustomPlot *plot() const;
 
 private:
     void build();

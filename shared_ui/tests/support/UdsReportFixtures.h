@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "shared_ui/UdsSignal.h"
+#include "testdata/CNSignal.h"
 
 namespace kxtest {
 
