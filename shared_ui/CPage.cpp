@@ -409,60 +409,43 @@ int CPage::SetFontSize(int points) {
   return old;
 }
 
-double CPage::SetRightEdge(double inches) {
-  const int old = m_state.right;
-  if (inches == -1.0) {
-    m_state.right = m_state.pageWidth;
-  } else if (inches > 0.0) {
-    m_state.right = InchesToUnitsX(inches);
+namespace {
+
+// Resets the edge to the page size or sets it to units; neither only queries.
+int SetEdge(int& edge, int pageSize, bool reset, bool set, int units) {
+  const int old = edge;
+  if (reset) {
+    edge = pageSize;
+  } else if (set) {
+    edge = units;
   }
-  return UnitsToInchesX(old);
+  return old;
+}
+
+}  // namespace
+
+double CPage::SetRightEdge(double inches) {
+  return UnitsToInchesX(SetEdge(m_state.right, m_state.pageWidth, inches == -1.0, inches > 0.0,
+                                InchesToUnitsX(inches)));
 }
 
 int CPage::SetRightEdge(int units) {
-  const int old = m_state.right;
-  if (units == -1) {
-    m_state.right = m_state.pageWidth;
-  } else if (units > 0) {
-    m_state.right = units;
-  }
-  return old;
+  return SetEdge(m_state.right, m_state.pageWidth, units == -1, units > 0, units);
 }
 
 double CPage::SetBottomEdge(double inches) {
-  const int old = m_state.bottom;
-  if (inches == -1.0) {
-    m_state.bottom = m_state.pageHeight;
-  } else if (inches > 0.0) {
-    m_state.bottom = InchesToUnitsY(inches);
-  }
-  return UnitsToInchesY(old);
+  return UnitsToInchesY(SetEdge(m_state.bottom, m_state.pageHeight, inches == -1.0,
+                                inches > 0.0, InchesToUnitsY(inches)));
 }
 
 int CPage::SetBottomEdge(int units) {
-  const int old = m_state.bottom;
-  if (units == -1) {
-    m_state.bottom = m_state.pageHeight;
-  } else if (units > 0) {
-    m_state.bottom = units;
-  }
-  return old;
+  return SetEdge(m_state.bottom, m_state.pageHeight, units == -1, units > 0, units);
 }
 
 // ---- lines and boxes ---------------------------------------------------------------------
 
-void CPage::Line(int top, int left, int bottom, int right, int penWidth, int style) {
-  SaveState();
-  m_state.col = left;
-  m_state.row = top;
-  m_state.right = right;
-  m_state.bottom = bottom;
-  if (style != print_flags::Keep) m_state.lineStyle = style;
-  m_printer.DrawLine(m_state, penWidth);
-  RestoreState();
-}
-
-void CPage::Box(int top, int left, int bottom, int right, int penWidth, int fill, int style) {
+void CPage::Shape(bool box, int top, int left, int bottom, int right, int penWidth, int fill,
+                  int style) {
   SaveState();
   m_state.col = left;
   m_state.row = top;
@@ -470,8 +453,20 @@ void CPage::Box(int top, int left, int bottom, int right, int penWidth, int fill
   m_state.bottom = bottom;
   if (fill != print_flags::Keep) m_state.fill = fill;
   if (style != print_flags::Keep) m_state.lineStyle = style;
-  m_printer.DrawBox(m_state, penWidth);
+  if (box) {
+    m_printer.DrawBox(m_state, penWidth);
+  } else {
+    m_printer.DrawLine(m_state, penWidth);
+  }
   RestoreState();
+}
+
+void CPage::Line(int top, int left, int bottom, int right, int penWidth, int style) {
+  Shape(false, top, left, bottom, right, penWidth, print_flags::Keep, style);
+}
+
+void CPage::Box(int top, int left, int bottom, int right, int penWidth, int fill, int style) {
+  Shape(true, top, left, bottom, right, penWidth, fill, style);
 }
 
 void CPage::DrawLine(CPrintRegion* region, double top, double left, double bottom, double right,

@@ -177,6 +177,9 @@ class CPage {
                       int size, const std::string& text);
   int CheckBox(const char* label, bool ticked, int row, int col, int size, bool labelFirst,
                int penWidth, int fill, int flags);
+  // A line or a box from (left, top) to (right, bottom) in its own print state.
+  void Shape(bool box, int top, int left, int bottom, int right, int penWidth, int fill,
+             int style);
   void Line(int top, int left, int bottom, int right, int penWidth, int style);
   void Box(int top, int left, int bottom, int right, int penWidth, int fill, int style);
   void ApplyFlagsAndSize(int flags, int size);

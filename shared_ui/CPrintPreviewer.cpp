@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include <sstream>
@@ -63,7 +64,8 @@ void CPrintPreviewer::SetCurrentSignal(std::shared_ptr<kx::CNSignal> signal) {
 }
 
 void CPrintPreviewer::showEvent(QShowEvent* event) {
-  OnSetActive();
+  // A visit of the page; a window restored from the task bar shows it spontaneously.
+  if (!event->spontaneous()) OnSetActive();
   QWidget::showEvent(event);
 }
 

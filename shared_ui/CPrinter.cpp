@@ -58,6 +58,15 @@ QBrush FillBrush(int fill) {
   return QBrush(Qt::NoBrush);
 }
 
+// Pen style of a line style (first set bit wins); boxes know only dashed and dotted.
+Qt::PenStyle PenStyle(int lineStyle, bool line) {
+  if (lineStyle & print_line::Dashed) return Qt::DashLine;
+  if (lineStyle & print_line::Dotted) return Qt::DotLine;
+  if (line && (lineStyle & print_line::DashDot)) return Qt::DashDotLine;
+  if (line && (lineStyle & print_line::DashDotDot)) return Qt::DashDotDotLine;
+  return Qt::SolidLine;
+}
+
 double DeviceLogPixelsY(const PrintState& state) {
   if (state.logPixelsY > 0.0) return state.logPixelsY;
   return state.dc->device() ? state.dc->device()->logicalDpiY() : 96.0;
@@ -162,18 +171,9 @@ int CPrinter::DrawText(PrintState& state, double spacing) {
 void CPrinter::DrawLine(PrintState& state, int penWidth) {
   QPainter* dc = state.dc;
   if (dc == nullptr || !dc->isActive()) return;
-  Qt::PenStyle style = Qt::SolidLine;
-  if (state.lineStyle & print_line::Dashed) {
-    style = Qt::DashLine;
-  } else if (state.lineStyle & print_line::Dotted) {
-    style = Qt::DotLine;
-  } else if (state.lineStyle & print_line::DashDot) {
-    style = Qt::DashDotLine;
-  } else if (state.lineStyle & print_line::DashDotDot) {
-    style = Qt::DashDotDotLine;
-  }
   dc->save();
-  dc->setPen(QPen(QBrush(Qt::black), std::max(0, penWidth), style, Qt::FlatCap));
+  dc->setPen(QPen(QBrush(Qt::black), std::max(0, penWidth), PenStyle(state.lineStyle, true),
+                  Qt::FlatCap));
   dc->drawLine(QPoint(state.col, state.row), QPoint(state.right, state.bottom));
   dc->restore();
 }
@@ -181,14 +181,9 @@ void CPrinter::DrawLine(PrintState& state, int penWidth) {
 void CPrinter::DrawBox(PrintState& state, int penWidth) {
   QPainter* dc = state.dc;
   if (dc == nullptr || !dc->isActive()) return;
-  Qt::PenStyle style = Qt::SolidLine;
-  if (state.lineStyle & print_line::Dashed) {
-    style = Qt::DashLine;
-  } else if (state.lineStyle & print_line::Dotted) {
-    style = Qt::DotLine;
-  }
   dc->save();
-  dc->setPen(QPen(QBrush(Qt::black), std::max(0, penWidth), style, Qt::SquareCap, Qt::MiterJoin));
+  dc->setPen(QPen(QBrush(Qt::black), std::max(0, penWidth), PenStyle(state.lineStyle, false),
+                  Qt::SquareCap, Qt::MiterJoin));
   dc->setBrush(FillBrush(state.fill));
   QPolygon box;
   box << QPoint(state.col, state.row) << QPoint(state.right, state.row)

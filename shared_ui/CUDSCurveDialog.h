@@ -11,7 +11,9 @@ class CUdsCurveDataDialog : public CUdsFieldPage {
  public:
   explicit CUdsCurveDataDialog(QWidget* parent = nullptr);
   ~CUdsCurveDataDialog() override;
-  void Fill(const kx::CNSignal* signal) override;
+
+ protected:
+  void FillFrom(const kx::CNSignal& signal) override;
 };
 
 class CUdsSensorInfoDialog : public CUdsFieldPage {
@@ -19,7 +21,9 @@ class CUdsSensorInfoDialog : public CUdsFieldPage {
  public:
   explicit CUdsSensorInfoDialog(QWidget* parent = nullptr);
   ~CUdsSensorInfoDialog() override;
-  void Fill(const kx::CNSignal* signal) override;
+
+ protected:
+  void FillFrom(const kx::CNSignal& signal) override;
 };
 
 class CUdsCurveUserDialog : public CUdsFieldPage {
@@ -27,7 +31,9 @@ class CUdsCurveUserDialog : public CUdsFieldPage {
  public:
   explicit CUdsCurveUserDialog(QWidget* parent = nullptr);
   ~CUdsCurveUserDialog() override;
-  void Fill(const kx::CNSignal* signal) override;
+
+ protected:
+  void FillFrom(const kx::CNSignal& signal) override;
 };
 
 class CUDSCurveDialog : public CChildPropertyPage {

@@ -27,14 +27,10 @@ CUdsOcc1Dialog::CUdsOcc1Dialog(QWidget* parent)
                     {{QStringLiteral("Occupant 1 Information"), OccupantLabels()}}, parent) {}
 CUdsOcc1Dialog::~CUdsOcc1Dialog() = default;
 
-void CUdsOcc1Dialog::Fill(const kx::CNSignal* s) {
-  if (s == nullptr) {
-    ClearFields();
-    return;
-  }
-  FillOccupant(this, s->GetOccupant1Weight(), s->GetOccupant1Size(), s->GetOccupant1Type(),
-               s->GetOccupant1Age(), s->GetOccupant1Sex(), s->GetOccupant1Restraint1(),
-               s->GetOccupant1Restraint2());
+void CUdsOcc1Dialog::FillFrom(const kx::CNSignal& s) {
+  FillOccupant(this, s.GetOccupant1Weight(), s.GetOccupant1Size(), s.GetOccupant1Type(),
+               s.GetOccupant1Age(), s.GetOccupant1Sex(), s.GetOccupant1Restraint1(),
+               s.GetOccupant1Restraint2());
 }
 
 CUdsOcc2Dialog::CUdsOcc2Dialog(QWidget* parent)
@@ -42,14 +38,10 @@ CUdsOcc2Dialog::CUdsOcc2Dialog(QWidget* parent)
                     {{QStringLiteral("Occupant 2 Information"), OccupantLabels()}}, parent) {}
 CUdsOcc2Dialog::~CUdsOcc2Dialog() = default;
 
-void CUdsOcc2Dialog::Fill(const kx::CNSignal* s) {
-  if (s == nullptr) {
-    ClearFields();
-    return;
-  }
-  FillOccupant(this, s->GetOccupant2Weight(), s->GetOccupant2Size(), s->GetOccupant2Type(),
-               s->GetOccupant2Age(), s->GetOccupant2Sex(), s->GetOccupant2Restraint1(),
-               s->GetOccupant2Restraint2());
+void CUdsOcc2Dialog::FillFrom(const kx::CNSignal& s) {
+  FillOccupant(this, s.GetOccupant2Weight(), s.GetOccupant2Size(), s.GetOccupant2Type(),
+               s.GetOccupant2Age(), s.GetOccupant2Sex(), s.GetOccupant2Restraint1(),
+               s.GetOccupant2Restraint2());
 }
 
 CUdsOccupantInjuryDialog::CUdsOccupantInjuryDialog(QWidget* parent)
@@ -59,18 +51,14 @@ CUdsOccupantInjuryDialog::CUdsOccupantInjuryDialog(QWidget* parent)
                     parent) {}
 CUdsOccupantInjuryDialog::~CUdsOccupantInjuryDialog() = default;
 
-void CUdsOccupantInjuryDialog::Fill(const kx::CNSignal* s) {
-  if (s == nullptr) {
-    ClearFields();
-    return;
-  }
-  SetField("HIC", Real(s->GetHIC()));
-  SetField("T1", Real(s->GetT1()));
-  SetField("T2", Real(s->GetT2()));
-  SetField("HICDTUP", Real(s->GetHICDTUP()));
-  SetField("CSI", Real(s->GetCSI()));
-  SetField("CLIP3M", Real(s->GetChestClip()));
-  SetField("AIS", Text(s->GetAIS()));
+void CUdsOccupantInjuryDialog::FillFrom(const kx::CNSignal& s) {
+  SetField("HIC", Real(s.GetHIC()));
+  SetField("T1", Real(s.GetT1()));
+  SetField("T2", Real(s.GetT2()));
+  SetField("HICDTUP", Real(s.GetHICDTUP()));
+  SetField("CSI", Real(s.GetCSI()));
+  SetField("CLIP3M", Real(s.GetChestClip()));
+  SetField("AIS", Text(s.GetAIS()));
 }
 
 CUDSOCCDialog::CUDSOCCDialog(QWidget* parent)

@@ -11,7 +11,9 @@ class CUdsOcc1Dialog : public CUdsFieldPage {
  public:
   explicit CUdsOcc1Dialog(QWidget* parent = nullptr);
   ~CUdsOcc1Dialog() override;
-  void Fill(const kx::CNSignal* signal) override;
+
+ protected:
+  void FillFrom(const kx::CNSignal& signal) override;
 };
 
 class CUdsOcc2Dialog : public CUdsFieldPage {
@@ -19,7 +21,9 @@ class CUdsOcc2Dialog : public CUdsFieldPage {
  public:
   explicit CUdsOcc2Dialog(QWidget* parent = nullptr);
   ~CUdsOcc2Dialog() override;
-  void Fill(const kx::CNSignal* signal) override;
+
+ protected:
+  void FillFrom(const kx::CNSignal& signal) override;
 };
 
 class CUdsOccupantInjuryDialog : public CUdsFieldPage {
@@ -27,7 +31,9 @@ class CUdsOccupantInjuryDialog : public CUdsFieldPage {
  public:
   explicit CUdsOccupantInjuryDialog(QWidget* parent = nullptr);
   ~CUdsOccupantInjuryDialog() override;
-  void Fill(const kx::CNSignal* signal) override;
+
+ protected:
+  void FillFrom(const kx::CNSignal& signal) override;
 };
 
 class CUDSOCCDialog : public CChildPropertyPage {

@@ -10,7 +10,9 @@ class CUDSTestDialog : public CUdsFieldPage {
  public:
   explicit CUDSTestDialog(QWidget* parent = nullptr);
   ~CUDSTestDialog() override;
-  void Fill(const kx::CNSignal* signal) override;
+
+ protected:
+  void FillFrom(const kx::CNSignal& signal) override;
 };
 
 }  // namespace kxres

@@ -40,16 +40,12 @@ CUdsVeh1Dialog::CUdsVeh1Dialog(QWidget* parent)
                     parent) {}
 CUdsVeh1Dialog::~CUdsVeh1Dialog() = default;
 
-void CUdsVeh1Dialog::Fill(const kx::CNSignal* s) {
-  if (s == nullptr) {
-    ClearFields();
-    return;
-  }
+void CUdsVeh1Dialog::FillFrom(const kx::CNSignal& s) {
   FillVehicle(this,
-              {s->GetVehicle1Number(), s->GetVehicle1Description(), s->GetVehicle1Year(),
-               s->GetVehicle1Make(), s->GetVehicle1Model(), s->GetVehicle1BodyType(),
-               s->GetVehicle1Weight(), s->GetVehicle1EngineType(),
-               s->GetVehicle1ComponentType(), s->GetVehicle1Speed()});
+              {s.GetVehicle1Number(), s.GetVehicle1Description(), s.GetVehicle1Year(),
+               s.GetVehicle1Make(), s.GetVehicle1Model(), s.GetVehicle1BodyType(),
+               s.GetVehicle1Weight(), s.GetVehicle1EngineType(),
+               s.GetVehicle1ComponentType(), s.GetVehicle1Speed()});
 }
 
 CUdsVeh2Dialog::CUdsVeh2Dialog(QWidget* parent)
@@ -57,16 +53,12 @@ CUdsVeh2Dialog::CUdsVeh2Dialog(QWidget* parent)
                     parent) {}
 CUdsVeh2Dialog::~CUdsVeh2Dialog() = default;
 
-void CUdsVeh2Dialog::Fill(const kx::CNSignal* s) {
-  if (s == nullptr) {
-    ClearFields();
-    return;
-  }
+void CUdsVeh2Dialog::FillFrom(const kx::CNSignal& s) {
   FillVehicle(this,
-              {s->GetVehicle2Number(), s->GetVehicle2Description(), s->GetVehicle2Year(),
-               s->GetVehicle2Make(), s->GetVehicle2Model(), s->GetVehicle2BodyType(),
-               s->GetVehicle2Weight(), s->GetVehicle2EngineType(),
-               s->GetVehicle2ComponentType(), s->GetVehicle2Speed()});
+              {s.GetVehicle2Number(), s.GetVehicle2Description(), s.GetVehicle2Year(),
+               s.GetVehicle2Make(), s.GetVehicle2Model(), s.GetVehicle2BodyType(),
+               s.GetVehicle2Weight(), s.GetVehicle2EngineType(),
+               s.GetVehicle2ComponentType(), s.GetVehicle2Speed()});
 }
 
 CUDSVehDialog::CUDSVehDialog(QWidget* parent)

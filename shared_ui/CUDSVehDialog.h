@@ -11,7 +11,9 @@ class CUdsVeh1Dialog : public CUdsFieldPage {
  public:
   explicit CUdsVeh1Dialog(QWidget* parent = nullptr);
   ~CUdsVeh1Dialog() override;
-  void Fill(const kx::CNSignal* signal) override;
+
+ protected:
+  void FillFrom(const kx::CNSignal& signal) override;
 };
 
 class CUdsVeh2Dialog : public CUdsFieldPage {
@@ -19,7 +21,9 @@ class CUdsVeh2Dialog : public CUdsFieldPage {
  public:
   explicit CUdsVeh2Dialog(QWidget* parent = nullptr);
   ~CUdsVeh2Dialog() override;
-  void Fill(const kx::CNSignal* signal) override;
+
+ protected:
+  void FillFrom(const kx::CNSignal& signal) override;
 };
 
 class CUDSVehDialog : public CChildPropertyPage {

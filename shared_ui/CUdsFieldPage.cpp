@@ -41,6 +41,14 @@ CUdsFieldPage::CUdsFieldPage(const QString& caption, const std::vector<Group>& g
 
 CUdsFieldPage::~CUdsFieldPage() = default;
 
+void CUdsFieldPage::Fill(const kx::CNSignal* signal) {
+  if (signal == nullptr) {
+    ClearFields();
+    return;
+  }
+  FillFrom(*signal);
+}
+
 QString CUdsFieldPage::FieldText(const QString& label) const {
   const auto it = m_fields.find(label);
   return it == m_fields.end() ? QString() : it.value()->text();

@@ -25,7 +25,7 @@ class CUdsFieldPage : public QWidget {
   ~CUdsFieldPage() override;
 
   // Shows the signal's values; a null signal empties every field.
-  virtual void Fill(const kx::CNSignal* signal) = 0;
+  void Fill(const kx::CNSignal* signal);
 
   QString FieldText(const QString& label) const;
   QStringList Labels() const { return m_labels; }
@@ -37,6 +37,9 @@ class CUdsFieldPage : public QWidget {
 
   void SetField(const QString& label, const QString& value);
   void ClearFields();
+
+ protected:
+  virtual void FillFrom(const kx::CNSignal& signal) = 0;
 
  private:
   QMap<QString, QLineEdit*> m_fields;

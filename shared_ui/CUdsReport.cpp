@@ -38,6 +38,17 @@ int FitSize(CPage& page, const std::string& text, int flags, int size, int avail
   return size;
 }
 
+// A table of the curve section: inches, fixed widths, across the form.
+void SetUpCurveTable(TableDescription& table, int columns, int rows, double top) {
+  table.inInches = 1;
+  table.autoWidth = 0;
+  table.pointSize = TitleSize;
+  table.columns = columns;
+  table.rows = rows;
+  table.top = top;
+  table.left = 0.0;
+  table.right = CUdsReport::FormWidth;
+}
 
 }  // namespace
 
@@ -247,14 +258,7 @@ void CUdsReport::PrintCurveSection(CPage& page) {
   if (!m_signal) return;
   const auto cells = CurveTableCells(*m_signal);
   TableDescription curve;
-  curve.inInches = 1;
-  curve.autoWidth = 0;
-  curve.pointSize = TitleSize;
-  curve.columns = 4;
-  curve.rows = 7;
-  curve.top = 7.1;
-  curve.left = 0.0;
-  curve.right = 8.0;
+  SetUpCurveTable(curve, 4, 7, 7.1);
   curve.column[0] = {3.3, CurveTableTitle(*m_signal)};
   curve.column[1] = {1.9, " "};
   curve.column[2] = {1.5, " "};
@@ -272,14 +276,7 @@ void CUdsReport::PrintCurveSection(CPage& page) {
 
   const auto lines = DescriptionCells(*m_signal);
   TableDescription description;
-  description.inInches = 1;
-  description.autoWidth = 0;
-  description.pointSize = TitleSize;
-  description.columns = 1;
-  description.rows = 3;
-  description.top = curve.table ? curve.bottom : 7.1;
-  description.left = 0.0;
-  description.right = 8.0;
+  SetUpCurveTable(description, 1, 3, curve.table ? curve.bottom : 7.1);
   description.column[0] = {6.0, " "};
   if (page.CreateTable(&description) != nullptr) {
     for (std::size_t r = 0; r < lines.size(); ++r) {

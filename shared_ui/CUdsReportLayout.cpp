@@ -17,6 +17,17 @@ bool IsBlank(const std::string& text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
 }
 
+CUdsReport::Section Region(const char* title, double top, double left, double bottom,
+                           double right) {
+  CUdsReport::Section s;
+  s.title = title;
+  s.top = top;
+  s.left = left;
+  s.bottom = bottom;
+  s.right = right;
+  return s;
+}
+
 struct VehicleValues {
   std::string make, model, engine, body;
   int year;
@@ -34,12 +45,7 @@ CUdsReport::Section VehicleSection(const char* title, double left, double right,
   // Year, weight and speed only of a vehicle that has a year.
   const bool present = v.year > 0;
   const double spacing = 1.5;
-  CUdsReport::Section s;
-  s.title = title;
-  s.top = 2.6;
-  s.left = left;
-  s.bottom = 4.0;
-  s.right = right;
+  CUdsReport::Section s = Region(title, 2.6, left, 4.0, right);
   s.lines = {
       {spacing, {{0.01, "Make: " + v.make}, {2.5, "Year: " + (present ? Int(v.year) : " ")}}},
       {spacing, {{0.01, "Model: " + v.model}, {2.5, "Engine Type: " + v.engine}}},
@@ -55,12 +61,7 @@ CUdsReport::Section OccupantSection(const char* title, double left, double right
                                     const OccupantValues& o) {
   // An occupant without a type (blank, or emptied by the file reader) shows no weight or age.
   const bool present = !IsBlank(o.type);
-  CUdsReport::Section s;
-  s.title = title;
-  s.top = 4.1;
-  s.left = left;
-  s.bottom = 5.5;
-  s.right = right;
+  CUdsReport::Section s = Region(title, 4.1, left, 5.5, right);
   s.lines = {
       {1.5,
        {{0.01, "Type: " + o.type},
@@ -101,18 +102,15 @@ std::string CUdsReport::TodayText() {
 }
 
 std::string CUdsReport::ValueText(double value) {
+  // A negative zero (a zero sample scaled by a negative factor) is a zero: blank, no sign.
+  if (value == 0.0) value = 0.0;
   return (value >= 0.0 ? " " : "") + FormatFixed(value, 6);
 }
 
 std::vector<CUdsReport::Section> CUdsReport::BuildSections(kx::CNSignal& s) {
   std::vector<Section> sections;
 
-  Section file;
-  file.title = "File";
-  file.top = 1.0;
-  file.left = 0.0;
-  file.bottom = 2.4;
-  file.right = 1.6;
+  Section file = Region("File", 1.0, 0.0, 2.4, 1.6);
   file.lines = {
       {1.5, {{0.01, "Version:  " + s.GetFileVer()}}},
       {1.5, {{0.01, "Form: " + s.GetFileForm()}}},
@@ -121,12 +119,7 @@ std::vector<CUdsReport::Section> CUdsReport::BuildSections(kx::CNSignal& s) {
   };
   sections.push_back(file);
 
-  Section test;
-  test.title = "Test";
-  test.top = 1.0;
-  test.left = 1.8;
-  test.bottom = 2.4;
-  test.right = 8.0;
+  Section test = Region("Test", 1.0, 1.8, 2.4, 8.0);
   test.lines = {
       {1.0,
        {{0.01, "Source: " + s.GetTstSrc()},
@@ -160,12 +153,7 @@ std::vector<CUdsReport::Section> CUdsReport::BuildSections(kx::CNSignal& s) {
        s.GetOccupant2Restraint1(), s.GetOccupant2Restraint2(), s.GetOccupant2Age(),
        s.GetOccupant2Weight()}));
 
-  Section injury;
-  injury.title = "Occupant InJury";
-  injury.top = 5.6;
-  injury.left = 0.0;
-  injury.bottom = 6.1;
-  injury.right = 8.0;
+  Section injury = Region("Occupant InJury", 5.6, 0.0, 6.1, 8.0);
   injury.lines = {
       {1.5,
        {{0.01, "HIC: " + General(s.GetHIC())},
@@ -176,12 +164,7 @@ std::vector<CUdsReport::Section> CUdsReport::BuildSections(kx::CNSignal& s) {
   injury.spacingAfter = 0.5;
   sections.push_back(injury);
 
-  Section user;
-  user.title = "Curve User Data";
-  user.top = 6.2;
-  user.left = 0.0;
-  user.bottom = 7.0;
-  user.right = 8.0;
+  Section user = Region("Curve User Data", 6.2, 0.0, 7.0, 8.0);
   user.lines = {
       {0.5,
        {{0.01, "ID1: " + Int(s.GetID1())},

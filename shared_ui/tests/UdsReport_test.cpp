@@ -36,6 +36,8 @@ TEST(TextFunctions, FormatsNumbers) {
   EXPECT_EQ(CUdsReport::ValueText(0.0), " 0.000000");
   EXPECT_EQ(CUdsReport::ValueText(-1.5), "-1.500000");
   EXPECT_EQ(CUdsReport::ValueText(12.25), " 12.250000");
+  // Negative zero lines up with the other zeros instead of showing a blank and a sign.
+  EXPECT_EQ(CUdsReport::ValueText(-0.0), " 0.000000");
 }
 
 TEST(TextFunctions, WritesPointLines) {

@@ -8,15 +8,20 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPointer>
 #include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
 
 #include <filesystem>
+#include <type_traits>
 
 #include "shared_ui/CKXPreviewView.h"
 #include "shared_ui/CPrintPreviewer.h"
@@ -146,6 +151,90 @@ TEST(UdsViewer, PagesShowEveryValueInItsFormat) {
   EXPECT_EQ(Field(dialog.GetCurvePage()->GetCurveData(), "T0"), "0.000000");
 }
 
+TEST(UdsViewer, EveryPageHasItsCaptionGroupsAndLabels) {
+  CUDSDialog dialog;
+  struct Expected {
+    const kxres::CUdsFieldPage* page;
+    const char* caption;
+    QStringList groups;
+    QStringList labels;
+  };
+  const QStringList vehicle = {"Vehicle Number", "Description",    "Year",        "Make",
+                               "Model",          "Body Type",      "Vehicle Weight",
+                               "Engine Type",    "Component Type", "VEHSPD"};
+  const QStringList occupant = {"Weight", "Size",          "Type",         "Age",
+                                "Sex",    "1st Restraint", "2nd Restraint"};
+  const Expected pages[] = {
+      {dialog.GetTestPage(), "Test", {"Test Information", "File Information"},
+       {"TITLE", "TSTPRF", "TSTSRC", "TSTNO", "TSTNAM", "TSTREF", "TSTCFN", "IMPANG", "CLSSPD",
+        "FILEFORM", "NUMFORM", "NCHAN", "DIMSYS", "FILEVER"}},
+      {dialog.GetVehiclePage()->GetVehicle1(), "Vehicle1", {"Vehicle 1"}, vehicle},
+      {dialog.GetVehiclePage()->GetVehicle2(), "Vehicle2", {"Vehicle 2 "}, vehicle},
+      {dialog.GetOccupantPage()->GetOccupant1(), "Occupant 1", {"Occupant 1 Information"},
+       occupant},
+      {dialog.GetOccupantPage()->GetOccupant2(), "Occupant 2", {"Occupant 2 Information"},
+       occupant},
+      {dialog.GetOccupantPage()->GetInjury(), "Occupant Injury", {"Injury Imformation"},
+       {"HIC", "T1", "T2", "HICDTUP", "CSI", "CLIP3M", "AIS"}},
+      {dialog.GetCurvePage()->GetCurveData(), "Curve", {"Curve Data"},
+       {"SCLFAC", "INIVEL", "FCUT", "FCOR", "FSTP", "DEL", "ICHAN", "NFP", "NLP", "CHANFORM",
+        "YTYPE", "XTYPE", "YUNITS", "XUNITS", "T0"}},
+      {dialog.GetCurvePage()->GetSensorInfo(), "Sensor Info", {"Sensor"},
+       {"CURNO", "SENNUM", "BANDNO", "GAGNO", "CURNAM", "AXIS", "SENLOC", "SENATT", "CURTYP",
+        "DESC", "PREFIL", "STATUS"}},
+      {dialog.GetCurvePage()->GetCurveUser(), "Curve-User", {"User"},
+       {"RD1", "RD2", "RD3", "RD4", "RD5", "ID1", "ID2", "ID3", "ID4", "ID5", "CD1", "CD2"}},
+  };
+  for (const Expected& e : pages) {
+    EXPECT_EQ(e.page->windowTitle(), e.caption);
+    QStringList groups;
+    for (const QGroupBox* box : e.page->findChildren<QGroupBox*>()) groups << box->title();
+    EXPECT_EQ(groups, e.groups) << e.caption;
+    EXPECT_EQ(e.page->Labels(), e.labels) << e.caption;
+    // Every label has its value field, shown as a form label of that text.
+    for (const QString& label : e.labels) {
+      bool shown = false;
+      for (const QLabel* l : e.page->findChildren<QLabel*>()) shown = shown || l->text() == label;
+      EXPECT_TRUE(shown) << label.toStdString();
+    }
+  }
+}
+
+// Texts (titles of group boxes) of a widget's children of one kind, sorted.
+template <typename Widget>
+QStringList SortedTexts(const QWidget* parent) {
+  QStringList list;
+  for (const Widget* w : parent->findChildren<Widget*>()) {
+    if constexpr (std::is_same_v<Widget, QGroupBox>) {
+      list << w->title();
+    } else {
+      list << w->text();
+    }
+  }
+  list.sort();
+  return list;
+}
+
+TEST(UdsViewer, ControlTextsOfTheViewerAndTheReportPage) {
+  CUDSDialog dialog;
+  const kxres::CPrintPreviewer* page = dialog.GetPrintPreviewPage();
+  EXPECT_EQ(page->windowTitle(), "Print Preview");
+  EXPECT_EQ(SortedTexts<QGroupBox>(page), QStringList({"Reports", "Save"}));
+  EXPECT_EQ(SortedTexts<QRadioButton>(page), QStringList({"Full", "Spec", "XY Data", "Y Data"}));
+  EXPECT_EQ(SortedTexts<QPushButton>(page), QStringList({"Preview", "Print", "Save XY/Y"}));
+  QStringList buttons;
+  for (const QPushButton* b : dialog.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+    buttons << b->text();
+  }
+  EXPECT_EQ(buttons, QStringList({"Help", "Cancel", "APPLY"}));
+  bool of = false;
+  for (const QLabel* l : dialog.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    of = of || l->text() == "Of";
+  }
+  EXPECT_TRUE(of);
+  EXPECT_EQ(CUDSDialog::TitlePrefix(), "UDS File Specification - ");
+}
+
 TEST(UdsViewer, TabsAndPagesInOrder) {
   CUDSDialog dialog;
   QTabWidget* sheet = dialog.GetChildSheet();
@@ -191,6 +280,22 @@ TEST(UdsReportPage, EveryVisitStartsWithSpecAndYData) {
   dialog.GetChildSheet()->setCurrentWidget(page);
   EXPECT_EQ(page->GetReportChoice(), 0);
   EXPECT_EQ(page->GetDataChoice(), 0);
+}
+
+TEST(UdsReportPage, RestoringTheWindowKeepsTheChoices) {
+  CUDSDialog dialog;
+  dialog.SetSignals({MakeFullHeaderSignal()});
+  dialog.show();
+  auto* page = dialog.GetPrintPreviewPage();
+  dialog.GetChildSheet()->setCurrentWidget(page);
+  page->OnFull();
+  page->OnXYData();
+  // Minimising and restoring the viewer is no new visit of the page.
+  dialog.setWindowState(Qt::WindowMinimized);
+  dialog.setWindowState(Qt::WindowNoState);
+  QApplication::processEvents();
+  EXPECT_EQ(page->GetReportChoice(), 1);
+  EXPECT_EQ(page->GetDataChoice(), 1);
 }
 
 kxres::CViewPrintPreview* OnlyPreviewWindow(int& count) {
