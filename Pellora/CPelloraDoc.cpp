@@ -42,14 +42,6 @@ std::string Fixed(double value, int decimals)
     return result.ec == std::errc() ? std::string(buffer, result.ptr) : std::string("0");
 }
 
-std::string Trimmed(const std::string &text)
-{
-    const auto notSpace = [](unsigned char c) { return c != ' ' && c != '\t' && c != '\r' && c != '\n'; };
-    const auto first = std::find_if(text.begin(), text.end(), notSpace);
-    const auto last = std::find_if(text.rbegin(), text.rend(), notSpace).base();
-    return first < last ? std::string(first, last) : std::string();
-}
-
 std::string AxisLabel(const std::string &type, const std::string &units, const char *noType, const char *noUnits)
 {
     return (type.empty() ? std::string(noType) : type) + " - " + (units.empty() ? std::string(noUnits) : units);
@@ -264,7 +256,7 @@ bool CPelloraDoc::ReadHitList(const std::string &path)
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        if (Trimmed(line).empty())
+        if (pellora::Trim(line).empty())
             continue;
         bool matched = false;
         const std::vector<std::string> found = pellora::ExpandFileLine(line, base, &matched);
@@ -326,18 +318,9 @@ bool CPelloraDoc::CommandLineBrowse(const std::vector<std::string> &names)
     m_selectedFiles.clear();
     m_signals.clear();
     bool ok = LoadFiles(files) && m_errors.empty();
-    RecomputeMaxPointCount();
-    BuildChartArrays();
-    BuildPlotTexts();
-    UpdateAllViews(HintFileList);
-    UpdateAllViews(HintPlot);
     m_loadAtOnce = false;
-    if (!ok) {
-        ShowErrorList();
-        return false;
-    }
-    m_errors.clear();
-    return true;
+    UpdateAllViews(HintFileList);
+    return EndLoad(ok);
 }
 
 void CPelloraDoc::SwitchToHitListMode()
@@ -430,9 +413,7 @@ void CPelloraDoc::SetFileNames(std::vector<std::string> names)
     }
     UpdateAllViews(HintFileList);
     if (dropped) {
-        RecomputeMaxPointCount();
-        BuildChartArrays();
-        BuildPlotTexts();
+        RebuildPlot();
         UpdateAllViews(HintPlot);
     }
 }
@@ -553,15 +534,7 @@ bool CPelloraDoc::SelectFiles(const std::vector<std::string> &paths)
     const bool ok = LoadFiles(added) && m_errors.empty();
     if (m_ui && !added.empty())
         m_ui->EndWaitCursor();
-    RecomputeMaxPointCount();
-    BuildChartArrays();
-    BuildPlotTexts();
-    UpdateAllViews(HintPlot);
-    if (!ok)
-        ShowErrorList();
-    else
-        m_errors.clear();
-    return ok;
+    return EndLoad(ok);
 }
 
 bool CPelloraDoc::LoadSelectedFiles()
@@ -572,9 +545,12 @@ bool CPelloraDoc::LoadSelectedFiles()
     m_selectedFiles.clear();
     m_signals.clear();
     const bool ok = LoadFiles(files);
-    RecomputeMaxPointCount();
-    BuildChartArrays();
-    BuildPlotTexts();
+    return EndLoad(ok);
+}
+
+bool CPelloraDoc::EndLoad(bool ok)
+{
+    RebuildPlot();
     UpdateAllViews(HintPlot);
     if (!ok) {
         ShowErrorList();
@@ -582,6 +558,13 @@ bool CPelloraDoc::LoadSelectedFiles()
     }
     m_errors.clear();
     return true;
+}
+
+void CPelloraDoc::RebuildPlot()
+{
+    RecomputeMaxPointCount();
+    BuildChartArrays();
+    BuildPlotTexts();
 }
 
 bool CPelloraDoc::OnReload()
@@ -611,15 +594,11 @@ bool CPelloraDoc::LoadFileByName(const std::string &name)
         m_signals.push_back(std::move(signal));
     } catch (const std::exception &e) {
         m_errors.push_back(e.what());
-        RecomputeMaxPointCount();
-        BuildChartArrays();
         // No texts of the file shown before may stay with an empty chart.
-        BuildPlotTexts();
+        RebuildPlot();
         return false;
     }
-    RecomputeMaxPointCount();
-    BuildChartArrays();
-    BuildPlotTexts();
+    RebuildPlot();
     return true;
 }
 
@@ -733,7 +712,7 @@ void CPelloraDoc::OnLabelTitle()
     std::string value = m_title;
     if (!EditOneLabel("Title Label", value))
         return;
-    value = Trimmed(value);
+    value = pellora::Trim(value);
     m_title = value.substr(0, std::min(value.size(), MaxTitleLength));
     UpdateAllViews(HintPlot);
 }

@@ -164,6 +164,10 @@ private:
     static LoadResult LoadFile(const kx::CFile &file);
     static kx::CNSignalPtr LoadUdsSignal(const kx::CFile &file);
     bool LoadFiles(const std::vector<CFilePtr> &files);
+    // After a load: the chart and texts follow the signals, hint 2, failures shown.
+    bool EndLoad(bool ok);
+    // Point count, chart arrays and plot texts from the signals.
+    void RebuildPlot();
     void ReadSettings();
     void ConvertMargins();
     void SetWindowText(const std::string &text);

@@ -26,6 +26,8 @@ bool Matches(const std::string &pattern, const std::string &name)
     return ::fnmatch(pattern.c_str(), name.c_str(), 0) == 0;
 }
 
+} // namespace
+
 std::string Trim(std::string text)
 {
     const auto notSpace = [](unsigned char c) { return c != ' ' && c != '\t' && c != '\r' && c != '\n'; };
@@ -33,8 +35,6 @@ std::string Trim(std::string text)
     text.erase(std::find_if(text.rbegin(), text.rend(), notSpace).base(), text.end());
     return text;
 }
-
-} // namespace
 
 std::string AbsolutePath(const std::string &path)
 {

@@ -8,6 +8,9 @@
 
 namespace pellora {
 
+// The text without leading and trailing blanks, tabs and line ends.
+std::string Trim(std::string text);
+
 // The absolute form of a path (the path itself when that fails).
 std::string AbsolutePath(const std::string &path);
 
