@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
+#include <QLockFile>
 #include <QLocalSocket>
 #include <QStandardPaths>
 
@@ -76,6 +77,10 @@ bool CSingleInstance::Listen()
     if (IsListening())
         return true;
     const QString name = ServerName(m_key);
+    // Two instances starting at once take turns, so that neither removes the other's socket.
+    QLockFile turn(QDir(QDir::tempPath()).filePath(name + QStringLiteral(".lock")));
+    turn.setStaleLockTime(10000);
+    turn.tryLock(3000);
     // Someone answers: another instance runs.
     {
         QLocalSocket probe;
