@@ -1,7 +1,8 @@
 #include "shared_ui/CKxStartup.h"
 
-#include "platform/CSettings.h"
 #include "platform/BuildVersion.h"
+#include "platform/CSettings.h"
+#include "platform/MemoryReuse.h"
 #include "shared_ui/CRecentFileList.h"
 
 #include <QCoreApplication>
@@ -24,6 +25,7 @@ CKxStartup::~CKxStartup()
 
 void CKxStartup::SetupApplication(const QString &appName, const QString &title)
 {
+    kxplatform::KeepFreedMemoryForReuse();
     QCoreApplication::setOrganizationName(QLatin1String(kxplatform::CSettings::Organisation));
     if (!appName.isEmpty())
         QCoreApplication::setApplicationName(appName);
