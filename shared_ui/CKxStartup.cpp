@@ -5,6 +5,8 @@
 #include "platform/MemoryReuse.h"
 #include "shared_ui/CRecentFileList.h"
 
+#include <clocale>
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTimer>
@@ -26,6 +28,9 @@ CKxStartup::~CKxStartup()
 void CKxStartup::SetupApplication(const QString &appName, const QString &title)
 {
     kxplatform::KeepFreedMemoryForReuse();
+    // Qt adopts the user's locale for the C library; numbers in files, reports and plot
+    // texts keep the decimal point whatever the user's language.
+    std::setlocale(LC_NUMERIC, "C");
     QCoreApplication::setOrganizationName(QLatin1String(kxplatform::CSettings::Organisation));
     if (!appName.isEmpty())
         QCoreApplication::setApplicationName(appName);

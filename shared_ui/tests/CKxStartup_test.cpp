@@ -20,6 +20,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QProcess>
+
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 
 namespace {
@@ -259,6 +264,47 @@ TEST(CKxStartup, AboutBoxOfTheStartedProgramSavedAsPicture)
     QFile::remove(path);
     ASSERT_TRUE(about.grab().save(path));
     EXPECT_TRUE(QFile::exists(path));
+}
+
+namespace {
+
+// Switches the C library's numbers to a language that writes a decimal comma, making
+// that locale first where the system has only its sources. False where neither works.
+bool UseDecimalCommaLocale(const QString &folder)
+{
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+        return true;
+    QProcess make;
+    make.start(QStringLiteral("localedef"), {"-i", "de_DE", "-f", "UTF-8", QDir(folder).filePath("de_DE.UTF-8")});
+    if (!make.waitForFinished(60000) || make.exitStatus() != QProcess::NormalExit)
+        return false;
+    ::setenv("LOCPATH", QFile::encodeName(folder).constData(), 1);
+    return std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+}
+
+std::string Fixed3(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", value);
+    return text;
+}
+
+} // namespace
+
+TEST(CKxStartup, NumbersKeepTheDecimalPointInAnyLanguage)
+{
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    const QString savedName = QCoreApplication::applicationName();
+    QTemporaryDir folder;
+    if (!UseDecimalCommaLocale(folder.path()))
+        GTEST_SKIP() << "no locale with a decimal comma can be made on this machine";
+    ASSERT_EQ(Fixed3(1.5), "1,500");
+
+    CKxStartup::SetupApplication(UniqueName("NumericLocale"), QStringLiteral("Numeric Locale"));
+    EXPECT_EQ(Fixed3(1.5), "1.500");
+
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    QCoreApplication::setApplicationName(savedName);
 }
 
 int main(int argc, char **argv)
