@@ -4,6 +4,7 @@
 #include "Pellora/COutputImage.h"
 #include "Pellora/CPelloraDoc.h"
 #include "Pellora/CProgressWnd.h"
+#include "Pellora/FileListNames.h"
 #include "platform/CSettings.h"
 
 #include <QDir>
@@ -34,15 +35,6 @@ QString Q(const std::string &text)
     return QString::fromStdString(text);
 }
 
-std::string Trimmed(const std::string &text)
-{
-    const auto begin = text.find_first_not_of(" \t\r\n");
-    if (begin == std::string::npos)
-        return {};
-    const auto end = text.find_last_not_of(" \t\r\n");
-    return text.substr(begin, end - begin + 1);
-}
-
 std::string Upper(std::string text)
 {
     for (char &c : text)
@@ -69,15 +61,15 @@ std::vector<std::string> SubtitleLines(const std::string &subtitle)
     std::string current;
     for (char c : subtitle) {
         if (c == '\t' || c == '\n' || c == '\r') {
-            if (!Trimmed(current).empty())
-                lines.push_back(Trimmed(current));
+            if (!pellora::Trim(current).empty())
+                lines.push_back(pellora::Trim(current));
             current.clear();
         } else {
             current += c;
         }
     }
-    if (!Trimmed(current).empty())
-        lines.push_back(Trimmed(current));
+    if (!pellora::Trim(current).empty())
+        lines.push_back(pellora::Trim(current));
     return lines;
 }
 
@@ -175,8 +167,8 @@ std::string CPlotView::DatabaseName(const kx::CNSignal &signal)
     const std::string source = Upper(signal.GetTstSrc());
     if (source.find("BIO") != std::string::npos)
         return "BIOMECHANICS DB";
-    if (source.find("VEH") != std::string::npos || Upper(Trimmed(signal.GetVehicle1ComponentType())) == "VE" ||
-        !Trimmed(signal.GetVehicle1Make()).empty())
+    if (source.find("VEH") != std::string::npos || Upper(pellora::Trim(signal.GetVehicle1ComponentType())) == "VE" ||
+        !pellora::Trim(signal.GetVehicle1Make()).empty())
         return "VEHICLE DB";
     return "CD";
 }
@@ -199,7 +191,7 @@ kxchart::HeaderTable CPlotView::BuildHeaderTable(const kx::CNSignal &signal)
 
     std::vector<std::string> cells;
     const auto add = [&cells](const std::string &label, const std::string &value) {
-        cells.push_back(label + Trimmed(value));
+        cells.push_back(label + pellora::Trim(value));
     };
     add("File Name: ", signal.GetFileName());
     add("Database Name: ", database);

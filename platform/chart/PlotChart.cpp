@@ -5,6 +5,7 @@
 #include <qcustomplot.h>
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -13,6 +14,9 @@
 #include <QPrinter>
 
 #include <array>
+#include <atomic>
+#include <filesystem>
+#include <system_error>
 
 namespace kxchart {
 
@@ -300,9 +304,14 @@ bool PlotChart::save(ImageFormat format, const QString &path, const QSize &size)
 {
     if (!m_plot || path.isEmpty() || size.width() <= 0 || size.height() <= 0)
         return false;
-    // Written next to the target and renamed over it, so a failed save leaves the old file.
+    // Written next to the target and renamed over it in one step, so a failed save
+    // leaves the old file as it was.
     const QFileInfo info(path);
-    const QString temp = info.dir().filePath(QStringLiteral(".%1.part.%2").arg(info.fileName(), info.suffix()));
+    static std::atomic<unsigned> counter{0};
+    const QString temp = info.dir().filePath(QStringLiteral(".kxchart-%1-%2.%3")
+                                                 .arg(QCoreApplication::applicationPid())
+                                                 .arg(counter++)
+                                                 .arg(info.suffix()));
     bool ok = false;
     switch (format) {
     case ImageFormat::Vector:
@@ -318,15 +327,10 @@ bool PlotChart::save(ImageFormat format, const QString &path, const QSize &size)
         ok = render(size).save(temp, "PNG");
         break;
     }
-    if (!ok) {
-        QFile::remove(temp);
-        return false;
-    }
-    if (QFile::exists(path) && !QFile::remove(path)) {
-        QFile::remove(temp);
-        return false;
-    }
-    if (!QFile::rename(temp, path)) {
+    std::error_code error;
+    if (ok)
+        std::filesystem::rename(QFile::encodeName(temp).toStdString(), QFile::encodeName(path).toStdString(), error);
+    if (!ok || error) {
         QFile::remove(temp);
         return false;
     }

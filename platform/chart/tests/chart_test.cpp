@@ -143,6 +143,10 @@ TEST(PlotChart, SavesEveryFormatAndNeverLeavesAPartialFile)
     EXPECT_FALSE(QImage(dir.filePath("plot.png")).isNull());
     EXPECT_EQ(QImage(dir.filePath("plot.png")).size(), QSize(800, 500));
 
+    // Saving again replaces the file in one step.
+    ASSERT_TRUE(chart.save(ImageFormat::Png, dir.filePath("plot.png"), QSize(400, 250)));
+    EXPECT_EQ(QImage(dir.filePath("plot.png")).size(), QSize(400, 250));
+
     // An unwritable target fails and leaves the old file and no temporary behind.
     const QString missing = dir.filePath("no-such-folder/plot.png");
     EXPECT_FALSE(chart.save(ImageFormat::Png, missing, QSize(100, 100)));
