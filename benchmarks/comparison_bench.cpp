@@ -1,6 +1,6 @@
 // Ten evaluated signals of 100,000 samples compared with one reference.
 #include "Mirvane/core/CComparison.h"
-#include "testdata/CNSignal.h"
+#include "signal/CNSignal.h"
 
 #include <benchmark/benchmark.h>
 

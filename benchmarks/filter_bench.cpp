@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "testdata/CNSignal.h"
-#include "testdata/FilterKernels.h"
+#include "signal/CNSignal.h"
+#include "signal/FilterKernels.h"
 
 namespace {
 

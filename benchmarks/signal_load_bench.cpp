@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "testdata/CNSignal.h"
-#include "testdata/CPoints.h"
-#include "testdata/CUDSFile.h"
+#include "signal/CNSignal.h"
+#include "signal/CPoints.h"
+#include "signal/CUDSFile.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "testdata/CNSignal.h"
+#include "signal/CNSignal.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "testdata/CUDSFile.h"
+#include "signal/CUDSFile.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "testdata/CUDSFile.h"
+#include "signal/CUDSFile.h"
 
 namespace {
 

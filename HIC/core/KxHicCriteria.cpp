@@ -6,7 +6,7 @@
 #include <memory>
 #include <utility>
 
-#include "testdata/CNSignal.h"
+#include "signal/CNSignal.h"
 
 namespace {
 

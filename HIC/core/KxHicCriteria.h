@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "Quillet/core/KxInjuryCriteria.h"
+#include "criteria/KxInjuryCriteria.h"
 
 class KxHicCriteria : public KxInjuryCriteria {
  public:

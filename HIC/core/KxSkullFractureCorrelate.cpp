@@ -4,7 +4,7 @@
 #include <exception>
 #include <string>
 
-#include "testdata/CNSignal.h"
+#include "signal/CNSignal.h"
 
 KxSkullFractureCorrelate::KxSkullFractureCorrelate() = default;
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "HIC/core/KxHicCriteria.h"
-#include "Quillet/core/KxInjuryCriteria.h"
+#include "criteria/KxInjuryCriteria.h"
 
 class KxSkullFractureCorrelate : public KxInjuryCriteria {
  public:

@@ -1,10 +1,10 @@
 // Speed of Pellora's document: listing a large folder (names only) and loading
 // a selection of large signals.
 
-#include "Pellora/CPelloraDoc.h"
+#include "Pellora/document/CPelloraDoc.h"
 #include "platform/CSettings.h"
 #include "platform/MemoryReuse.h"
-#include "testdata/CUDSFile.h"
+#include "signal/CUDSFile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +14,8 @@
 #include <filesystem>
 #include <string>
 #include <vector>
+
+using namespace pellora;
 
 namespace {
 

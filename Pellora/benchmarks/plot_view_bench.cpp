@@ -1,8 +1,8 @@
 // Speed of the plot: 20 curves of 100,000 samples, rebuilt from the document and
 // redrawn after a resize. Run with QT_QPA_PLATFORM=offscreen on a headless machine.
 
-#include "Pellora/CPelloraDoc.h"
-#include "Pellora/CPlotView.h"
+#include "Pellora/document/CPelloraDoc.h"
+#include "Pellora/views/CPlotView.h"
 
 #include <benchmark/benchmark.h>
 
@@ -10,6 +10,8 @@
 
 #include <cmath>
 #include <memory>
+
+using namespace pellora;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Pellora/CPelloraDoc.h"
+#include "Pellora/document/CPelloraDoc.h"
 
 #include "platform/CSettings.h"
 #include "support/PelloraTestSupport.h"
@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 
 #include <filesystem>
+
+using namespace pellora;
 
 using namespace pelloratest;
 namespace fs = std::filesystem;

@@ -1,18 +1,18 @@
-#include "Pellora/CAddPoints.h"
-#include "Pellora/CAppendFileDlg.h"
-#include "Pellora/CAxisShifter.h"
-#include "Pellora/CBiasTailPercentDlg.h"
-#include "Pellora/CDirDialog1.h"
-#include "Pellora/CEditHitList.h"
-#include "Pellora/CLabelDlg.h"
-#include "Pellora/COutputDir.h"
-#include "Pellora/COutputImage.h"
-#include "Pellora/CPageMarginSetup.h"
-#include "Pellora/CPlottingOptions.h"
-#include "Pellora/CResampleDlg.h"
-#include "Pellora/CSelectXYAxes.h"
-#include "Pellora/CSignalLabelDlg.h"
-#include "Pellora/DialogWarning.h"
+#include "Pellora/dialogs/CAddPoints.h"
+#include "Pellora/dialogs/CAppendFileDlg.h"
+#include "Pellora/dialogs/CAxisShifter.h"
+#include "Pellora/dialogs/CBiasTailPercentDlg.h"
+#include "Pellora/dialogs/CDirDialog1.h"
+#include "Pellora/dialogs/CEditHitList.h"
+#include "shared_ui/dialogs/CLabelDlg.h"
+#include "Pellora/dialogs/COutputDir.h"
+#include "Pellora/dialogs/COutputImage.h"
+#include "Pellora/dialogs/CPageMarginSetup.h"
+#include "Pellora/dialogs/CPlottingOptions.h"
+#include "Pellora/dialogs/CResampleDlg.h"
+#include "Pellora/dialogs/CSelectXYAxes.h"
+#include "Pellora/dialogs/CSignalLabelDlg.h"
+#include "shared_ui/dialogs/DialogWarning.h"
 #include "platform/CSettings.h"
 
 #include "support/PelloraTestSupport.h"
@@ -33,6 +33,8 @@
 #include <QSpinBox>
 #include <QTableWidget>
 
+using namespace pellora;
+
 namespace {
 
 // Collects the warnings of the dialogs' checks instead of showing them.
@@ -40,13 +42,13 @@ class Warnings {
 public:
     Warnings()
     {
-        m_previous = pellora::SetWarningHandler([this](QWidget *, const QString &text) { texts << text; });
+        m_previous = kxres::SetWarningHandler([this](QWidget *, const QString &text) { texts << text; });
     }
-    ~Warnings() { pellora::SetWarningHandler(std::move(m_previous)); }
+    ~Warnings() { kxres::SetWarningHandler(std::move(m_previous)); }
     QStringList texts;
 
 private:
-    pellora::WarningHandler m_previous;
+    kxres::WarningHandler m_previous;
 };
 
 template <typename T>
@@ -61,7 +63,7 @@ T *Child(QWidget &dlg, const char *name)
 
 TEST(CLabelDlg, CaptionPromptAndValue)
 {
-    CLabelDlg dlg;
+    kxres::CLabelDlg dlg;
     EXPECT_EQ(dlg.windowTitle(), "Enter Plot Label");
     dlg.SetCaption("Apply Filter for Displaying File Names");
     dlg.SetPrompt("Enter Filter    (e.g. v*.aa0.*)");

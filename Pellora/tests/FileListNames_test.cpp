@@ -1,11 +1,13 @@
-#include "Pellora/DdeCommand.h"
-#include "Pellora/FileListNames.h"
+#include "Pellora/app/DdeCommand.h"
+#include "Pellora/document/FileListNames.h"
 
 #include "support/PelloraTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+
+using namespace pellora;
 
 using namespace pellora;
 using pelloratest::TempFolder;

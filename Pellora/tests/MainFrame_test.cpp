@@ -1,8 +1,8 @@
-#include "Pellora/CMainFrame.h"
-#include "Pellora/CPelloraApp.h"
-#include "Pellora/CPelloraDoc.h"
-#include "Pellora/CPelloraUi.h"
-#include "Pellora/CPelloraView.h"
+#include "Pellora/app/CMainFrame.h"
+#include "Pellora/app/CPelloraApp.h"
+#include "Pellora/document/CPelloraDoc.h"
+#include "Pellora/app/CPelloraUi.h"
+#include "Pellora/views/CPelloraView.h"
 #include "platform/CSettings.h"
 #include "platform/CSingleInstance.h"
 
@@ -25,6 +25,8 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QUuid>
+
+using namespace pellora;
 
 using namespace pelloratest;
 

@@ -1,9 +1,10 @@
 // The plot view: what it gives the chart, its hints, Save All Plots, printing.
 
-#include "Pellora/CMainFrame.h"
-#include "Pellora/CPelloraDoc.h"
-#include "Pellora/CPlotView.h"
-#include "Pellora/CProgressWnd.h"
+#include "Pellora/app/CMainFrame.h"
+#include "Pellora/document/CPelloraDoc.h"
+#include "Pellora/views/CPlotView.h"
+#include "platform/chart/ChartRules.h"
+#include "shared_ui/dialogs/CProgressWnd.h"
 #include "platform/chart/RecordingChart.h"
 #include "support/PelloraTestSupport.h"
 
@@ -21,6 +22,8 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+
+using namespace pellora;
 
 using kxchart::RecordingChart;
 using pelloratest::SampleSignal;
@@ -276,7 +279,7 @@ TEST(PlotViewLineStyles, ElevenCurvesPerSetting)
     for (const auto &[setting, expected] : cases) {
         std::vector<int> codes;
         for (int i = 0; i < 11; ++i)
-            codes.push_back(CPlotView::LineStyleCode(setting, i));
+            codes.push_back(kxchart::LineStyleCode(setting, i));
         EXPECT_EQ(codes, expected) << "setting " << setting;
     }
 }
@@ -354,7 +357,7 @@ TEST_F(PlotViewTest, SaveAllPlotsNameFormat)
               QString("/out/HEAD.UDS_012.jpg"));
     EXPECT_EQ(CPlotView::SaveAllName("/out/", "v1234.aa0.001", 7, IPlotPane::ImageKind::Metafile),
               QString("/out/v1234.aa0.001_007.pdf"));
-    EXPECT_EQ(CPlotView::VectorSize(QSize(10000, 7500)), QSize(1000, 750));
+    EXPECT_EQ(kxchart::VectorSize(QSize(10000, 7500)), QSize(1000, 750));
 }
 
 TEST_F(PlotViewTest, CancelAfterTheSecondFileLeavesExactlyTwoImages)
@@ -366,7 +369,7 @@ TEST_F(PlotViewTest, CancelAfterTheSecondFileLeavesExactlyTwoImages)
     pelloratest::TempFolder out;
     QString titleSeen;
     log.afterSave = [this, &titleSeen](int saves) {
-        CProgressWnd *progress = View().ProgressWindow();
+        kxres::CProgressWnd *progress = View().ProgressWindow();
         ASSERT_NE(progress, nullptr);
         titleSeen = progress->Title();
         if (saves == 2)
@@ -384,7 +387,7 @@ TEST_F(PlotViewTest, CancelAfterTheSecondFileLeavesExactlyTwoImages)
 
 TEST(ProgressWnd, CaptionShowsThePercentageAndCancelOnlyRaisesTheFlag)
 {
-    CProgressWnd progress(nullptr, "Saving");
+    kxres::CProgressWnd progress(nullptr, "Saving");
     progress.SetRange(0, 4);
     progress.SetStep(1);
     progress.StepIt();

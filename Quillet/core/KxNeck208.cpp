@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "testdata/CNSignal.h"
+#include "signal/CNSignal.h"
 
 KxNeck208::KxNeck208() {
   Reset();

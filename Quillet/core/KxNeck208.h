@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "Quillet/core/KxInjuryCriteria.h"
+#include "criteria/KxInjuryCriteria.h"
 
 class KxNeck208 : public KxInjuryCriteria {
  public:

@@ -1,7 +1,7 @@
 #include "Quillet/core/KxNeckCompression.h"
 
 #include "Quillet/core/KxNeckTension.h"
-#include "testdata/CNSignal.h"
+#include "signal/CNSignal.h"
 
 KxNeckCompression::KxNeckCompression(int outOfPosition) { m_outOfPosition = outOfPosition != 0; }
 

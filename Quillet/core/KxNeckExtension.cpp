@@ -1,6 +1,6 @@
 #include "Quillet/core/KxNeckExtension.h"
 
-#include "testdata/CNSignal.h"
+#include "signal/CNSignal.h"
 
 KxNeckExtension::KxNeckExtension(int outOfPosition) { m_outOfPosition = outOfPosition != 0; }
 

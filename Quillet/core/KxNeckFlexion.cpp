@@ -1,6 +1,6 @@
 #include "Quillet/core/KxNeckFlexion.h"
 
-#include "testdata/CNSignal.h"
+#include "signal/CNSignal.h"
 
 KxNeckFlexion::KxNeckFlexion(int outOfPosition) { m_outOfPosition = outOfPosition != 0; }
 

@@ -1,6 +1,6 @@
 #include "Quillet/core/KxNeckForwardShear.h"
 
-#include "testdata/CNSignal.h"
+#include "signal/CNSignal.h"
 
 KxNeckForwardShear::KxNeckForwardShear(int outOfPosition) { m_outOfPosition = outOfPosition != 0; }
 

@@ -1,6 +1,6 @@
 #include "Quillet/core/KxNeckRearShear.h"
 
-#include "testdata/CNSignal.h"
+#include "signal/CNSignal.h"
 
 KxNeckRearShear::KxNeckRearShear(int outOfPosition) { m_outOfPosition = outOfPosition != 0; }
 

@@ -1,6 +1,6 @@
 #include "Quillet/core/KxNeckTension.h"
 
-#include "testdata/CNSignal.h"
+#include "signal/CNSignal.h"
 
 KxNeckTension::KxNeckTension(int outOfPosition) { m_outOfPosition = outOfPosition != 0; }
 

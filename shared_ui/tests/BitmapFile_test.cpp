@@ -12,9 +12,9 @@
 #include <fstream>
 #include <vector>
 
-#include "shared_ui/BitmapFile.h"
-#include "shared_ui/CCeXDib.h"
-#include "shared_ui/CPage.h"
+#include "shared_ui/printing/BitmapFile.h"
+#include "shared_ui/printing/CCeXDib.h"
+#include "shared_ui/printing/CPage.h"
 
 namespace {
 

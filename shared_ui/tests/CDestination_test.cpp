@@ -1,4 +1,4 @@
-#include "shared_ui/CDestination.h"
+#include "shared_ui/printing/CDestination.h"
 
 #include "support/KxServicesSupport.h"
 

@@ -1,4 +1,4 @@
-#include "shared_ui/CErrorDialog.h"
+#include "shared_ui/services/CErrorDialog.h"
 
 #include "support/KxServicesSupport.h"
 

@@ -1,7 +1,7 @@
-#include "shared_ui/CKXAboutDlg.h"
-#include "shared_ui/CFileVersionInfo.h"
-#include "shared_ui/CStaticLink.h"
-#include "shared_ui/CTransparentImage.h"
+#include "shared_ui/services/CKXAboutDlg.h"
+#include "shared_ui/services/CFileVersionInfo.h"
+#include "shared_ui/services/CStaticLink.h"
+#include "shared_ui/services/CTransparentImage.h"
 
 #include "support/KxServicesSupport.h"
 

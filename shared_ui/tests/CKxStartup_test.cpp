@@ -1,9 +1,9 @@
-#include "shared_ui/CKxStartup.h"
+#include "shared_ui/services/CKxStartup.h"
 
 #include "platform/CSettings.h"
 #include "platform/CUsageDatabase.h"
-#include "shared_ui/CKXAboutDlg.h"
-#include "shared_ui/CRecentFileList.h"
+#include "shared_ui/services/CKXAboutDlg.h"
+#include "shared_ui/services/CRecentFileList.h"
 
 #include "support/KxServicesSupport.h"
 

@@ -1,4 +1,4 @@
-#include "shared_ui/CMyCommandInfo.h"
+#include "shared_ui/services/CMyCommandInfo.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shared_ui/COTLLogin.h"
+#include "shared_ui/services/COTLLogin.h"
 
 #include <gtest/gtest.h>
 

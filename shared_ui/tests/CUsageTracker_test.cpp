@@ -1,4 +1,4 @@
-#include "shared_ui/CUsageTracker.h"
+#include "shared_ui/services/CUsageTracker.h"
 
 #include "support/KxServicesSupport.h"
 

@@ -8,9 +8,9 @@
 
 #include <cmath>
 
-#include "shared_ui/CPage.h"
-#include "shared_ui/CPrintRegion.h"
-#include "shared_ui/CPrintTable.h"
+#include "shared_ui/printing/CPage.h"
+#include "shared_ui/printing/CPrintRegion.h"
+#include "shared_ui/printing/CPrintTable.h"
 #include "support/RecordingPaintDevice.h"
 
 namespace {

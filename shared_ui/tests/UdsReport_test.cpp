@@ -13,9 +13,9 @@
 #include <filesystem>
 #include <sstream>
 
-#include "shared_ui/CPage.h"
-#include "shared_ui/CUdsReport.h"
-#include "shared_ui/TextFunctions.h"
+#include "shared_ui/printing/CPage.h"
+#include "shared_ui/header/CUdsReport.h"
+#include "shared_ui/header/TextFunctions.h"
 #include "support/RecordingPaintDevice.h"
 #include "support/UdsReportFixtures.h"
 

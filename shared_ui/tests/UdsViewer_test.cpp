@@ -23,14 +23,14 @@
 #include <filesystem>
 #include <type_traits>
 
-#include "shared_ui/CKXPreviewView.h"
-#include "shared_ui/CPrintPreviewer.h"
-#include "shared_ui/CUDSCurveDialog.h"
-#include "shared_ui/CUDSDialog.h"
-#include "shared_ui/CUDSOCCDialog.h"
-#include "shared_ui/CUDSTestDialog.h"
-#include "shared_ui/CUDSVehDialog.h"
-#include "shared_ui/CViewPrintPreview.h"
+#include "shared_ui/printing/CKXPreviewView.h"
+#include "shared_ui/printing/CPrintPreviewer.h"
+#include "shared_ui/header/CUDSCurveDialog.h"
+#include "shared_ui/header/CUDSDialog.h"
+#include "shared_ui/header/CUDSOCCDialog.h"
+#include "shared_ui/header/CUDSTestDialog.h"
+#include "shared_ui/header/CUDSVehDialog.h"
+#include "shared_ui/printing/CViewPrintPreview.h"
 #include "support/UdsReportFixtures.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "Mirvane/core/CComparison.h"
 
-#include "testdata/CNSignal.h"
+#include "signal/CNSignal.h"
 
 #include <gtest/gtest.h>
 

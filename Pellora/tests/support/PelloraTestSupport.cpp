@@ -1,7 +1,7 @@
 #include "support/PelloraTestSupport.h"
 
 #include "platform/CSettings.h"
-#include "testdata/CUDSFile.h"
+#include "signal/CUDSFile.h"
 
 #include <QFile>
 #include <QUuid>
@@ -9,6 +9,8 @@
 #include <cmath>
 #include <fstream>
 #include <numbers>
+
+using namespace pellora;
 
 namespace pelloratest {
 

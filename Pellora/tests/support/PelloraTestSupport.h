@@ -3,7 +3,7 @@
 // Helpers of Pellora's tests: sample signal files made with the data library, a
 // scripted user interface, and temporary folders.
 
-#include "Pellora/IPelloraUi.h"
+#include "Pellora/document/IPelloraUi.h"
 
 #include <QString>
 
@@ -14,6 +14,8 @@
 #include <vector>
 
 namespace pelloratest {
+
+using namespace pellora;
 
 // A fresh folder under the system's temporary folder, removed at destruction.
 class TempFolder {

@@ -1,6 +1,6 @@
 #include "Sorvelt/core/MadymoFile.h"
 
-#include "testdata/CNSignal.h"
+#include "signal/CNSignal.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

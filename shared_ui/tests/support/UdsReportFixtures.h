@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "testdata/CNSignal.h"
+#include "signal/CNSignal.h"
 
 namespace kxtest {
 

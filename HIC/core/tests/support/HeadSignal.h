@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "testdata/CNSignal.h"
+#include "signal/CNSignal.h"
 
 namespace hictest {
 

@@ -1,0 +1,477 @@
+#include "Pellora/app/CMainFrame.h"
+
+#include "Pellora/dialogs/COutputDir.h"
+#include "Pellora/document/CPelloraDoc.h"
+#include "Pellora/views/CPelloraView.h"
+#include "Pellora/app/DdeCommand.h"
+#include "Pellora/views/IPlotPane.h"
+#include "platform/CSettings.h"
+#include "shared_ui/services/CKXAboutDlg.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+namespace pellora {
+
+CMainFrame::CMainFrame(CPelloraDoc &doc, QWidget *parent)
+    : QMainWindow(parent)
+    , m_doc(doc)
+{
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowTitle(QStringLiteral("Pellora"));
+    setAcceptDrops(true);
+    m_shortHeader = m_doc.Settings().GetInt("ShortHeader", 1) != 0;
+
+    m_splitter = new QSplitter(Qt::Vertical, this);
+    m_splitter->setObjectName(QStringLiteral("splitter"));
+    m_splitter->setChildrenCollapsible(false);
+    m_list = new CPelloraView(m_doc, m_splitter);
+    m_plotPane = new QWidget(m_splitter);
+    m_plotPane->setObjectName(QStringLiteral("plotPane"));
+    m_plotPane->setAutoFillBackground(true);
+    m_splitter->addWidget(m_list);
+    m_splitter->addWidget(m_plotPane);
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 1);
+    setCentralWidget(m_splitter);
+    resize(1024, 768);
+    m_splitter->setSizes({384, 384});
+
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    // The bars can be hidden and shown again from the View menu.
+    if (QMenu *view = menuBar()->findChild<QMenu *>(QStringLiteral("viewMenu"))) {
+        QAction *first = view->actions().value(0);
+        view->insertAction(first, m_toolBar->toggleViewAction());
+        QAction *statusToggle = new QAction(QStringLiteral("&Status Bar"), this);
+        statusToggle->setCheckable(true);
+        statusToggle->setChecked(true);
+        connect(statusToggle, &QAction::toggled, statusBar(), &QWidget::setVisible);
+        view->insertAction(first, statusToggle);
+        view->insertSeparator(first);
+    }
+    InstallHandlers();
+    m_list->setFocus();
+
+    connect(&m_doc, &CPelloraDoc::Updated, this, [this](int) { UpdateCommandUI(); });
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &CMainFrame::UpdateCommandUI);
+    UpdateCommandUI();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::SetPlotPane(QWidget *pane)
+{
+    if (!pane || pane == m_plotPane)
+        return;
+    const int index = m_plotPane ? m_splitter->indexOf(m_plotPane) : -1;
+    const QList<int> sizes = m_splitter->sizes();
+    if (index >= 0) {
+        QWidget *old = m_splitter->replaceWidget(index, pane);
+        if (old)
+            old->deleteLater();
+    } else {
+        m_splitter->addWidget(pane);
+    }
+    m_plotPane = pane;
+    m_splitter->setSizes(sizes);
+    if (IPlotPane *plot = Plot())
+        plot->SetShortHeader(m_shortHeader);
+    UpdateCommandUI();
+}
+
+IPlotPane *CMainFrame::Plot() const
+{
+    return dynamic_cast<IPlotPane *>(m_plotPane.data());
+}
+
+QAction *CMainFrame::Action(int id) const
+{
+    const auto it = m_commands.find(id);
+    return it == m_commands.end() ? nullptr : it->second.action;
+}
+
+void CMainFrame::SetCommandHandler(int id, std::function<void()> run, std::function<bool()> enabled)
+{
+    auto it = m_commands.find(id);
+    if (it == m_commands.end())
+        return;
+    it->second.run = std::move(run);
+    it->second.enabled = std::move(enabled);
+    UpdateCommandUI();
+}
+
+void CMainFrame::RunCommand(int id)
+{
+    UpdateCommandUI();
+    const auto it = m_commands.find(id);
+    if (it == m_commands.end() || !it->second.run || !it->second.action->isEnabled())
+        return;
+    it->second.run();
+    UpdateCommandUI();
+}
+
+void CMainFrame::UpdateCommandUI()
+{
+    for (auto &[id, entry] : m_commands) {
+        const bool enabled = entry.run && (!entry.enabled || entry.enabled());
+        entry.action->setEnabled(enabled);
+    }
+    const bool byCurve = m_doc.Settings().GetInt("Sort", 0) == 1;
+    if (QAction *a = Action(ID_VIEW_SORT_NAME))
+        a->setChecked(!byCurve);
+    if (QAction *a = Action(ID_VIEW_SORT_CURVE))
+        a->setChecked(byCurve);
+    if (QAction *a = Action(ID_LABEL_MULTILINE))
+        a->setChecked(!IsShortHeader());
+}
+
+QAction *CMainFrame::AddCommand(QMenu *menu, int id, const QString &text, const QKeySequence &shortcut)
+{
+    auto *action = new QAction(text, this);
+    action->setObjectName(QStringLiteral("ID_%1").arg(id));
+    action->setData(id);
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    if (menu)
+        menu->addAction(action);
+    connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+    m_commands[id].action = action;
+    return action;
+}
+
+void CMainFrame::CreateMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    AddCommand(file, ID_FILE_OPEN_DIRECTORY, QStringLiteral("&Open Directory..."), QKeySequence(QStringLiteral("Ctrl+O")));
+    AddCommand(file, ID_FILE_OPEN_HITLIST, QStringLiteral("Open &Hitlist ..."));
+    file->addSeparator();
+    QMenu *saveAs = file->addMenu(QStringLiteral("&Save As"));
+    AddCommand(saveAs, ID_FILE_SAVE_AS_UDS, QStringLiteral("&Uds ..."));
+    AddCommand(saveAs, ID_FILE_SAVE_ALL_UDS, QStringLiteral("UDS - All Selected Files ..."));
+    AddCommand(saveAs, ID_FILE_SAVE_AS_ASCII, QStringLiteral("&ASCII - All Selected Files ..."));
+    AddCommand(saveAs, ID_FILE_SAVE_AS_IMAGEEXPRESS, QStringLiteral("&ImageExpress..."));
+    saveAs->addSeparator();
+    AddCommand(saveAs, ID_FILE_SAVE_AS_JPEG, QStringLiteral("&Jpeg ..."));
+    AddCommand(saveAs, ID_FILE_SAVE_AS_WMF, QStringLiteral("&Wmf..."));
+    QMenu *saveAll = file->addMenu(QStringLiteral("Save &All Plots"));
+    AddCommand(saveAll, ID_FILE_SAVE_ALL_JPG, QStringLiteral("&Jpg ..."));
+    AddCommand(saveAll, ID_FILE_SAVE_ALL_WMF, QStringLiteral("&Wmf ..."));
+    file->addSeparator();
+    AddCommand(file, ID_FILE_PRINT_CURRENT, QStringLiteral("&Print Current Plot"), QKeySequence(QStringLiteral("Ctrl+P")));
+    QMenu *printMore = file->addMenu(QStringLiteral("Print &More"));
+    AddCommand(printMore, ID_FILE_PRINT_ALL, QStringLiteral("All Plots ..."));
+    AddCommand(file, ID_FILE_PREVIEW_CURRENT, QStringLiteral("Current Plot Preview"));
+    AddCommand(file, ID_FILE_PREVIEW_ALL, QStringLiteral("Print Pre&view All"));
+    AddCommand(file, ID_FILE_PRINT_SETUP, QStringLiteral("Page Orientation Set&up"));
+    AddCommand(file, ID_FILE_PAGE_MARGIN, QStringLiteral("Page Mar&gin Setup"));
+    file->addSeparator();
+    AddCommand(file, ID_APP_EXIT, QStringLiteral("E&xit"));
+
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    AddCommand(edit, ID_EDIT_COPY, QStringLiteral("&Copy Plot"), QKeySequence(QStringLiteral("Ctrl+C")));
+    AddCommand(edit, ID_EDIT_COPY_DATA, QStringLiteral("Copy &Data"));
+    edit->addSeparator();
+    AddCommand(edit, ID_EDIT_OPTIONS, QStringLiteral("&Options..."));
+
+    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("viewMenu"));
+    QMenu *sort = view->addMenu(QStringLiteral("&Sort"));
+    AddCommand(sort, ID_VIEW_SORT_NAME, QStringLiteral("by &Name"))->setCheckable(true);
+    AddCommand(sort, ID_VIEW_SORT_CURVE, QStringLiteral("by Curve &No."))->setCheckable(true);
+    AddCommand(view, ID_VIEW_UDS_HEADER, QStringLiteral("&Uds Header"));
+
+    QMenu *operate = menuBar()->addMenu(QStringLiteral("&Operate"));
+    AddCommand(operate, ID_OPERATE_FILTER, QStringLiteral("&Filter ..."));
+    AddCommand(operate, ID_OPERATE_RESAMPLE, QStringLiteral("&Resample"));
+    AddCommand(operate, ID_OPERATE_TRUNCATE, QStringLiteral("&Truncate ..."));
+    AddCommand(operate, ID_OPERATE_FIR100, QStringLiteral("FIR&100"));
+    AddCommand(operate, ID_OPERATE_PAD_CUT, QStringLiteral("&Pad and/or Cut Points ..."));
+    operate->addSeparator();
+    AddCommand(operate, ID_OPERATE_INTEGRATE, QStringLiteral("&Integrate"));
+    AddCommand(operate, ID_OPERATE_DERIVATIVE, QStringLiteral("&Derivative"));
+    QMenu *bias = operate->addMenu(QStringLiteral("&Bias"));
+    AddCommand(bias, ID_OPERATE_BIAS_AUTO, QStringLiteral("Auto Remove Y"));
+    AddCommand(bias, ID_OPERATE_ADD_X, QStringLiteral("Add Constant X"));
+    AddCommand(bias, ID_OPERATE_ADD_Y, QStringLiteral("Add &Constant Y"));
+    QMenu *scale = operate->addMenu(QStringLiteral("&Scale"));
+    AddCommand(scale, ID_OPERATE_SCALE_Y, QStringLiteral("Y Axis"));
+    AddCommand(scale, ID_OPERATE_SCALE_X, QStringLiteral("X Axis"));
+    operate->addSeparator();
+    AddCommand(operate, ID_OPERATE_RESULTANT, QStringLiteral("R&esultant"));
+    AddCommand(operate, ID_OPERATE_AVERAGE, QStringLiteral("&Average"));
+    AddCommand(operate, ID_OPERATE_SUM, QStringLiteral("&Sum"));
+    AddCommand(operate, ID_OPERATE_XY_SIGNAL, QStringLiteral("&Create X-Y Signal"));
+    operate->addSeparator();
+    AddCommand(operate, ID_OPERATE_RELOAD, QStringLiteral("Re&load"));
+
+    QMenu *labels = menuBar()->addMenu(QStringLiteral("&Labels"));
+    AddCommand(labels, ID_LABEL_TITLE, QStringLiteral("&Title ..."));
+    AddCommand(labels, ID_LABEL_SUBTITLE, QStringLiteral("&SubTitle ..."));
+    AddCommand(labels, ID_LABEL_XAXIS, QStringLiteral("&X axis ..."));
+    AddCommand(labels, ID_LABEL_YAXIS, QStringLiteral("&Y axis ..."));
+    AddCommand(labels, ID_LABEL_SIGNALS, QStringLiteral("Signal &Labels ..."));
+    labels->addSeparator();
+    AddCommand(labels, ID_LABEL_MULTILINE, QStringLiteral("&Multi Line Title"))->setCheckable(true);
+
+    QMenu *injury = menuBar()->addMenu(QStringLiteral("&Injury"));
+    const struct {
+        int id;
+        const char *text;
+        const char *tip;
+    } programs[] = {
+        {ID_INJURY_QUILLET, "&Quillet", "Run the Quillet Criteria program using the selected signal"},
+        {ID_INJURY_VC, "&V*C", "Run the Viscous Criteria program using the selected signal"},
+        {ID_INJURY_HIC, "&HIC", "Run the HIC program using the selected signal(s)"},
+        {ID_INJURY_CLIP3MS, "&3ms Clip", "Run the 3 ms Clip program using the selected signal(s)"},
+        {ID_INJURY_NIJ, "&Nij", "Run the Nij program using the selected signals"},
+        {ID_INJURY_TIBIA, "&Tibia Index", "Run the Tibia Index program using the selected signals"},
+    };
+    for (const auto &p : programs)
+        AddCommand(injury, p.id, QLatin1String(p.text))->setStatusTip(QLatin1String(p.tip));
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    AddCommand(help, ID_APP_ABOUT, QStringLiteral("&About Pellora..."));
+
+    for (QMenu *menu : menuBar()->findChildren<QMenu *>())
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+}
+
+void CMainFrame::CreateToolBar()
+{
+    m_toolBar = addToolBar(QStringLiteral("&Toolbar"));
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    QStyle *s = style();
+    const auto button = [this](int id, const QIcon &icon, const QString &tip) {
+        QAction *a = Action(id);
+        if (!icon.isNull())
+            a->setIcon(icon);
+        a->setToolTip(tip);
+        m_toolBar->addAction(a);
+    };
+    button(ID_FILE_OPEN_DIRECTORY, s->standardIcon(QStyle::SP_DirOpenIcon), QStringLiteral("Open Directory"));
+    button(ID_FILE_OPEN_HITLIST, s->standardIcon(QStyle::SP_FileDialogContentsView), QStringLiteral("Open Hitlist"));
+    button(ID_FILE_SAVE_AS_UDS, s->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Save As Uds"));
+    button(ID_FILE_SAVE_AS_ASCII, s->standardIcon(QStyle::SP_FileIcon), QStringLiteral("Save As ASCII"));
+    button(ID_EDIT_COPY, QIcon::fromTheme(QStringLiteral("edit-copy")), QStringLiteral("Copy Plot"));
+    button(ID_FILE_PRINT_CURRENT, QIcon::fromTheme(QStringLiteral("document-print")), QStringLiteral("Print Current Plot"));
+    button(ID_VIEW_UDS_HEADER, s->standardIcon(QStyle::SP_FileDialogInfoView), QStringLiteral("Uds Header"));
+    button(ID_OPERATE_RELOAD, s->standardIcon(QStyle::SP_BrowserReload), QStringLiteral("Reload"));
+    m_toolBar->addSeparator();
+    const struct {
+        int id;
+        const char *text;
+    } classes[] = {{ID_CFC60, "60"}, {ID_CFC180, "180"}, {ID_CFC600, "600"}, {ID_CFC1000, "1000"}};
+    for (const auto &c : classes) {
+        auto *action = new QAction(QLatin1String(c.text), this);
+        action->setObjectName(QStringLiteral("ID_%1").arg(c.id));
+        action->setToolTip(QStringLiteral("Filter with channel class %1").arg(QLatin1String(c.text)));
+        const int id = c.id;
+        connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+        m_commands[id].action = action;
+        m_toolBar->addAction(action);
+    }
+    m_toolBar->addSeparator();
+    button(ID_APP_ABOUT, s->standardIcon(QStyle::SP_MessageBoxQuestion), QStringLiteral("About"));
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    statusBar()->showMessage(QStringLiteral("Ready"));
+    for (const char *text : {"CAP", "NUM", "SCRL"}) {
+        auto *label = new QLabel(QLatin1String(text), this);
+        label->setEnabled(false);
+        statusBar()->addPermanentWidget(label);
+    }
+}
+
+void CMainFrame::InstallHandlers()
+{
+    CPelloraDoc &doc = m_doc;
+    const auto plot = [this] { return Plot() != nullptr; };
+    SetCommandHandler(ID_FILE_OPEN_DIRECTORY, [&doc] { doc.OnOpenDirectory(); });
+    SetCommandHandler(ID_FILE_OPEN_HITLIST, [&doc] { doc.OnOpenHitlist(); });
+    SetCommandHandler(ID_FILE_PAGE_MARGIN, [&doc] { doc.OnPageMarginSetup(); });
+    SetCommandHandler(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
+    SetCommandHandler(ID_APP_EXIT, [this] { close(); });
+    SetCommandHandler(ID_EDIT_OPTIONS, [&doc] { doc.OnOptions(); });
+    SetCommandHandler(ID_VIEW_SORT_NAME, [this] { OnSortByName(); });
+    SetCommandHandler(ID_VIEW_SORT_CURVE, [this] { OnSortByCurve(); });
+    SetCommandHandler(ID_VIEW_UDS_HEADER, [&doc] { doc.OnViewUdsHeader(); }, [&doc] { return doc.CanViewUdsHeader(); });
+    SetCommandHandler(ID_OPERATE_RELOAD, [&doc] { doc.OnReload(); }, [&doc] { return !doc.GetSelectedFiles().empty(); });
+    const auto shortHeader = [this] { return IsShortHeader(); };
+    SetCommandHandler(ID_LABEL_TITLE, [&doc] { doc.OnLabelTitle(); }, shortHeader);
+    SetCommandHandler(ID_LABEL_SUBTITLE, [&doc] { doc.OnLabelSubTitle(); }, shortHeader);
+    SetCommandHandler(ID_LABEL_XAXIS, [&doc] { doc.OnLabelXAxis(); });
+    SetCommandHandler(ID_LABEL_YAXIS, [&doc] { doc.OnLabelYAxis(); });
+    SetCommandHandler(ID_LABEL_SIGNALS, [&doc] { doc.OnSignalLabels(); }, [&doc] { return doc.CanEditSignalLabels(); });
+    SetCommandHandler(ID_LABEL_MULTILINE, [this] { OnMultiLineTitle(); });
+    SetCommandHandler(ID_APP_ABOUT, [this] { OnAppAbout(); });
+
+    // Commands of the plot pane.
+    SetCommandHandler(ID_FILE_PRINT_CURRENT, [this] { Plot()->PrintCurrentPlot(); }, plot);
+    SetCommandHandler(ID_FILE_PRINT_ALL, [this] { Plot()->PrintAllPlots(); }, plot);
+    SetCommandHandler(ID_FILE_PREVIEW_CURRENT, [this] { Plot()->PreviewCurrentPlot(); }, plot);
+    SetCommandHandler(ID_FILE_PREVIEW_ALL, [this] { Plot()->PreviewAllPlots(); }, plot);
+    SetCommandHandler(ID_EDIT_COPY, [this] { Plot()->CopyPlot(); }, [this] { return Plot() && Plot()->HasChart(); });
+    SetCommandHandler(ID_FILE_SAVE_AS_JPEG, [this] { Plot()->SaveAsJpeg(); }, [this] { return Plot() && Plot()->HasChart(); });
+    SetCommandHandler(ID_FILE_SAVE_AS_WMF, [this] { Plot()->SaveAsWmf(); }, [this] { return Plot() && Plot()->HasChart(); });
+    SetCommandHandler(ID_FILE_SAVE_ALL_JPG, [this] { OnSaveAllPlotsJpeg(); }, [this, &doc] {
+        return Plot() && !doc.GetFileNames().empty();
+    });
+    SetCommandHandler(ID_FILE_SAVE_ALL_WMF, [this] { OnSaveAllPlotsWmf(); }, [this, &doc] {
+        return Plot() && !doc.GetFileNames().empty();
+    });
+}
+
+bool CMainFrame::IsShortHeader() const
+{
+    if (const IPlotPane *plot = Plot())
+        return plot->IsShortHeader();
+    return m_shortHeader;
+}
+
+void CMainFrame::OnSortByName()
+{
+    m_doc.Settings().SetInt("Sort", 0);
+    m_doc.Settings().Sync();
+    m_doc.SortFileNames();
+    m_doc.UpdateAllViews(CPelloraDoc::HintFileList);
+}
+
+void CMainFrame::OnSortByCurve()
+{
+    m_doc.Settings().SetInt("Sort", 1);
+    m_doc.Settings().Sync();
+    m_doc.SortFileNames();
+    m_doc.UpdateAllViews(CPelloraDoc::HintFileList);
+}
+
+void CMainFrame::OnMultiLineTitle()
+{
+    m_shortHeader = !IsShortHeader();
+    if (IPlotPane *plot = Plot())
+        plot->SetShortHeader(m_shortHeader);
+    m_doc.Settings().SetInt("ShortHeader", m_shortHeader ? 1 : 0);
+    m_doc.Settings().Sync();
+    m_doc.UpdateAllViews(CPelloraDoc::HintPlot);
+}
+
+QSize CMainFrame::JpegSizeFor(int index)
+{
+    switch (index) {
+    case 0:
+        return {320, 240};
+    case 1:
+        return {640, 480};
+    case 3:
+        return {1024, 780};
+    default:
+        return {800, 600};
+    }
+}
+
+QSize CMainFrame::MetafileSizeFor(int index)
+{
+    switch (index) {
+    case 0:
+        return {10000, 5000};
+    case 1:
+        return {10000, 7500};
+    default:
+        return {10000, 10000};
+    }
+}
+
+void CMainFrame::OnSaveAllPlotsJpeg()
+{
+    IPlotPane *plot = Plot();
+    if (!plot)
+        return;
+    COutputDir dlg(m_doc.Settings(), this);
+    dlg.SetSizes({QStringLiteral("320 by 240"), QStringLiteral("640 by 480"), QStringLiteral("800 by 600"),
+                  QStringLiteral("1024 by 780")});
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    const QSize size = JpegSizeFor(dlg.GetSizeIndex());
+    plot->SaveAllPlots(IPlotPane::ImageKind::Jpeg, dlg.GetFolder(), size.width(), size.height());
+}
+
+void CMainFrame::OnSaveAllPlotsWmf()
+{
+    IPlotPane *plot = Plot();
+    if (!plot)
+        return;
+    COutputDir dlg(m_doc.Settings(), this);
+    dlg.SetSizeLabel(QStringLiteral("Select the Default Image Size ( in mm )"));
+    dlg.SetSizes({QStringLiteral("10 mm by 5 mm"), QStringLiteral("10 mm by 7.5 mm"), QStringLiteral("10 mm by 10 mm")});
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    const QSize size = MetafileSizeFor(dlg.GetSizeIndex());
+    plot->SaveAllPlots(IPlotPane::ImageKind::Metafile, dlg.GetFolder(), size.width(), size.height());
+}
+
+void CMainFrame::OnAppAbout()
+{
+    CKXAboutDlg dlg(this);
+    const QString name = QStringLiteral("Pellora");
+    dlg.SetTitle(name);
+    dlg.SetCaption(QStringLiteral("About: ") + name);
+    dlg.SetIcon(windowIcon());
+    dlg.SetVersion();
+    dlg.SetDescription(QStringLiteral("Utility Program for Editing, Saving, Processing and Plotting Varnex UDS Data"));
+    dlg.exec();
+}
+
+void CMainFrame::OnFilePrintSetup()
+{
+    QPrinter printer;
+    QPageSetupDialog dlg(&printer, this);
+    dlg.exec();
+}
+
+bool CMainFrame::HandleDdeCommand(const QString &text)
+{
+    const pellora::DdeCommand command = pellora::ParseDdeCommand(text.toStdString());
+    switch (command.kind) {
+    case pellora::DdeCommand::Kind::DataFile:
+        m_list->OnDataFile(command.path);
+        return true;
+    case pellora::DdeCommand::Kind::HitList:
+        m_list->OnHitList(command.path);
+        return true;
+    case pellora::DdeCommand::Kind::None:
+        break;
+    }
+    return false;
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (CPelloraView::CanTake(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void CMainFrame::dropEvent(QDropEvent *event)
+{
+    if (m_list->AddFromMimeData(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+} // namespace pellora

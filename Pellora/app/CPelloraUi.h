@@ -1,0 +1,43 @@
+#pragma once
+
+// The document's way to the user, on the program's dialogs.
+
+#include "Pellora/document/IPelloraUi.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace kxplatform {
+class CSettings;
+}
+
+namespace pellora {
+
+class CPelloraUi : public IPelloraUi {
+public:
+    CPelloraUi(kxplatform::CSettings &settings, QWidget *parent = nullptr);
+
+    void SetParent(QWidget *parent) { m_parent = parent; }
+
+    void ShowErrorList(const std::vector<std::string> &messages) override;
+    void ShowMessage(const std::string &text, Icon icon) override;
+    bool ChooseBrowseDirectory(std::string &directory) override;
+    bool ChooseOpenFile(const std::string &title, const std::string &filter, const std::string &startFolder,
+                        std::string &path) override;
+    bool EditLabel(const std::string &caption, const std::string &prompt, std::string &value) override;
+    bool EditSignalLabels(std::vector<std::string> &labels, const std::vector<kx::CNSignalPtr> &signalList,
+                          const std::string &nameColumn, const std::string &labelColumn) override;
+    bool EditPlottingOptions(CPlottingOptionValues &options) override;
+    bool EditPageMargins(CPageMarginValues &margins) override;
+    bool EditHitList(std::vector<std::string> &names) override;
+    void ShowUdsHeader(std::vector<kx::CNSignalPtr> signalList) override;
+    void SetMainWindowText(const std::string &text) override;
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
+
+private:
+    kxplatform::CSettings &m_settings;
+    QPointer<QWidget> m_parent;
+};
+
+} // namespace pellora

@@ -1,0 +1,99 @@
+#include "Pellora/dialogs/CDirDialog1.h"
+
+#include "platform/CSettings.h"
+#include "shared_ui/printing/CDestination.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <string>
+
+namespace pellora {
+
+CDirDialog1::CDirDialog1(kxplatform::CSettings &settings, QWidget *parent)
+    : QDialog(parent)
+    , m_settings(settings)
+{
+    setWindowTitle(QStringLiteral("Select Directory to Browse"));
+    m_combo = new QComboBox(this);
+    m_combo->setObjectName(QStringLiteral("directory"));
+    m_combo->setEditable(true);
+    m_combo->setInsertPolicy(QComboBox::NoInsert);
+    m_combo->setMinimumWidth(420);
+    auto *browse = new QPushButton(QStringLiteral(". . ."), this);
+    browse->setObjectName(QStringLiteral("browse"));
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_combo, 1);
+    row->addWidget(browse);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CDirDialog1::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(browse, &QPushButton::clicked, this, &CDirDialog1::OnBrowse);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Select Directory"), this));
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+
+    m_recent = ReadRecent(m_settings);
+    m_combo->addItems(m_recent);
+    if (!m_recent.isEmpty())
+        m_combo->setCurrentIndex(0);
+}
+
+QStringList CDirDialog1::ReadRecent(const kxplatform::CSettings &settings)
+{
+    QStringList recent;
+    for (int i = 0; i < MaxRecent; ++i) {
+        const std::string key = "Directory" + std::to_string(i);
+        if (!settings.Contains(key))
+            break;
+        recent << QString::fromStdString(settings.GetString(key));
+    }
+    return recent;
+}
+
+void CDirDialog1::WriteRecent(kxplatform::CSettings &settings, const QStringList &recent)
+{
+    for (int i = 0; i < recent.size() && i < MaxRecent; ++i)
+        settings.SetString("Directory" + std::to_string(i), recent[i].toStdString());
+    settings.Sync();
+}
+
+QStringList CDirDialog1::PushRecent(QStringList recent, const QString &folder)
+{
+    recent.removeAll(folder);
+    recent.prepend(folder);
+    while (recent.size() > MaxRecent)
+        recent.removeLast();
+    return recent;
+}
+
+void CDirDialog1::SetDirectoryText(const QString &text)
+{
+    m_combo->setEditText(text);
+}
+
+void CDirDialog1::OnBrowse()
+{
+    CDestination chooser(this, QStringLiteral("Select Directory for UDS files"));
+    chooser.SetInitialFolder(m_combo->currentText());
+    if (chooser.SelectFolder())
+        m_combo->setEditText(chooser.GetFolderPath());
+}
+
+void CDirDialog1::accept()
+{
+    const QString text = m_combo->currentText().trimmed();
+    if (text.isEmpty())
+        return;
+    m_directory = text;
+    m_recent = PushRecent(m_recent, text);
+    WriteRecent(m_settings, m_recent);
+    QDialog::accept();
+}
+
+} // namespace pellora

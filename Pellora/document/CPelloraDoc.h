@@ -1,0 +1,209 @@
+#pragma once
+
+// Pellora's one document: the names the file list shows, the selected files and
+// their signals, the plot texts, the packed chart arrays and the settings.
+// It holds no widgets; it talks to the user through IPelloraUi and tells its
+// views of changes with Updated(hint).
+
+#include "Pellora/document/IPelloraUi.h"
+#include "signal/CFile.h"
+#include "signal/CNSignal.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace kxplatform {
+class CSettings;
+}
+
+namespace pellora {
+
+class CPelloraDoc : public QObject {
+    Q_OBJECT
+public:
+    // Update hints of the views.
+    enum Hint : int { HintFileList = 1, HintPlot = 2 };
+    // Fill value of the chart arrays beyond the end of a shorter curve.
+    static constexpr double PadValue = 2.220446049250313e-16;
+
+    using CFilePtr = std::shared_ptr<kx::CFile>;
+
+    // settingsProgram: the settings file (the program's name).
+    explicit CPelloraDoc(IPelloraUi *ui = nullptr, const QString &settingsProgram = QStringLiteral("Pellora"),
+                         QObject *parent = nullptr);
+    ~CPelloraDoc() override;
+
+    void SetUi(IPelloraUi *ui) { m_ui = ui; }
+    IPelloraUi *Ui() const { return m_ui; }
+    kxplatform::CSettings &Settings() { return *m_settings; }
+
+    bool OnNewDocument();
+    // Empties the plot texts, the error list, the selected files, the signals and the chart.
+    void Reset();
+    // Hint 1 first puts the names in the stored sort order, in both modes.
+    void UpdateAllViews(int hint);
+
+    // Commands.
+    void OnOpenDirectory();
+    void OpenDirectory(const std::string &directory);
+    void OnOpenHitlist();
+    bool OpenHitList(const std::string &path);
+    void OnOptions();
+    void OnPageMarginSetup();
+    void OnLabelTitle();
+    void OnLabelSubTitle();
+    void OnLabelXAxis();
+    void OnLabelYAxis();
+    void OnSignalLabels();
+    void OnViewUdsHeader();
+    void OnEditHitList();
+    // Drops every signal and loads the selected files again.
+    bool OnReload();
+    bool CanViewUdsHeader() const { return !m_signals.empty(); }
+    bool CanEditSignalLabels() const { return m_selectedFiles.size() >= 2; }
+
+    // File set.
+    // Appends the files of a hit list (one path or wildcard pattern per line) to
+    // the names; each line that matches nothing adds a message. False when the
+    // list cannot be read.
+    bool ReadHitList(const std::string &path);
+    // Start-up: lists the named files (loading them at once with the load-at-once flag).
+    bool CommandLineBrowse(const std::vector<std::string> &names);
+    void SetLoadAtOnce(bool loadAtOnce) { m_loadAtOnce = loadAtOnce; }
+    bool GetLoadAtOnce() const { return m_loadAtOnce; }
+    // Lists the directory with a pattern into the names, sorted; false (with a
+    // message) when nothing matches.
+    bool ApplyFilter(const std::string &pattern);
+    // Sorts the names by the stored sort order.
+    void SortFileNames();
+    // Every name becomes a full path; the directory is emptied; hit-list mode.
+    void SwitchToHitListMode();
+    // Adds paths (switching to hit-list mode), skipping those already listed; hint 1
+    // when any was added. Returns the number added.
+    std::size_t AddFileNames(const std::vector<std::string> &paths);
+    // The DDE / IPC relays: a data file, a hit list.
+    bool AddDataFile(const std::string &path);
+    bool AddHitList(const std::string &path);
+    // Removes the listed names (or all others) and the selected files that go with them.
+    void RemoveFileNames(const std::vector<std::string> &names);
+    void KeepFileNames(const std::vector<std::string> &names);
+    void ClearHitList();
+    void SetFileNames(std::vector<std::string> names);
+    // Full path of a list name.
+    std::string FullPathOf(const std::string &name) const;
+
+    // Selection and loading.
+    // The file list's selection (full paths, in selection order): files no longer
+    // selected are dropped, newly selected ones loaded; files held stay as they are.
+    bool SelectFiles(const std::vector<std::string> &paths);
+    // Loads the selected files without signals; false when any failed.
+    bool LoadSelectedFiles();
+    // Loads one list name as the only selected file (UDS-1992); false with a message on failure.
+    bool LoadFileByName(const std::string &name);
+    // Full path of the only selected file, else empty.
+    std::string GetSingleSelectedPath() const;
+    void RecomputeMaxPointCount();
+    void BuildChartArrays();
+    void BuildPlotTexts();
+    static bool IsInteger(const std::string &text);
+
+    // Messages.
+    void ShowErrorList();
+    const std::vector<std::string> &GetErrors() const { return m_errors; }
+    void AddError(const std::string &text) { m_errors.push_back(text); }
+    void ClearErrors() { m_errors.clear(); }
+
+    // Contents for the views.
+    const std::string &GetTitle() const { return m_title; }
+    const std::string &GetSubTitle() const { return m_subTitle; }
+    const std::string &GetXLabel() const { return m_xLabel; }
+    const std::string &GetYLabel() const { return m_yLabel; }
+    void SetTitle(const std::string &t) { m_title = t; }
+    void SetSubTitle(const std::string &t) { m_subTitle = t; }
+    const std::vector<std::string> &GetSignalLabels() const { return m_signalLabels; }
+    const std::vector<CFilePtr> &GetSelectedFiles() const { return m_selectedFiles; }
+    const std::vector<kx::CNSignalPtr> &GetSignals() const { return m_signals; }
+    std::vector<kx::CNSignalPtr> &Signals() { return m_signals; }
+    std::vector<CFilePtr> &SelectedFiles() { return m_selectedFiles; }
+    const std::vector<double> &GetChartX() const { return m_chartX; }
+    const std::vector<double> &GetChartY() const { return m_chartY; }
+    int GetSignalCount() const { return m_signalCount; }
+    int GetMaxPointCount() const { return m_maxPointCount; }
+    const std::vector<std::string> &GetFileNames() const { return m_fileNames; }
+    const std::string &GetDirectory() const { return m_directory; }
+    bool IsHitList() const { return m_hitList; }
+    const std::string &GetHitListName() const { return m_hitListName; }
+
+    // Settings.
+    bool GetColumnHeaders() const { return m_columnHeaders; }
+    bool GetSaveZoom() const { return m_saveZoom; }
+    int GetLineStyle() const { return m_lineStyle; }
+    const std::string &GetSuiteDirectory() const { return m_suiteDirectory; }
+    // Left, right, top, bottom, in the margin unit.
+    const std::array<double, 4> &GetMargins() const { return m_margins; }
+    const CPageMarginValues &GetMarginTexts() const { return m_marginTexts; }
+    int GetMarginUnit() const { return m_marginTexts.unit; }
+    std::string GetOutputDir() const;
+    void SetOutputDir(const std::string &folder);
+    // Default of the suite directory and the output folder on this platform.
+    static std::string DefaultSuiteDirectory();
+    static std::string DefaultOutputDir();
+
+signals:
+    void Updated(int hint);
+
+private:
+    struct LoadResult {
+        kx::CNSignalPtr signal;
+        std::vector<std::string> errors;
+    };
+    static LoadResult LoadFile(const kx::CFile &file);
+    static kx::CNSignalPtr LoadUdsSignal(const kx::CFile &file);
+    bool LoadFiles(const std::vector<CFilePtr> &files);
+    // After a load: the chart and texts follow the signals, hint 2, failures shown.
+    bool EndLoad(bool ok);
+    // Point count, chart arrays and plot texts from the signals.
+    void RebuildPlot();
+    void ReadSettings();
+    void ConvertMargins();
+    void SetWindowText(const std::string &text);
+    bool EditOneLabel(const std::string &caption, std::string &field);
+
+    IPelloraUi *m_ui = nullptr;
+    std::unique_ptr<kxplatform::CSettings> m_settings;
+
+    std::string m_title;
+    std::string m_subTitle;
+    std::string m_yLabel;
+    std::string m_xLabel;
+    std::vector<std::string> m_signalLabels;
+    std::vector<CFilePtr> m_selectedFiles;
+    std::vector<kx::CNSignalPtr> m_signals;
+    std::vector<double> m_chartX;
+    std::vector<double> m_chartY;
+    int m_signalCount = 0;
+    int m_maxPointCount = 0;
+    std::string m_directory;
+    std::vector<std::string> m_fileNames;
+    bool m_hitList = false;
+    bool m_columnHeaders = true;
+    bool m_saveZoom = true;
+    int m_lineStyle = 0;
+    std::string m_hitListName;
+    std::string m_suiteDirectory;
+    std::vector<std::string> m_errors;
+    bool m_loadAtOnce = false;
+    std::vector<std::string> m_requiredTypes;
+    // Selected files that could not be read; not tried again while they stay selected.
+    std::set<std::string> m_failedPaths;
+    std::array<double, 4> m_margins{0.1, 0.5, 0.5, 0.5};
+    CPageMarginValues m_marginTexts;
+};
+
+} // namespace pellora

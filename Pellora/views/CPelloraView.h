@@ -1,0 +1,66 @@
+#pragma once
+
+// The file list: the upper pane of the main window. Shows the document's names
+// (a folder's files or a hit list) and hands the selection to the document.
+
+#include <QListWidget>
+#include <QStringList>
+
+#include <string>
+#include <vector>
+
+class QMenu;
+class QMimeData;
+
+namespace pellora {
+
+class CPelloraDoc;
+
+class CPelloraView : public QListWidget {
+    Q_OBJECT
+public:
+    explicit CPelloraView(CPelloraDoc &doc, QWidget *parent = nullptr);
+
+    CPelloraDoc &Document() const { return m_doc; }
+
+    void OnUpdate(int hint);
+    // Refills the list from the document, selecting the files it holds.
+    void Refill();
+
+    // Selected / unselected list names, top to bottom.
+    std::vector<std::string> SelectedNames() const;
+    std::vector<std::string> UnselectedNames() const;
+    void SelectNames(const QStringList &names);
+
+    // Commands of the pop-up menus.
+    void OnApplyFilter();
+    void OnCopyFilenames();
+    void OnPasteFilenames();
+    void OnClearHitList();
+    void OnRemoveSelected();
+    void OnRemoveUnselected();
+    // Pasted or dropped data: text cut at its line ends, or dropped files.
+    bool AddFromMimeData(const QMimeData *data);
+    static bool CanTake(const QMimeData *data);
+
+    // The relays of the desktop commands.
+    void OnDataFile(const std::string &path);
+    void OnHitList(const std::string &path);
+
+    // The pop-up menu for the current mode, with its entries enabled as they would be.
+    QMenu *BuildContextMenu(QWidget *parent);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void OnSelectionChanged();
+
+    CPelloraDoc &m_doc;
+    bool m_refilling = false;
+};
+
+} // namespace pellora

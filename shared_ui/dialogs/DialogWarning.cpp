@@ -1,0 +1,31 @@
+#include "shared_ui/dialogs/DialogWarning.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace kxres {
+
+namespace {
+WarningHandler &Handler()
+{
+    static WarningHandler handler;
+    return handler;
+}
+} // namespace
+
+void Warn(QWidget *parent, const QString &text)
+{
+    if (Handler())
+        Handler()(parent, text);
+    else
+        QMessageBox::warning(parent, QApplication::applicationName(), text);
+}
+
+WarningHandler SetWarningHandler(WarningHandler handler)
+{
+    WarningHandler previous = std::move(Handler());
+    Handler() = std::move(handler);
+    return previous;
+}
+
+} // namespace kxres

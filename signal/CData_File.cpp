@@ -1,0 +1,112 @@
+// Moving a signal to and from UDS-1992 files and points text files.
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+
+#include "signal/CData.h"
+#include "signal/CPoints.h"
+#include "signal/CUDSFile.h"
+#include "signal/DataStatus.h"
+
+namespace kx {
+
+namespace {
+
+// Header values as the file object holds them: reals narrowed to float.
+float ToFile(double value) { return static_cast<float>(value); }
+std::int32_t ToFile(std::int32_t value) { return value; }
+const std::string& ToFile(const std::string& value) { return value; }
+
+}  // namespace
+
+void CData::LoadUDSFile(const std::string& path) {
+  auto file = std::make_unique<CUDSFile>();
+  file->ReadFile(path);
+  FromUDSFile(*file);
+}
+
+void CData::FromUDSFile(const CUDSFile& file) {
+  // The samples first: they are the only part that can be refused.
+  const std::vector<double>& sx = file.GetSampleX();
+  const std::vector<double>& sy = file.GetSampleY();
+  if (!sy.empty() && sx.size() == sy.size()) {
+    m_x = sx;
+    m_y = sy;
+    m_z.assign(sy.size(), 0.0);
+    UpdateMinMax();
+  } else {
+    SetPoints(file.GetPoints());
+  }
+
+  m_fileName = file.GetFileName();
+  m_pathName = file.GetPathName();
+  m_fileText = file.GetText3();
+
+  // Every header field through this signal's setters: reals widen to double,
+  // STATUS is normalised; CLIP3M is the chest clip value.
+#define KX_FIELD_FROM_FILE(stem, width, kind, def) Set##stem(file.Get##stem());
+  KX_UDS_ALL_FIELDS(KX_FIELD_FROM_FILE)
+#undef KX_FIELD_FROM_FILE
+  SetChestClip(file.GetCLIP3M());
+  SetExtraText1(file.GetExtraText1());
+  SetExtraText2(file.GetExtraText2());
+  SetExtraText3(file.GetExtraText3());
+  SetExtraText4(file.GetExtraText4());
+  SetExtraText5(file.GetExtraText5());
+
+  // A signal filtered with FIR100 keeps its class, so it is not filtered twice.
+  if (m_status == DataStatus::Fir100Filtered)
+    m_filterClass = filter_class::Fir100;
+  else
+    m_filterClass = ChannelClassFromFrequencies(GetPreFil(), GetFCut());
+
+  ComputeTimeRange();
+  UpdateNumberOfPoints();
+}
+
+void CData::ToUDSFile(CUDSFile& file) {
+  if (m_writeBigEndian) file.SetWriteBigEndian();
+  file.SetPoints(MakePoints());
+  file.SetFileName(m_fileName);
+  file.SetPathName(m_pathName);
+  file.SetText3(m_fileText);
+
+#define KX_FIELD_TO_FILE(stem, width, kind, def) file.Set##stem(ToFile(Get##stem()));
+  KX_UDS_ALL_FIELDS(KX_FIELD_TO_FILE)
+#undef KX_FIELD_TO_FILE
+  file.SetFileVer("UDS-1992");
+  file.SetFileForm(GetDel() == 0.0 ? "X-Y" : "Y");
+  file.SetStatus(m_status);
+  file.SetCLIP3M(ToFile(m_chestClip));
+  file.SetExtraText1(GetExtraText1());
+  file.SetExtraText2(GetExtraText2());
+  file.SetExtraText3(GetExtraText3());
+  file.SetExtraText4(GetExtraText4());
+  file.SetExtraText5(GetExtraText5());
+}
+
+void CData::SaveToUDSFile(const std::string& path) {
+  auto file = std::make_unique<CUDSFile>();
+  ToUDSFile(*file);
+  file->WriteFile(path);
+}
+
+void CData::ReadPointsFile(const std::string& directory, const std::string& name) {
+  const std::string fullName = directory + name;
+  CPoints points;
+  points.ReadFile(fullName);
+  SetPoints(points.GetPoints());
+
+  m_fileName = name;
+  m_directory = directory;
+  m_pathName = fullName;
+  SetXType("TIME");
+  SetXUnits("SECONDS");
+  SetNFP(0);
+  SetNLP(static_cast<std::int32_t>(points.GetCount()) - 1);
+  SetTstSrc("ASCII File");
+  ComputeTimeRange();
+  UpdateNumberOfPoints();
+}
+
+}  // namespace kx
