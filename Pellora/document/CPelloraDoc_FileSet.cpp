@@ -1,0 +1,285 @@
+// Pellora's document: the file set (folder, filter, hit lists, command line).
+
+#include "Pellora/document/CPelloraDoc.h"
+
+#include "Pellora/document/FileListNames.h"
+#include "platform/CSettings.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+namespace pellora {
+
+namespace fs = std::filesystem;
+
+void CPelloraDoc::OnOpenDirectory()
+{
+    if (!m_ui)
+        return;
+    std::string directory = m_directory;
+    if (m_ui->ChooseBrowseDirectory(directory) && !directory.empty())
+        OpenDirectory(directory);
+}
+
+void CPelloraDoc::OpenDirectory(const std::string &directory)
+{
+    if (m_ui)
+        m_ui->BeginWaitCursor();
+    m_directory = directory;
+    m_hitList = false;
+    m_hitListName.clear();
+    Reset();
+    m_fileNames = pellora::ListDirectory(m_directory);
+    if (m_ui)
+        m_ui->EndWaitCursor();
+    UpdateAllViews(HintFileList);
+    UpdateAllViews(HintPlot);
+    SetWindowText("Browsing " + m_directory);
+}
+
+void CPelloraDoc::SortFileNames()
+{
+    pellora::SortFileNames(m_fileNames, m_settings->GetInt("Sort", 0) == 1);
+}
+
+bool CPelloraDoc::ApplyFilter(const std::string &pattern)
+{
+    if (m_hitList || m_directory.empty())
+        return false;
+    std::vector<std::string> names = pellora::ListDirectory(m_directory, pattern);
+    if (names.empty()) {
+        if (m_ui)
+            m_ui->ShowMessage("Error Processing Filter (" + pattern + ")", IPelloraUi::Icon::Exclamation);
+        return false;
+    }
+    m_fileNames = std::move(names);
+    UpdateAllViews(HintFileList);
+    return true;
+}
+
+void CPelloraDoc::OnOpenHitlist()
+{
+    if (!m_ui)
+        return;
+    std::string path;
+    if (m_ui->ChooseOpenFile("Select HitList File", "HitList File (*.*)", GetOutputDir(), path) && !path.empty())
+        OpenHitList(path);
+}
+
+bool CPelloraDoc::OpenHitList(const std::string &path)
+{
+    Reset();
+    m_fileNames.clear();
+    m_directory.clear();
+    m_hitList = true;
+    const bool ok = ReadHitList(path);
+    if (ok) {
+        const fs::path full(pellora::AbsolutePath(path));
+        SetOutputDir(full.parent_path().string() + "/");
+        m_hitListName = full.filename().string();
+        SetWindowText("Browsing " + m_hitListName);
+    }
+    UpdateAllViews(HintFileList);
+    UpdateAllViews(HintPlot);
+    ShowErrorList();
+    return ok;
+}
+
+bool CPelloraDoc::ReadHitList(const std::string &path)
+{
+    std::ifstream in(path);
+    if (!in.is_open() || fs::is_directory(path)) {
+        m_errors.push_back("Failure to open file: " + path + " for reading.");
+        return false;
+    }
+    const std::string base = fs::path(pellora::AbsolutePath(path)).parent_path().string();
+    std::set<std::string> listed(m_fileNames.begin(), m_fileNames.end());
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (pellora::Trim(line).empty())
+            continue;
+        bool matched = false;
+        const std::vector<std::string> found = pellora::ExpandFileLine(line, base, &matched);
+        if (!matched) {
+            m_errors.push_back("Hitlist " + path + ", filename " + line + ", not found");
+            continue;
+        }
+        for (const std::string &file : found) {
+            if (listed.insert(file).second)
+                m_fileNames.push_back(file);
+        }
+    }
+    return true;
+}
+
+bool CPelloraDoc::CommandLineBrowse(const std::vector<std::string> &names)
+{
+    if (names.empty()) {
+        m_errors.push_back("File name array empty.");
+        return false;
+    }
+    m_errors.clear();
+    std::error_code ec;
+    const std::string cwd = fs::current_path(ec).string();
+    std::set<std::string> listed(m_fileNames.begin(), m_fileNames.end());
+    for (const std::string &name : names) {
+        const std::vector<std::string> found = pellora::ExpandFileLine(name, cwd);
+        if (found.empty())
+            m_errors.push_back("File, " + name + ", does not Exist");
+        for (const std::string &file : found) {
+            if (listed.insert(file).second)
+                m_fileNames.push_back(file);
+        }
+    }
+    if (m_fileNames.empty()) {
+        m_errors.push_back("File name array empty.");
+        ShowErrorList();
+        return false;
+    }
+    m_directory.clear();
+    m_hitList = true;
+    SetWindowText("Browsing Command Line arguments");
+    if (!m_loadAtOnce) {
+        UpdateAllViews(HintFileList);
+        ShowErrorList();
+        return true;
+    }
+    // The listed files become the selection, so the list shows them selected.
+    std::vector<CFilePtr> files;
+    for (const std::string &name : m_fileNames) {
+        auto file = std::make_shared<kx::CFile>();
+        try {
+            file->SetPathName(name);
+            files.push_back(file);
+        } catch (const std::exception &e) {
+            m_errors.push_back(e.what());
+        }
+    }
+    m_selectedFiles.clear();
+    m_signals.clear();
+    bool ok = LoadFiles(files) && m_errors.empty();
+    m_loadAtOnce = false;
+    UpdateAllViews(HintFileList);
+    return EndLoad(ok);
+}
+
+void CPelloraDoc::SwitchToHitListMode()
+{
+    if (m_hitList)
+        return;
+    for (std::string &name : m_fileNames)
+        name = pellora::JoinPath(m_directory, name);
+    m_directory.clear();
+    m_hitList = true;
+}
+
+std::size_t CPelloraDoc::AddFileNames(const std::vector<std::string> &paths)
+{
+    if (paths.empty())
+        return 0;
+    SwitchToHitListMode();
+    std::set<std::string> listed(m_fileNames.begin(), m_fileNames.end());
+    std::size_t added = 0;
+    for (const std::string &path : paths) {
+        if (path.empty())
+            continue;
+        if (listed.insert(path).second) {
+            m_fileNames.push_back(path);
+            ++added;
+        }
+    }
+    UpdateAllViews(HintFileList);
+    return added;
+}
+
+bool CPelloraDoc::AddDataFile(const std::string &path)
+{
+    if (path.empty())
+        return false;
+    AddFileNames({path});
+    return true;
+}
+
+bool CPelloraDoc::AddHitList(const std::string &path)
+{
+    if (path.empty())
+        return false;
+    SwitchToHitListMode();
+    m_errors.clear();
+    const bool ok = ReadHitList(path);
+    if (ok)
+        UpdateAllViews(HintFileList);
+    ShowErrorList();
+    return ok;
+}
+
+void CPelloraDoc::RemoveFileNames(const std::vector<std::string> &names)
+{
+    const std::set<std::string> gone(names.begin(), names.end());
+    std::vector<std::string> kept;
+    for (const std::string &name : m_fileNames) {
+        if (!gone.count(name))
+            kept.push_back(name);
+    }
+    SetFileNames(std::move(kept));
+}
+
+void CPelloraDoc::KeepFileNames(const std::vector<std::string> &names)
+{
+    const std::set<std::string> keep(names.begin(), names.end());
+    std::vector<std::string> kept;
+    for (const std::string &name : m_fileNames) {
+        if (keep.count(name))
+            kept.push_back(name);
+    }
+    SetFileNames(std::move(kept));
+}
+
+void CPelloraDoc::SetFileNames(std::vector<std::string> names)
+{
+    m_fileNames = std::move(names);
+    // Selected files that are no longer listed are dropped with their signals.
+    std::set<std::string> listed;
+    for (const std::string &name : m_fileNames)
+        listed.insert(pellora::AbsolutePath(FullPathOf(name)));
+    bool dropped = false;
+    for (std::size_t i = m_selectedFiles.size(); i-- > 0;) {
+        if (!listed.count(m_selectedFiles[i]->GetPathName())) {
+            m_selectedFiles.erase(m_selectedFiles.begin() + static_cast<std::ptrdiff_t>(i));
+            if (i < m_signals.size())
+                m_signals.erase(m_signals.begin() + static_cast<std::ptrdiff_t>(i));
+            dropped = true;
+        }
+    }
+    UpdateAllViews(HintFileList);
+    if (dropped) {
+        RebuildPlot();
+        UpdateAllViews(HintPlot);
+    }
+}
+
+void CPelloraDoc::ClearHitList()
+{
+    m_fileNames.clear();
+    m_selectedFiles.clear();
+    m_signals.clear();
+    BuildChartArrays();
+    BuildPlotTexts();
+    UpdateAllViews(HintFileList);
+    UpdateAllViews(HintPlot);
+}
+
+void CPelloraDoc::OnEditHitList()
+{
+    if (!m_hitList || !m_ui)
+        return;
+    std::vector<std::string> names = m_fileNames;
+    if (m_ui->EditHitList(names))
+        SetFileNames(std::move(names));
+}
+
+} // namespace pellora

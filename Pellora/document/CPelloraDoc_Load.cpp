@@ -1,0 +1,290 @@
+// Pellora's document: loading the selected signals and building the plot data and texts.
+
+#include "Pellora/document/CPelloraDoc.h"
+
+#include "Pellora/document/FileListNames.h"
+#include "platform/CSettings.h"
+
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+#include <set>
+
+namespace pellora {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t MaxBuiltTitleLength = 240;
+
+// Fixed notation with the given decimals, whatever the locale.
+std::string Fixed(double value, int decimals)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof(buffer), value, std::chars_format::fixed, decimals);
+    return result.ec == std::errc() ? std::string(buffer, result.ptr) : std::string("0");
+}
+
+std::string AxisLabel(const std::string &type, const std::string &units, const char *noType, const char *noUnits)
+{
+    return (type.empty() ? std::string(noType) : type) + " - " + (units.empty() ? std::string(noUnits) : units);
+}
+
+} // namespace
+
+kx::CNSignalPtr CPelloraDoc::LoadUdsSignal(const kx::CFile &file)
+{
+    auto signal = std::make_shared<kx::CNSignal>();
+    signal->LoadUDSFile(file.GetPathName());
+    signal->SetFileName(file.GetFileName());
+    signal->SetDirectory(file.GetDirectory());
+    signal->SetPathName(file.GetPathName());
+    return signal;
+}
+
+CPelloraDoc::LoadResult CPelloraDoc::LoadFile(const kx::CFile &file)
+{
+    LoadResult result;
+    std::string udsError;
+    try {
+        result.signal = LoadUdsSignal(file);
+        return result;
+    } catch (const std::exception &e) {
+        udsError = e.what();
+    }
+    try {
+        auto signal = std::make_shared<kx::CNSignal>();
+        signal->ReadPointsFile(file.GetDirectory(), file.GetFileName());
+        result.signal = std::move(signal);
+    } catch (const std::exception &e) {
+        result.errors.push_back(udsError);
+        result.errors.push_back(e.what());
+    }
+    return result;
+}
+
+bool CPelloraDoc::LoadFiles(const std::vector<CFilePtr> &files)
+{
+    bool ok = true;
+    for (const CFilePtr &file : files) {
+        LoadResult result = LoadFile(*file);
+        if (result.signal) {
+            m_selectedFiles.push_back(file);
+            m_signals.push_back(std::move(result.signal));
+        } else {
+            ok = false;
+            m_failedPaths.insert(file->GetPathName());
+            m_errors.insert(m_errors.end(), result.errors.begin(), result.errors.end());
+        }
+    }
+    return ok;
+}
+
+bool CPelloraDoc::SelectFiles(const std::vector<std::string> &paths)
+{
+    m_errors.clear();
+    std::vector<std::string> wanted;
+    for (const std::string &path : paths)
+        wanted.push_back(pellora::AbsolutePath(path));
+
+    // Files still selected keep their place and their signal.
+    std::vector<CFilePtr> keptFiles;
+    std::vector<kx::CNSignalPtr> keptSignals;
+    std::set<std::string> held;
+    for (std::size_t i = 0; i < m_selectedFiles.size(); ++i) {
+        const std::string &path = m_selectedFiles[i]->GetPathName();
+        if (std::find(wanted.begin(), wanted.end(), path) != wanted.end() && held.insert(path).second) {
+            keptFiles.push_back(m_selectedFiles[i]);
+            if (i < m_signals.size())
+                keptSignals.push_back(m_signals[i]);
+        }
+    }
+    // Failed files are tried again once they were deselected.
+    std::set<std::string> stillFailed;
+    for (const std::string &path : wanted) {
+        if (m_failedPaths.count(path))
+            stillFailed.insert(path);
+    }
+    m_failedPaths = std::move(stillFailed);
+    std::vector<CFilePtr> added;
+    for (const std::string &path : wanted) {
+        if (m_failedPaths.count(path) || !held.insert(path).second)
+            continue;
+        auto file = std::make_shared<kx::CFile>();
+        try {
+            file->SetPathName(path);
+            added.push_back(std::move(file));
+        } catch (const std::exception &e) {
+            m_errors.push_back(e.what());
+        }
+    }
+    m_selectedFiles = std::move(keptFiles);
+    m_signals = std::move(keptSignals);
+
+    if (m_ui && !added.empty())
+        m_ui->BeginWaitCursor();
+    const bool ok = LoadFiles(added) && m_errors.empty();
+    if (m_ui && !added.empty())
+        m_ui->EndWaitCursor();
+    return EndLoad(ok);
+}
+
+bool CPelloraDoc::LoadSelectedFiles()
+{
+    if (m_selectedFiles.empty())
+        return false;
+    const std::vector<CFilePtr> files = std::move(m_selectedFiles);
+    m_selectedFiles.clear();
+    m_signals.clear();
+    const bool ok = LoadFiles(files);
+    return EndLoad(ok);
+}
+
+bool CPelloraDoc::EndLoad(bool ok)
+{
+    RebuildPlot();
+    UpdateAllViews(HintPlot);
+    if (!ok) {
+        ShowErrorList();
+        return false;
+    }
+    m_errors.clear();
+    return true;
+}
+
+void CPelloraDoc::RebuildPlot()
+{
+    RecomputeMaxPointCount();
+    BuildChartArrays();
+    BuildPlotTexts();
+}
+
+bool CPelloraDoc::OnReload()
+{
+    if (m_selectedFiles.empty())
+        return false;
+    m_errors.clear();
+    m_failedPaths.clear();
+    if (m_ui)
+        m_ui->BeginWaitCursor();
+    const bool ok = LoadSelectedFiles();
+    if (m_ui)
+        m_ui->EndWaitCursor();
+    return ok;
+}
+
+bool CPelloraDoc::LoadFileByName(const std::string &name)
+{
+    m_selectedFiles.clear();
+    m_signals.clear();
+    const std::string path = FullPathOf(name);
+    try {
+        auto file = std::make_shared<kx::CFile>();
+        file->SetPathName(path);
+        kx::CNSignalPtr signal = LoadUdsSignal(*file);
+        m_selectedFiles.push_back(std::move(file));
+        m_signals.push_back(std::move(signal));
+    } catch (const std::exception &e) {
+        m_errors.push_back(e.what());
+        // No texts of the file shown before may stay with an empty chart.
+        RebuildPlot();
+        return false;
+    }
+    RebuildPlot();
+    return true;
+}
+
+std::string CPelloraDoc::GetSingleSelectedPath() const
+{
+    if (m_selectedFiles.size() != 1)
+        return {};
+    return m_selectedFiles.front()->GetPathName();
+}
+
+void CPelloraDoc::RecomputeMaxPointCount()
+{
+    int largest = 0;
+    for (const kx::CNSignalPtr &signal : m_signals)
+        largest = std::max(largest, static_cast<int>(kx::CData::CountPoints(signal->GetNFP(), signal->GetNLP())));
+    m_maxPointCount = largest;
+}
+
+void CPelloraDoc::BuildChartArrays()
+{
+    m_signalCount = static_cast<int>(m_signals.size());
+    std::size_t largest = 0;
+    for (const kx::CNSignalPtr &signal : m_signals)
+        largest = std::max(largest, signal->GetYCount());
+    m_maxPointCount = static_cast<int>(largest);
+    const std::size_t total = largest * m_signals.size();
+    // Each value is written once: the curve, then the pad value up to the next curve.
+    const auto pack = [&](std::vector<double> &out, auto values) {
+        out.clear();
+        if (total == 0) {
+            out.shrink_to_fit();
+            return;
+        }
+        out.reserve(total);
+        for (const kx::CNSignalPtr &signal : m_signals) {
+            const std::vector<double> &v = values(*signal);
+            const std::size_t n = std::min(v.size(), largest);
+            out.insert(out.end(), v.begin(), v.begin() + static_cast<std::ptrdiff_t>(n));
+            out.insert(out.end(), largest - n, PadValue);
+        }
+    };
+    pack(m_chartX, [](const kx::CNSignal &s) -> const std::vector<double> & { return s.GetX(); });
+    pack(m_chartY, [](const kx::CNSignal &s) -> const std::vector<double> & { return s.GetY(); });
+}
+
+void CPelloraDoc::BuildPlotTexts()
+{
+    m_signalLabels.clear();
+    if (m_signals.empty()) {
+        m_title.clear();
+        m_subTitle.clear();
+        m_yLabel.clear();
+        m_xLabel.clear();
+        return;
+    }
+    if (m_signals.size() == 1) {
+        const kx::CNSignal &s = *m_signals.front();
+        std::string title;
+        if (s.GetTstNo() > 0)
+            title = "Test: " + std::to_string(s.GetTstNo());
+        if (s.GetCurNo() > 0) {
+            if (!title.empty())
+                title += " - ";
+            title += "Curve Number: " + std::to_string(s.GetCurNo()) + " - " + s.GetSenAtt();
+        }
+        if (title.empty())
+            title = "Current Plot";
+        m_title = title.substr(0, MaxBuiltTitleLength);
+
+        double yMin = 0.0, xMin = 0.0, yMax = 0.0, xMax = 0.0;
+        if (!s.GetYExtremes(yMin, xMin, yMax, xMax)) {
+            yMin = s.GetYMin();
+            yMax = s.GetYMax();
+        }
+        m_subTitle = "Ymin " + Fixed(yMin, 3) + " @ " + Fixed(xMin, 2) + ", Ymax " + Fixed(yMax, 3) + " @ " +
+                     Fixed(xMax, 2);
+        m_yLabel = AxisLabel(s.GetYType(), s.GetYUnits(), "Unknown Y Type", "Unknown Y Units");
+        m_xLabel = AxisLabel(s.GetXType(), s.GetXUnits(), "Unknown X Type", "Unknown X Units");
+        return;
+    }
+    m_title.clear();
+    m_subTitle.clear();
+    const kx::CNSignal &first = *m_signals.front();
+    m_yLabel = first.GetYUnits();
+    m_xLabel = first.GetXUnits();
+    for (const kx::CNSignalPtr &signal : m_signals) {
+        if (signal->GetYUnits() != first.GetYUnits())
+            m_yLabel = "Mixed Y Axis Units";
+        if (signal->GetXUnits() != first.GetXUnits())
+            m_xLabel = "Mixed X Axis Units";
+        m_signalLabels.push_back(signal->GetFileName().empty() ? "Curve Number: " + std::to_string(signal->GetCurNo())
+                                                               : signal->GetFileName());
+    }
+}
+
+} // namespace pellora
