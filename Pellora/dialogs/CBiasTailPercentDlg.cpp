@@ -1,5 +1,7 @@
 #include "Pellora/dialogs/CBiasTailPercentDlg.h"
 
+#include "shared_ui/services/NumberParser.h"
+
 #include "shared_ui/dialogs/DialogWarning.h"
 
 #include <QDialogButtonBox>
@@ -48,9 +50,9 @@ void CBiasTailPercentDlg::SetFromStart(int fromStart)
 
 void CBiasTailPercentDlg::accept()
 {
-    bool ok = false;
-    const double percent = m_edit->text().trimmed().toDouble(&ok);
-    if (!ok || !IsValidPercentage(percent)) {
+    const std::optional<double> value = kxres::ParseDouble(m_edit->text());
+    const double percent = value.value_or(-1.0);
+    if (!value || !IsValidPercentage(percent)) {
         kxres::Warn(this, QStringLiteral("Percentage must be between 0 and 100"));
         return;
     }

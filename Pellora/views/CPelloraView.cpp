@@ -1,5 +1,7 @@
 #include "Pellora/views/CPelloraView.h"
 
+#include "shared_ui/services/Clipboard.h"
+
 #include "Pellora/document/CPelloraDoc.h"
 #include "Pellora/document/FileListNames.h"
 
@@ -119,7 +121,7 @@ void CPelloraView::OnCopyFilenames()
     for (const std::string &name : SelectedNames())
         text += QString::fromStdString(m_doc.FullPathOf(name)) + QStringLiteral("\r\n");
     if (!text.isEmpty())
-        QApplication::clipboard()->setText(text);
+        kxres::PutTextOnClipboard(text);
 }
 
 void CPelloraView::OnPasteFilenames()
