@@ -13,15 +13,10 @@ namespace {
 // A 10 kHz signal from time zero.
 kx::CNSignal MakeSignal(const std::vector<double>& y) {
   kx::CNSignal s;
-  const double dt = 0.0001;
-  s.SetDel(dt);
+  s.SetDel(0.0001);
   s.SetNFP(0);
   s.SetNLP(static_cast<int>(y.size()) - 1);
-  s.SetXType("TIME");
-  s.SetXUnits("SECONDS");
-  std::vector<double> x(y.size());
-  for (std::size_t i = 0; i < x.size(); ++i) x[i] = static_cast<double>(i) * dt;
-  s.SetXYData(x, y);
+  s.SetYData(y);
   return s;
 }
 
