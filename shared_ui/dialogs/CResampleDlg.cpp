@@ -1,6 +1,7 @@
 #include "shared_ui/dialogs/CResampleDlg.h"
 
 #include "shared_ui/controls/CNEdit.h"
+#include "shared_ui/controls/CPPToolTip.h"
 #include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/header/TextFunctions.h"
 #include "shared_ui/services/CommandGuard.h"
@@ -40,8 +41,10 @@ CResampleDlg::CResampleDlg(QWidget *parent)
     m_pointsEdit = new CNEdit(this);
     m_pointsEdit->setObjectName(QStringLiteral("numberOfPoints"));
     m_pointsEdit->SetIntRange(1, std::numeric_limits<int>::max(), true);
-    m_stepEdit->setToolTip(QStringLiteral("Please enter a Time Step greater then zero."));
-    m_pointsEdit->setToolTip(QStringLiteral("Please enter the number of points greater then one."));
+    m_toolTip = new CPPToolTip(this);
+    m_toolTip->Create(this);
+    m_toolTip->AddTool(m_stepEdit, QStringLiteral("Please enter a Time Step greater then zero."));
+    m_toolTip->AddTool(m_pointsEdit, QStringLiteral("Please enter the number of points greater then one."));
 
     auto *grid = new QGridLayout;
     grid->addWidget(m_stepRadio, 0, 0);

@@ -1,5 +1,7 @@
 #include "shared_ui/dialogs/CTruncateDlg.h"
 
+#include "shared_ui/controls/CPPToolTip.h"
+
 #include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/header/TextFunctions.h"
 #include "shared_ui/services/CommandGuard.h"
@@ -27,8 +29,10 @@ CTruncateDlg::CTruncateDlg(QWidget *parent)
     m_minEdit->setObjectName(QStringLiteral("minTime"));
     m_maxEdit = new QLineEdit(this);
     m_maxEdit->setObjectName(QStringLiteral("maxTime"));
-    m_minEdit->setToolTip(QStringLiteral("Please enter min value before the max value."));
-    m_maxEdit->setToolTip(QStringLiteral("Please enter max value after the min value."));
+    m_toolTip = new CPPToolTip(this);
+    m_toolTip->Create(this);
+    m_toolTip->AddTool(m_minEdit, QStringLiteral("Please enter min value before the max value."));
+    m_toolTip->AddTool(m_maxEdit, QStringLiteral("Please enter max value after the min value."));
 
     auto *grid = new QGridLayout;
     grid->addWidget(m_all, 0, 0, 1, 2);

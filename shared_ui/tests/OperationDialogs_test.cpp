@@ -3,6 +3,7 @@
 #include "shared_ui/dialogs/CTruncateDlg.h"
 #include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/controls/CNEdit.h"
+#include "shared_ui/controls/CPPToolTip.h"
 
 #include "support/KxServicesSupport.h"
 
@@ -10,6 +11,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTest>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -47,6 +52,18 @@ T *Child(const QWidget &parent, const char *name)
     if (!child)
         ADD_FAILURE() << "no control " << name;
     return child;
+}
+
+// The balloon tip text registered for a widget of the dialog.
+QString ToolText(const QWidget &dlg, QWidget *widget)
+{
+    const auto *tip = dlg.findChild<kxres::CPPToolTip *>();
+    if (!tip)
+        return QStringLiteral("<no tooltip>");
+    for (int i = 0; i < tip->GetToolCount(); ++i)
+        if (tip->GetTool(i).window == widget)
+            return tip->GetTool(i).text;
+    return QStringLiteral("<no tool>");
 }
 
 // accept() and reject() end the dialog without showing it; result() tells which.
@@ -164,8 +181,8 @@ TEST(CResampleDlg, EditsAreValidatingNumericEdits)
     dlg.InitDialog();
     auto *step = Child<kxres::CNEdit>(dlg, "timeStep");
     auto *points = Child<kxres::CNEdit>(dlg, "numberOfPoints");
-    EXPECT_EQ(step->toolTip(), "Please enter a Time Step greater then zero.");
-    EXPECT_EQ(points->toolTip(), "Please enter the number of points greater then one.");
+    EXPECT_EQ(ToolText(dlg, step), "Please enter a Time Step greater then zero.");
+    EXPECT_EQ(ToolText(dlg, points), "Please enter the number of points greater then one.");
     step->setText("-.5");
     EXPECT_FALSE(step->IsValid());
     step->setText("");
@@ -174,6 +191,27 @@ TEST(CResampleDlg, EditsAreValidatingNumericEdits)
     EXPECT_FALSE(points->IsValid());
     points->setText("12");
     EXPECT_TRUE(points->IsValid());
+}
+
+TEST(CResampleDlg, RestingOnTheStepShowsItsBalloon)
+{
+    CResampleDlg dlg;
+    dlg.InitDialog();
+    dlg.show();
+    auto *tip = dlg.findChild<kxres::CPPToolTip *>();
+    ASSERT_TRUE(tip);
+    tip->SetStyles(kxres::kStyleAlwaysShow, 0); // no active window offscreen
+    tip->SetDelayTime(kxres::CPPToolTip::kDelayInitial, 1);
+    auto *step = Child<QLineEdit>(dlg, "timeStep");
+    const QPoint global = step->mapToGlobal(QPoint(5, 5));
+    QCursor::setPos(global);
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(global), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(step, &move);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tip->IsTipShown(); }, 3000));
+    EXPECT_EQ(tip->GetTool(tip->GetDisplayedTool()).text, "Please enter a Time Step greater then zero.");
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, QStringLiteral("5"));
+    QApplication::sendEvent(step, &key);
+    EXPECT_FALSE(tip->IsTipShown());
 }
 
 // ---------------------------------------------------------------- truncate
@@ -192,8 +230,8 @@ TEST(CTruncateDlg, ShowsThePresetBounds)
     EXPECT_TRUE(Child<QCheckBox>(dlg, "maxSet")->isChecked());
     EXPECT_TRUE(Child<QLineEdit>(dlg, "maxTime")->isEnabled());
     EXPECT_EQ(Child<QLineEdit>(dlg, "maxTime")->text(), "0.1");
-    EXPECT_EQ(Child<QLineEdit>(dlg, "minTime")->toolTip(), "Please enter min value before the max value.");
-    EXPECT_EQ(Child<QLineEdit>(dlg, "maxTime")->toolTip(), "Please enter max value after the min value.");
+    EXPECT_EQ(ToolText(dlg, Child<QLineEdit>(dlg, "minTime")), "Please enter min value before the max value.");
+    EXPECT_EQ(ToolText(dlg, Child<QLineEdit>(dlg, "maxTime")), "Please enter max value after the min value.");
 }
 
 TEST(CTruncateDlg, UnchangedOkIsRecognisedAndKeepsThePresetTimes)
