@@ -71,9 +71,12 @@ bool CNEdit::SetAllowEmpty(bool allow)
 
 void CNEdit::ApplyPalette()
 {
+    // A disabled edit keeps the style's disabled look.
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Text, m_textColour);
-    palette.setColor(QPalette::Base, m_background);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Text, m_textColour);
+        palette.setColor(group, QPalette::Base, m_background);
+    }
     setPalette(palette);
 }
 

@@ -25,7 +25,8 @@ enum class Colour { White, Yellow };
 Colour BackgroundOf(const CNEdit &edit)
 {
     EXPECT_EQ(edit.GetTextColour(), QColor(Qt::black));
-    EXPECT_EQ(edit.palette().color(QPalette::Base), edit.GetBackgroundColour());
+    EXPECT_EQ(edit.palette().color(QPalette::Active, QPalette::Base), edit.GetBackgroundColour());
+    EXPECT_EQ(edit.palette().color(QPalette::Inactive, QPalette::Base), edit.GetBackgroundColour());
     if (edit.GetBackgroundColour() == QColor(255, 255, 255))
         return Colour::White;
     EXPECT_EQ(edit.GetBackgroundColour(), QColor(255, 255, 0));
@@ -150,6 +151,16 @@ TEST(CNEdit, WithoutATypeTheTextIsKeptUnchecked)
     edit.setText("x");
     EXPECT_TRUE(edit.CheckDouble(Qt::black, Qt::red, Qt::green));
     EXPECT_EQ(edit.GetBackgroundColour(), QColor(255, 255, 0));
+}
+
+TEST(CNEdit, ADisabledEditLooksDisabled)
+{
+    const QLineEdit plain;
+    CNEdit edit;
+    edit.SetIntRange(1, kIntMax, true);
+    edit.setText("0");
+    EXPECT_EQ(edit.palette().color(QPalette::Active, QPalette::Base), QColor(255, 255, 0));
+    EXPECT_EQ(edit.palette().color(QPalette::Disabled, QPalette::Base), plain.palette().color(QPalette::Disabled, QPalette::Base));
 }
 
 TEST(CNEdit, RedrawsOnlyOnAChange)
