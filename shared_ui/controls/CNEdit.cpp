@@ -95,6 +95,7 @@ bool CNEdit::Verdict(bool valid, const QColor &text, const QColor &invalid, cons
 {
     m_textColour = text;
     m_background = valid ? validBackground : invalid;
+    ApplyPalette();
     return valid;
 }
 

@@ -151,6 +151,13 @@ TEST(CNEdit, WithoutATypeTheTextIsKeptUnchecked)
     edit.setText("x");
     EXPECT_TRUE(edit.CheckDouble(Qt::black, Qt::red, Qt::green));
     EXPECT_EQ(edit.GetBackgroundColour(), QColor(255, 255, 0));
+    // A check called by the owner shows its own colours.
+    EXPECT_FALSE(edit.CheckInt(Qt::blue, Qt::red, Qt::green));
+    EXPECT_EQ(edit.palette().color(QPalette::Active, QPalette::Base), QColor(Qt::red));
+    EXPECT_EQ(edit.palette().color(QPalette::Active, QPalette::Text), QColor(Qt::blue));
+    edit.setText("2");
+    EXPECT_TRUE(edit.CheckInt(Qt::black, Qt::red, Qt::green));
+    EXPECT_EQ(edit.palette().color(QPalette::Active, QPalette::Base), QColor(Qt::green));
 }
 
 TEST(CNEdit, ADisabledEditLooksDisabled)

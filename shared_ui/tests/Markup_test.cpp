@@ -184,6 +184,29 @@ TEST_F(MarkupEngine, MeasuredSizes)
     EXPECT_EQ(Measure("a<img=none>b").width(), Advance("a") + Advance("b"));
 }
 
+TEST_F(MarkupEngine, ImagesTakeTheirRoom)
+{
+    const int h = LineHeight();
+    QPixmap tall(10, h + 20);
+    tall.fill(Qt::red);
+    engine.AddImage(QStringLiteral("tall"), tall);
+    EXPECT_EQ(Measure("a<img=tall>b"), QSize(Advance("a") + 10 + Advance("b"), h + 20));
+    EXPECT_EQ(Measure("a<img=TALL>b"), QSize(Advance("a") + Advance("b"), h)); // names keep their case
+    QPixmap icon(16, 16);
+    icon.fill(Qt::blue);
+    engine.SetImageList({icon, icon}, QSize(12, 12));
+    EXPECT_EQ(Measure("<ilst=1>").width(), 12);
+    EXPECT_EQ(Measure("<ilst>").width(), 12);
+    EXPECT_EQ(Measure("<ilst=2>x").width(), Advance("x"));
+    EXPECT_EQ(Measure("<ilst=4294967295>x").width(), Advance("x"));
+    // A masked image leaves its mask colour clear.
+    QPixmap masked(4, 4);
+    masked.fill(QColor(255, 0, 255));
+    engine.AddImage(QStringLiteral("clear"), masked, 0xFF00FF);
+    const QImage drawn = Draw("<img=clear>");
+    EXPECT_EQ(CountPixels(drawn, [](QColor c) { return c.green() < 100; }), 0);
+}
+
 TEST_F(MarkupEngine, ColoursAndRules)
 {
     // ct 0x0000FF is red; its closing tag returns to the text colour.
