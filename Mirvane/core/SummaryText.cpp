@@ -22,17 +22,19 @@ int PackSeries(const std::vector<kx::CNSignal> &series, std::vector<double> &x, 
     return static_cast<int>(points);
 }
 
-std::string AsciiText(const std::vector<double> &x, const std::vector<double> &y, int seriesCount, int pointCount)
+std::string AsciiText(const std::vector<kx::CNSignal> &series)
 {
+    std::size_t points = 0;
+    for (const kx::CNSignal &s : series)
+        points = std::max(points, std::min(s.GetX().size(), s.GetY().size()));
     std::ostringstream out;
-    for (int i = 0; i < pointCount; ++i) {
-        for (int s = 0; s < seriesCount; ++s) {
-            const std::size_t at = static_cast<std::size_t>(s) * static_cast<std::size_t>(pointCount) +
-                                   static_cast<std::size_t>(i);
-            if (at >= x.size() || at >= y.size() || x[at] == kMissingValue)
+    for (std::size_t i = 0; i < points; ++i) {
+        for (const kx::CNSignal &s : series) {
+            const std::size_t n = std::min(s.GetX().size(), s.GetY().size());
+            if (i >= n || s.GetX()[i] == kMissingValue)
                 out << "0.0 0.0 ";
             else
-                out << x[at] << ' ' << y[at] << ' ';
+                out << s.GetX()[i] << ' ' << s.GetY()[i] << ' ';
         }
         out << '\n';
     }

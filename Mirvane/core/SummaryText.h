@@ -15,8 +15,9 @@ namespace mirvane {
 // Returns the padded length.
 int PackSeries(const std::vector<kx::CNSignal> &series, std::vector<double> &x, std::vector<double> &y);
 
-// One line per point index: "X Y " for each series, "0.0 0.0 " where it has no point.
-std::string AsciiText(const std::vector<double> &x, const std::vector<double> &y, int seriesCount, int pointCount);
+// One line per point index up to the longest series: "X Y " for each series,
+// "0.0 0.0 " where it has no point or holds the missing-value marker.
+std::string AsciiText(const std::vector<kx::CNSignal> &series);
 
 // Column titles in the given order, then one line per record; tabs between cells, CR-LF after lines.
 std::string CopyDataText(const std::vector<CSignal> &records, const std::vector<int> &columnOrder);

@@ -250,7 +250,7 @@ void CMirvaneDoc::OnSaveAscii()
                                   Folder("AsciiOutputDir"), path))
             return;
         QString error;
-        if (!kxres::WriteTextFile(QString::fromStdString(path), AsciiText(m_x, m_y, m_seriesCount, m_pointCount),
+        if (!kxres::WriteTextFile(QString::fromStdString(path), AsciiText(m_series),
                                   &error)) {
             Report(error.toStdString());
             return;
@@ -276,6 +276,14 @@ void CMirvaneDoc::OnSaveHtml(const std::vector<int> &columnOrder)
         }
         StoreFolder("UdsOutputDir", path);
     });
+}
+
+void CMirvaneDoc::TakeChartArrays(std::vector<double> &x, std::vector<double> &y)
+{
+    x = std::move(m_x);
+    y = std::move(m_y);
+    m_x.clear();
+    m_y.clear();
 }
 
 void CMirvaneDoc::OnCriticalValues()

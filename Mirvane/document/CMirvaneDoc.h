@@ -63,6 +63,8 @@ public:
     const CPlot &Plot() const { return *m_plot; }
     const std::vector<double> &ChartX() const { return m_x; }
     const std::vector<double> &ChartY() const { return m_y; }
+    // Hands the packed arrays to the chart (moved, not copied); they stay empty until the next plot.
+    void TakeChartArrays(std::vector<double> &x, std::vector<double> &y);
     int PointCount() const { return m_pointCount; }
     int SeriesCount() const { return m_seriesCount; }
     double MissingValue() const { return kMissingValue; }
