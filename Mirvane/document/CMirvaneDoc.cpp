@@ -90,8 +90,7 @@ void CMirvaneDoc::OnSelectFiles()
         if (!m_ui)
             return;
         CSelectFilesValues values;
-        for (const CSignal &record : m_records)
-            values.files.push_back(record.GetFileName());
+        values.files = m_chosenFiles;
         values.referenceFile = m_referenceFile;
         values.referenceKind = m_referenceKind;
         values.filter = m_filter;
@@ -99,6 +98,7 @@ void CMirvaneDoc::OnSelectFiles()
         if (!m_ui->SelectFiles(values))
             return;
         m_referenceFile = values.referenceFile;
+        m_chosenFiles = values.files;
         m_referenceKind = values.referenceKind;
         m_filter = values.filter;
         m_truncate = values.truncate;
@@ -132,6 +132,7 @@ void CMirvaneDoc::Run(const std::vector<std::string> &files, int filterClass, do
         m_filter = options.filter;
         m_truncate = options.truncate;
         m_referenceKind = 1;
+        m_chosenFiles = files;
         Execute(options);
     });
 }

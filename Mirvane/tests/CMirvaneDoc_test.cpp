@@ -123,6 +123,10 @@ TEST(MirvaneDocRun, FailuresKeepThePreviousRun)
         EXPECT_EQ(f.doc.CurrentPlotKind(), PlotResiduals) << c.name;
         EXPECT_EQ(f.ui.waitDepth, 0) << c.name;
     }
+    // The dialog offers the names of the failed run again, to be mended.
+    f.ui.selections.push_back(std::nullopt);
+    f.doc.OnSelectFiles();
+    EXPECT_EQ(f.ui.shownSelections.back().files, std::vector<std::string>{five[0]});
     // Two unreadable files: both are listed.
     f.ui.errorLists.clear();
     const std::string garbage2 = f.folder.Text("garbage2.txt", "1 2 x\n");
