@@ -205,7 +205,7 @@ QStringList CMirvaneView::HelpPageCandidates()
 void CMirvaneView::OnHelp()
 {
     kxres::Guarded(this, [this] {
-        for (const QString &candidate : HelpPageCandidates()) {
+        for (const QString &candidate : helpPages) {
             if (QFileInfo::exists(candidate)) {
                 if (!openHelp(QFileInfo(candidate).absoluteFilePath()))
                     Report(QStringLiteral("Unable to open the help page: ") + candidate);

@@ -50,6 +50,7 @@ public:
     std::function<void(const QString &text)> showMessage;
     // Where the help page is looked for, first found wins.
     static QStringList HelpPageCandidates();
+    QStringList helpPages = HelpPageCandidates();
 
 signals:
     // Emitted after a run: the frame refills its plot-kind selector.
