@@ -41,7 +41,7 @@ CSelectFilesValues Choice(std::vector<std::string> files, const std::string &ref
 struct Fixture {
     SignalFolder folder;
     FakeMirvaneUi ui;
-    CMirvaneDoc doc{&ui, QStringLiteral("MirvaneDocTest")};
+    CMirvaneDoc doc{&ui, mirvane_test::TestSettingsName()};
     std::vector<int> hints;
     Fixture() { doc.AddUpdateListener([this](int hint) { hints.push_back(hint); }); }
     void Select(const CSelectFilesValues &v)
@@ -232,7 +232,7 @@ TEST(MirvaneDocSave, ComputedSeriesRoundTrip)
             EXPECT_NEAR(back.GetY()[i], series.GetY()[i], 1e-4 + 1e-6 * std::fabs(series.GetY()[i])) << kind << " " << i;
         }
     }
-    kxplatform::CSettings settings(QStringLiteral("MirvaneDocTest"));
+    kxplatform::CSettings settings(mirvane_test::TestSettingsName());
     EXPECT_EQ(settings.GetString("UdsOutputDir"), f.folder.Path(""));
 }
 
@@ -255,7 +255,7 @@ TEST(MirvaneDocSave, AsciiLinesAndWriteFailures)
     const std::string a = f.folder.Uds("a.uds", 0, 100, 1e-4, [](double t) { return t; });
     f.Select(Choice({a}, a));
     ASSERT_TRUE(f.doc.SetPlot(PlotAcceleration));
-    kxplatform::CSettings settings(QStringLiteral("MirvaneDocTest"));
+    kxplatform::CSettings settings(mirvane_test::TestSettingsName());
     settings.SetString("AsciiOutputDir", "/kept/");
     settings.SetString("UdsOutputDir", "/kept/");
     settings.Sync();
@@ -266,7 +266,7 @@ TEST(MirvaneDocSave, AsciiLinesAndWriteFailures)
     ASSERT_EQ(f.ui.messages.size(), 2u);
     EXPECT_EQ(f.ui.messages[0], "Failure to write file: " + bad);
     EXPECT_EQ(f.ui.messages[1], "Failure to write file: " + bad);
-    kxplatform::CSettings after(QStringLiteral("MirvaneDocTest"));
+    kxplatform::CSettings after(mirvane_test::TestSettingsName());
     EXPECT_EQ(after.GetString("AsciiOutputDir"), "/kept/");
     EXPECT_EQ(after.GetString("UdsOutputDir"), "/kept/");
 

@@ -3,6 +3,7 @@
 #include "Mirvane/dialogs/CSelectFiles.h"
 #include "platform/CSettings.h"
 #include "shared_ui/dialogs/DialogWarning.h"
+#include "support/MirvaneFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +59,7 @@ protected:
         return v;
     }
 
-    kxplatform::CSettings settings{QStringLiteral("MirvaneDialogTest")};
+    kxplatform::CSettings settings{mirvane_test::TestSettingsName()};
     QStringList warnings;
     QTemporaryDir dir;
 

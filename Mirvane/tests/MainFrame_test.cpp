@@ -32,7 +32,7 @@ namespace {
 struct Frame {
     SignalFolder folder;
     FakeMirvaneUi ui;
-    CMirvaneDoc doc{&ui, QStringLiteral("MirvaneFrameTest")};
+    CMirvaneDoc doc{&ui, mirvane_test::TestSettingsName()};
     kxchart::RecordingChart *chart = nullptr;
     CMirvaneView *view = new CMirvaneView(doc, [this] {
         auto made = std::make_unique<kxchart::RecordingChart>();
@@ -226,7 +226,7 @@ TEST(MirvaneApp, CommandLineRun)
     const std::string a = folder.Uds("a.uds", 0, 1000, 1e-4, [](double t) { return 50 * std::sin(30 * t); });
     const std::string b = folder.Uds("b.uds", 0, 1000, 1e-4, [](double t) { return 52 * std::sin(30 * t); });
     CMirvaneApp::Options options;
-    options.settingsProgram = QStringLiteral("MirvaneAppTest");
+    options.settingsProgram = mirvane_test::TestSettingsName();
     options.trackUsage = false;
     options.showMainWindow = false;
     CMirvaneApp app(options);

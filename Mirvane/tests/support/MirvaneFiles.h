@@ -4,7 +4,10 @@
 
 #include "signal/CNSignal.h"
 
+#include <QString>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <fstream>
@@ -12,6 +15,12 @@
 #include <string>
 
 namespace mirvane_test {
+
+// Settings of their own for each test: ctest runs the tests side by side.
+inline QString TestSettingsName()
+{
+    return QStringLiteral("MirvaneTest_") + QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name());
+}
 
 class SignalFolder {
 public:
