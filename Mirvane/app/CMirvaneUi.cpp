@@ -23,10 +23,7 @@ void CMirvaneUi::ShowErrorList(const std::vector<std::string> &messages)
 {
     QApplication::beep();
     kxres::CErrorDialog dlg(m_parent);
-    std::vector<std::string> lines;
-    for (const std::string &m : messages)
-        lines.push_back(m + "\r\n");
-    dlg.SetMessages(lines);
+    dlg.SetMessages(messages);
     dlg.exec();
 }
 

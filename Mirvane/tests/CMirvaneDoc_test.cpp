@@ -161,6 +161,27 @@ TEST(MirvaneDocRun, NewRunResetsThePlot)
 }
 
 // The average of signals at two steps: common step, window and length.
+// A plot kind that fails (an integral of a single point) reports it and keeps the plot shown.
+TEST(MirvaneDocRun, FailedPlotKeepsThePreviousOne)
+{
+    Fixture f;
+    const std::string ref = f.folder.Uds("ref.uds", 0, 101, 1e-4, [](double t) { return t; });
+    const std::string two = f.folder.Uds("two.uds", 50, 2, 1e-4, [](double t) { return t; });
+    f.Select(Choice({two}, ref));
+    ASSERT_EQ(f.doc.Records().size(), 1u);
+    ASSERT_EQ(f.doc.Records()[0].Signal().GetY().size(), 1u);
+    ASSERT_TRUE(f.doc.SetPlot(PlotAcceleration));
+    const auto y = f.doc.ChartY();
+    f.hints.clear();
+    EXPECT_FALSE(f.doc.SetPlot(PlotVelocity));
+    ASSERT_EQ(f.ui.messages.size(), 1u);
+    EXPECT_EQ(f.ui.messages[0], "Too few data points to compute an Integral");
+    EXPECT_EQ(f.doc.CurrentPlotKind(), PlotAcceleration);
+    EXPECT_EQ(f.doc.ChartY(), y);
+    EXPECT_EQ(f.doc.Labels().front(), "Reference");
+    EXPECT_TRUE(f.hints.empty());
+}
+
 TEST(MirvaneDocRun, AverageOfTwoSteps)
 {
     Fixture f;
