@@ -9,7 +9,7 @@ PACKAGES=(
   libqcustomplot-dev
   libboost-all-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth poppler-utils fonts-liberation2
+  xvfb xauth poppler-utils fonts-liberation2 chromium
   postgresql libqt6sql6-psql
 )
 

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "Mirvane/core/CPlot.h"
+
+namespace mirvane {
+
+class CPlotResidual : public CPlot {
+public:
+    CPlotResidual();
+    bool Fill(const std::vector<CSignal> &records, const kx::CNSignal &reference,
+              std::vector<kx::CNSignal> &series, std::vector<std::string> &labels) override;
+    void GetAxisTitles(std::string &xTitle, std::string &yTitle) const override;
+
+};
+
+} // namespace mirvane

@@ -1,0 +1,250 @@
+#include "Mirvane/app/CMainFrame.h"
+#include "Mirvane/app/CMirvaneApp.h"
+#include "Mirvane/core/CPlot.h"
+#include "Mirvane/document/CMirvaneDoc.h"
+#include "Mirvane/views/CMirvaneView.h"
+#include "platform/chart/ChartRules.h"
+#include "platform/chart/RecordingChart.h"
+#include "support/FakeMirvaneUi.h"
+#include "support/MirvaneFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QColor>
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTableView>
+
+#include <cmath>
+
+using namespace mirvane;
+using mirvane_test::FakeMirvaneUi;
+using mirvane_test::SignalFolder;
+
+namespace {
+
+struct Frame {
+    SignalFolder folder;
+    FakeMirvaneUi ui;
+    CMirvaneDoc doc{&ui, mirvane_test::TestSettingsName()};
+    kxchart::RecordingChart *chart = nullptr;
+    CMirvaneView *view = new CMirvaneView(doc, [this] {
+        auto made = std::make_unique<kxchart::RecordingChart>();
+        chart = made.get();
+        return made;
+    });
+    CMainFrame frame{doc, view};
+
+    // Three records compared with a chosen reference.
+    void RunThree(const std::string &firstName = "a.uds")
+    {
+        CSelectFilesValues v;
+        v.files = {folder.Uds(firstName, 0, 300, 1e-4, [](double t) { return 100 * std::sin(60 * t); }),
+                   folder.Uds("b.uds", 0, 300, 1e-4, [](double t) { return 100 * std::sin(60 * t) + 9; }),
+                   folder.Uds("c.uds", -10, 200, 2e-4, [](double t) { return 90 * std::sin(60 * t); })};
+        v.referenceFile = folder.Uds("ref.uds", 0, 300, 1e-4, [](double t) { return 100 * std::sin(60 * t); });
+        v.filter = false;
+        v.truncate = false;
+        ui.selections.push_back(v);
+        frame.Action(CMainFrame::ID_SELECT_FILES)->trigger();
+    }
+
+    void Pick(const QString &name)
+    {
+        QComboBox *combo = frame.PlotTypeCombo();
+        combo->setCurrentIndex(combo->findText(name));
+        QCoreApplication::processEvents();
+    }
+};
+
+TEST(MirvaneFrame, RunFillsSelectorTableAndEnabling)
+{
+    Frame f;
+    EXPECT_FALSE(f.frame.Action(CMainFrame::ID_VIEW_HEADERS)->isEnabled());
+    EXPECT_FALSE(f.frame.Action(CMainFrame::ID_SAVE_HTML)->isEnabled());
+    f.RunThree();
+    ASSERT_TRUE(f.ui.errorLists.empty()) << f.ui.errorLists.front().front();
+    QComboBox *combo = f.frame.PlotTypeCombo();
+    ASSERT_EQ(combo->count(), 10);
+    EXPECT_EQ(combo->currentText(), QStringLiteral("Summary"));
+    EXPECT_EQ(combo->itemText(1), QStringLiteral("Acceleration"));
+    EXPECT_EQ(combo->itemData(9).toInt(), PlotCrossCorrelation);
+    EXPECT_TRUE(f.frame.Action(CMainFrame::ID_SAVE_HTML)->isEnabled());
+    EXPECT_TRUE(f.frame.Action(CMainFrame::ID_EDIT_COPY_DATA)->isEnabled());
+    EXPECT_FALSE(f.frame.Action(CMainFrame::ID_FILE_PRINT)->isEnabled());
+    EXPECT_FALSE(f.frame.Action(CMainFrame::ID_SAVE_UDS)->isEnabled());
+    EXPECT_TRUE(f.frame.Action(CMainFrame::ID_VIEW_HEADERS)->isEnabled());
+
+    QAbstractItemModel *model = f.view->Table()->model();
+    ASSERT_EQ(model->rowCount(), 3);
+    ASSERT_EQ(model->columnCount(), 16);
+    EXPECT_EQ(model->headerData(4, Qt::Horizontal).toString(), QStringLiteral("% in Corridor"));
+    // Colours follow the critical values at once: worked out when drawn.
+    const QModelIndex t = model->index(0, 6);
+    const Colour before = f.doc.Records()[0].GetColumnColour(6);
+    EXPECT_EQ(model->data(t, Qt::BackgroundRole).value<QColor>(), QColor(RedOf(before), GreenOf(before), BlueOf(before)));
+    EXPECT_EQ(model->data(model->index(0, 0), Qt::BackgroundRole).value<QColor>(), QColor(Qt::white));
+    CCriticalValues strict;
+    strict.correlation = -1.0;
+    f.ui.criticalValues = strict;
+    f.frame.Action(CMainFrame::ID_CRITICAL_VALUES)->trigger();
+    EXPECT_EQ(model->data(model->index(1, 5), Qt::BackgroundRole).value<QColor>(), QColor(255, 0, 0));
+    CriticalValues() = CCriticalValues{};
+    EXPECT_FALSE(model->data(model->index(3, 0)).isValid());
+
+    // A moved column moves in the clipboard text too.
+    f.view->Table()->horizontalHeader()->moveSection(5, 0);
+    EXPECT_EQ(f.view->ColumnOrder().front(), 5);
+    const QString text = f.view->CopyDataText();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Correlation Factor\tFilename\tPeak Value\t")));
+    EXPECT_EQ(text.count(QStringLiteral("\r\n")), 4);
+}
+
+TEST(MirvaneFrame, PlotKindsDrawAndSave)
+{
+    Frame f;
+    f.RunThree();
+    f.Pick(QStringLiteral("Cummulative Density"));
+    ASSERT_TRUE(f.view->HasChart());
+    ASSERT_NE(f.chart, nullptr);
+    const kxchart::ChartContent &shown = f.chart->shown();
+    EXPECT_EQ(shown.curves, 3);
+    EXPECT_EQ(shown.points, 100);
+    EXPECT_EQ(shown.x.size(), 300u);
+    EXPECT_EQ(shown.nullValue, kMissingValue);
+    EXPECT_EQ(shown.xLabel, QStringLiteral("Residual"));
+    EXPECT_EQ(shown.legend, (QStringList{"a.uds", "b.uds", "c.uds"}));
+    EXPECT_TRUE(f.frame.Action(CMainFrame::ID_FILE_PRINT)->isEnabled());
+    EXPECT_FALSE(f.frame.Action(CMainFrame::ID_SAVE_HTML)->isEnabled());
+    EXPECT_TRUE(f.frame.Action(CMainFrame::ID_SAVE_UDS)->isEnabled());
+
+    f.Pick(QStringLiteral("Corridor"));
+    EXPECT_EQ(f.chart->shown().curves, 5);
+    EXPECT_EQ(f.chart->shown().legend.front(), QStringLiteral("Plus 4"));
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(f.chart->shown().lineStyles[static_cast<std::size_t>(i)], kxchart::LineStyleCode(0, i));
+    // A changed setting redraws the same curves.
+    f.ui.corridorSize = 3.0;
+    f.frame.Action(CMainFrame::ID_CORRIDOR_SIZE)->trigger();
+    EXPECT_EQ(f.chart->shown().curves, 5);
+    EXPECT_EQ(f.chart->shown().x.size(), static_cast<std::size_t>(5 * f.chart->shown().points));
+
+    const QString bmp = QString::fromStdString(f.folder.Path("p.bmp"));
+    const QString pdf = QString::fromStdString(f.folder.Path("p.pdf"));
+    QStringList titles;
+    f.view->chooseSaveFile = [&](const QString &title, const QString &) {
+        titles << title;
+        return title.contains(QStringLiteral("Bitmap")) ? bmp : pdf;
+    };
+    f.frame.Action(CMainFrame::ID_SAVE_BMP)->trigger();
+    f.frame.Action(CMainFrame::ID_SAVE_PDF)->trigger();
+    EXPECT_EQ(titles, (QStringList{"Save Bitmap as", "Save PDF as"}));
+    const auto &calls = f.chart->calls();
+    EXPECT_NE(std::find_if(calls.begin(), calls.end(), [](const std::string &c) { return c.rfind("save bitmap", 0) == 0; }),
+              calls.end());
+
+    f.Pick(QStringLiteral("Summary"));
+    EXPECT_FALSE(f.view->HasChart());
+    EXPECT_TRUE(f.view->Table()->isVisibleTo(f.view));
+
+    // A new run returns to the Summary with an empty selector choice list refilled.
+    f.Pick(QStringLiteral("Residuals"));
+    f.RunThree();
+    EXPECT_EQ(f.frame.PlotTypeCombo()->currentText(), QStringLiteral("Summary"));
+    EXPECT_FALSE(f.view->HasChart());
+    EXPECT_FALSE(f.frame.Action(CMainFrame::ID_SAVE_ASCII)->isEnabled());
+}
+
+TEST(MirvaneFrame, HelpPage)
+{
+    Frame f;
+    QStringList opened, messages;
+    f.view->openHelp = [&](const QString &path) {
+        opened << path;
+        return true;
+    };
+    f.view->showMessage = [&](const QString &text) { messages << text; };
+    f.view->helpPages = {QStringLiteral(KX_SOURCE_DIR "/Mirvane/resources/mirvane-help.html")};
+    f.frame.Action(CMainFrame::ID_HELP_CONTENTS)->trigger();
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(messages.isEmpty());
+    f.view->helpPages = {QStringLiteral("/no/such/mirvane-help.html")};
+    f.frame.Action(CMainFrame::ID_HELP_CONTENTS)->trigger();
+    EXPECT_EQ(opened.size(), 1);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("mirvane-help.html")));
+}
+
+// The HTML summary in a real browser: rows, cells, colours and the file name as text.
+TEST(MirvaneFrame, HtmlSummaryInChromium)
+{
+    const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
+    if (chromium.isEmpty())
+        GTEST_SKIP() << "chromium is not installed";
+    Frame f;
+    f.RunThree("x<&\">.uds");
+    ASSERT_EQ(f.doc.Records().size(), 3u);
+    f.view->Table()->horizontalHeader()->moveSection(0, 15);
+    const std::string out = f.folder.Path("summary.html");
+    f.ui.savePaths = {out};
+    f.frame.Action(CMainFrame::ID_SAVE_HTML)->trigger();
+    ASSERT_TRUE(QFile::exists(QString::fromStdString(out)));
+
+    QProcess browser;
+    browser.start(chromium, {QStringLiteral("--headless"), QStringLiteral("--disable-gpu"), QStringLiteral("--no-sandbox"),
+                             QStringLiteral("--dump-dom"), QStringLiteral("file://") + QString::fromStdString(out)});
+    ASSERT_TRUE(browser.waitForFinished(120000));
+    const QString dom = QString::fromUtf8(browser.readAllStandardOutput());
+    ASSERT_FALSE(dom.isEmpty());
+    EXPECT_EQ(dom.count(QRegularExpression(QStringLiteral("<tr[ >]"))), 4);
+    EXPECT_EQ(dom.count(QRegularExpression(QStringLiteral("<td[ >]"))), 64);
+    // The file name is text, not markup, and stands in the last column.
+    const QString name = QString::fromStdString(f.doc.Records()[0].GetFileName()).toHtmlEscaped().replace(QStringLiteral("&quot;"), QStringLiteral("\""));
+    EXPECT_TRUE(dom.contains(QStringLiteral("<td>") + name + QStringLiteral("</td>\n</tr>"))) << dom.toStdString();
+    int passed = 0, failed = 0;
+    for (const CSignal &r : f.doc.Records())
+        for (int c = 0; c < 16; ++c) {
+            passed += r.GetColumnColour(c) == kPassed;
+            failed += r.GetColumnColour(c) == kFailed;
+        }
+    EXPECT_EQ(dom.count(QStringLiteral("bgcolor=\"#00E000\"")), passed);
+    EXPECT_EQ(dom.count(QStringLiteral("bgcolor=\"#E00000\"")), failed);
+    EXPECT_GT(passed, 0);
+    EXPECT_TRUE(dom.contains(QStringLiteral("<b>Filename</b></td>\n</tr>")));
+}
+
+// The command line compares its files with their average at once.
+TEST(MirvaneApp, CommandLineRun)
+{
+    SignalFolder folder;
+    const std::string a = folder.Uds("a.uds", 0, 1000, 1e-4, [](double t) { return 50 * std::sin(30 * t); });
+    const std::string b = folder.Uds("b.uds", 0, 1000, 1e-4, [](double t) { return 52 * std::sin(30 * t); });
+    CMirvaneApp::Options options;
+    options.settingsProgram = mirvane_test::TestSettingsName();
+    options.trackUsage = false;
+    options.showMainWindow = false;
+    CMirvaneApp app(options);
+    app.InitInstance({QStringLiteral("Mirvane"), QString::fromStdString(a), QString::fromStdString(b),
+                      QStringLiteral("-CFC180")});
+    QCoreApplication::processEvents();
+    ASSERT_EQ(app.Document()->Records().size(), 2u);
+    EXPECT_EQ(app.Document()->Records()[1].GetColumnText(13), "Average of 2 files");
+    EXPECT_EQ(app.Document()->Records()[0].Signal().GetFilterClass(), 180);
+    EXPECT_EQ(app.MainFrame()->PlotTypeCombo()->currentText(), QStringLiteral("Summary"));
+    EXPECT_EQ(app.MainFrame()->windowTitle(), QStringLiteral("Mirvane"));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,219 @@
+#include "Mirvane/views/CMirvaneView.h"
+
+#include "Mirvane/core/CPlot.h"
+#include "Mirvane/core/SummaryText.h"
+#include "Mirvane/document/CMirvaneDoc.h"
+#include "Mirvane/views/CResultsModel.h"
+#include "platform/chart/ChartRules.h"
+#include "shared_ui/dialogs/DialogWarning.h"
+#include "shared_ui/services/Clipboard.h"
+#include "shared_ui/services/CommandGuard.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QResizeEvent>
+#include <QTableView>
+#include <QUrl>
+
+namespace mirvane {
+
+CMirvaneView::CMirvaneView(CMirvaneDoc &doc, kxchart::ChartFactory factory, QWidget *parent)
+    : QWidget(parent)
+    , m_doc(doc)
+    , m_factory(std::move(factory))
+{
+    m_model = new CResultsModel(m_doc, this);
+    m_table = new QTableView(this);
+    m_table->setObjectName(QStringLiteral("results"));
+    m_table->setModel(m_model);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setShowGrid(true);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setSectionsMovable(true);
+    m_table->hide();
+
+    chooseSaveFile = [this](const QString &title, const QString &filter) {
+        return QFileDialog::getSaveFileName(this, title, QString(), filter);
+    };
+    openHelp = [](const QString &path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
+    showMessage = [this](const QString &text) { kxres::Warn(this, text); };
+    m_doc.AddUpdateListener([this](int hint) { OnUpdate(hint); });
+}
+
+CMirvaneView::~CMirvaneView() = default;
+
+void CMirvaneView::Report(const QString &text)
+{
+    if (showMessage)
+        showMessage(text);
+}
+
+void CMirvaneView::DestroyChart()
+{
+    if (m_chart) {
+        m_chart->destroy();
+        m_chart.reset();
+    }
+}
+
+void CMirvaneView::OnUpdate(int hint)
+{
+    if (hint < 1)
+        return;
+    if (!m_doc.HasSignals()) {
+        DestroyChart();
+        m_table->hide();
+        emit PlotKindsCleared();
+        return;
+    }
+    if (hint == CMirvaneDoc::HintRun)
+        emit PlotKindsChanged(m_doc.PlotKinds());
+    if (m_doc.CurrentPlotKind() != PlotSummary) {
+        m_table->hide();
+        if (!m_chart) {
+            m_chart = m_factory();
+            m_chart->create(this, rect());
+        }
+        FillChart();
+    } else {
+        DestroyChart();
+        m_table->setGeometry(rect());
+        m_table->show();
+        m_model->Refill();
+        m_table->resizeColumnsToContents();
+    }
+}
+
+void CMirvaneView::FillChart()
+{
+    kxchart::ChartContent &c = m_chart->content();
+    const int curves = m_doc.SeriesCount();
+    const int points = m_doc.PointCount();
+    std::vector<double> x, y;
+    m_doc.TakeChartArrays(x, y);
+    // A plot drawn before keeps its arrays in the chart.
+    if (!x.empty() || curves * points == 0) {
+        c.x = std::move(x);
+        c.y = std::move(y);
+        c.curves = curves;
+        c.points = points;
+    }
+    c.nullValue = m_doc.MissingValue();
+    c.title = QString::fromStdString(m_doc.Title());
+    c.subtitle = QString::fromStdString(m_doc.SubTitle());
+    c.xLabel = QString::fromStdString(m_doc.XAxisTitle());
+    c.yLabel = QString::fromStdString(m_doc.YAxisTitle());
+    c.legend.clear();
+    for (const std::string &label : m_doc.Labels())
+        c.legend << QString::fromStdString(label);
+    c.lineStyles.clear();
+    for (int i = 0; i < c.curves; ++i)
+        c.lineStyles.push_back(kxchart::LineStyleCode(0, i));
+    m_chart->reinitialise();
+}
+
+void CMirvaneView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_table->setGeometry(rect());
+    if (m_chart)
+        m_chart->setGeometry(rect());
+}
+
+std::vector<int> CMirvaneView::ColumnOrder() const
+{
+    std::vector<int> order;
+    const QHeaderView *header = m_table->horizontalHeader();
+    for (int visual = 0; visual < kColumnCount; ++visual)
+        order.push_back(header->logicalIndex(visual));
+    return order;
+}
+
+QString CMirvaneView::CopyDataText() const
+{
+    return QString::fromStdString(mirvane::CopyDataText(m_doc.Records(), ColumnOrder()));
+}
+
+void CMirvaneView::OnCopy()
+{
+    kxres::Guarded(this, [this] {
+        if (HasChart())
+            m_chart->copyToClipboard(kxchart::ClipboardImageSize());
+    });
+}
+
+void CMirvaneView::OnCopyData()
+{
+    kxres::Guarded(this, [this] {
+        if (m_doc.CurrentPlotKind() == PlotSummary)
+            kxres::PutTextOnClipboard(CopyDataText());
+    });
+}
+
+void CMirvaneView::OnPrint()
+{
+    kxres::Guarded(this, [this] {
+        if (HasChart())
+            m_chart->print(this);
+    });
+}
+
+void CMirvaneView::OnSaveBitmap()
+{
+    kxres::Guarded(this, [this] {
+        if (!HasChart())
+            return;
+        const QString path = chooseSaveFile(QStringLiteral("Save Bitmap as"), QStringLiteral("Windows Bitmap(*.bmp)"));
+        if (path.isEmpty())
+            return;
+        if (!m_chart->save(kxchart::ImageFormat::Bitmap, path, size()))
+            Report(QString::fromLatin1(kxchart::kSaveFailure));
+    });
+}
+
+void CMirvaneView::OnSavePdf()
+{
+    kxres::Guarded(this, [this] {
+        if (!HasChart())
+            return;
+        const QString path = chooseSaveFile(QStringLiteral("Save PDF as"), QStringLiteral("PDF Document(*.pdf)"));
+        if (path.isEmpty())
+            return;
+        if (!m_chart->save(kxchart::ImageFormat::Vector, path, kxchart::VectorSize(QSize())))
+            Report(QString::fromLatin1(kxchart::kSaveFailure));
+    });
+}
+
+void CMirvaneView::OnSaveHtml()
+{
+    if (m_doc.CurrentPlotKind() == PlotSummary)
+        m_doc.OnSaveHtml(ColumnOrder());
+}
+
+QStringList CMirvaneView::HelpPageCandidates()
+{
+    const QString app = QCoreApplication::applicationDirPath();
+    return {app + QStringLiteral("/../share/mirvane/mirvane-help.html"),
+            app + QStringLiteral("/mirvane-help.html")};
+}
+
+void CMirvaneView::OnHelp()
+{
+    kxres::Guarded(this, [this] {
+        for (const QString &candidate : helpPages) {
+            if (QFileInfo::exists(candidate)) {
+                if (!openHelp(QFileInfo(candidate).absoluteFilePath()))
+                    Report(QStringLiteral("Unable to open the help page: ") + candidate);
+                return;
+            }
+        }
+        Report(QStringLiteral("The help page mirvane-help.html is not installed."));
+    });
+}
+
+} // namespace mirvane
