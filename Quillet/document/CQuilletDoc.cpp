@@ -18,7 +18,9 @@ namespace {
 // The folder of a path with its separator, for the next file dialog.
 std::string FolderOf(const std::string &path)
 {
-    const fs::path parent = fs::path(path).parent_path();
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(fs::path(path), ec);
+    const fs::path parent = (ec ? fs::path(path) : absolute).parent_path();
     if (parent.empty())
         return {};
     std::string folder = parent.string();
@@ -166,6 +168,9 @@ void CQuilletDoc::OpenFileList(const std::vector<std::string> &names)
     // Files named on the command line are UDS files.
     m_filterIndex = 1;
     OnOpenDocument(m_files.front());
+    const std::string folder = FolderOf(m_files.front());
+    if (!folder.empty())
+        m_settings->SetString("InputDir", folder);
     ShowMessages();
     if (m_ui)
         m_ui->SetMainWindowText(fs::path(m_files.front()).stem().string() + " - Quillet");
@@ -212,23 +217,24 @@ bool CQuilletDoc::OnOpenDocument(const std::string &path)
 
 bool CQuilletDoc::ReadInto(kx::CNSignal &signal, const std::string &path, bool ascii)
 {
+    // Read in place (a signal of a million points is not copied); a failure leaves
+    // an empty signal.
+    signal = kx::CNSignal();
     try {
-        kx::CNSignal read;
+        const fs::path p(path);
         if (ascii) {
-            const fs::path p(path);
-            read.ReadPointsFile(FolderOf(path), p.filename().string());
-            PutOnStep(read);
+            signal.ReadPointsFile(FolderOf(path), p.filename().string());
+            PutOnStep(signal);
         } else {
-            read.LoadUDSFile(path);
-            const fs::path p(path);
-            read.SetFileName(p.filename().string());
-            read.SetDirectory(FolderOf(path));
-            read.SetPathName(path);
+            signal.LoadUDSFile(path);
+            signal.SetFileName(p.filename().string());
+            signal.SetDirectory(FolderOf(path));
+            signal.SetPathName(path);
         }
-        signal = read;
         return true;
     } catch (const std::exception &e) {
         m_messages.push_back(e.what());
+        signal = kx::CNSignal();
         return false;
     }
 }
@@ -279,6 +285,11 @@ bool CQuilletDoc::DecideMeasurement()
     }
     if (!m_ui)
         return false;
+    // The dialog shows the limits the runs will use.
+    m_compression.SetAdvancedCriteria(m_options.advanced);
+    m_tension.SetAdvancedCriteria(m_options.advanced);
+    m_flexion.SetAdvancedCriteria(false);
+    m_extension.SetAdvancedCriteria(false);
     CDummyChoice choice;
     choice.measurement = m_measurement;
     choice.dummy = m_dummyIndex;

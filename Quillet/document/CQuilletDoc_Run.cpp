@@ -199,14 +199,12 @@ bool CQuilletDoc::GetForceSignal()
     if (first == std::string::npos)
         return true;
     const std::string path = choice.path.substr(first, choice.path.find_last_not_of(" \t") - first + 1);
-    kx::CNSignal force;
-    if (!ReadInto(force, path, choice.fileType == 1))
+    if (!ReadInto(m_force, path, choice.fileType == 1))
         return false;
     m_forcePath = path;
     m_forceType = choice.fileType;
     if (m_options.removeBias)
-        RemoveBias(force);
-    m_force = force;
+        RemoveBias(m_force);
     return true;
 }
 
