@@ -233,7 +233,7 @@ bool CQuilletDoc::ReadInto(kx::CNSignal &signal, const std::string &path, bool a
         }
         return true;
     } catch (const std::exception &e) {
-        m_messages.push_back(e.what());
+        m_messages.push_back(path + ": " + e.what());
         signal = kx::CNSignal();
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "Quillet/document/CQuilletDoc.h"
 
+#include "shared_ui/services/CWaitCursor.h"
 #include "shared_ui/services/TextFileWriter.h"
 
 #include <charconv>
@@ -100,7 +101,11 @@ void CQuilletDoc::SaveUds()
     if (!m_ui->ChooseFolder("Select a Folder: To Save UDS Data", folder))
         return;
     m_ui->BeginProgress("Save Current UDS Files", int(m_kept.size()));
-    const std::vector<std::string> failures = WriteUdsFiles(folder);
+    std::vector<std::string> failures;
+    {
+        kxres::CWaitCursor wait;
+        failures = WriteUdsFiles(folder);
+    }
     m_ui->EndProgress();
     if (!failures.empty()) {
         m_messages.insert(m_messages.end(), failures.begin(), failures.end());
@@ -116,7 +121,11 @@ void CQuilletDoc::SaveAscii()
     if (!m_ui->ChooseFolder("Select a Folder: To Save ASCII Data: X-Y Format", folder))
         return;
     m_ui->BeginProgress("Saving Current ASCII Signal Data", int(m_kept.size()));
-    const std::vector<std::string> failures = WriteAsciiFiles(folder);
+    std::vector<std::string> failures;
+    {
+        kxres::CWaitCursor wait;
+        failures = WriteAsciiFiles(folder);
+    }
     m_ui->EndProgress();
     if (!failures.empty()) {
         m_messages.insert(m_messages.end(), failures.begin(), failures.end());

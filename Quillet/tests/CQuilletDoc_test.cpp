@@ -281,6 +281,9 @@ TEST_F(DocTest, AsciiFileWithAChosenDummyIsPutOnItsStepAndComputed)
         EXPECT_DOUBLE_EQ(doc.GetFirstCritical(), c.critical1);
         EXPECT_DOUBLE_EQ(doc.GetSecondCritical(), c.critical2);
         EXPECT_NEAR(doc.GetSecondValue(), 1500.0, 30.0);
+        if (c.dummy != CQuilletDoc::OtherDummy) {
+            EXPECT_EQ(ui.shownLimits.back(), std::make_pair(c.critical1, c.critical2));
+        }
         const kx::CNSignal &s = doc.GetSignal();
         EXPECT_NEAR(s.GetDel(), 1.0e-4, 1e-7);
         // On the grid: every X is a multiple of the step.
@@ -314,6 +317,10 @@ TEST_F(DocTest, ChosenDummyMomentUsesTheDummyOffsetAndAsciiForce)
     const std::vector<double> my = NeckValues(m);
     EXPECT_NEAR(doc.GetPlotY()[50], my[50] - 0.01778 * fy[50], 1e-3);
     EXPECT_DOUBLE_EQ(doc.GetFirstCritical(), 190.0);
+    // The dialog showed the limits the run used.
+    ASSERT_EQ(ui.shownLimits.size(), 1u);
+    EXPECT_DOUBLE_EQ(ui.shownLimits[0].first, 190.0);
+    EXPECT_DOUBLE_EQ(ui.shownLimits[0].second, 57.0);
 
     // "Other": the offset the user types.
     ui.dummies.push_back({CQuilletDoc::Moment, CQuilletDoc::OtherDummy, "OT", "OT", 100.0, 50.0});
@@ -404,6 +411,7 @@ TEST_F(DocTest, TruncatedFileIsReportedAndGivesNoResult)
     EXPECT_FALSE(doc.IsResultReady());
     EXPECT_FALSE(doc.HasKeptSignals());
     ASSERT_EQ(ui.errorLists.size(), 1u);
+    EXPECT_TRUE(Contains(ui.errorLists[0], cut + ": "));
 }
 
 // ---- outputs --------------------------------------------------------------------

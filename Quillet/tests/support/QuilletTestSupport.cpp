@@ -111,6 +111,13 @@ bool FakeUi::SelectDummy(const NeckLoadCases &loadCases, CDummyChoice &choice)
     for (KxNeck208 *c : loadCases)
         if (!c)
             return false;
+    // Load cases: compression, tension, forward shear, rear shear, flexion, extension.
+    const std::size_t first = choice.measurement == 0 ? 2 : choice.measurement == 1 ? 4 : 0;
+    if (choice.dummy != 6) {
+        loadCases[first]->SetDummy(choice.type, choice.size);
+        loadCases[first + 1]->SetDummy(choice.type, choice.size);
+        shownLimits.emplace_back(loadCases[first]->GetCriticalValue(), loadCases[first + 1]->GetCriticalValue());
+    }
     return true;
 }
 

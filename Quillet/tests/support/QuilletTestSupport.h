@@ -67,6 +67,9 @@ public:
     int forceCalls = 0;
     int dummyCalls = 0;
     std::vector<std::string> forceOffered;     // the path the force dialog started with
+    // The limits the dummy dialog showed: it stores the chosen codes in the pair of load
+    // cases of the measurement and shows their critical values.
+    std::vector<std::pair<double, double>> shownLimits;
 
     std::deque<CNeckFileChoice> openChoices;   // ChooseNeckFile; the options replace the offered ones
     std::optional<CNeckOptions> conditions;    // EditConditions; empty: Cancel
