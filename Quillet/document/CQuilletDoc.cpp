@@ -90,7 +90,7 @@ void CQuilletDoc::ResetResult()
     m_plotY.clear();
     m_plotYOriginal.clear();
     m_force = kx::CNSignal();
-    m_uncorrected = kx::CNSignal();
+    m_uncorrectedY.clear();
     m_kept.clear();
     m_signal = std::make_shared<kx::CNSignal>();
     // Fresh load cases: one file's dummy never carries over to the next.
@@ -340,8 +340,8 @@ void CQuilletDoc::RefreshPlotData()
         return;
     m_plotX = m_signal->GetX();
     m_plotY = m_signal->GetY();
-    if (!m_uncorrected.GetY().empty() && m_uncorrected.GetY().size() == m_plotY.size())
-        m_plotYOriginal = m_uncorrected.GetY();
+    if (!m_uncorrectedY.empty() && m_uncorrectedY.size() == m_plotY.size())
+        m_plotYOriginal = m_uncorrectedY;
     m_pointCount = int(m_plotY.size());
 }
 

@@ -128,7 +128,7 @@ private:
 
     kx::CNSignalPtr m_signal;
     kx::CNSignal m_force;
-    kx::CNSignal m_uncorrected;
+    std::vector<double> m_uncorrectedY;   // the moment before the condyle correction
 
     std::string m_titleBase;
     std::string m_momentPath;

@@ -151,7 +151,7 @@ bool CQuilletDoc::CondyleCorrect()
     if (!GetForceSignal())
         return false;
     kx::CNSignal &moment = *m_signal;
-    m_uncorrected = moment;
+    m_uncorrectedY = moment.GetY();
     double offset = 0.0;
     if (m_options.checkUds) {
         if (moment.GetFilterClass() != 600)
