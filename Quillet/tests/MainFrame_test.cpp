@@ -178,6 +178,16 @@ TEST_F(FrameTest, ChartCommandsReachTheChartAndReportFailures)
     EXPECT_EQ(ui.clipboard[0].rfind("Curve Number: 7", 0), 0u);
 }
 
+TEST_F(FrameTest, NoExceptionLeavesACommand)
+{
+    Open(Axial(), "neck_fz.uds");
+    ui.folderThrows = true;
+    EXPECT_NO_THROW(frame->RunCommand(CMainFrame::ID_FILE_SAVE_UDS));
+    EXPECT_NO_THROW(frame->RunCommand(CMainFrame::ID_FILE_SAVE_ASCII));
+    EXPECT_EQ(warnings, (std::vector<std::string>{"folder chooser failed", "folder chooser failed"}));
+    EXPECT_TRUE(Enabled(CMainFrame::ID_FILE_SAVE_UDS));
+}
+
 int main(int argc, char **argv)
 {
     ::testing::InitGoogleTest(&argc, argv);

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <numbers>
 #include <sstream>
+#include <stdexcept>
 
 namespace quillettest {
 
@@ -144,6 +145,8 @@ bool FakeUi::ChooseForceFile(CForceChoice &choice)
 bool FakeUi::ChooseFolder(const std::string &title, std::string &folder)
 {
     folderTitles.push_back(title);
+    if (folderThrows)
+        throw std::runtime_error("folder chooser failed");
     if (folders.empty())
         return false;
     folder = folders.front();

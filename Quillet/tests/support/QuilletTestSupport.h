@@ -78,6 +78,7 @@ public:
     std::deque<CForceChoice> forces;           // ChooseForceFile; empty: Cancel
     std::deque<std::string> folders;           // ChooseFolder; empty: Cancel
     bool clipboardWorks = true;
+    bool folderThrows = false;                 // ChooseFolder fails with an exception
 
     void ShowErrorList(const std::vector<std::string> &list) override { errorLists.push_back(list); }
     void ShowMessage(const std::string &text) override { messages.push_back(text); }
