@@ -1,0 +1,157 @@
+// The outputs of the kept signals: UDS files, X-Y text files and the clipboard text.
+
+#include "Quillet/document/CQuilletDoc.h"
+
+#include "shared_ui/services/CWaitCursor.h"
+#include "shared_ui/services/TextFileWriter.h"
+
+#include <charconv>
+#include <filesystem>
+
+namespace quillet {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Shortest text that reads back to the same double, whatever the user's locale.
+std::string Number(double value)
+{
+    char buffer[32];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return ec == std::errc() ? std::string(buffer, end) : std::string("0");
+}
+
+std::string Joined(const std::string &folder, const std::string &name)
+{
+    if (folder.empty() || folder.back() == '/')
+        return folder + name;
+    return folder + "/" + name;
+}
+
+bool IsFolder(const std::string &folder)
+{
+    std::error_code ec;
+    return !folder.empty() && fs::is_directory(folder, ec);
+}
+
+} // namespace
+
+std::string CQuilletDoc::AsciiFileName(const std::string &signalFileName)
+{
+    std::string name = signalFileName;
+    for (auto at = name.find(".uds"); at != std::string::npos; at = name.find(".uds"))
+        name.erase(at, 4);
+    for (char &c : name)
+        if (c == '.')
+            c = '_';
+    return name + ".txt";
+}
+
+std::vector<std::string> CQuilletDoc::WriteUdsFiles(const std::string &folder)
+{
+    std::vector<std::string> failures;
+    for (const kx::CNSignalPtr &signal : m_kept) {
+        const std::string path = Joined(folder, signal->GetFileName());
+        if (!IsFolder(folder) || signal->GetFileName().empty()) {
+            failures.push_back("Invalid Path:\n" + path);
+            continue;
+        }
+        try {
+            kx::CNSignal copy(*signal);
+            copy.SaveToUDSFile(path);
+        } catch (const std::exception &e) {
+            failures.push_back(std::string("Failure to open the file. ") + path + ": " + e.what());
+        }
+        if (m_ui && !m_ui->StepProgress())
+            break;
+    }
+    return failures;
+}
+
+std::vector<std::string> CQuilletDoc::WriteAsciiFiles(const std::string &folder)
+{
+    std::vector<std::string> failures;
+    for (const kx::CNSignalPtr &signal : m_kept) {
+        const QString path = QString::fromStdString(Joined(folder, AsciiFileName(signal->GetFileName())));
+        kxres::CTextFileWriter writer(path);
+        if (!IsFolder(folder) || !writer.Open()) {
+            failures.push_back("Failure to open: " + path.toStdString());
+            continue;
+        }
+        const std::vector<double> &x = signal->GetX();
+        const std::vector<double> &y = signal->GetY();
+        std::string text;
+        for (std::size_t i = 0; i < y.size() && i < x.size(); ++i)
+            text += Number(x[i]) + "\t" + Number(y[i]) + "\n";
+        writer.Write(text);
+        if (!writer.Commit())
+            failures.push_back(writer.Error().toStdString());
+        if (m_ui && !m_ui->StepProgress())
+            break;
+    }
+    return failures;
+}
+
+void CQuilletDoc::SaveUds()
+{
+    if (!m_ui || m_kept.empty())
+        return;
+    std::string folder;
+    if (!m_ui->ChooseFolder("Select a Folder: To Save UDS Data", folder))
+        return;
+    m_ui->BeginProgress("Save Current UDS Files", int(m_kept.size()));
+    std::vector<std::string> failures;
+    {
+        kxres::CWaitCursor wait;
+        failures = WriteUdsFiles(folder);
+    }
+    m_ui->EndProgress();
+    if (!failures.empty()) {
+        m_messages.insert(m_messages.end(), failures.begin(), failures.end());
+        m_ui->ShowErrorList(failures);
+    }
+}
+
+void CQuilletDoc::SaveAscii()
+{
+    if (!m_ui || m_kept.empty())
+        return;
+    std::string folder;
+    if (!m_ui->ChooseFolder("Select a Folder: To Save ASCII Data: X-Y Format", folder))
+        return;
+    m_ui->BeginProgress("Saving Current ASCII Signal Data", int(m_kept.size()));
+    std::vector<std::string> failures;
+    {
+        kxres::CWaitCursor wait;
+        failures = WriteAsciiFiles(folder);
+    }
+    m_ui->EndProgress();
+    if (!failures.empty()) {
+        m_messages.insert(m_messages.end(), failures.begin(), failures.end());
+        m_ui->ShowErrorList(failures);
+    }
+}
+
+std::string CQuilletDoc::CopyDataText() const
+{
+    std::string text = "Curve Number: ";
+    if (m_kept.empty()) {
+        text += "\tNo Curve Data: \t\r\n";
+        return text;
+    }
+    text += std::to_string(m_signal->GetCurNo()) + "\t\r\n";
+    const std::vector<double> &x = m_signal->GetX();
+    const std::vector<double> &y = m_signal->GetY();
+    for (std::size_t i = 0; i < y.size() && i < x.size(); ++i)
+        text += Number(x[i]) + "\t" + Number(y[i]) + "\r\n";
+    return text;
+}
+
+void CQuilletDoc::CopyData()
+{
+    if (m_ui && !m_ui->PutTextOnClipboard(CopyDataText()))
+        m_ui->ShowMessage("Cannot open clipboard.");
+}
+
+} // namespace quillet

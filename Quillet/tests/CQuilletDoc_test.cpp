@@ -1,0 +1,483 @@
+#include "Quillet/document/CQuilletDoc.h"
+
+#include "platform/CSettings.h"
+#include "support/QuilletTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+using namespace quillet;
+using namespace quillettest;
+namespace fs = std::filesystem;
+
+namespace {
+
+bool Contains(const std::vector<std::string> &list, const std::string &part)
+{
+    return std::any_of(list.begin(), list.end(),
+                       [&part](const std::string &text) { return text.find(part) != std::string::npos; });
+}
+
+// The moment and force as the document filters them, read back through the library.
+kx::CNSignal Filtered(const std::string &path, int channelClass)
+{
+    kx::CNSignal s;
+    s.LoadUDSFile(path);
+    s.Filter(channelClass);
+    return s;
+}
+
+class DocTest : public ::testing::Test {
+protected:
+    DocTest()
+        : doc(&ui, settings.Program())
+    {
+        QObject::connect(&doc, &CQuilletDoc::Updated, [this](int hint) { hints.push_back(hint); });
+    }
+
+    std::string Uds(const std::string &name, const NeckSignal &s)
+    {
+        const std::string path = folder.File(name);
+        WriteNeckUds(path, s);
+        return path;
+    }
+    void Open(const std::string &path, CNeckOptions options = {}, int filterIndex = 1)
+    {
+        CNeckFileChoice choice;
+        choice.options = options;
+        choice.filterIndex = filterIndex;
+        choice.path = path;
+        ui.openChoices.push_back(choice);
+        doc.OnFileOpen();
+    }
+    static NeckSignal Force()
+    {
+        NeckSignal f;
+        f.axis = "X";
+        f.yUnits = "NEWTONS";
+        f.peak = 900.0;
+        f.offset = 300.0;
+        return f;
+    }
+    static NeckSignal Axial()
+    {
+        NeckSignal a;
+        a.axis = "Z";
+        a.yUnits = "NEWTONS";
+        a.peak = 2000.0;
+        return a;
+    }
+
+    ScratchSettings settings;
+    TempFolder folder;
+    FakeUi ui;
+    CQuilletDoc doc;
+    std::vector<int> hints;
+};
+
+} // namespace
+
+// ---- moment with its force ------------------------------------------------------
+
+TEST_F(DocTest, MomentIsCorrectedWithItsForceBySignOfTheCoordinateSystem)
+{
+    const std::string moment = Uds("neck_my.uds", NeckSignal{});
+    const std::string force = Uds("neck_fx.uds", Force());
+    const kx::CNSignal m = Filtered(moment, 600);
+    const kx::CNSignal f = Filtered(force, 600);
+
+    for (const bool sae : {true, false}) {
+        SCOPED_TRACE(sae ? "SAE" : "not SAE");
+        ui.forces.push_back({force, 0});
+        CNeckOptions options;
+        options.saeCoordinates = sae;
+        Open(moment, options);
+
+        ASSERT_TRUE(doc.IsResultReady());
+        EXPECT_EQ(doc.GetMeasurement(), CQuilletDoc::Moment);
+        const double c = sae ? -0.01778 : 0.01778;
+        const std::vector<double> &y = doc.GetPlotY();
+        ASSERT_EQ(y.size(), m.GetY().size());
+        double maxDiff = 0.0;
+        for (std::size_t i = 0; i < y.size(); ++i)
+            maxDiff = std::max(maxDiff, std::fabs(y[i] - (m.GetY()[i] + c * f.GetY()[i])));
+        EXPECT_LT(maxDiff, 1e-6);
+        // The uncorrected twin is drawn beside it.
+        EXPECT_EQ(doc.GetPlotYOriginal().size(), y.size());
+        // Flexion first, extension second, both on the standard limits of a 50th male.
+        EXPECT_NEAR(doc.GetFirstValue(), *std::max_element(y.begin(), y.end()), 1e-9);
+        EXPECT_NEAR(doc.GetSecondValue(), -*std::min_element(y.begin(), y.end()), 1e-9);
+        EXPECT_DOUBLE_EQ(doc.GetFirstCritical(), 190.0);
+        EXPECT_DOUBLE_EQ(doc.GetSecondCritical(), 57.0);
+        EXPECT_EQ(doc.GetTitle(), "neck_my.uds - Neck Moment");
+        EXPECT_EQ(doc.GetSubTitle().rfind("Flexion ", 0), 0u);
+        EXPECT_TRUE(Contains(doc.GetMessages(), "Advanced Criteria do not apply for Extension/Flexion"));
+    }
+    EXPECT_EQ(ui.forceCalls, 2);
+    EXPECT_EQ(hints, (std::vector<int>{CQuilletDoc::HintResult, CQuilletDoc::HintResult}));
+}
+
+TEST_F(DocTest, BlankForceNameAfterAForceFileLeavesTheMomentUncorrected)
+{
+    const std::string moment = Uds("neck_my.uds", NeckSignal{});
+    const std::string force = Uds("neck_fx.uds", Force());
+    ui.forces.push_back({force, 0});
+    Open(moment);
+    ASSERT_TRUE(doc.IsResultReady());
+    ASSERT_FALSE(doc.GetForce().GetY().empty());
+
+    ui.forces.push_back({"   ", 0});
+    Open(moment);
+    ASSERT_TRUE(doc.IsResultReady());
+    EXPECT_TRUE(doc.GetForce().GetY().empty());
+    // The dialog offers the last force file again, but no force is used.
+    EXPECT_EQ(ui.forceOffered.back(), force);
+    EXPECT_TRUE(Contains(doc.GetMessages(), "Inconsistent number of Data Points"));
+    const kx::CNSignal m = Filtered(moment, 600);
+    ASSERT_EQ(doc.GetPlotY().size(), m.GetY().size());
+    for (std::size_t i = 0; i < m.GetY().size(); i += 37)
+        EXPECT_NEAR(doc.GetPlotY()[i], m.GetY()[i], 1e-9);
+}
+
+TEST_F(DocTest, ForceOnAnotherTimeAxisIsNotApplied)
+{
+    const std::string moment = Uds("neck_my.uds", NeckSignal{});
+    NeckSignal shifted = Force();
+    shifted.firstPoint = 0;     // same count, later start
+    NeckSignal slower = Force();
+    slower.step = 2.0e-4;       // same count, other step
+    for (const NeckSignal &f : {shifted, slower}) {
+        ui.forces.push_back({Uds("force.uds", f), 0});
+        Open(moment);
+        ASSERT_TRUE(doc.IsResultReady());
+        EXPECT_TRUE(Contains(doc.GetMessages(), "Time step or first point of Moment and Force differ"));
+        const kx::CNSignal m = Filtered(moment, 600);
+        EXPECT_NEAR(doc.GetPlotY()[100], m.GetY()[100], 1e-9);
+    }
+}
+
+TEST_F(DocTest, CancelledForceDialogGivesNoResult)
+{
+    Open(Uds("neck_my.uds", NeckSignal{}));
+    EXPECT_FALSE(doc.IsResultReady());
+    EXPECT_TRUE(doc.GetPlotY().empty());
+    EXPECT_EQ(hints, (std::vector<int>{CQuilletDoc::HintResult}));
+}
+
+// ---- deciding the measurement ----------------------------------------------------
+
+TEST_F(DocTest, UnknownAxisAfterAGoodFileLeavesNothingOfTheGoodOne)
+{
+    NeckSignal shear = Axial();
+    shear.axis = "X";
+    Open(Uds("neck_fx.uds", shear));
+    ASSERT_TRUE(doc.IsResultReady());
+    EXPECT_EQ(doc.GetTitle(), "neck_fx.uds - Neck Shear");
+    EXPECT_DOUBLE_EQ(doc.GetFirstCritical(), 3100.0);
+
+    NeckSignal odd = Axial();
+    odd.axis = "RS";
+    Open(Uds("neck_rs.uds", odd));
+    EXPECT_FALSE(doc.IsResultReady());
+    EXPECT_TRUE(doc.GetTitle().empty());
+    EXPECT_TRUE(doc.GetSubTitle().empty());
+    EXPECT_TRUE(doc.GetPlotX().empty());
+    EXPECT_DOUBLE_EQ(doc.GetFirstValue(), 0.0);
+    EXPECT_DOUBLE_EQ(doc.GetFirstCritical(), 0.0);
+    ASSERT_EQ(ui.errorLists.size(), 1u);
+    EXPECT_TRUE(Contains(ui.errorLists[0], "Unknown Neck Measurement Axis RS"));
+    EXPECT_FALSE(Contains(ui.errorLists[0], "Advanced Criteria do not apply for Shear"));
+}
+
+TEST_F(DocTest, AxialLoadTakesCompressionFirstAndTensionSecond)
+{
+    Open(Uds("neck_fz.uds", Axial()));
+    ASSERT_TRUE(doc.IsResultReady());
+    EXPECT_EQ(doc.GetMeasurement(), CQuilletDoc::Axial);
+    EXPECT_EQ(doc.GetTitle(), "neck_fz.uds - Neck Axial Load");
+    EXPECT_DOUBLE_EQ(doc.GetFirstCritical(), 4000.0);    // compression, advanced
+    EXPECT_DOUBLE_EQ(doc.GetSecondCritical(), 4170.0);   // tension, advanced
+    EXPECT_NEAR(doc.GetFirstValue(), 2000.0, 20.0);
+    EXPECT_NEAR(doc.GetSecondValue(), 2000.0, 20.0);
+    EXPECT_EQ(doc.GetSubTitle().rfind("Compression ", 0), 0u);
+}
+
+TEST_F(DocTest, LoadCasesAreFreshForEveryFile)
+{
+    NeckSignal crabi = Axial();
+    crabi.occupantType = "CR";
+    crabi.occupantSize = "06";
+    CQuilletDoc fresh(&ui, settings.Program());
+    CNeckFileChoice choice;
+    choice.path = Uds("crabi.uds", crabi);
+    ui.openChoices.push_back(choice);
+    fresh.OnFileOpen();
+
+    Open(Uds("adult.uds", Axial()));
+    ASSERT_DOUBLE_EQ(doc.GetSecondCritical(), 4170.0);
+    Open(choice.path);
+    EXPECT_DOUBLE_EQ(doc.GetFirstCritical(), fresh.GetFirstCritical());
+    EXPECT_DOUBLE_EQ(doc.GetSecondCritical(), fresh.GetSecondCritical());
+    EXPECT_NE(doc.GetSecondCritical(), 4170.0);
+}
+
+TEST_F(DocTest, OutOfPositionTitleOrOptionPicksTheOutOfPositionLimits)
+{
+    // A 5th female in tension: 2620 normally (advanced), 3880 out of position.
+    NeckSignal female = Axial();
+    female.occupantSize = "05";
+    const std::string normal = Uds("normal.uds", female);
+    female.title = "OOP TEST";
+    const std::string marked = Uds("marked.uds", female);
+    CNeckOptions oop;
+    oop.outOfPosition = true;
+    struct Case {
+        std::string path;
+        CNeckOptions options;
+        double tension;
+    };
+    for (const Case &c : {Case{normal, {}, 2620.0}, Case{marked, {}, 3880.0}, Case{normal, oop, 3880.0}}) {
+        Open(c.path, c.options);
+        ASSERT_TRUE(doc.IsResultReady());
+        EXPECT_DOUBLE_EQ(doc.GetSecondCritical(), c.tension) << c.path;
+    }
+}
+
+// ---- the header not trusted: a dummy chosen by hand -----------------------------
+
+TEST_F(DocTest, AsciiFileWithAChosenDummyIsPutOnItsStepAndComputed)
+{
+    // Uneven times starting off the grid; one tension peak of 1500 N.
+    std::string text;
+    for (int i = 0; i < 300; ++i) {
+        const double t = 0.00013 + i * 1.0e-4 + ((i % 3) - 1) * 2.0e-6;
+        const double y = 1500.0 * std::sin(3.14159265358979 * i / 299.0);
+        text += std::to_string(t) + " " + std::to_string(y) + "\n";
+    }
+    const std::string ascii = folder.File("neck_fz.txt");
+    WriteText(ascii, text);
+    CNeckOptions manual;
+    manual.checkUds = false;
+
+    struct Case {
+        int dummy;
+        std::string type, size;
+        double typed1, typed2;
+        double critical1, critical2;
+    };
+    const Case cases[] = {
+        {4, "HY", "50", 0.0, 0.0, 4000.0, 4170.0},
+        {3, "HY", "05", 0.0, 0.0, 2520.0, 2620.0},
+        {CQuilletDoc::OtherDummy, "OT", "OT", 1234.0, 2345.0, 1234.0, 2345.0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.dummy);
+        ui.dummies.push_back({CQuilletDoc::Axial, c.dummy, c.type, c.size, c.typed1, c.typed2});
+        Open(ascii, manual, 4);
+        ASSERT_TRUE(doc.IsResultReady()) << (doc.GetMessages().empty() ? "" : doc.GetMessages().front());
+        EXPECT_DOUBLE_EQ(doc.GetFirstCritical(), c.critical1);
+        EXPECT_DOUBLE_EQ(doc.GetSecondCritical(), c.critical2);
+        EXPECT_NEAR(doc.GetSecondValue(), 1500.0, 30.0);
+        if (c.dummy != CQuilletDoc::OtherDummy) {
+            EXPECT_EQ(ui.shownLimits.back(), std::make_pair(c.critical1, c.critical2));
+        }
+        const kx::CNSignal &s = doc.GetSignal();
+        EXPECT_NEAR(s.GetDel(), 1.0e-4, 1e-7);
+        // On the grid: every X is a multiple of the step.
+        for (double x : doc.GetPlotX())
+            ASSERT_NEAR(x / s.GetDel(), std::round(x / s.GetDel()), 1e-6);
+        EXPECT_EQ(doc.GetSignal().GetOccupant1Type(), "");
+    }
+    EXPECT_EQ(ui.dummyCalls, 3);
+}
+
+TEST_F(DocTest, ChosenDummyMomentUsesTheDummyOffsetAndAsciiForce)
+{
+    // A moment from UDS and its force as an ASCII file on the same time axis.
+    const NeckSignal m;
+    const std::string moment = Uds("neck_my.uds", m);
+    NeckSignal f = Force();
+    std::string text;
+    const std::vector<double> fy = NeckValues(f);
+    for (int i = 0; i < f.points; ++i)
+        text += std::to_string((f.firstPoint + i) * f.step) + "\t" + std::to_string(fy[std::size_t(i)]) + "\n";
+    const std::string force = folder.File("neck_fx.txt");
+    WriteText(force, text);
+
+    CNeckOptions manual;
+    manual.checkUds = false;
+    manual.saeFilters = false;
+    ui.dummies.push_back({CQuilletDoc::Moment, 4, "HY", "50", 0.0, 0.0});
+    ui.forces.push_back({force, 1});
+    Open(moment, manual);
+    ASSERT_TRUE(doc.IsResultReady());
+    const std::vector<double> my = NeckValues(m);
+    EXPECT_NEAR(doc.GetPlotY()[50], my[50] - 0.01778 * fy[50], 1e-3);
+    EXPECT_DOUBLE_EQ(doc.GetFirstCritical(), 190.0);
+    // The dialog showed the limits the run used.
+    ASSERT_EQ(ui.shownLimits.size(), 1u);
+    EXPECT_DOUBLE_EQ(ui.shownLimits[0].first, 190.0);
+    EXPECT_DOUBLE_EQ(ui.shownLimits[0].second, 57.0);
+
+    // "Other": the offset the user types.
+    ui.dummies.push_back({CQuilletDoc::Moment, CQuilletDoc::OtherDummy, "OT", "OT", 100.0, 50.0});
+    ui.forces.push_back({force, 1});
+    ui.offsets.push_back(0.5);
+    Open(moment, manual);
+    ASSERT_TRUE(doc.IsResultReady());
+    EXPECT_NEAR(doc.GetPlotY()[50], my[50] + 0.5 * fy[50], 1e-3);
+    EXPECT_DOUBLE_EQ(doc.GetFirstCritical(), 100.0);
+    EXPECT_DOUBLE_EQ(doc.GetSecondCritical(), 50.0);
+}
+
+TEST_F(DocTest, DummyOffsetsByIndex)
+{
+    const double expected[6] = {-0.0058, 0.0, -0.01778, -0.01778, -0.01778, -0.01778};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_DOUBLE_EQ(doc.DummyCondyleOffset(i), expected[i]) << i;
+    EXPECT_DOUBLE_EQ(doc.DummyCondyleOffset(6), 0.0);   // Cancel
+    ui.offsets.push_back(0.02);
+    EXPECT_DOUBLE_EQ(doc.DummyCondyleOffset(6), 0.02);
+}
+
+TEST_F(DocTest, CancelledDummyDialogGivesNoResult)
+{
+    CNeckOptions manual;
+    manual.checkUds = false;
+    Open(Uds("neck_fz.uds", Axial()), manual);
+    EXPECT_FALSE(doc.IsResultReady());
+    EXPECT_EQ(ui.dummyCalls, 1);
+}
+
+// ---- File Open and the command line ---------------------------------------------
+
+TEST_F(DocTest, FileOpenKeepsOptionsAndFilterAndCancelChangesNothing)
+{
+    doc.OnFileOpen();   // Cancel
+    EXPECT_TRUE(hints.empty());
+    EXPECT_EQ(doc.GetOptions(), CNeckOptions{});
+
+    CNeckOptions options;
+    options.removeBias = true;
+    options.advanced = false;
+    Open(Uds("neck_fz.uds", Axial()), options, 2);
+    EXPECT_EQ(doc.GetOptions(), options);
+    kxplatform::CSettings stored(settings.Program());
+    EXPECT_EQ(stored.GetInt("NeckDataType"), 2);
+    EXPECT_EQ(stored.GetString("InputDir"), folder.Str() + "/");
+    EXPECT_EQ(ui.windowTexts.back(), "neck_fz - Quillet");
+    EXPECT_DOUBLE_EQ(doc.GetSecondCritical(), 3300.0);   // tension, standard
+}
+
+TEST_F(DocTest, CommandLineShowsTheFailuresOfNamedFilesAndOpensTheGoodOne)
+{
+    const std::string missing = folder.File("missing.uds");
+    const std::string good = Uds("neck_fz.uds", Axial());
+    CNeckOptions options;
+    options.advanced = false;
+    ui.conditions = options;
+    doc.OpenFileList({missing, good});
+
+    EXPECT_EQ(ui.conditionCalls, 1);
+    EXPECT_EQ(doc.GetOptions(), options);
+    ASSERT_TRUE(doc.IsResultReady());
+    EXPECT_EQ(doc.GetTitle(), "neck_fz.uds - Neck Axial Load");
+    ASSERT_EQ(ui.errorLists.size(), 1u);
+    EXPECT_TRUE(Contains(ui.errorLists[0], missing));
+    EXPECT_EQ(hints, (std::vector<int>{CQuilletDoc::HintResult}));
+}
+
+TEST_F(DocTest, CommandLineWithOnlyMissingFilesShowsWhyAndAsksNothing)
+{
+    doc.OpenFileList({folder.File("a.uds"), folder.File("b.uds")});
+    EXPECT_EQ(ui.conditionCalls, 0);
+    ASSERT_EQ(ui.errorLists.size(), 1u);
+    EXPECT_EQ(ui.errorLists[0].size(), 2u);
+    EXPECT_FALSE(doc.IsResultReady());
+}
+
+TEST_F(DocTest, TruncatedFileIsReportedAndGivesNoResult)
+{
+    const std::string good = Uds("neck_fz.uds", Axial());
+    std::string bytes = ReadText(good);
+    const std::string cut = folder.File("cut.uds");
+    WriteText(cut, bytes.substr(0, bytes.size() / 2));
+    Open(good);
+    ASSERT_TRUE(doc.IsResultReady());
+    Open(cut);
+    EXPECT_FALSE(doc.IsResultReady());
+    EXPECT_FALSE(doc.HasKeptSignals());
+    ASSERT_EQ(ui.errorLists.size(), 1u);
+    EXPECT_TRUE(Contains(ui.errorLists[0], cut + ": "));
+}
+
+// ---- outputs --------------------------------------------------------------------
+
+TEST_F(DocTest, SavesWriteTheKeptSignalAndReadBack)
+{
+    Open(Uds("neck.fz.uds", Axial()));
+    ASSERT_TRUE(doc.IsResultReady());
+    TempFolder out;
+    ui.folders = {out.Str(), out.Str()};
+    doc.SaveUds();
+    doc.SaveAscii();
+    EXPECT_TRUE(ui.errorLists.empty());
+    EXPECT_EQ(ui.folderTitles, (std::vector<std::string>{"Select a Folder: To Save UDS Data",
+                                                         "Select a Folder: To Save ASCII Data: X-Y Format"}));
+    EXPECT_EQ(ui.progressCaptions,
+              (std::vector<std::string>{"Save Current UDS Files", "Saving Current ASCII Signal Data"}));
+
+    kx::CNSignal back;
+    back.LoadUDSFile(out.File("neck.fz.uds"));
+    ASSERT_EQ(back.GetY().size(), doc.GetPlotY().size());
+    for (std::size_t i = 0; i < back.GetY().size(); i += 50)
+        EXPECT_NEAR(back.GetY()[i], doc.GetPlotY()[i], 1e-3 * std::max(1.0, std::fabs(doc.GetPlotY()[i])));
+
+    kx::CNSignal ascii;
+    ascii.ReadPointsFile(out.Str() + "/", "neck_fz.txt");
+    ASSERT_EQ(ascii.GetY(), doc.GetPlotY());
+    EXPECT_EQ(ascii.GetX(), doc.GetPlotX());
+
+    const std::string copy = doc.CopyDataText();
+    EXPECT_EQ(copy.rfind("Curve Number: 7\t\r\n", 0), 0u);
+    EXPECT_EQ(std::count(copy.begin(), copy.end(), '\n'), long(doc.GetPlotY().size()) + 1);
+    doc.CopyData();
+    ASSERT_EQ(ui.clipboard.size(), 1u);
+    ui.clipboardWorks = false;
+    doc.CopyData();
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Cannot open clipboard."}));
+}
+
+TEST_F(DocTest, FailedSaveIsReportedWhenTheSaveEnds)
+{
+    Open(Uds("neck_fz.uds", Axial()));
+    ui.folders = {folder.File("no/such/folder"), folder.File("no/such/folder")};
+    doc.SaveUds();
+    doc.SaveAscii();
+    ASSERT_EQ(ui.errorLists.size(), 2u);
+    EXPECT_EQ(ui.errorLists[0][0].rfind("Invalid Path:\n", 0), 0u);
+    EXPECT_EQ(ui.errorLists[1][0].rfind("Failure to open: ", 0), 0u);
+    // A cancelled folder writes and reports nothing.
+    doc.SaveUds();
+    EXPECT_EQ(ui.errorLists.size(), 2u);
+}
+
+TEST(QuilletDocNames, AsciiFileNames)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"neck.uds", "neck.txt"}, {"a.b.c.uds", "a_b_c.txt"}, {"plain", "plain.txt"}, {"x.UDS", "x_UDS.txt"}};
+    for (const auto &[in, out] : cases)
+        EXPECT_EQ(CQuilletDoc::AsciiFileName(in), out) << in;
+}
+
+TEST_F(DocTest, HeaderViewerNeedsAKeptSignal)
+{
+    doc.ShowUDSSpecification();
+    EXPECT_EQ(ui.headerViews, 0);
+    Open(Uds("neck_fz.uds", Axial()));
+    doc.ShowUDSSpecification();
+    EXPECT_EQ(ui.headerViews, 1);
+}

@@ -1,0 +1,109 @@
+#pragma once
+
+// Helpers of Quillet's tests: neck signal files made with the data library, a
+// scripted user interface, and temporary folders.
+
+#include "Quillet/document/IQuilletUi.h"
+
+#include <QString>
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillettest {
+
+using namespace quillet;
+
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder &) = delete;
+    TempFolder &operator=(const TempFolder &) = delete;
+    std::string Str() const { return m_path.string(); }
+    std::string File(const std::string &name) const { return (m_path / name).string(); }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// One upper-neck channel: y(i) = offset + peak * sin(2 pi i / points) (a full wave,
+// so the positive and the negative peak are both peak).
+struct NeckSignal {
+    std::string axis = "Y";
+    std::string yUnits = "NEWTON-METERS";
+    std::string attachment = "NECK - UPPER";
+    std::string occupantType = "H3";
+    std::string occupantSize = "50";
+    std::string title = "NECK TEST";
+    int curveNumber = 7;
+    int points = 400;
+    int firstPoint = -20;
+    double step = 1.0e-4;
+    double peak = 50.0;
+    double offset = 0.0;
+};
+
+void WriteNeckUds(const std::string &path, const NeckSignal &signal);
+std::vector<double> NeckValues(const NeckSignal &signal);
+void WriteText(const std::string &path, const std::string &text);
+std::string ReadText(const std::string &path);
+
+// The scripted user: answers are queued per kind; every call is recorded.
+class FakeUi : public IQuilletUi {
+public:
+    std::vector<std::vector<std::string>> errorLists;
+    std::vector<std::string> messages;
+    std::vector<std::string> windowTexts;
+    std::vector<std::string> clipboard;
+    std::vector<std::string> progressCaptions;
+    std::vector<std::string> folderTitles;
+    int headerViews = 0;
+    int conditionCalls = 0;
+    int forceCalls = 0;
+    int dummyCalls = 0;
+    std::vector<std::string> forceOffered;     // the path the force dialog started with
+    // The limits the dummy dialog showed: it stores the chosen codes in the pair of load
+    // cases of the measurement and shows their critical values.
+    std::vector<std::pair<double, double>> shownLimits;
+
+    std::deque<CNeckFileChoice> openChoices;   // ChooseNeckFile; the options replace the offered ones
+    std::optional<CNeckOptions> conditions;    // EditConditions; empty: Cancel
+    std::deque<CDummyChoice> dummies;          // SelectDummy; empty: Cancel
+    std::deque<double> offsets;                // EnterCondyleOffset; empty: Cancel
+    std::deque<CForceChoice> forces;           // ChooseForceFile; empty: Cancel
+    std::deque<std::string> folders;           // ChooseFolder; empty: Cancel
+    bool clipboardWorks = true;
+    bool folderThrows = false;                 // ChooseFolder fails with an exception
+
+    void ShowErrorList(const std::vector<std::string> &list) override { errorLists.push_back(list); }
+    void ShowMessage(const std::string &text) override { messages.push_back(text); }
+    bool ChooseNeckFile(CNeckFileChoice &choice) override;
+    bool EditConditions(CNeckOptions &options) override;
+    bool SelectDummy(const NeckLoadCases &loadCases, CDummyChoice &choice) override;
+    bool EnterCondyleOffset(double &offset) override;
+    bool ChooseForceFile(CForceChoice &choice) override;
+    bool ChooseFolder(const std::string &title, std::string &folder) override;
+    void ShowUdsHeader(std::vector<kx::CNSignalPtr>) override { ++headerViews; }
+    bool PutTextOnClipboard(const std::string &text) override;
+    void SetMainWindowText(const std::string &text) override { windowTexts.push_back(text); }
+    void BeginProgress(const std::string &caption, int) override { progressCaptions.push_back(caption); }
+};
+
+class ScratchSettings {
+public:
+    ScratchSettings();
+    ~ScratchSettings();
+    ScratchSettings(const ScratchSettings &) = delete;
+    ScratchSettings &operator=(const ScratchSettings &) = delete;
+    const QString &Program() const { return m_program; }
+
+private:
+    QString m_program;
+};
+
+} // namespace quillettest
