@@ -193,6 +193,8 @@ public:
     void OnSaveAsHitList();
     void OnSaveSelectedAsHitList();
     void OnCreateXYSignal();
+    // Writes signal as a UDS-1992 file, as kx::CData::SaveToUDSFile does.
+    static void SaveSignalAsUds(const kx::CData &signal, const std::string &path);
     // The texts the exports write.
     std::string CopyDataText() const;
     static std::string AsciiFileNameFor(const std::string &fileName);

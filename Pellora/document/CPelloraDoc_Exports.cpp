@@ -4,6 +4,7 @@
 #include "Pellora/document/CPelloraDoc.h"
 
 #include "shared_ui/services/TextFileWriter.h"
+#include "signal/CUDSFile.h"
 
 #include <QString>
 
@@ -62,6 +63,26 @@ constexpr std::size_t ChunkBytes = 1 << 20;
 
 // ---- Save As UDS -------------------------------------------------------------
 
+void CPelloraDoc::SaveSignalAsUds(const kx::CData &signal, const std::string &path)
+{
+    // The header travels through a sample-less copy, the samples straight into the
+    // file: no point objects are made for them.
+    kx::CData header;
+    static_cast<kx::CDataFields &>(header) = signal;
+    header.SetFileName(signal.GetFileName());
+    header.SetPathName(signal.GetPathName());
+    header.SetFileText(signal.GetFileText());
+    header.SetStatus(signal.GetStatus());
+    header.SetChestClip(signal.GetChestClip());
+    header.SetWriteBigEndian(signal.GetWriteBigEndian());
+    kx::CUDSFile file;
+    header.ToUDSFile(file);
+    std::vector<double> x(signal.GetX());
+    x.resize(signal.GetY().size(), 0.0);
+    file.SetSamples(std::move(x), signal.GetY());
+    file.WriteFile(path);
+}
+
 void CPelloraDoc::OnSaveAsUds(const std::string &proposedName)
 {
     if (m_signals.empty() || !m_ui)
@@ -73,7 +94,7 @@ void CPelloraDoc::OnSaveAsUds(const std::string &proposedName)
     if (!m_ui->ChooseSaveFile(request, path))
         return;
     try {
-        m_signals.front()->SaveToUDSFile(path);
+        SaveSignalAsUds(*m_signals.front(), path);
     } catch (const std::exception &e) {
         m_ui->ShowMessage(e.what(), IPelloraUi::Icon::Exclamation);
         return;
@@ -177,7 +198,7 @@ void CPelloraDoc::OnSaveAllUds()
         m_ui->BeginWaitCursor();
         for (const ExportTarget &target : targets) {
             try {
-                m_signals[target.signal]->SaveToUDSFile(target.path);
+                SaveSignalAsUds(*m_signals[target.signal], target.path);
             } catch (const std::exception &e) {
                 m_errors.push_back(target.path + ": " + e.what());
                 failed = true;

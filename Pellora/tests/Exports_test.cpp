@@ -101,6 +101,21 @@ TEST_F(ExportTest, SaveAsUdsWritesTheFirstSignalAndRemembersTheFolder)
     EXPECT_EQ(doc.GetOutputDir(), Out() + "/");
 }
 
+TEST_F(ExportTest, UdsWriterMatchesTheLibrarySaveByteForByte)
+{
+    WriteText(folder.File("xy.txt"), "0 1\n0.5 2\n2 -3\n");
+    Load({Values("y.uds", {.y = {1.25, -2, 3, 4}, .step = 0.001, .firstPoint = -1, .axis = "XG"}),
+          folder.File("xy.txt")});
+    for (const kx::CNSignalPtr &s : doc.GetSignals()) {
+        s->SetModified(true);
+        s->SetStatus("FILTERED");
+        s->SetChestClip(12.5);
+        s->SaveToUDSFile(Out("library.uds"));
+        CPelloraDoc::SaveSignalAsUds(*s, Out("ours.uds"));
+        EXPECT_EQ(ReadAll(Out("ours.uds")), ReadAll(Out("library.uds"))) << s->GetFileName();
+    }
+}
+
 TEST_F(ExportTest, SaveAllWritesEverySignalAndRefusesCollidingTargets)
 {
     // Hit-list mode: the same name from two folders would land on one file.
