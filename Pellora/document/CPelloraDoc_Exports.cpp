@@ -195,7 +195,7 @@ void CPelloraDoc::OnSaveAllUds()
     const std::vector<ExportTarget> targets = CheckTargets(paths, names, *m_ui, m_errors);
     bool failed = !m_errors.empty();
     {
-        m_ui->BeginWaitCursor();
+        CUiWaitCursor wait(m_ui);
         for (const ExportTarget &target : targets) {
             try {
                 SaveSignalAsUds(*m_signals[target.signal], target.path);
@@ -204,7 +204,6 @@ void CPelloraDoc::OnSaveAllUds()
                 failed = true;
             }
         }
-        m_ui->EndWaitCursor();
     }
     if (!failed)
         SetOutputDir(folder);
@@ -252,18 +251,19 @@ void CPelloraDoc::OnSaveAsAscii()
     m_errors.clear();
     const std::vector<ExportTarget> targets = CheckTargets(paths, names, *m_ui, m_errors);
     bool failed = !m_errors.empty();
-    m_ui->BeginWaitCursor();
-    std::string text;
-    for (const ExportTarget &target : targets) {
-        text.clear();
-        AppendAsciiLines(text, *m_signals[target.signal]);
-        QString error;
-        if (!kxres::WriteTextFile(ToQ(target.path), text, &error)) {
-            m_errors.push_back(error.toStdString());
-            failed = true;
+    {
+        CUiWaitCursor wait(m_ui);
+        std::string text;
+        for (const ExportTarget &target : targets) {
+            text.clear();
+            AppendAsciiLines(text, *m_signals[target.signal]);
+            QString error;
+            if (!kxres::WriteTextFile(ToQ(target.path), text, &error)) {
+                m_errors.push_back(error.toStdString());
+                failed = true;
+            }
         }
     }
-    m_ui->EndWaitCursor();
     if (!failed)
         SetOutputDir(folder);
     ShowErrorList();
@@ -355,7 +355,7 @@ void CPelloraDoc::OnSaveAsImageExpress()
     }
 
     m_errors.clear();
-    m_ui->BeginWaitCursor();
+    auto wait = std::make_unique<CUiWaitCursor>(m_ui);
     // Copies on the common step; the held signals change only when all of this succeeds.
     std::vector<kx::CNSignalPtr> ready;
     bool changed = false;
@@ -384,7 +384,7 @@ void CPelloraDoc::OnSaveAsImageExpress()
         if (!ok)
             m_errors.push_back(error);
     }
-    m_ui->EndWaitCursor();
+    wait.reset();
     if (ok) {
         SetOutputDir(FolderOf(path));
         if (changed) {
@@ -437,10 +437,11 @@ void CPelloraDoc::OnCopyData()
 {
     if (m_signals.empty() || !m_ui)
         return;
-    m_ui->BeginWaitCursor();
-    const std::string text = CopyDataText();
-    const bool ok = m_ui->PutTextOnClipboard(text);
-    m_ui->EndWaitCursor();
+    bool ok = false;
+    {
+        CUiWaitCursor wait(m_ui);
+        ok = m_ui->PutTextOnClipboard(CopyDataText());
+    }
     if (!ok)
         m_ui->ShowMessage("Failure to put the data on the clipboard.", IPelloraUi::Icon::Exclamation);
 }

@@ -35,26 +35,6 @@ bool SameStep(double a, double b)
     return std::fabs(a - b) <= 1.0e-6 * std::max(std::fabs(a), std::fabs(b));
 }
 
-// RAII wait cursor through the document's user interface.
-class UiWait {
-public:
-    explicit UiWait(IPelloraUi *ui) : m_ui(ui)
-    {
-        if (m_ui)
-            m_ui->BeginWaitCursor();
-    }
-    ~UiWait()
-    {
-        if (m_ui)
-            m_ui->EndWaitCursor();
-    }
-    UiWait(const UiWait &) = delete;
-    UiWait &operator=(const UiWait &) = delete;
-
-private:
-    IPelloraUi *m_ui;
-};
-
 } // namespace
 
 std::optional<double> CPelloraDoc::AskValue(const std::string &caption, const std::string &prompt,
@@ -222,7 +202,7 @@ bool CPelloraDoc::RunFilterClass(int filterClass)
         return false;
     m_errors.clear();
     {
-        UiWait wait(m_ui);
+        CUiWaitCursor wait(m_ui);
         RunOnEachSignal([filterClass](kx::CNSignal &s) { s.Filter(filterClass); });
     }
     Refresh(false);
@@ -270,7 +250,7 @@ void CPelloraDoc::OnFilter()
         return;
     m_errors.clear();
     {
-        UiWait wait(m_ui);
+        CUiWaitCursor wait(m_ui);
         const double frequency = choice.cutoffFrequency;
         RunOnEachSignal([frequency](kx::CNSignal &s) { s.FilterJ211(frequency); });
     }
@@ -304,7 +284,7 @@ void CPelloraDoc::OnResample()
     }
     m_errors.clear();
     {
-        UiWait wait(m_ui);
+        CUiWaitCursor wait(m_ui);
         RunOnEachSignal([step](kx::CNSignal &s) {
             // A signal already on the step keeps its samples.
             if (!SameStep(s.GetDel(), step))
@@ -332,7 +312,7 @@ void CPelloraDoc::OnTruncate()
         return;
     m_errors.clear();
     {
-        UiWait wait(m_ui);
+        CUiWaitCursor wait(m_ui);
         RunOnEachSignal([&values](kx::CNSignal &s) {
             const std::vector<double> &x = s.GetX();
             if (x.empty())

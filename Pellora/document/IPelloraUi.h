@@ -122,4 +122,24 @@ public:
                               std::string &error) = 0;
 };
 
+// The wait cursor of a user interface for its lifetime, restored on every path.
+class CUiWaitCursor {
+public:
+    explicit CUiWaitCursor(IPelloraUi *ui) : m_ui(ui)
+    {
+        if (m_ui)
+            m_ui->BeginWaitCursor();
+    }
+    ~CUiWaitCursor()
+    {
+        if (m_ui)
+            m_ui->EndWaitCursor();
+    }
+    CUiWaitCursor(const CUiWaitCursor &) = delete;
+    CUiWaitCursor &operator=(const CUiWaitCursor &) = delete;
+
+private:
+    IPelloraUi *m_ui;
+};
+
 } // namespace pellora

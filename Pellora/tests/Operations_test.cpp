@@ -1,4 +1,5 @@
 #include "Pellora/app/CMainFrame.h"
+#include "Pellora/app/CPelloraUi.h"
 #include "Pellora/document/CPelloraDoc.h"
 
 #include "support/PelloraTestSupport.h"
@@ -7,6 +8,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QTimer>
 
 #include <cmath>
 
@@ -497,6 +500,35 @@ TEST_F(OperateTest, EveryOperateExportAndInjuryCommandHasAHandler)
             EXPECT_EQ(frame.Action(rule.id)->isEnabled(), rule.enabled[n]) << rule.id << " with " << n;
         }
     }
+}
+
+// The real prompts: OK on an untouched dialog hands the preset back exactly, so the
+// document sees an unchanged resample or truncate window and changes nothing.
+TEST_F(OperateTest, RealPromptsHandBackAnUntouchedPreset)
+{
+    CPelloraUi real(doc.Settings());
+    int accepted = 0;
+    const auto acceptSoon = [&accepted] {
+        QTimer::singleShot(50, [&accepted] {
+            if (auto *dlg = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                dlg->accept();
+                ++accepted;
+            }
+        });
+    };
+    CResampleValues resample{static_cast<double>(0.001f), 1000};
+    acceptSoon();
+    ASSERT_TRUE(real.AskResample(resample));
+    EXPECT_EQ(resample.step, static_cast<double>(0.001f));
+    EXPECT_EQ(resample.points, 1000);
+
+    CTruncateValues truncate{true, true, -0.02, 0.1499};
+    acceptSoon();
+    ASSERT_TRUE(real.AskTruncate(truncate));
+    EXPECT_TRUE(truncate.minSet && truncate.maxSet);
+    EXPECT_EQ(truncate.minTime, -0.02);
+    EXPECT_EQ(truncate.maxTime, 0.1499);
+    EXPECT_EQ(accepted, 2);
 }
 
 int main(int argc, char **argv)
