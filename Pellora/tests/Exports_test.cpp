@@ -1,11 +1,14 @@
 #include "Pellora/document/CPelloraDoc.h"
+#include "Pellora/views/CPelloraView.h"
 
 #include "signal/CUDSFile.h"
 #include "support/PelloraTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 
 #include <filesystem>
 #include <fstream>
@@ -374,6 +377,33 @@ TEST_F(ExportTest, HitListSavesReadBackByTheHitListReader)
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].find("no/such/list.hit"), std::string::npos);
     EXPECT_EQ(doc.GetOutputDir(), "/nowhere/");
+}
+
+TEST_F(ExportTest, ListMenuSavesHitLists)
+{
+    const std::string a = Values("a.uds", {.y = {1, 2}});
+    doc.OpenDirectory(folder.Str());
+    CPelloraView view(doc);
+    const auto trigger = [&view](const QString &text) {
+        std::unique_ptr<QMenu> menu(view.BuildContextMenu(nullptr));
+        for (QAction *action : menu->actions()) {
+            if (action->text() == text) {
+                EXPECT_TRUE(action->isEnabled()) << text.toStdString();
+                action->trigger();
+                return true;
+            }
+        }
+        return false;
+    };
+    ui.hitListFiles.push_back({Out("dir.hit"), false});
+    ASSERT_TRUE(trigger("Save As a HitList ..."));
+    EXPECT_EQ(ReadAll(Out("dir.hit")), a + "\n");
+
+    doc.SwitchToHitListMode();
+    Load({a});
+    ui.hitListFiles.push_back({Out("sel.hit"), false});
+    ASSERT_TRUE(trigger("Save Selected As a Hitlist..."));
+    EXPECT_EQ(ReadAll(Out("sel.hit")), a + "\n");
 }
 
 // ---- Create X-Y Signal ----------------------------------------------------------
