@@ -7,6 +7,7 @@
 #include "Pellora/views/IPlotPane.h"
 #include "platform/CSettings.h"
 #include "shared_ui/services/CKXAboutDlg.h"
+#include "shared_ui/services/CommandGuard.h"
 
 #include <QAction>
 #include <QApplication>
@@ -206,6 +207,7 @@ void CMainFrame::CreateMenus()
     AddCommand(bias, ID_OPERATE_BIAS_AUTO, QStringLiteral("Auto Remove Y"));
     AddCommand(bias, ID_OPERATE_ADD_X, QStringLiteral("Add Constant X"));
     AddCommand(bias, ID_OPERATE_ADD_Y, QStringLiteral("Add &Constant Y"));
+    AddCommand(bias, ID_OPERATE_BIAS_TAIL, QStringLiteral("Remove Tail &Percent ..."));
     QMenu *scale = operate->addMenu(QStringLiteral("&Scale"));
     AddCommand(scale, ID_OPERATE_SCALE_Y, QStringLiteral("Y Axis"));
     AddCommand(scale, ID_OPERATE_SCALE_X, QStringLiteral("X Axis"));
@@ -334,6 +336,60 @@ void CMainFrame::InstallHandlers()
     SetCommandHandler(ID_FILE_SAVE_ALL_WMF, [this] { OnSaveAllPlotsWmf(); }, [this, &doc] {
         return Plot() && !doc.GetFileNames().empty();
     });
+    InstallOperationHandlers();
+}
+
+void CMainFrame::InstallOperationHandlers()
+{
+    CPelloraDoc &doc = m_doc;
+    // Every command runs guarded: no exception leaves a handler.
+    const auto guarded = [this](std::function<void()> run) {
+        return [this, run = std::move(run)] { kxres::Guarded(this, run); };
+    };
+    const auto loaded = [&doc] { return doc.HasSignals(); };
+    const auto chart = [this, &doc] { return doc.HasSignals() && Plot() && Plot()->HasChart(); };
+    const struct {
+        int id;
+        int code;
+        bool combining;
+    } runner[] = {
+        {ID_OPERATE_INTEGRATE, CPelloraDoc::OpIntegrate, false},  {ID_OPERATE_DERIVATIVE, CPelloraDoc::OpDerivative, false},
+        {ID_OPERATE_FIR100, CPelloraDoc::OpFir100, false},        {ID_OPERATE_BIAS_AUTO, CPelloraDoc::OpBiasAuto, false},
+        {ID_OPERATE_ADD_X, CPelloraDoc::OpAddX, false},           {ID_OPERATE_ADD_Y, CPelloraDoc::OpAddY, false},
+        {ID_OPERATE_BIAS_TAIL, CPelloraDoc::OpBiasTail, false},   {ID_OPERATE_SCALE_Y, CPelloraDoc::OpScaleY, false},
+        {ID_OPERATE_SCALE_X, CPelloraDoc::OpScaleX, false},       {ID_OPERATE_RESULTANT, CPelloraDoc::OpResultant, true},
+        {ID_OPERATE_AVERAGE, CPelloraDoc::OpAverage, true},       {ID_OPERATE_SUM, CPelloraDoc::OpSum, true},
+    };
+    for (const auto &r : runner) {
+        const int code = r.code;
+        std::function<bool()> enabled = loaded;
+        if (code == CPelloraDoc::OpResultant)
+            enabled = [&doc] { return doc.CanResultant(); };
+        else if (r.combining)
+            enabled = [&doc] { return doc.CanCombine(); };
+        SetCommandHandler(r.id, guarded([&doc, code] { doc.RunOperation(code); }), enabled);
+    }
+    for (int id : {ID_CFC60, ID_CFC180, ID_CFC600, ID_CFC1000})
+        SetCommandHandler(id, guarded([&doc, id] { doc.OnFilterClassCommand(id); }), loaded);
+    SetCommandHandler(ID_OPERATE_FILTER, guarded([&doc] { doc.OnFilter(); }), loaded);
+    SetCommandHandler(ID_OPERATE_RESAMPLE, guarded([&doc] { doc.OnResample(); }), loaded);
+    SetCommandHandler(ID_OPERATE_TRUNCATE, guarded([&doc] { doc.OnTruncate(); }), loaded);
+    SetCommandHandler(ID_OPERATE_PAD_CUT, guarded([&doc] { doc.OnPadCut(); }), [&doc] { return doc.CanPadCut(); });
+    SetCommandHandler(ID_OPERATE_XY_SIGNAL, guarded([&doc] { doc.OnCreateXYSignal(); }),
+                      [&doc] { return doc.CanCreateXYSignal(); });
+
+    SetCommandHandler(ID_FILE_SAVE_AS_UDS, guarded([this, &doc] { doc.OnSaveAsUds(m_list->CurrentItemStem()); }), chart);
+    SetCommandHandler(ID_FILE_SAVE_ALL_UDS, guarded([&doc] { doc.OnSaveAllUds(); }), loaded);
+    SetCommandHandler(ID_FILE_SAVE_AS_ASCII, guarded([&doc] { doc.OnSaveAsAscii(); }), chart);
+    SetCommandHandler(ID_FILE_SAVE_AS_IMAGEEXPRESS, guarded([&doc] { doc.OnSaveAsImageExpress(); }), loaded);
+    SetCommandHandler(ID_EDIT_COPY_DATA, guarded([&doc] { doc.OnCopyData(); }), loaded);
+
+    SetCommandHandler(ID_INJURY_QUILLET, guarded([&doc] { doc.OnInjuryQuillet(); }), [&doc] { return doc.CanRunOneSignal(); });
+    SetCommandHandler(ID_INJURY_VC, guarded([&doc] { doc.OnInjuryViscous(); }), [&doc] { return doc.CanRunOneSignal(); });
+    SetCommandHandler(ID_INJURY_HIC, guarded([&doc] { doc.OnInjuryHic(); }), [&doc] { return doc.CanRunOneOrThree(); });
+    SetCommandHandler(ID_INJURY_CLIP3MS, guarded([&doc] { doc.OnInjuryClip3ms(); }), [&doc] { return doc.CanRunOneOrThree(); });
+    SetCommandHandler(ID_INJURY_NIJ, guarded([&doc] { doc.OnInjuryNij(); }), [&doc] { return doc.CanRunThree(); });
+    SetCommandHandler(ID_INJURY_TIBIA, guarded([&doc] { doc.OnInjuryTibia(); }), [&doc] { return doc.CanRunThree(); });
 }
 
 bool CMainFrame::IsShortHeader() const

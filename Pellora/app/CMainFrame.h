@@ -83,6 +83,8 @@ public:
         ID_INJURY_NIJ = 32843,
         ID_INJURY_TIBIA = 32842,
         ID_APP_ABOUT = 57664,
+        // Remove tail bias (Operate/Bias).
+        ID_OPERATE_BIAS_TAIL = 32854,
     };
 
     explicit CMainFrame(CPelloraDoc &doc, QWidget *parent = nullptr);
@@ -135,6 +137,8 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void InstallHandlers();
+    // Operate, export and Injury commands of the document.
+    void InstallOperationHandlers();
     void RunCommand(int id);
     IPlotPane *Plot() const;
 

@@ -35,6 +35,26 @@ public:
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
 
+    // ---- operations, exports and program starts ----
+    bool AskResample(CResampleValues &values) override;
+    bool AskTruncate(CTruncateValues &values) override;
+    bool AskFilterClass(const std::vector<kx::CNSignalPtr> &signalList, CFilterChoice &choice) override;
+    bool AskPadCut(double step, int nfp, int nlp, CPadCutValues &values) override;
+    bool AskBiasTail(CBiasTailValues &values) override;
+    bool AskExportStep(double duration, double step, int points, double &chosenStep) override;
+    bool ChooseSaveFile(const CSaveFileRequest &request, std::string &path) override;
+    bool ChooseFolder(const std::string &title, std::string &folder) override;
+    bool ChooseHitListFile(const std::string &startFolder, std::string &path, bool &append) override;
+    bool AskOkCancel(const std::string &text) override;
+    bool AskYesNo(const std::string &text) override;
+    bool SelectXYAxes(const std::array<std::string, 2> &names, const std::array<std::string, 2> &xUnits,
+                      int &xIndex) override;
+    bool ShiftAxes(const std::array<std::string, 3> &names, const std::string &note,
+                   std::array<int, 3> &order) override;
+    bool PutTextOnClipboard(const std::string &text) override;
+    bool StartProgram(const std::string &program, const std::vector<std::string> &args,
+                      std::string &error) override;
+
 private:
     kxplatform::CSettings &m_settings;
     QPointer<QWidget> m_parent;

@@ -13,7 +13,9 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -155,6 +157,75 @@ public:
     static std::string DefaultSuiteDirectory();
     static std::string DefaultOutputDir();
 
+    // ---- signal operations ----
+    // Runner codes of the single-signal and combining operations.
+    enum OperationCode : int {
+        OpIntegrate = 1, OpDerivative = 2, OpFir100 = 3, OpBiasAuto = 6, OpAddX = 7, OpAddY = 8,
+        OpBiasTail = 9, OpScaleY = 10, OpScaleX = 11, OpResultant = 12, OpAverage = 14, OpSum = 15
+    };
+    // Carries out code on every signal (combining codes once) and refreshes.
+    bool RunOperation(int code);
+    // The channel-class filter on every signal, then refresh.
+    bool RunFilterClass(int filterClass);
+    // Tool-bar buttons 32804 .. 32807.
+    bool OnFilterClassCommand(int commandId);
+    void OnFilter();
+    void OnResample();
+    void OnTruncate();
+    void OnPadCut();
+    void OnBiasTail() { RunOperation(OpBiasTail); }
+    // Rebuilds the chart and texts (loading the selected files again with reload); hint 2.
+    bool Refresh(bool reload);
+    // Keeps the first signal and the first selected file only.
+    void KeepFirst();
+    bool HasSignals() const { return !m_signals.empty(); }
+    bool CanPadCut() const { return m_signals.size() == 1; }
+    bool CanResultant() const { return m_signals.size() == 2 || m_signals.size() == 3; }
+    bool CanCombine() const { return m_signals.size() >= 2; }
+    bool CanCreateXYSignal() const { return m_signals.size() == 2; }
+
+    // ---- exports, clipboard and X-Y signals ----
+    void OnSaveAsUds(const std::string &proposedName = {});
+    void OnSaveAllUds();
+    void OnSaveAsAscii();
+    void OnSaveAsImageExpress();
+    void OnCopyData();
+    void OnSaveAsHitList();
+    void OnSaveSelectedAsHitList();
+    void OnCreateXYSignal();
+    // Writes signal as a UDS-1992 file, as kx::CData::SaveToUDSFile does.
+    static void SaveSignalAsUds(const kx::CData &signal, const std::string &path);
+    // The texts the exports write.
+    std::string CopyDataText() const;
+    static std::string AsciiFileNameFor(const std::string &fileName);
+    static void AppendAsciiLines(std::string &out, const kx::CData &signal);
+    // Writes the ImageExpress table of signalList (already on one step) to path.
+    static bool WriteImageExpress(const std::string &path, const std::vector<std::string> &names,
+                                  const std::vector<kx::CNSignalPtr> &signalList, double step, std::string &error);
+
+    // ---- criterion programs ----
+    void OnInjuryQuillet();
+    void OnInjuryViscous();
+    void OnInjuryHic();
+    void OnInjuryClip3ms();
+    void OnInjuryNij();
+    void OnInjuryTibia();
+    bool CanRunOneSignal() const { return m_signals.size() == 1; }
+    bool CanRunOneOrThree() const { return m_signals.size() == 1 || m_signals.size() == 3; }
+    bool CanRunThree() const { return m_signals.size() == 3; }
+    // Orders and checks three signals; the paths go to args. False when nothing may start.
+    bool BranchCheck(std::vector<std::string> &args);
+    // Starts suite directory / program with args; messages for a missing or failing program.
+    bool StartSuiteProgram(const std::string &program, const std::vector<std::string> &args);
+    // Executable names in the suite folder.
+    static constexpr const char *QuilletProgram = "Quillet";
+    static constexpr const char *HicProgram = "HIC";
+    static constexpr const char *ViscousProgram = "ViscousCriterion";
+    static constexpr const char *Clip3msProgram = "Clip3ms";
+    static constexpr const char *NijProgram = "Nij";
+    static constexpr const char *TibiaProgram = "TibiaIndex";
+    const std::vector<std::string> &GetRequiredTypes() const { return m_requiredTypes; }
+
 signals:
     void Updated(int hint);
 
@@ -173,6 +244,13 @@ private:
     void ReadSettings();
     void ConvertMargins();
     void SetWindowText(const std::string &text);
+    // Operations: a typed value for a prompt (nullopt on Cancel); a failed signal's message.
+    std::optional<double> AskValue(const std::string &caption, const std::string &prompt, const std::string &initial);
+    void ReportOperationFailure(const kx::CNSignal &signal, const std::string &what);
+    void RunOnEachSignal(const std::function<void(kx::CNSignal &)> &operation);
+    // Exports: checks the folder of a folder chooser, with its trailing separator.
+    bool ChooseExportFolder(const std::string &title, std::string &folder);
+    bool WriteHitList(const std::vector<std::string> &lines);
     bool EditOneLabel(const std::string &caption, std::string &field);
 
     IPelloraUi *m_ui = nullptr;

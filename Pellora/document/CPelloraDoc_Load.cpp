@@ -40,6 +40,8 @@ kx::CNSignalPtr CPelloraDoc::LoadUdsSignal(const kx::CFile &file)
     signal->SetFileName(file.GetFileName());
     signal->SetDirectory(file.GetDirectory());
     signal->SetPathName(file.GetPathName());
+    // The criterion programs' branch check reads the direction.
+    signal->SetDirection(signal->GetAxis());
     return signal;
 }
 

@@ -5,6 +5,7 @@
 
 #include "signal/CNSignal.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,44 @@ struct CPageMarginValues {
     std::string top = "0.5";
     std::string bottom = "0.5";
     int unit = 0;                   // 0 inches, 1 centimetres
+};
+
+// ---- values of the operation and export prompts ----
+struct CResampleValues {
+    double step = 0.0;              // seconds
+    int points = 1;
+};
+
+struct CTruncateValues {
+    bool minSet = false;
+    bool maxSet = false;
+    double minTime = 0.0;           // seconds
+    double maxTime = 0.0;
+};
+
+struct CFilterChoice {
+    bool cutoffSelected = false;
+    double cutoffFrequency = 0.0;   // Hz, when selected
+    int filterClass = 1000;         // 60, 180, 600 or 1000 otherwise
+};
+
+struct CPadCutValues {
+    int atFirst = 0;                // > 0 pads, < 0 cuts
+    int atLast = 0;
+    bool unchanged = true;
+};
+
+struct CBiasTailValues {
+    double percent = 5.0;
+    int fromStart = 0;
+};
+
+struct CSaveFileRequest {
+    std::string title;
+    std::string filter;             // "Name (*.ext)"
+    std::string defaultExtension;   // without the dot
+    std::string startFolder;
+    std::string proposedName;       // may be empty
 };
 
 class IPelloraUi {
@@ -51,6 +90,56 @@ public:
     virtual void SetMainWindowText(const std::string &text) = 0;
     virtual void BeginWaitCursor() {}
     virtual void EndWaitCursor() {}
+
+    // ---- signal operations, exports and program starts ----
+    // Shared resample / truncate / filter-class prompts; values in and out.
+    virtual bool AskResample(CResampleValues &values) = 0;
+    virtual bool AskTruncate(CTruncateValues &values) = 0;
+    virtual bool AskFilterClass(const std::vector<kx::CNSignalPtr> &signalList, CFilterChoice &choice) = 0;
+    // The pad/cut dialog for a signal of step and points nfp .. nlp.
+    virtual bool AskPadCut(double step, int nfp, int nlp, CPadCutValues &values) = 0;
+    virtual bool AskBiasTail(CBiasTailValues &values) = 0;
+    // The program's own resample dialog of the ImageExpress export; step out.
+    virtual bool AskExportStep(double duration, double step, int points, double &chosenStep) = 0;
+    // A save dialog with overwrite prompt; path holds the chosen file on true.
+    virtual bool ChooseSaveFile(const CSaveFileRequest &request, std::string &path) = 0;
+    // The folder chooser; folder in (start) and out.
+    virtual bool ChooseFolder(const std::string &title, std::string &folder) = 0;
+    // The hit-list save dialog with its append box.
+    virtual bool ChooseHitListFile(const std::string &startFolder, std::string &path, bool &append) = 0;
+    // OK / Cancel, and Yes / No questions; true for OK and Yes.
+    virtual bool AskOkCancel(const std::string &text) = 0;
+    virtual bool AskYesNo(const std::string &text) = 0;
+    // Which of two signals is the X axis (0 or 1).
+    virtual bool SelectXYAxes(const std::array<std::string, 2> &names, const std::array<std::string, 2> &xUnits,
+                              int &xIndex) = 0;
+    // Orders three signals as X, Y and Z branches: order[k] is the index of branch k.
+    virtual bool ShiftAxes(const std::array<std::string, 3> &names, const std::string &note,
+                           std::array<int, 3> &order) = 0;
+    virtual bool PutTextOnClipboard(const std::string &text) = 0;
+    // Starts program with args, not waiting; false with error set when it cannot start.
+    virtual bool StartProgram(const std::string &program, const std::vector<std::string> &args,
+                              std::string &error) = 0;
+};
+
+// The wait cursor of a user interface for its lifetime, restored on every path.
+class CUiWaitCursor {
+public:
+    explicit CUiWaitCursor(IPelloraUi *ui) : m_ui(ui)
+    {
+        if (m_ui)
+            m_ui->BeginWaitCursor();
+    }
+    ~CUiWaitCursor()
+    {
+        if (m_ui)
+            m_ui->EndWaitCursor();
+    }
+    CUiWaitCursor(const CUiWaitCursor &) = delete;
+    CUiWaitCursor &operator=(const CUiWaitCursor &) = delete;
+
+private:
+    IPelloraUi *m_ui;
 };
 
 } // namespace pellora

@@ -1,6 +1,7 @@
 #include "Pellora/views/CPelloraView.h"
 
 #include "shared_ui/services/Clipboard.h"
+#include "shared_ui/services/CommandGuard.h"
 
 #include "Pellora/document/CPelloraDoc.h"
 #include "Pellora/document/FileListNames.h"
@@ -10,6 +11,7 @@
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
 #include <QUrl>
@@ -205,13 +207,23 @@ QMenu *CPelloraView::BuildContextMenu(QWidget *parent)
         add(QStringLiteral("Remove Unselected Item(s)"), anySelected, [this] { OnRemoveUnselected(); });
         add(QStringLiteral("Edit HitList"), true, [this] { m_doc.OnEditHitList(); });
         menu->addSeparator();
-        // Writing hit lists comes with the exports.
-        add(QStringLiteral("Save As a HitList..."), false, [] {});
-        add(QStringLiteral("Save Selected As a Hitlist..."), false, [] {});
+        add(QStringLiteral("Save As a HitList..."), m_doc.GetFileNames().size() > 0,
+            [this] { kxres::Guarded(this, [this] { m_doc.OnSaveAsHitList(); }); });
+        add(QStringLiteral("Save Selected As a Hitlist..."), !m_doc.GetSelectedFiles().empty(),
+            [this] { kxres::Guarded(this, [this] { m_doc.OnSaveSelectedAsHitList(); }); });
     } else {
-        add(QStringLiteral("Save As a HitList ..."), false, [] {});
+        add(QStringLiteral("Save As a HitList ..."), m_doc.GetFileNames().size() > 0,
+            [this] { kxres::Guarded(this, [this] { m_doc.OnSaveAsHitList(); }); });
     }
     return menu;
+}
+
+std::string CPelloraView::CurrentItemStem() const
+{
+    const QListWidgetItem *item = currentItem();
+    if (!item || !item->isSelected())
+        return {};
+    return QFileInfo(item->text()).completeBaseName().toStdString();
 }
 
 void CPelloraView::contextMenuEvent(QContextMenuEvent *event)

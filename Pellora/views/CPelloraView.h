@@ -49,6 +49,8 @@ public:
 
     // The pop-up menu for the current mode, with its entries enabled as they would be.
     QMenu *BuildContextMenu(QWidget *parent);
+    // The selected current item's file name without folder and extension, else empty.
+    std::string CurrentItemStem() const;
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;

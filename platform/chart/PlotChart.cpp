@@ -13,6 +13,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <filesystem>
@@ -190,12 +191,23 @@ void PlotChart::build()
         std::vector<double> xs, ys;
         for (int c = 0; c < m_content.curves; ++c) {
             m_content.curvePoints(c, xs, ys);
-            QCPGraph *graph = plot->addGraph(plot->xAxis, plot->yAxis);
-            graph->setData(QVector<double>(xs.begin(), xs.end()), QVector<double>(ys.begin(), ys.end()), true);
+            const QVector<double> keys(xs.begin(), xs.end());
+            const QVector<double> values(ys.begin(), ys.end());
+            QCPAbstractPlottable *plottable = nullptr;
+            if (std::is_sorted(xs.begin(), xs.end())) {
+                QCPGraph *graph = plot->addGraph(plot->xAxis, plot->yAxis);
+                graph->setData(keys, values, true);
+                plottable = graph;
+            } else {
+                // An X-Y signal: X runs back and forth, drawn in the order of its points.
+                auto *curve = new QCPCurve(plot->xAxis, plot->yAxis);
+                curve->setData(keys, values);
+                plottable = curve;
+            }
             const int style = size_t(c) < m_content.lineStyles.size() ? m_content.lineStyles[size_t(c)] : LineThin;
-            graph->setPen(penForStyle(style, c));
+            plottable->setPen(penForStyle(style, c));
             if (c < m_content.legend.size())
-                graph->setName(m_content.legend.at(c));
+                plottable->setName(m_content.legend.at(c));
         }
     }
 
@@ -203,8 +215,8 @@ void PlotChart::build()
         auto *legend = new QCPLegend;
         axisRect->insetLayout()->addElement(legend, Qt::AlignTop | Qt::AlignRight);
         legend->setLayer(QStringLiteral("legend"));
-        for (int i = 0; i < plot->graphCount(); ++i)
-            plot->graph(i)->addToLegend(legend);
+        for (int i = 0; i < plot->plottableCount(); ++i)
+            plot->plottable(i)->addToLegend(legend);
         plot->legend = legend;
     } else {
         plot->legend = nullptr;

@@ -1,5 +1,6 @@
 #include "support/PelloraTestSupport.h"
 
+#include "Pellora/document/ProgramLauncher.h"
 #include "platform/CSettings.h"
 #include "signal/CUDSFile.h"
 
@@ -58,6 +59,32 @@ void WriteUds(const std::string &path, const SampleSignal &s)
     file.WriteFile(path);
 }
 
+void WriteUdsValues(const std::string &path, const ValueSignal &s)
+{
+    kx::CUDSFile file;
+    file.SetFileForm("Y");
+    file.SetNChan(1);
+    file.SetDimSys("MET");
+    file.SetTstSrc("KX TEST");
+    file.SetTstNo(815);
+    file.SetTitle("PELLORA VALUES");
+    file.SetCurNo(s.curveNumber);
+    file.SetIChan(s.curveNumber);
+    file.SetChanForm("Y");
+    file.SetSenAtt("TEST");
+    file.SetAxis(s.axis);
+    file.SetYType(s.yType);
+    file.SetYUnits(s.yUnits);
+    file.SetXType("TIME");
+    file.SetXUnits("SECONDS");
+    file.SetStatus("COMPUTED");
+    file.SetNFP(s.firstPoint);
+    file.SetNLP(s.firstPoint + static_cast<int>(s.y.size()) - 1);
+    file.SetDel(static_cast<float>(s.step));
+    file.SetSamples({}, s.y);
+    file.WriteFile(path);
+}
+
 void WriteText(const std::string &path, const std::string &text)
 {
     std::ofstream out(path, std::ios::binary);
@@ -93,6 +120,64 @@ bool FakeUi::EditLabel(const std::string &caption, const std::string &prompt, st
     if (answer.first)
         value = answer.second;
     return answer.first;
+}
+
+// ---- operations, exports and program starts ----
+
+bool FakeUi::ChooseSaveFile(const CSaveFileRequest &request, std::string &path)
+{
+    saveRequests.push_back(request);
+    if (saveFiles.empty())
+        return false;
+    path = saveFiles.front();
+    saveFiles.pop_front();
+    return true;
+}
+
+bool FakeUi::ChooseFolder(const std::string &title, std::string &folder)
+{
+    folderTitles.push_back(title);
+    if (folders.empty())
+        return false;
+    folder = folders.front();
+    folders.pop_front();
+    return true;
+}
+
+bool FakeUi::ChooseHitListFile(const std::string &, std::string &path, bool &append)
+{
+    if (hitListFiles.empty())
+        return false;
+    path = hitListFiles.front().first;
+    append = hitListFiles.front().second;
+    hitListFiles.pop_front();
+    return true;
+}
+
+bool FakeUi::AskOkCancel(const std::string &text)
+{
+    questions.push_back(text);
+    if (okCancel.empty())
+        return false;
+    const bool answer = okCancel.front();
+    okCancel.pop_front();
+    return answer;
+}
+
+bool FakeUi::AskYesNo(const std::string &text)
+{
+    questions.push_back(text);
+    if (yesNo.empty())
+        return false;
+    const bool answer = yesNo.front();
+    yesNo.pop_front();
+    return answer;
+}
+
+bool FakeUi::StartProgram(const std::string &program, const std::vector<std::string> &args, std::string &error)
+{
+    starts.push_back({program, args});
+    return !reallyStart || pellora::StartDetachedProgram(program, args, error);
 }
 
 ScratchSettings::ScratchSettings()

@@ -51,6 +51,19 @@ void WriteUds(const std::string &path, const SampleSignal &signal = {});
 // Writes a text file.
 void WriteText(const std::string &path, const std::string &text);
 
+// ---- small signals of given samples ----
+struct ValueSignal {
+    std::vector<double> y;
+    double step = 1.0;
+    int firstPoint = 0;
+    std::string yUnits = "N";
+    std::string yType = "FORCE";
+    std::string axis = "";      // AXIS field, e.g. "XG"
+    int curveNumber = 1;
+};
+// A UDS-1992 file with exactly these samples (X = (NFP + i) * step).
+void WriteUdsValues(const std::string &path, const ValueSignal &signal);
+
 // The scripted user: answers are queued per kind; every call is recorded.
 class FakeUi : public IPelloraUi {
 public:
@@ -89,6 +102,72 @@ public:
         lastHeaderSignals = signalList.size();
     }
     void SetMainWindowText(const std::string &text) override { windowTexts.push_back(text); }
+
+    // ---- operations, exports and program starts ----
+    // Each prompt answers with its function (unset: Cancel); calls are counted.
+    std::function<bool(CResampleValues &)> resample;
+    std::function<bool(CTruncateValues &)> truncate;
+    std::function<bool(CFilterChoice &)> filterClass;
+    std::function<bool(double, int, int, CPadCutValues &)> padCut;
+    std::function<bool(CBiasTailValues &)> biasTail;
+    std::function<bool(double, double, int, double &)> exportStep;
+    std::deque<std::string> saveFiles;             // ChooseSaveFile; empty: Cancel
+    std::vector<CSaveFileRequest> saveRequests;
+    std::deque<std::string> folders;               // ChooseFolder; empty: Cancel
+    std::vector<std::string> folderTitles;
+    std::deque<std::pair<std::string, bool>> hitListFiles;   // path, append
+    std::deque<bool> okCancel;                     // AskOkCancel; empty: Cancel
+    std::deque<bool> yesNo;                        // AskYesNo; empty: No
+    std::vector<std::string> questions;
+    std::function<bool(int &)> xyAxes;
+    std::function<bool(std::array<int, 3> &)> axisOrder;
+    std::vector<std::string> axisNotes;
+    std::vector<std::string> clipboard;
+    bool clipboardWorks = true;
+    struct Start {
+        std::string program;
+        std::vector<std::string> args;
+    };
+    std::vector<Start> starts;
+    bool reallyStart = false;                      // hand starts to the real launcher
+    int waitCursors = 0;
+
+    void BeginWaitCursor() override { ++waitCursors; }
+    bool AskResample(CResampleValues &v) override { return resample && resample(v); }
+    bool AskTruncate(CTruncateValues &v) override { return truncate && truncate(v); }
+    bool AskFilterClass(const std::vector<kx::CNSignalPtr> &, CFilterChoice &c) override
+    {
+        return filterClass && filterClass(c);
+    }
+    bool AskPadCut(double step, int nfp, int nlp, CPadCutValues &v) override
+    {
+        return padCut && padCut(step, nfp, nlp, v);
+    }
+    bool AskBiasTail(CBiasTailValues &v) override { return biasTail && biasTail(v); }
+    bool AskExportStep(double duration, double step, int points, double &chosen) override
+    {
+        return exportStep && exportStep(duration, step, points, chosen);
+    }
+    bool ChooseSaveFile(const CSaveFileRequest &request, std::string &path) override;
+    bool ChooseFolder(const std::string &title, std::string &folder) override;
+    bool ChooseHitListFile(const std::string &startFolder, std::string &path, bool &append) override;
+    bool AskOkCancel(const std::string &text) override;
+    bool AskYesNo(const std::string &text) override;
+    bool SelectXYAxes(const std::array<std::string, 2> &, const std::array<std::string, 2> &, int &xIndex) override
+    {
+        return xyAxes && xyAxes(xIndex);
+    }
+    bool ShiftAxes(const std::array<std::string, 3> &, const std::string &note, std::array<int, 3> &order) override
+    {
+        axisNotes.push_back(note);
+        return axisOrder && axisOrder(order);
+    }
+    bool PutTextOnClipboard(const std::string &text) override
+    {
+        clipboard.push_back(text);
+        return clipboardWorks;
+    }
+    bool StartProgram(const std::string &program, const std::vector<std::string> &args, std::string &error) override;
 };
 
 // A settings program name of its own for one test, its file removed at destruction.

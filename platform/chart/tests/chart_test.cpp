@@ -98,6 +98,31 @@ TEST(PlotChart, ShorterCurveEndsWhereItsSamplesEnd)
     EXPECT_EQ(plot->graph(1)->name(), QString("Curve 2"));
 }
 
+TEST(PlotChart, XYCurveKeepsItsPointOrderAndFullRange)
+{
+    // Force over deflection: X runs out to -38 and back.
+    PlotChart chart;
+    ASSERT_TRUE(chart.create(nullptr, QRect(0, 0, 600, 400)));
+    ChartContent c;
+    c.curves = 1;
+    c.points = 5;
+    c.x = {0.0, -10.0, -38.0, -12.0, 0.0};
+    c.y = {0.0, 1000.0, 7200.0, 3000.0, 0.0};
+    c.legend = {"xy"};
+    chart.content() = c;
+    chart.reinitialise();
+    QCustomPlot *plot = chart.plot();
+    ASSERT_EQ(plot->plottableCount(), 1);
+    auto *curve = qobject_cast<QCPCurve *>(plot->plottable(0));
+    ASSERT_NE(curve, nullptr);
+    ASSERT_EQ(curve->dataCount(), 5);
+    EXPECT_DOUBLE_EQ(curve->data()->at(2)->key, -38.0);
+    EXPECT_DOUBLE_EQ(curve->data()->at(3)->key, -12.0);
+    EXPECT_LE(plot->xAxis->range().lower, -38.0);
+    EXPECT_GE(plot->xAxis->range().upper, 0.0);
+    EXPECT_EQ(curve->name(), QString("xy"));
+}
+
 TEST(PlotChart, LimitLinesStayInViewAndFixedYRangeHolds)
 {
     PlotChart chart;
