@@ -67,6 +67,7 @@ CResampleDlg::~CResampleDlg() = default;
 void CResampleDlg::InitDialog()
 {
     m_shownStep = m_timeStep;
+    m_shownPoints = m_numberOfPoints;
     m_shownStepText = ShownText(m_timeStep);
     m_stepEdit->setText(m_shownStepText);
     m_pointsEdit->setText(QString::number(m_numberOfPoints));
@@ -146,10 +147,16 @@ bool CResampleDlg::ReadNumberOfPoints()
 void CResampleDlg::accept()
 {
     Guarded(this, [this] {
-        if (m_stepRadio->isChecked() && !ReadTimeStep())
-            return;
-        if (m_pointsRadio->isChecked() && !ReadNumberOfPoints())
-            return;
+        if (m_stepRadio->isChecked()) {
+            if (!ReadTimeStep())
+                return;
+            // A number of points refused earlier is not the caller's.
+            m_numberOfPoints = m_shownPoints;
+        } else if (m_pointsRadio->isChecked()) {
+            if (!ReadNumberOfPoints())
+                return;
+            m_timeStep = m_shownStep;
+        }
         QDialog::accept();
     });
 }

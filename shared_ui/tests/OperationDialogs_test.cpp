@@ -175,6 +175,40 @@ TEST(CResampleDlg, UnchangedOkReturnsThePresetStepExactly)
     EXPECT_EQ(warnings.Take(), QStringList{"Time Step: 0 needs to be greater then zero."});
 }
 
+TEST(CResampleDlg, ARefusedEntryDoesNotLeakIntoTheOtherChoice)
+{
+    Warnings warnings;
+    {
+        // A refused step, then the number of points: the step comes back as it was put in.
+        CResampleDlg dlg;
+        dlg.SetTimeStep(0.001);
+        dlg.SetNumberOfPoints(10);
+        dlg.InitDialog();
+        Child<QLineEdit>(dlg, "timeStep")->setText("-1");
+        EXPECT_FALSE(Accepted(dlg));
+        Child<QRadioButton>(dlg, "pointsRadio")->click();
+        Child<QLineEdit>(dlg, "numberOfPoints")->setText("500");
+        ASSERT_TRUE(Accepted(dlg));
+        EXPECT_EQ(dlg.GetTimeStep(), 0.001);
+        EXPECT_EQ(dlg.GetNumberOfPoints(), 500);
+    }
+    {
+        // A refused number of points, then the step left as shown: nothing changed.
+        CResampleDlg dlg;
+        dlg.SetTimeStep(0.001);
+        dlg.SetNumberOfPoints(10);
+        dlg.InitDialog();
+        Child<QRadioButton>(dlg, "pointsRadio")->click();
+        Child<QLineEdit>(dlg, "numberOfPoints")->setText("1");
+        EXPECT_FALSE(Accepted(dlg));
+        Child<QRadioButton>(dlg, "timeStepRadio")->click();
+        ASSERT_TRUE(Accepted(dlg));
+        EXPECT_EQ(dlg.GetTimeStep(), 0.001);
+        EXPECT_EQ(dlg.GetNumberOfPoints(), 10);
+    }
+    EXPECT_EQ(warnings.Take().size(), 2);
+}
+
 TEST(CResampleDlg, EditsAreValidatingNumericEdits)
 {
     CResampleDlg dlg;
