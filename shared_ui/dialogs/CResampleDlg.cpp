@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <cmath>
 #include <limits>
 
 namespace kxres {
@@ -109,7 +110,7 @@ bool CResampleDlg::ReadTimeStep()
         return refuse(QStringLiteral("The Time Step is emtpy.  Please enter a valid Time Step"));
     // The text shown was rounded to 6 digits: left as it was, it stands for the preset step.
     double value = m_shownStep;
-    if (text != m_shownStepText) {
+    if (text != m_shownStepText || !std::isfinite(m_shownStep)) {
         QString why;
         const auto parsed = ParseDouble(text, &why);
         if (!parsed)

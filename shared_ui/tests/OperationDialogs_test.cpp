@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QCursor>
@@ -173,6 +176,17 @@ TEST(CResampleDlg, UnchangedOkReturnsThePresetStepExactly)
     dlg.InitDialog();
     EXPECT_FALSE(Accepted(dlg));
     EXPECT_EQ(warnings.Take(), QStringList{"Time Step: 0 needs to be greater then zero."});
+    // So is a preset that is no number at all (a damaged header's step).
+    for (const double bad : {std::nan(""), std::numeric_limits<double>::infinity()}) {
+        CResampleDlg badDlg;
+        badDlg.SetTimeStep(bad);
+        badDlg.InitDialog();
+        EXPECT_FALSE(Accepted(badDlg));
+        const QStringList texts = warnings.Take();
+        ASSERT_EQ(texts.size(), 1);
+        EXPECT_TRUE(texts.front().startsWith("Failure to convert Time Step: ")) << texts.front().toStdString();
+        EXPECT_EQ(badDlg.GetTimeStep(), 0.0);
+    }
 }
 
 TEST(CResampleDlg, ARefusedEntryDoesNotLeakIntoTheOtherChoice)
@@ -282,6 +296,19 @@ TEST(CTruncateDlg, UnchangedOkIsRecognisedAndKeepsThePresetTimes)
     EXPECT_TRUE(dlg.IsMaxSet());
     EXPECT_EQ(dlg.GetMinTime(), min);
     EXPECT_EQ(dlg.GetMaxTime(), max);
+
+    // A preset bound that is no number is not handed back.
+    {
+        Warnings warnings;
+        CTruncateDlg bad;
+        bad.SetMinTime(std::nan(""), true);
+        bad.SetMaxTime(max, true);
+        bad.InitDialog();
+        EXPECT_FALSE(Accepted(bad));
+        const QStringList texts = warnings.Take();
+        ASSERT_EQ(texts.size(), 1);
+        EXPECT_TRUE(texts.front().startsWith("Failure to convert Min Time: ")) << texts.front().toStdString();
+    }
 
     // A typed bound is a change.
     dlg.InitDialog();
