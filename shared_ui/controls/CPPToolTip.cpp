@@ -258,6 +258,13 @@ void CPPToolTip::RelayEvent(QObject *receiver, QEvent *event)
 {
     if (!event || !m_parent)
         return;
+    // The owner going away (a dialog ending) takes its tip with it.
+    if (event->type() == QEvent::Hide && receiver == m_parent) {
+        HideTip();
+        m_pending = m_displayed = -1;
+        m_lastPos = QPoint(-1000000, -1000000);
+        return;
+    }
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::MouseButtonPress:

@@ -79,7 +79,12 @@ std::optional<double> NumberTextValue(const QString &text)
     const qsizetype e = digits.indexOf(QLatin1Char('e'), 0, Qt::CaseInsensitive);
     if (e >= 0 && e + 2 == digits.size())
         digits.truncate(e);
-    if (digits == QLatin1String("-") || digits == QLatin1String("-."))
+    // No digit before the exponent ("-", "-.", ".e+5"): nothing is read, the value is 0.
+    const qsizetype mantissaEnd = e >= 0 ? e : digits.size();
+    bool anyDigit = false;
+    for (qsizetype i = 0; i < mantissaEnd; ++i)
+        anyDigit = anyDigit || IsDigit(digits[i]);
+    if (!anyDigit)
         return 0.0;
     return ParseDouble(digits);
 }

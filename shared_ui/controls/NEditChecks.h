@@ -16,7 +16,7 @@ bool IsIntegerText(const QString &text);
 bool IsNumberText(const QString &text);
 
 // The value of an integer or number text as the checks read it: a lone "-", "-." or an
-// exponent without digits count as far as they go ("-" is 0, "1e+" is 1). Empty when the
+// exponent without digits count as far as they go ("-" is 0, "1e+" is 1, ".e+5" is 0). Empty when the
 // text is no number or its value is out of the type's range.
 std::optional<long long> IntegerTextValue(const QString &text, long long min, long long max);
 std::optional<double> NumberTextValue(const QString &text);

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <cmath>
 #include <limits>
 
 namespace kxres {
@@ -67,6 +68,7 @@ CResampleDlg::~CResampleDlg() = default;
 void CResampleDlg::InitDialog()
 {
     m_shownStep = m_timeStep;
+    m_shownPoints = m_numberOfPoints;
     m_shownStepText = ShownText(m_timeStep);
     m_stepEdit->setText(m_shownStepText);
     m_pointsEdit->setText(QString::number(m_numberOfPoints));
@@ -108,7 +110,7 @@ bool CResampleDlg::ReadTimeStep()
         return refuse(QStringLiteral("The Time Step is emtpy.  Please enter a valid Time Step"));
     // The text shown was rounded to 6 digits: left as it was, it stands for the preset step.
     double value = m_shownStep;
-    if (text != m_shownStepText) {
+    if (text != m_shownStepText || !std::isfinite(m_shownStep)) {
         QString why;
         const auto parsed = ParseDouble(text, &why);
         if (!parsed)
@@ -146,10 +148,16 @@ bool CResampleDlg::ReadNumberOfPoints()
 void CResampleDlg::accept()
 {
     Guarded(this, [this] {
-        if (m_stepRadio->isChecked() && !ReadTimeStep())
-            return;
-        if (m_pointsRadio->isChecked() && !ReadNumberOfPoints())
-            return;
+        if (m_stepRadio->isChecked()) {
+            if (!ReadTimeStep())
+                return;
+            // A number of points refused earlier is not the caller's.
+            m_numberOfPoints = m_shownPoints;
+        } else if (m_pointsRadio->isChecked()) {
+            if (!ReadNumberOfPoints())
+                return;
+            m_timeStep = m_shownStep;
+        }
         QDialog::accept();
     });
 }

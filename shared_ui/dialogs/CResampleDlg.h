@@ -4,8 +4,9 @@
 //
 // Preset the values with SetTimeStep and SetNumberOfPoints, run DoModal, and after
 // Accepted read GetTimeStep and GetNumberOfPoints; the radio button chosen is not kept, so
-// compare each value with what was put in. OK with the time step left as shown returns
-// the preset step exactly (the edit shows only 6 significant digits).
+// compare each value with what was put in: the value of the radio button not chosen is
+// returned as it was put in, even after an entry of it was refused. OK with the time step
+// left as shown returns the preset step exactly (the edit shows only 6 significant digits).
 //
 // Controls by object name: "timeStepRadio", "pointsRadio", "timeStep" and
 // "numberOfPoints" (both kxres::CNEdit).
@@ -48,6 +49,7 @@ private:
     int m_numberOfPoints = 1;
     double m_shownStep = 0.0;     // the step the edit was filled with
     QString m_shownStepText;      // and its text
+    int m_shownPoints = 1;        // the number of points the edit was filled with
     CNEdit *m_stepEdit = nullptr;
     CNEdit *m_pointsEdit = nullptr;
     QRadioButton *m_stepRadio = nullptr;

@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace kxres {
 
 CTruncateDlg::CTruncateDlg(QWidget *parent)
@@ -147,10 +149,12 @@ bool CTruncateDlg::ReadBound(bool isMin)
     const QString text = edit->text().trimmed();
     const QString &shown = isMin ? m_shownMin : m_shownMax;
     const bool presetSet = isMin ? m_presetMinSet : m_presetMaxSet;
+    const double preset = isMin ? m_presetMin : m_presetMax;
     double &time = isMin ? m_minTime : m_maxTime;
-    // A bound left as shown keeps its preset value exactly (the text has 6 digits only).
-    if (presetSet && text == shown) {
-        time = isMin ? m_presetMin : m_presetMax;
+    // A bound left as shown keeps its preset value exactly (the text has 6 digits only);
+    // a preset that is no number is read like any typed text.
+    if (presetSet && text == shown && std::isfinite(preset)) {
+        time = preset;
         return true;
     }
     QString why;

@@ -91,6 +91,9 @@ TEST(CNEdit, DoubleTexts)
                        {"5.", Colour::White, nullptr},
                        {".5", Colour::White, nullptr},
                        {".", Colour::Yellow, nullptr},
+                       {".e+5", Colour::White, nullptr},  // a number with no digit read: 0.0
+                       {"-.e-2", Colour::White, nullptr},
+                       {"-.e", Colour::Yellow, nullptr},  // an exponent needs its sign
                        {"1.2.3", Colour::Yellow, nullptr},
                        {"+1", Colour::Yellow, nullptr},
                        {"1,5", Colour::Yellow, nullptr},

@@ -116,6 +116,18 @@ TEST(CPPToolTip, AddToolReplacesTheSameWindowAndRectangle)
     EXPECT_EQ(o.tip.GetTool(-3).text, "");
 }
 
+TEST(CPPToolTip, ClosingTheOwnerHidesTheTip)
+{
+    Owner o;
+    o.tip.AddTool(o.edit, QStringLiteral("tip"));
+    o.tip.SetDelayTime(CPPToolTip::kDelayAutoPop, 0);
+    ASSERT_TRUE(o.tip.ShowTip(0, o.At(o.edit, {5, 5})));
+    ASSERT_TRUE(o.tip.IsTipShown());
+    o.window.hide(); // a dialog ending by its title bar's close button
+    EXPECT_FALSE(o.tip.IsTipShown());
+    EXPECT_FALSE(o.tip.IsHideTimerActive());
+}
+
 TEST(CPPToolTip, FindsTheInnermostToolThenItsAncestors)
 {
     Owner o;

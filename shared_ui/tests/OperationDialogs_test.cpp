@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QCursor>
@@ -173,6 +176,51 @@ TEST(CResampleDlg, UnchangedOkReturnsThePresetStepExactly)
     dlg.InitDialog();
     EXPECT_FALSE(Accepted(dlg));
     EXPECT_EQ(warnings.Take(), QStringList{"Time Step: 0 needs to be greater then zero."});
+    // So is a preset that is no number at all (a damaged header's step).
+    for (const double bad : {std::nan(""), std::numeric_limits<double>::infinity()}) {
+        CResampleDlg badDlg;
+        badDlg.SetTimeStep(bad);
+        badDlg.InitDialog();
+        EXPECT_FALSE(Accepted(badDlg));
+        const QStringList texts = warnings.Take();
+        ASSERT_EQ(texts.size(), 1);
+        EXPECT_TRUE(texts.front().startsWith("Failure to convert Time Step: ")) << texts.front().toStdString();
+        EXPECT_EQ(badDlg.GetTimeStep(), 0.0);
+    }
+}
+
+TEST(CResampleDlg, ARefusedEntryDoesNotLeakIntoTheOtherChoice)
+{
+    Warnings warnings;
+    {
+        // A refused step, then the number of points: the step comes back as it was put in.
+        CResampleDlg dlg;
+        dlg.SetTimeStep(0.001);
+        dlg.SetNumberOfPoints(10);
+        dlg.InitDialog();
+        Child<QLineEdit>(dlg, "timeStep")->setText("-1");
+        EXPECT_FALSE(Accepted(dlg));
+        Child<QRadioButton>(dlg, "pointsRadio")->click();
+        Child<QLineEdit>(dlg, "numberOfPoints")->setText("500");
+        ASSERT_TRUE(Accepted(dlg));
+        EXPECT_EQ(dlg.GetTimeStep(), 0.001);
+        EXPECT_EQ(dlg.GetNumberOfPoints(), 500);
+    }
+    {
+        // A refused number of points, then the step left as shown: nothing changed.
+        CResampleDlg dlg;
+        dlg.SetTimeStep(0.001);
+        dlg.SetNumberOfPoints(10);
+        dlg.InitDialog();
+        Child<QRadioButton>(dlg, "pointsRadio")->click();
+        Child<QLineEdit>(dlg, "numberOfPoints")->setText("1");
+        EXPECT_FALSE(Accepted(dlg));
+        Child<QRadioButton>(dlg, "timeStepRadio")->click();
+        ASSERT_TRUE(Accepted(dlg));
+        EXPECT_EQ(dlg.GetTimeStep(), 0.001);
+        EXPECT_EQ(dlg.GetNumberOfPoints(), 10);
+    }
+    EXPECT_EQ(warnings.Take().size(), 2);
 }
 
 TEST(CResampleDlg, EditsAreValidatingNumericEdits)
@@ -248,6 +296,19 @@ TEST(CTruncateDlg, UnchangedOkIsRecognisedAndKeepsThePresetTimes)
     EXPECT_TRUE(dlg.IsMaxSet());
     EXPECT_EQ(dlg.GetMinTime(), min);
     EXPECT_EQ(dlg.GetMaxTime(), max);
+
+    // A preset bound that is no number is not handed back.
+    {
+        Warnings warnings;
+        CTruncateDlg bad;
+        bad.SetMinTime(std::nan(""), true);
+        bad.SetMaxTime(max, true);
+        bad.InitDialog();
+        EXPECT_FALSE(Accepted(bad));
+        const QStringList texts = warnings.Take();
+        ASSERT_EQ(texts.size(), 1);
+        EXPECT_TRUE(texts.front().startsWith("Failure to convert Min Time: ")) << texts.front().toStdString();
+    }
 
     // A typed bound is a change.
     dlg.InitDialog();
