@@ -3,6 +3,8 @@
 #include "Sorvelt/core/MadymoFile.h"
 
 #include <exception>
+#include <stdexcept>
+#include <vector>
 #include <limits>
 
 namespace sorvelt {
@@ -49,10 +51,18 @@ std::string YUnitOf(const std::string &channelName)
     return inside.substr(begin, end - begin);
 }
 
-bool BuildCurve(kx::MadymoFile &reader, int parameter, int channel, kx::CNSignal &signal)
+bool BuildCurve(const kx::MadymoFile &reader, int parameter, int channel, kx::CNSignal &signal)
 {
-    if (!reader.GetSignal(parameter, channel, signal))
+    if (reader.GetValues().empty())
+        throw std::logic_error("No Signal Data in Vector vy");
+    std::vector<double> y;
+    if (!reader.GetColumn(parameter, channel, y))
         return false;
+    std::vector<double> x = reader.GetTimes();
+    x.resize(y.size());
+    signal.SetNFP(0);
+    signal.SetNLP(static_cast<int>(y.size()) - 1);
+    signal.SetXYData(x, y);
     const int count = signal.GetNumberOfPoints();
     if (count > 0 && signal.GetNLP() >= count)
         signal.SetNLP(count - 1);

@@ -6,7 +6,11 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <deque>
+#include <functional>
+#include <future>
 #include <exception>
 #include <filesystem>
 
@@ -47,12 +51,56 @@ std::string CheckOutputFolder(const std::string &folder)
     return {};
 }
 
-ConversionResult ConvertToUds(kx::MadymoFile &reader, const ConversionRequest &request,
-                              const ConversionProgress &progress)
+namespace {
+
+struct Outcome {
+    bool written = false;
+    std::string error;
+};
+
+Outcome ConvertOne(const kx::MadymoFile &reader, int parameter, int channel, const std::string &path)
+{
+    Outcome outcome;
+    try {
+        kx::CNSignal signal;
+        if (!BuildCurve(reader, parameter, channel, signal)) {
+            outcome.error = path + ": the file has no parameter " + std::to_string(parameter + 1) + ", channel " +
+                            std::to_string(channel + 1);
+            return outcome;
+        }
+        if (!MakeUniformStep(signal)) {
+            outcome.error = path + ": not written, the curve cannot be put on a constant time step";
+            return outcome;
+        }
+        signal.SaveToUDSFile(path);
+        outcome.written = true;
+    } catch (const std::exception &e) {
+        outcome.error = path + ": " + e.what();
+    } catch (...) {
+        outcome.error = path + ": Failure to open the file.";
+    }
+    return outcome;
+}
+
+} // namespace
+
+ConversionResult ConvertToUds(const kx::MadymoFile &reader, const ConversionRequest &request,
+                              const ConversionProgress &progress, unsigned workers)
 {
     ConversionResult result;
+    const std::size_t window = std::max(1u, workers);
+    // Files in progress, oldest first: their outcomes are taken in file order.
+    std::deque<std::future<Outcome>> running;
+    const auto takeOldest = [&] {
+        Outcome outcome = running.front().get();
+        running.pop_front();
+        if (outcome.written)
+            ++result.written;
+        else
+            result.errors.push_back(std::move(outcome.error));
+    };
     std::size_t done = 0;
-    for (std::size_t i = 0; i < request.parameters.size(); ++i) {
+    for (std::size_t i = 0; i < request.parameters.size() && !result.cancelled; ++i) {
         if (!request.parameters[i])
             continue;
         for (std::size_t j = 0; j < request.channels.size(); ++j) {
@@ -63,29 +111,22 @@ ConversionResult ConvertToUds(kx::MadymoFile &reader, const ConversionRequest &r
             const std::string path = ConvertedFileName(request.folder, request.header, parameter, channel);
             if (progress && !progress(done, path)) {
                 result.cancelled = true;
-                return result;
+                break;
             }
             ++done;
-            try {
-                kx::CNSignal signal;
-                if (!BuildCurve(reader, parameter, channel, signal)) {
-                    result.errors.push_back(path + ": the file has no parameter " + std::to_string(i + 1) +
-                                            ", channel " + std::to_string(j + 1));
-                    continue;
-                }
-                if (!MakeUniformStep(signal)) {
-                    result.errors.push_back(path + ": not written, the curve cannot be put on a constant time step");
-                    continue;
-                }
-                signal.SaveToUDSFile(path);
-                ++result.written;
-            } catch (const std::exception &e) {
-                result.errors.push_back(path + ": " + e.what());
-            } catch (...) {
-                result.errors.push_back(path + ": Failure to open the file.");
+            if (running.size() >= window)
+                takeOldest();
+            if (window == 1) {
+                std::promise<Outcome> now;
+                now.set_value(ConvertOne(reader, parameter, channel, path));
+                running.push_back(now.get_future());
+            } else {
+                running.push_back(std::async(std::launch::async, ConvertOne, std::cref(reader), parameter, channel, path));
             }
         }
     }
+    while (!running.empty())
+        takeOldest();
     return result;
 }
 

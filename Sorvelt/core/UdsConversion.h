@@ -39,8 +39,10 @@ std::string CheckOutputFolder(const std::string &folder);
 using ConversionProgress = std::function<bool(std::size_t done, const std::string &path)>;
 
 // Builds each chosen curve (parameters outer), puts it on a constant step and writes
-// it. A failing file goes to the result's errors and the loop goes on.
-ConversionResult ConvertToUds(kx::MadymoFile &reader, const ConversionRequest &request,
-                              const ConversionProgress &progress = {});
+// it. A failing file goes to the result's errors (in file order) and the loop goes on.
+// Up to `workers` files are made at once on threads of their own; progress is always
+// called on the calling thread, before each file is started.
+ConversionResult ConvertToUds(const kx::MadymoFile &reader, const ConversionRequest &request,
+                              const ConversionProgress &progress = {}, unsigned workers = 4);
 
 } // namespace sorvelt
