@@ -42,7 +42,10 @@ using ConversionProgress = std::function<bool(std::size_t done, const std::strin
 // it. A failing file goes to the result's errors (in file order) and the loop goes on.
 // Up to `workers` files are made at once on threads of their own; progress is always
 // called on the calling thread, before each file is started.
+// Files made at once: most of a file's time is spent waiting for the disk.
+inline constexpr unsigned kConversionWorkers = 8;
+
 ConversionResult ConvertToUds(const kx::MadymoFile &reader, const ConversionRequest &request,
-                              const ConversionProgress &progress = {}, unsigned workers = 4);
+                              const ConversionProgress &progress = {}, unsigned workers = kConversionWorkers);
 
 } // namespace sorvelt
