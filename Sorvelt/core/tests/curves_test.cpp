@@ -187,7 +187,12 @@ TEST_F(CurvesTest, OnePointCurvesAreReportedNotWritten)
     EXPECT_EQ(result.written, 0u);
     ASSERT_EQ(result.errors.size(), 2u);
     EXPECT_NE(result.errors[0].find("one__0.000"), std::string::npos);
+    EXPECT_NE(result.errors[1].find("one__0.001"), std::string::npos);
     EXPECT_FALSE(fs::exists(m_dir / "one__0.000"));
+    // One file at a time gives the same outcome.
+    const auto serial = ConvertToUds(reader, request, {}, 1);
+    EXPECT_EQ(serial.errors, result.errors);
+    EXPECT_EQ(serial.written, 0u);
 }
 
 } // namespace
