@@ -1,0 +1,286 @@
+// The operations on every curve: filters, constants, scales, calculus, resampling,
+// truncation and reloading. Each works on a copy of the curves, so a failure leaves
+// them as they were.
+
+#include "Sorvelt/document/CSorveltDoc.h"
+
+#include "Sorvelt/core/CurveBuilder.h"
+#include "shared_ui/services/CWaitCursor.h"
+#include "shared_ui/services/NumberParser.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace sorvelt {
+
+void CSorveltDoc::Operate(const std::function<void(std::vector<CSignal> &)> &op, bool refreshTexts)
+{
+    if (m_curves.empty())
+        return;
+    kxres::CWaitCursor wait;
+    std::vector<CSignal> work = m_curves;
+    op(work);
+    m_curves = std::move(work);
+    AfterChange(refreshTexts);
+}
+
+bool CSorveltDoc::AskValue(const std::string &caption, const std::string &prompt, const std::string &initial,
+                           double &value)
+{
+    std::string text = initial;
+    if (!m_ui || !m_ui->EditLabel(caption, prompt, text))
+        return false;
+    std::string why;
+    const auto parsed = kxres::ParseDouble(text, &why);
+    if (!parsed)
+        throw std::invalid_argument("\"" + text + "\" is not a valid value: " + why);
+    value = *parsed;
+    return true;
+}
+
+void CSorveltDoc::OnCfc(int filterClass)
+{
+    Guard([&] {
+        std::vector<std::string> warnings;
+        Operate([&](std::vector<CSignal> &curves) {
+            for (CSignal &c : curves) {
+                if (!MakeUniformStep(c.Signal()))
+                    continue;
+                c.Signal().Filter(filterClass);
+                c.Signal().MoveMessagesTo(warnings);
+                c.Signal().SetModified(true);
+            }
+        });
+        if (!warnings.empty() && m_ui)
+            m_ui->ShowErrorList(warnings);
+    });
+}
+
+void CSorveltDoc::OnFilter()
+{
+    Guard([this] {
+        if (m_curves.empty())
+            return;
+        int filterClass = 1000;
+        if (!m_ui || !m_ui->ChooseFilterClass(filterClass))
+            return;
+        OnCfc(filterClass);
+    });
+}
+
+void CSorveltDoc::OnAddConstantX()
+{
+    Guard([this] {
+        if (m_curves.empty())
+            return;
+        double value = 0.0;
+        if (!AskValue("Add A constant Value to X data", "X Value", "0.0", value))
+            return;
+        Operate([value](std::vector<CSignal> &curves) {
+            for (CSignal &c : curves)
+                c.Signal().ShiftX(value);
+        });
+    });
+}
+
+void CSorveltDoc::OnAddConstantY()
+{
+    Guard([this] {
+        if (m_curves.empty())
+            return;
+        double value = 0.0;
+        if (!AskValue("Add A constant Value to Y data", "Y Value", "0.0", value))
+            return;
+        Operate([value](std::vector<CSignal> &curves) {
+            for (CSignal &c : curves)
+                c.Signal().ShiftY(value);
+        });
+    });
+}
+
+void CSorveltDoc::OnScaleX()
+{
+    Guard([this] {
+        if (m_curves.empty())
+            return;
+        double value = 1.0;
+        if (!AskValue("Multiply X Axis by Constant Value", "X Multiplier", "1.0", value))
+            return;
+        const double factor = static_cast<float>(value);
+        if (factor == 0.0)
+            throw std::invalid_argument("The X axis cannot be multiplied by zero.");
+        Operate([factor](std::vector<CSignal> &curves) {
+            for (CSignal &c : curves)
+                c.Signal().ScaleX(factor);
+        });
+    });
+}
+
+void CSorveltDoc::OnScaleY()
+{
+    Guard([this] {
+        if (m_curves.empty())
+            return;
+        double value = 1.0;
+        if (!AskValue("Multiply Y Axis by Constant Value", "Y Multiplier", "1.0", value))
+            return;
+        const double factor = static_cast<float>(value);
+        if (factor == 0.0)
+            throw std::invalid_argument("The Y axis cannot be multiplied by zero.");
+        Operate([factor](std::vector<CSignal> &curves) {
+            for (CSignal &c : curves)
+                c.Signal().ScaleY(factor);
+        });
+    });
+}
+
+void CSorveltDoc::OnAutoRemoveY()
+{
+    Guard([this] {
+        Operate([](std::vector<CSignal> &curves) {
+            for (CSignal &c : curves)
+                if (MakeUniformStep(c.Signal()))
+                    c.Signal().Bias();
+        });
+    });
+}
+
+void CSorveltDoc::OnDerivative()
+{
+    Guard([this] {
+        bool failed = false;
+        Operate([&failed](std::vector<CSignal> &curves) {
+            for (CSignal &c : curves) {
+                if (!MakeUniformStep(c.Signal()))
+                    continue;
+                try {
+                    c.Signal().Differentiate();
+                } catch (const std::exception &) {
+                    failed = true;
+                }
+            }
+        });
+        if (failed)
+            Message("Error Computing Derivative");
+    });
+}
+
+void CSorveltDoc::OnIntegrate()
+{
+    Guard([this] {
+        bool failed = false;
+        Operate([&failed](std::vector<CSignal> &curves) {
+            for (CSignal &c : curves) {
+                if (!MakeUniformStep(c.Signal()))
+                    continue;
+                try {
+                    c.Signal().Integrate();
+                } catch (const std::exception &) {
+                    failed = true;
+                }
+            }
+        });
+        if (failed)
+            Message("Error Computing Integral");
+    });
+}
+
+void CSorveltDoc::OnFir100()
+{
+    Guard([this] {
+        Operate([](std::vector<CSignal> &curves) {
+            for (CSignal &c : curves)
+                if (MakeUniformStep(c.Signal()))
+                    c.Signal().FilterCFC(false);
+        });
+    });
+}
+
+void CSorveltDoc::OnResample()
+{
+    Guard([this] {
+        if (m_curves.empty())
+            return;
+        const kx::CNSignal &first = m_curves.front().Signal();
+        CResampleValues values;
+        const auto &x = first.GetX();
+        values.duration = x.size() >= 2 ? x.back() - x.front() : 0.0;
+        values.points = static_cast<int>(std::min(x.size(), first.GetY().size()));
+        values.step = first.GetDel() > 0.0 ? first.GetDel()
+                                           : (values.points > 1 ? values.duration / (values.points - 1) : 0.0);
+        if (!m_ui || !m_ui->EditResample(values))
+            return;
+        const double step = values.step;
+        if (!(step > 0.0) || !std::isfinite(step))
+            throw std::invalid_argument("Invalid Time Step Specified");
+        Operate(
+            [step](std::vector<CSignal> &curves) {
+                for (CSignal &c : curves)
+                    c.Signal().Interpolate(step);
+            },
+            false);
+    });
+}
+
+bool CSorveltDoc::TimeSpan(double &firstX, double &lastX) const
+{
+    bool any = false;
+    for (const CSignal &c : m_curves) {
+        const auto &x = c.Signal().GetX();
+        if (x.empty())
+            continue;
+        firstX = any ? std::min(firstX, x.front()) : x.front();
+        lastX = any ? std::max(lastX, x.back()) : x.back();
+        any = true;
+    }
+    return any;
+}
+
+void CSorveltDoc::OnTruncate()
+{
+    Guard([this] {
+        double start = 0.0;
+        double stop = 0.0;
+        if (!TimeSpan(start, stop))
+            return;
+        if (!m_ui || !m_ui->EditTruncate(start, stop))
+            return;
+        if (!(stop > start))
+            throw std::invalid_argument("The stop time must be after the start time.");
+        Operate(
+            [start, stop](std::vector<CSignal> &curves) {
+                for (CSignal &c : curves)
+                    if (MakeUniformStep(c.Signal()))
+                        c.Signal().TruncateByTime(start, stop);
+            },
+            false);
+    });
+}
+
+void CSorveltDoc::OnReload()
+{
+    Guard([this] {
+        if (!m_loaded)
+            return;
+        std::vector<CSignal> rebuilt;
+        std::string failure;
+        {
+            kxres::CWaitCursor wait;
+            for (unsigned n : m_selection) {
+                try {
+                    rebuilt.push_back(Build(n));
+                } catch (const std::exception &e) {
+                    if (failure.empty())
+                        failure = e.what();
+                }
+            }
+        }
+        m_curves = std::move(rebuilt);
+        AfterChange(true);
+        if (!failure.empty())
+            Message(failure);
+    });
+}
+
+} // namespace sorvelt

@@ -1,0 +1,190 @@
+#include "Sorvelt/app/CMainFrame.h"
+#include "Sorvelt/document/CSorveltDoc.h"
+#include "Sorvelt/views/CSorveltPlot.h"
+#include "Sorvelt/views/CSorveltView.h"
+#include "platform/chart/RecordingChart.h"
+#include "support/SorveltTestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QSplitter>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace sorvelt;
+using namespace sorvelttest;
+
+namespace {
+
+// A frame whose chart records what it was asked to do.
+class ViewsTest : public ::testing::Test {
+protected:
+    ViewsTest()
+        : doc(&ui, settings.Program())
+        , frame(doc, [this](CMainFrame &f) {
+            f.SetPlot(new CSorveltPlot(doc, [this] {
+                auto chart = std::make_unique<kxchart::RecordingChart>();
+                recording = chart.get();
+                return chart;
+            }));
+        })
+    {
+        frame.resize(900, 600);
+        frame.show();
+        QApplication::processEvents();
+    }
+    CSorveltView &Tree() { return *frame.Tree(); }
+    QTreeWidgetItem *Item(int parameter, int channel = -1)
+    {
+        QTreeWidgetItem *root = Tree().topLevelItem(parameter);
+        return channel < 0 ? root : root->child(channel);
+    }
+    const kxchart::ChartContent &Shown() const { return recording->shown(); }
+    int States(int parameter)
+    {
+        // Parameter state, then each channel's, as digits: "2101".
+        int value = CSorveltView::StateOf(Item(parameter));
+        for (int c = 0; c < Item(parameter)->childCount(); ++c)
+            value = value * 10 + CSorveltView::StateOf(Item(parameter, c));
+        return value;
+    }
+
+    TempFolder folder;
+    ScratchSettings settings;
+    FakeUi ui;
+    CSorveltDoc doc;
+    kxchart::RecordingChart *recording = nullptr;
+    CMainFrame frame;
+};
+
+} // namespace
+
+TEST_F(ViewsTest, FrameSplitsOneThirdTwoThirdsAndShowsNoDataFirst)
+{
+    const QList<int> sizes = frame.Splitter()->sizes();
+    ASSERT_EQ(sizes.size(), 2);
+    EXPECT_NEAR(double(sizes[0]) / (sizes[0] + sizes[1]), 1.0 / 3.0, 0.03);
+    ASSERT_NE(recording, nullptr);
+    EXPECT_EQ(Shown().xLabel, "No Data");
+    EXPECT_EQ(Shown().yLabel, "No Data");
+    EXPECT_EQ(Shown().curves, 1);
+    EXPECT_EQ(Shown().points, 4);
+    EXPECT_TRUE(Shown().title.isEmpty());
+    // Commands on curves wait for curves.
+    EXPECT_FALSE(frame.Action(CMainFrame::ID_OPERATE_SCALE_Y)->isEnabled());
+    EXPECT_FALSE(frame.Action(CMainFrame::ID_FILE_CONVERT)->isEnabled());
+}
+
+// The tree's own rule: a mixed parent is unticked by a click, its children with it.
+TEST_F(ViewsTest, TriStateRuleAndChart)
+{
+    ASSERT_TRUE(doc.OpenDocument(WriteSimulation(folder.File("a.dat"), 3, 3, 10)));
+    ASSERT_EQ(Tree().topLevelItemCount(), 3);
+    EXPECT_EQ(Item(1)->text(0), "Body 2");
+    EXPECT_EQ(Item(1, 2)->text(0), "Ch3 (G)");
+    EXPECT_EQ(Item(2, 1)->data(0, CSorveltView::CurveRole).toUInt(), 7u);
+
+    Tree().ClickStateIcon(Item(1));
+    EXPECT_EQ(States(1), 1111);
+    EXPECT_EQ(doc.GetSelection(), (std::vector<unsigned>{3, 4, 5}));
+    EXPECT_EQ(Shown().curves, 3);
+    EXPECT_EQ(Shown().legend, (QStringList{"P2-C1", "P2-C2", "P2-C3"}));
+    EXPECT_EQ(Shown().yLabel, "Mixed Units");
+    EXPECT_EQ(Shown().nullValue, CSorveltDoc::PadValue);
+
+    Tree().ClickStateIcon(Item(1, 1));
+    EXPECT_EQ(States(1), 2101);
+    EXPECT_EQ(doc.GetSelection(), (std::vector<unsigned>{3, 5}));
+    EXPECT_EQ(Shown().legend, (QStringList{"P2-C1", "P2-C3"}));
+    EXPECT_EQ(Shown().yLabel, "G");
+
+    // Ticking in another parameter keeps tree order in the selection.
+    Tree().ClickStateIcon(Item(0, 2));
+    EXPECT_EQ(States(0), 2001);
+    EXPECT_EQ(doc.GetSelection(), (std::vector<unsigned>{2, 3, 5}));
+
+    // A mixed parent becomes unticked with every child.
+    Tree().ClickStateIcon(Item(1));
+    EXPECT_EQ(States(1), 0);
+    Tree().ClickStateIcon(Item(0, 2));
+    EXPECT_EQ(States(0), 0);
+    EXPECT_TRUE(doc.GetSelection().empty());
+    // The last curve gone: "No Data" again.
+    EXPECT_EQ(Shown().xLabel, "No Data");
+    EXPECT_EQ(Shown().curves, 1);
+
+    // Ticking every channel one by one makes the parent ticked.
+    for (int c = 0; c < 3; ++c)
+        Tree().ClickStateIcon(Item(2, c));
+    EXPECT_EQ(States(2), 1111);
+}
+
+TEST_F(ViewsTest, OnlyTheCheckBoxAndSpaceTick)
+{
+    ASSERT_TRUE(doc.OpenDocument(WriteSimulation(folder.File("a.dat"), 2, 2, 10)));
+    Tree().expandAll();
+    QApplication::processEvents();
+    QTreeWidgetItem *channel = Item(0, 1);
+    const QRect box = Tree().StateIconRect(channel);
+    ASSERT_TRUE(box.isValid());
+
+    // A click on the text changes nothing.
+    const QRect row = Tree().visualItemRect(channel);
+    QTest::mouseClick(Tree().viewport(), Qt::LeftButton, {}, QPoint(row.right() - 5, row.center().y()));
+    EXPECT_EQ(States(0), 0);
+    EXPECT_TRUE(doc.GetSelection().empty());
+
+    QTest::mouseClick(Tree().viewport(), Qt::LeftButton, {}, box.center());
+    EXPECT_EQ(States(0), 201);
+    EXPECT_EQ(doc.GetSelection(), (std::vector<unsigned>{1}));
+
+    // Space on the current item acts as a click.
+    Tree().setCurrentItem(Item(0));
+    Tree().setFocus();
+    QTest::keyClick(&Tree(), Qt::Key_Space);
+    EXPECT_EQ(States(0), 0);
+    QTest::keyClick(&Tree(), Qt::Key_Space);
+    EXPECT_EQ(States(0), 111);
+    EXPECT_EQ(doc.GetSelection(), (std::vector<unsigned>{0, 1}));
+}
+
+TEST_F(ViewsTest, ZoomIsResetOnlyWithoutSaveZoomAndOpeningRefillsTheTree)
+{
+    ASSERT_TRUE(doc.OpenDocument(WriteSimulation(folder.File("a.dat"), 2, 2, 10)));
+    ASSERT_TRUE(doc.GetSaveZoom());
+    const auto zooms = [this] {
+        return std::count(recording->calls().begin(), recording->calls().end(), "reset zoom");
+    };
+    const auto before = zooms();
+    Tree().ClickStateIcon(Item(0, 0));
+    EXPECT_EQ(zooms(), before);
+    frame.RunCommand(CMainFrame::ID_VIEW_SAVE_ZOOM);
+    EXPECT_FALSE(frame.Action(CMainFrame::ID_VIEW_SAVE_ZOOM)->isChecked());
+    Tree().ClickStateIcon(Item(0, 1));
+    EXPECT_EQ(zooms(), before + 1);
+    EXPECT_EQ(Shown().points, 10);
+    EXPECT_NEAR(Shown().x.at(9), 0.0009, 1e-9);
+
+    // Another file: a fresh tree, nothing ticked, "No Data".
+    ASSERT_TRUE(doc.OpenDocument(WriteSimulation(folder.File("b.dat"), 4, 1, 10)));
+    EXPECT_EQ(Tree().topLevelItemCount(), 4);
+    EXPECT_EQ(States(0), 0);
+    EXPECT_EQ(Shown().xLabel, "No Data");
+}
+
+TEST_F(ViewsTest, OneTimeStepShowsNoCurve)
+{
+    ASSERT_TRUE(doc.OpenDocument(WriteSimulation(folder.File("one.dat"), 1, 2, 1)));
+    Tree().ClickStateIcon(Item(0));
+    EXPECT_EQ(Shown().xLabel, "No Data");
+    EXPECT_EQ(Shown().curves, 1);
+    EXPECT_TRUE(Shown().legend.isEmpty());
+}
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,136 @@
+#include "Sorvelt/views/CSorveltPlot.h"
+
+#include "Sorvelt/document/CSorveltDoc.h"
+#include "platform/chart/ChartRules.h"
+#include "shared_ui/services/CommandGuard.h"
+
+#include <QResizeEvent>
+
+#include <algorithm>
+
+namespace sorvelt {
+
+CSorveltPlot::CSorveltPlot(CSorveltDoc &doc, kxchart::ChartFactory factory, QWidget *parent)
+    : QWidget(parent)
+    , m_doc(doc)
+    , m_factory(std::move(factory))
+{
+    setObjectName(QStringLiteral("plotPane"));
+    connect(&m_doc, &CSorveltDoc::Updated, this, &CSorveltPlot::OnUpdate);
+    CreateChart();
+}
+
+CSorveltPlot::~CSorveltPlot()
+{
+    if (m_chart)
+        m_chart->destroy();
+}
+
+void CSorveltPlot::CreateChart()
+{
+    if (m_chart || !m_factory)
+        return;
+    m_chart = m_factory();
+    if (!m_chart)
+        return;
+    if (!m_chart->create(this, rect())) {
+        m_chart.reset();
+        return;
+    }
+    if (QWidget *w = m_chart->widget())
+        w->show();
+    m_chart->content() = NoDataContent();
+    m_chart->reinitialise();
+    m_chart->resetImage();
+}
+
+kxchart::ChartContent CSorveltPlot::NoDataContent()
+{
+    kxchart::ChartContent content;
+    content.curves = 1;
+    content.points = 4;
+    content.x.assign(4, 0.1);
+    content.y.assign(4, 0.1);
+    content.xLabel = QStringLiteral("No Data");
+    content.yLabel = QStringLiteral("No Data");
+    content.grid = true;
+    return content;
+}
+
+kxchart::ChartContent CSorveltPlot::BuildContent(const CSorveltDoc &doc)
+{
+    kxchart::ChartContent content;
+    const int points = doc.GetPointsPerCurve();
+    const std::size_t held = std::min(doc.GetChartX().size(), doc.GetChartY().size());
+    // The sizes come from the packed arrays themselves.
+    int curves = points > 0 ? int(std::min<std::size_t>(std::size_t(doc.GetCurveCount()), held / std::size_t(points))) : 0;
+    curves = std::min(curves, int(doc.GetCurves().size()));
+    if (points < 2 || curves < 1)
+        return NoDataContent();
+    content.curves = curves;
+    content.points = points;
+    const std::size_t used = std::size_t(curves) * std::size_t(points);
+    content.x.assign(doc.GetChartX().begin(), doc.GetChartX().begin() + std::ptrdiff_t(used));
+    content.y.assign(doc.GetChartY().begin(), doc.GetChartY().begin() + std::ptrdiff_t(used));
+    content.nullValue = CSorveltDoc::PadValue;
+    for (int c = 0; c < curves; ++c) {
+        const CSignal &curve = doc.GetCurves()[std::size_t(c)];
+        content.legend << QStringLiteral("P%1-C%2").arg(curve.Parameter() + 1).arg(curve.Channel() + 1);
+        content.lineStyles.push_back(kxchart::LineStyleCode(0, c));
+    }
+    content.title = QString::fromStdString(doc.GetTitle());
+    content.subtitle = QString::fromStdString(doc.GetSubTitle());
+    content.xLabel = QString::fromStdString(doc.GetXLabel());
+    content.yLabel = QString::fromStdString(doc.GetYLabel());
+    content.grid = true;
+    return content;
+}
+
+void CSorveltPlot::OnUpdate(int hint)
+{
+    if (hint == 1)
+        return;
+    kxres::Guarded(this, [this] {
+        CreateChart();
+        if (!m_chart)
+            return;
+        m_chart->content() = BuildContent(m_doc);
+        m_chart->reinitialise();
+        if (!m_doc.GetSaveZoom())
+            m_chart->resetZoom();
+        m_chart->resetImage();
+    });
+}
+
+void CSorveltPlot::OnEditCopy()
+{
+    kxres::Guarded(this, [this] {
+        if (m_chart)
+            m_chart->copyToClipboard(kxchart::ClipboardImageSize());
+    });
+}
+
+void CSorveltPlot::OnFilePrint()
+{
+    kxres::Guarded(this, [this] {
+        if (m_chart)
+            m_chart->print(this);
+    });
+}
+
+void CSorveltPlot::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (m_chart)
+        m_chart->setGeometry(rect());
+}
+
+void CSorveltPlot::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    CreateChart();
+    if (m_chart)
+        m_chart->setGeometry(rect());
+}
+
+} // namespace sorvelt

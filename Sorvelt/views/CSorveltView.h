@@ -1,0 +1,44 @@
+#pragma once
+
+// The tree of parameters and channels with tri-state check boxes. A click on a
+// check box (or Space on the current item) ticks or unticks it; a mixed item is
+// unticked. The ticked channels become the document's selection.
+
+#include <QTreeWidget>
+
+#include <vector>
+
+namespace sorvelt {
+
+class CSorveltDoc;
+class CStateIconDelegate;
+
+class CSorveltView : public QTreeWidget {
+    Q_OBJECT
+public:
+    // State values of the items.
+    enum State : int { Unchecked = 0, Checked = 1, Mixed = 2 };
+    static constexpr int CurveRole = Qt::UserRole;
+
+    explicit CSorveltView(CSorveltDoc &doc, QWidget *parent = nullptr);
+
+    // Hints other than 2 fill the tree again from the document's names.
+    void OnUpdate(int hint);
+
+    // What a click on the item's check box does.
+    void ClickStateIcon(QTreeWidgetItem *item);
+    static int StateOf(const QTreeWidgetItem *item);
+    // The ticked channels in display order.
+    std::vector<unsigned> CollectSelection() const;
+    // The check box of an item in view coordinates.
+    QRect StateIconRect(QTreeWidgetItem *item) const;
+
+private:
+    static void SetState(QTreeWidgetItem *item, int state);
+    void Fill();
+
+    CSorveltDoc &m_doc;
+    CStateIconDelegate *m_delegate = nullptr;
+};
+
+} // namespace sorvelt
