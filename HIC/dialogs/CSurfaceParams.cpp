@@ -23,7 +23,7 @@ CSurfaceParams::CSurfaceParams(const SurfaceParams &p, QWidget *parent)
     grid->addWidget(new QLabel(QStringLiteral("Window Size (sec)"), this), 2, 0);
     const double values[] = {p.startFrom, p.startTo, p.startEvery, p.windowFrom, p.windowTo, p.windowEvery};
     for (int i = 0; i < 6; ++i) {
-        m_edits[i] = new QLineEdit(QString::number(values[i], 'g', 10), this);
+        m_edits[i] = new QLineEdit(QString::number(values[i], 'g', 6), this);
         grid->addWidget(m_edits[i], 1 + i / 3, 1 + i % 3);
     }
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -15,6 +15,8 @@
 #include <QPrinter>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <QtDataVisualization/Q3DCamera>
+#include <QtDataVisualization/Q3DScene>
 #include <QtDataVisualization/Q3DSurface>
 #include <QtDataVisualization/QSurface3DSeries>
 #include <QtDataVisualization/QSurfaceDataProxy>
@@ -77,6 +79,9 @@ public:
         layout->addWidget(m_title);
         layout->addWidget(m_subtitle);
         layout->addWidget(container, 1);
+        // Seconds along one axis and milliseconds along the other: the box stays square.
+        m_graph->setHorizontalAspectRatio(1.0);
+        m_graph->scene()->activeCamera()->setCameraPreset(Q3DCamera::CameraPresetIsometricRightHigh);
         m_series = new QSurface3DSeries();
         m_graph->addSeries(m_series);
         m_box->setGeometry(rect);
