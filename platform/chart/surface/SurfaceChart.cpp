@@ -181,7 +181,7 @@ public:
         bool ok = false;
         if (format == ImageFormat::Vector) {
             QPdfWriter pdf(temp);
-            pdf.setPageSize(QPageSize(QSizeF(size.width() / 100.0, size.height() / 100.0), QPageSize::Millimeter));
+            pdf.setPageSize(QPageSize(QSizeF(size.width(), size.height()), QPageSize::Point));
             pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
             pdf.setResolution(300);
             QPainter painter;
