@@ -56,7 +56,9 @@ kx::CNSignalPtr CHICDoc::ReadUds(const std::string &path)
         signal->LoadUDSFile(path);
         return signal;
     } catch (const std::exception &e) {
-        m_messages.emplace_back(e.what());
+        // Every text names its file.
+        const std::string text = e.what();
+        m_messages.push_back(text.find(path) == std::string::npos ? path + ": " + text : text);
     } catch (...) {
         m_messages.emplace_back("Failure to read file: " + path);
     }
@@ -173,7 +175,8 @@ bool CHICDoc::LoadAscii(const std::vector<std::string> &paths, const std::vector
                 folder += '/';
             signal->ReadPointsFile(folder, path.filename().string());
         } catch (const std::exception &e) {
-            m_messages.emplace_back(e.what());
+            const std::string text = e.what();
+            m_messages.push_back(text.find(paths[k]) == std::string::npos ? paths[k] + ": " + text : text);
             return false;
         }
         double dt = 0.0;

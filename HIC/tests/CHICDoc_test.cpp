@@ -65,15 +65,22 @@ TEST_F(DocFixture, UnreadableFilesGiveAMessageAndNoResult)
 {
     const std::string good = Head("x.uds", {Rect(1000, 200, 100, 80.0), kDt, 0, "XG"});
     const std::string missing = folder.File("missing.uds");
-    for (const std::vector<std::string> &files : {std::vector<std::string>{missing},
-                                                  std::vector<std::string>{good, missing, good}}) {
+    // Not a UDS-1992 file: the reader's own text does not name it.
+    const std::string garbage = folder.File("notuds.bin");
+    WriteText(garbage, std::string(700, 'x'));
+    struct Case {
+        std::vector<std::string> files;
+        std::string bad;
+    };
+    for (const Case &c : {Case{{missing}, "missing.uds"}, Case{{good, missing, good}, "missing.uds"},
+                          Case{{garbage}, "notuds.bin"}}) {
         ui.errorLists.clear();
-        EXPECT_EQ(doc.RunCommandLine(files, 15.0, ModeSurface), ModeResultant);
+        EXPECT_EQ(doc.RunCommandLine(c.files, 15.0, ModeSurface), ModeResultant);
         EXPECT_FALSE(doc.ResultReady());
         EXPECT_FALSE(doc.Resultant());
         EXPECT_FALSE(doc.HasAxes());
         ASSERT_EQ(ui.errorLists.size(), 1u);
-        EXPECT_TRUE(Contains(ui.errorLists[0], "missing.uds"));
+        EXPECT_TRUE(Contains(ui.errorLists[0], c.bad)) << c.bad;
         EXPECT_FALSE(Contains(ui.errorLists[0], "Fail to compute HIC"));
     }
 }

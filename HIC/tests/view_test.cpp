@@ -200,6 +200,17 @@ TEST_F(ViewFixture, SurfaceModeAsksForItsIntervalsAndScalesLargeMaxima)
     EXPECT_EQ(ui.errorLists.back(), std::vector<std::string>{"Stop Time is after end of data"});
 }
 
+TEST_F(ViewFixture, CancelledSurfaceAtStartShowsTheResultant)
+{
+    const std::string r = folder.File("r.uds");
+    WriteHead(r, {Rect(2000, 300, 150, 50.0)});
+    EXPECT_EQ(doc.RunCommandLine({r}, 36.0, ModeSurface), ModeSurface);
+    EXPECT_EQ(surfaceMade, 0);
+    EXPECT_EQ(view.Mode(), ModeResultant);
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(plain->shown().curves, 1);
+}
+
 TEST_F(ViewFixture, SmallSurfaceKeepsItsSubtitle)
 {
     LoadAxes(40.0);

@@ -61,7 +61,9 @@ void CHICView::OnUpdate(int hint)
         const int mode = ModeOfHint(hint);
         if (mode >= ModeResultant && mode <= ModeAis) {
             if (mode == ModeSurface) {
-                SetMode(mode);
+                // Without its intervals the surface gives way to the current plot.
+                if (!SetMode(mode))
+                    Draw();
                 return;
             }
             m_mode = mode;
