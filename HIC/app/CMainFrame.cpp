@@ -89,7 +89,8 @@ void CMainFrame::UpdateCommands()
 {
     const bool result = m_doc.ResultReady();
     for (Command id : {ID_FILE_SAVE_RESULTANT, ID_FILE_SAVE_PDF, ID_FILE_SAVE_BMP, ID_FILE_PRINT, ID_EDIT_COPY,
-                       ID_EDIT_COPY_DATA, ID_EDIT_LABELS, ID_VIEW_RESULTANT, ID_VIEW_SURFACE, ID_VIEW_SFC, ID_VIEW_AIS})
+                       ID_EDIT_COPY_DATA, ID_EDIT_LABELS, ID_EDIT_WINDOW, ID_HIC15, ID_HIC36, ID_NO_WINDOW,
+                       ID_VIEW_RESULTANT, ID_VIEW_SURFACE, ID_VIEW_SFC, ID_VIEW_AIS})
         m_actions[id]->setEnabled(result);
     m_actions[ID_VIEW_XYZ]->setEnabled(result && m_doc.HasAxes());
     m_actions[ID_VIEW_ERRORS]->setEnabled(!m_doc.Messages().empty());

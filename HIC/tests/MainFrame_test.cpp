@@ -50,6 +50,7 @@ TEST_F(FrameFixture, ResultCommandsWaitForAResult)
 {
     const F::Command needResult[] = {F::ID_FILE_SAVE_RESULTANT, F::ID_FILE_SAVE_PDF, F::ID_FILE_SAVE_BMP,
                                      F::ID_FILE_PRINT, F::ID_EDIT_COPY, F::ID_EDIT_COPY_DATA, F::ID_EDIT_LABELS,
+                                     F::ID_EDIT_WINDOW, F::ID_HIC15, F::ID_HIC36, F::ID_NO_WINDOW,
                                      F::ID_VIEW_RESULTANT, F::ID_VIEW_SURFACE, F::ID_VIEW_SFC, F::ID_VIEW_AIS};
     frame.UpdateCommands();
     for (F::Command id : needResult)
@@ -57,7 +58,6 @@ TEST_F(FrameFixture, ResultCommandsWaitForAResult)
     EXPECT_FALSE(Enabled(F::ID_VIEW_XYZ));
     EXPECT_FALSE(Enabled(F::ID_VIEW_ERRORS));
     EXPECT_TRUE(Enabled(F::ID_FILE_OPEN));
-    EXPECT_TRUE(Enabled(F::ID_EDIT_WINDOW));
 
     // A failed open leaves them off, with its errors to show.
     ui.openAnswers.push_back({"", "", "", folder.File("missing.uds"), 0, true, false, false});
