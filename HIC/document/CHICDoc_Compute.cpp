@@ -5,6 +5,7 @@
 #include "HIC/core/KxHicCriteria.h"
 #include "HIC/core/KxSkullFractureCorrelate.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 
@@ -85,7 +86,8 @@ bool CHICDoc::SurfaceDefaults(SurfaceParams &params) const
 {
     if (!m_resultReady || !m_res)
         return false;
-    params.startFrom = 0.0;
+    // Time zero, or the first sample of a record that starts after it.
+    params.startFrom = std::max(0.0, m_res->GetStartTime());
     params.startTo = m_res->GetEndTime() - 0.036;
     params.startEvery = 0.002;
     params.windowFrom = 0.002;

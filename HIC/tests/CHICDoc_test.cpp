@@ -297,4 +297,17 @@ TEST_F(DocFixture, SurfaceIgnoresTheUnitSystemOfTheHeader)
     EXPECT_GT(results[0].maximum, 0.0);
 }
 
+TEST_F(DocFixture, SurfaceDefaultsStartInsideTheRecord)
+{
+    // The record starts 5 ms after time zero.
+    const std::string late = Head("late.uds", {Rect(2000, 300, 200, 70.0), kDt, 50});
+    ASSERT_TRUE(doc.OpenFiles({"", "", "", late, 0, true, false, false}));
+    SurfaceParams p;
+    ASSERT_TRUE(doc.SurfaceDefaults(p));
+    EXPECT_NEAR(p.startFrom, 0.005, 1e-6);
+    SurfaceResult r;
+    EXPECT_TRUE(doc.ComputeSurface(p, r)) << (doc.Messages().empty() ? "" : doc.Messages().back());
+    EXPECT_GT(r.maximum, 0.0);
+}
+
 } // namespace
