@@ -246,6 +246,9 @@ TEST_F(ViewFixture, ChartCommandsUseTheirSizesAndReportFailures)
     const std::string &text = ui.clipboard[0];
     EXPECT_EQ(text.substr(0, text.find('\n')), "Resultant\tX Axis\tY Axis\tZ Axis\t");
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2001);
+    ui.clipboardWorks = false;
+    view.OnCopyData();
+    EXPECT_EQ(ui.messages.back(), "Cannot open clipboard.");
 }
 
 } // namespace

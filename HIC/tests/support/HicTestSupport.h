@@ -71,10 +71,12 @@ public:
     bool EditWindow(double &windowMs) override;
     bool EditSurfaceParams(SurfaceParams &params) override { return surfaceAnswer && surfaceAnswer(params); }
     bool ChooseSaveFile(const std::string &title, const std::string &filter, std::string &path) override;
+    bool clipboardWorks = true;
     bool PutTextOnClipboard(const std::string &text) override
     {
-        clipboard.push_back(text);
-        return true;
+        if (clipboardWorks)
+            clipboard.push_back(text);
+        return clipboardWorks;
     }
     void BeginWaitCursor() override { ++waitCursors; }
 };
