@@ -177,6 +177,17 @@ std::int64_t KxHicCriteria::WindowSamples(double windowMs, double dt, std::int64
   return last + 1;
 }
 
+double KxHicCriteria::RunningIntegral(const std::vector<double>& a, std::int64_t first,
+                                      std::int64_t last, std::vector<double>& c) {
+  c.assign(static_cast<std::size_t>(last) + 1, 0.0);
+  double amax = std::fabs(a[first]);
+  for (Index i = first + 1; i <= last; ++i) {
+    c[i] = c[i - 1] + (std::fabs(a[i]) + std::fabs(a[i - 1])) * 0.5;
+    amax = std::max(amax, std::fabs(a[i]));
+  }
+  return amax;
+}
+
 bool KxHicCriteria::HicSearch(const std::vector<double>& a, std::int64_t first,
                               std::int64_t last, double windowMs, double dt,
                               SearchResult& result) {
@@ -186,12 +197,8 @@ bool KxHicCriteria::HicSearch(const std::vector<double>& a, std::int64_t first,
   const Index window = WindowSamples(windowMs, dt, last);
   if (window < 1) return false;
 
-  std::vector<double> c(static_cast<std::size_t>(last) + 1, 0.0);
-  double amax = std::fabs(a[first]);
-  for (Index i = first + 1; i <= last; ++i) {
-    c[i] = c[i - 1] + (std::fabs(a[i]) + std::fabs(a[i - 1])) * 0.5;
-    amax = std::max(amax, std::fabs(a[i]));
-  }
+  std::vector<double> c;
+  const double amax = RunningIntegral(a, first, last, c);
 
   Search search(c, amax, window, last - first);
   search.SetBestPair(first, first);

@@ -34,6 +34,11 @@ class KxHicCriteria : public KxInjuryCriteria {
   // is not positive, a sample range outside a, or a window shorter than one step.
   static bool HicSearch(const std::vector<double>& a, std::int64_t first, std::int64_t last,
                         double windowMs, double dt, SearchResult& result);
+  // Running integral of |a| by trapezoids in sample units (no time step): c[first] = 0,
+  // c[i] = c[i-1] + (|a[i]| + |a[i-1]|) / 2 up to last; c holds last + 1 entries, those
+  // before first 0. Returns the largest |a| over first..last. Needs first <= last < size.
+  static double RunningIntegral(const std::vector<double>& a, std::int64_t first,
+                                std::int64_t last, std::vector<double>& c);
   // Window length in samples; last + 1 (no limit) when windowMs is not positive or the
   // window holds more samples than any record; 0 when the step is not usable.
   static std::int64_t WindowSamples(double windowMs, double dt, std::int64_t last);

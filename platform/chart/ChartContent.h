@@ -43,6 +43,8 @@ struct Surface {
     double xFrom = 0.0, xTo = 1.0;
     double yFrom = 0.0, yTo = 1.0;
     std::vector<double> values;          // row-major, rows * columns
+    QString rowLabel;                    // title of the row axis of a 3-D surface
+    int colourLevels = 0;                // contour colours of a 3-D surface (0: the chart's own)
 };
 
 struct ChartContent {

@@ -1,0 +1,70 @@
+#pragma once
+
+// HIC's main window: menus, tool bar and status bar around the view.
+
+#include <QMainWindow>
+
+#include <map>
+
+class CRecentFileList;
+class QAction;
+class QMenu;
+
+namespace hic {
+
+class CHICDoc;
+class CHICView;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    enum Command : int {
+        ID_FILE_OPEN = 57601,
+        ID_FILE_SAVE_RESULTANT = 57604,
+        ID_FILE_SAVE_PDF = 32780,
+        ID_FILE_SAVE_BMP = 32781,
+        ID_FILE_PRINT = 57607,
+        ID_EDIT_COPY = 57634,
+        ID_EDIT_COPY_DATA = 32787,
+        ID_EDIT_LABELS = 32775,
+        ID_EDIT_WINDOW = 32776,
+        ID_VIEW_RESULTANT = 32774,
+        ID_VIEW_XYZ = 32782,
+        ID_VIEW_SURFACE = 32772,
+        ID_VIEW_SFC = 141,
+        ID_VIEW_AIS = 32785,
+        ID_VIEW_ERRORS = 32783,
+        ID_HIC15 = 32778,
+        ID_HIC36 = 32777,
+        ID_NO_WINDOW = 32779,
+        ID_APP_ABOUT = 57664,
+        ID_APP_EXIT = 57665,
+    };
+
+    CMainFrame(CHICDoc &doc, CHICView *view, QWidget *parent = nullptr);
+
+    QAction *Action(Command id) const { return m_actions.at(id); }
+    // Runs a command as its menu entry does (when enabled).
+    void Run(Command id);
+    // Enables the commands by the document's state.
+    void UpdateCommands();
+    void SetRecentFiles(CRecentFileList *recent);
+    CHICView *View() const { return m_view; }
+
+    void OnFileOpen();
+    void OpenRecent(const QString &path);
+
+private:
+    QAction *Add(QMenu *menu, Command id, const QString &text, const QString &tip);
+    void Dispatch(Command id);
+    void ChangeWindow(double windowMs, bool backToResultant);
+    void FillRecentMenu();
+
+    CHICDoc &m_doc;
+    CHICView *m_view;
+    std::map<int, QAction *> m_actions;
+    QMenu *m_recentMenu = nullptr;
+    CRecentFileList *m_recent = nullptr;
+};
+
+} // namespace hic

@@ -1,0 +1,236 @@
+#include "HIC/document/CHICDoc.h"
+
+#include <cstdio>
+#include <exception>
+
+namespace hic {
+
+namespace {
+
+// Text of one column value: shortest form that reads back the same double.
+std::string Number(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", value);
+    return text;
+}
+
+std::string Trimmed(const std::string &text)
+{
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return {};
+    const auto last = text.find_last_not_of(" \t\r\n");
+    return text.substr(first, last - first + 1);
+}
+
+} // namespace
+
+CHICDoc::CHICDoc()
+{
+    OnNewDocument();
+}
+
+void CHICDoc::UpdateAllViews(int hint)
+{
+    if (m_onUpdate)
+        m_onUpdate(hint);
+}
+
+void CHICDoc::OnNewDocument()
+{
+    m_window = 36.0;
+    m_baseName.clear();
+    m_t1 = m_t2 = m_hic = 0.0;
+    m_resultReady = false;
+    m_sfcReady = false;
+    m_labels = PlotLabels{};
+    ClearSignals();
+}
+
+void CHICDoc::ClearSignals()
+{
+    m_x.reset();
+    m_y.reset();
+    m_z.reset();
+    m_res.reset();
+    m_sfcCurve.clear();
+}
+
+void CHICDoc::ShowMessages()
+{
+    if (m_ui && !m_messages.empty())
+        m_ui->ShowErrorList(m_messages);
+}
+
+bool CHICDoc::OnFileOpen()
+{
+    if (!m_ui)
+        return false;
+    OpenFilesValues values = m_open;
+    if (!m_ui->OpenFiles(values))
+        return false;
+    return OpenFiles(values);
+}
+
+bool CHICDoc::OpenFiles(const OpenFilesValues &values)
+{
+    m_open = values;
+    if (m_open.fileType != 0)
+        m_open.checkHeaders = false;
+    m_messages.clear();
+    bool loaded = false;
+    if (values.resultant && Trimmed(values.resultantPath).empty()) {
+        m_messages.emplace_back("Input Error: Resultant file empty.");
+    } else {
+        if (m_ui)
+            m_ui->BeginWaitCursor();
+        m_resultReady = false;
+        m_sfcReady = false;
+        if (values.fileType == 1)
+            loaded = values.resultant ? LoadAsciiResultant(values.resultantPath)
+                                      : LoadAsciiXYZ(values.xPath, values.yPath, values.zPath);
+        else
+            loaded = values.resultant ? LoadUdsResultant(values.resultantPath)
+                                      : LoadUdsXYZ(values.xPath, values.yPath, values.zPath);
+        if (loaded && ComputeHic()) {
+            m_resultReady = true;
+            m_openedPath = values.resultant ? values.resultantPath : values.xPath;
+        }
+        if (m_ui)
+            m_ui->EndWaitCursor();
+        // The view always follows the load: a failed one leaves nothing to draw.
+        UpdateAllViews(m_resultReady ? ModeHint(ModeResultant) : 0);
+    }
+    ShowMessages();
+    return m_resultReady;
+}
+
+int CHICDoc::RunCommandLine(const std::vector<std::string> &files, double windowMs, int mode)
+{
+    m_messages.clear();
+    m_resultReady = false;
+    m_sfcReady = false;
+    m_open.checkHeaders = true;
+    m_open.fileType = 0;
+    bool loaded = false;
+    if (files.size() == 1) {
+        m_open.resultant = true;
+        m_open.resultantPath = files[0];
+        loaded = LoadUdsResultant(files[0]);
+    } else if (files.size() == 3) {
+        m_open.resultant = false;
+        m_open.xPath = files[0];
+        m_open.yPath = files[1];
+        m_open.zPath = files[2];
+        loaded = LoadUdsXYZ(files[0], files[1], files[2]);
+    } else {
+        char text[96];
+        std::snprintf(text, sizeof text, "Improper Number Filenames - %d, must be 1 or 3", static_cast<int>(files.size()));
+        m_messages.emplace_back(text);
+    }
+    m_window = windowMs;
+    int startMode = ModeResultant;
+    if (loaded && ComputeHic()) {
+        ComputeSfc();
+        m_resultReady = true;
+        m_openedPath = files[0];
+        startMode = mode;
+        if (startMode == ModeSfc && !m_sfcReady)
+            startMode = ModeResultant;
+        if (startMode == ModeXYZ && !HasAxes())
+            startMode = ModeResultant;
+        if (startMode < ModeResultant || startMode > ModeSfc)
+            startMode = ModeResultant;
+        UpdateAllViews(ModeHint(startMode));
+    }
+    ShowMessages();
+    return startMode;
+}
+
+void CHICDoc::EditLabels()
+{
+    if (!m_ui)
+        return;
+    PlotLabels labels = m_labels;
+    if (!m_ui->EditLabels(labels))
+        return;
+    m_labels = labels;
+    UpdateAllViews(0);
+}
+
+void CHICDoc::ShowErrors()
+{
+    ShowMessages();
+}
+
+bool CHICDoc::SetWindow(double windowMs)
+{
+    m_window = windowMs;
+    if (!m_resultReady)
+        return true;
+    const std::size_t before = m_messages.size();
+    if (ComputeHic())
+        return true;
+    m_resultReady = false;
+    if (m_ui && m_messages.size() > before)
+        m_ui->ShowErrorList({m_messages.begin() + static_cast<std::ptrdiff_t>(before), m_messages.end()});
+    UpdateAllViews(0);
+    return false;
+}
+
+bool CHICDoc::OnSaveDocument(const std::string &path)
+{
+    if (!m_resultReady || !m_res)
+        return false;
+    try {
+        m_res->SaveToUDSFile(path);
+        return true;
+    } catch (const std::exception &e) {
+        m_messages.emplace_back(e.what());
+    } catch (...) {
+        m_messages.emplace_back("Failure to write file: " + path);
+    }
+    if (m_ui)
+        m_ui->ShowErrorList({m_messages.back()});
+    return false;
+}
+
+bool CHICDoc::SaveResultant()
+{
+    if (!m_resultReady || !m_ui)
+        return false;
+    std::string path = m_baseName;
+    if (!m_ui->ChooseSaveFile("Save Resultant as", "UDS-1992 (*)", path))
+        return false;
+    return OnSaveDocument(path);
+}
+
+std::string CHICDoc::PlotDataText(int mode) const
+{
+    std::vector<const kx::CNSignal *> columns{m_res.get()};
+    std::vector<std::string> names{"Resultant\t"};
+    if (mode == ModeXYZ) {
+        columns.insert(columns.end(), {m_x.get(), m_y.get(), m_z.get()});
+        names.insert(names.end(), {"X Axis\t", "Y Axis\t", "Z Axis\t"});
+    }
+    std::string text;
+    std::size_t rows = 0;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        text += columns[c] ? names[c] : std::string(" No Curve Data: ");
+        if (columns[c])
+            rows = std::max(rows, columns[c]->GetY().size());
+    }
+    text += "\n";
+    for (std::size_t r = 0; r < rows; ++r) {
+        for (const kx::CNSignal *s : columns) {
+            if (s && r < s->GetY().size())
+                text += Number(s->GetY()[r]);
+            text += "\t";
+        }
+        text += "\n";
+    }
+    return text;
+}
+
+} // namespace hic

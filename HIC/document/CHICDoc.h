@@ -1,0 +1,135 @@
+#pragma once
+
+// HIC's document: one resultant head acceleration (read, or built from three axis
+// signals), its HIC, skull fracture correlate and response surface.
+
+#include "HIC/core/CHicSurface.h"
+#include "HIC/document/IHicUi.h"
+#include "signal/CNSignal.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace hic {
+
+// Plot modes of the view.
+enum PlotMode : int { ModeResultant = 0, ModeSurface = 1, ModeXYZ = 2, ModeSfc = 3, ModeAis = 4 };
+
+// Update hints: 0 redraws in the current mode, ModeHint(m) switches to mode m first.
+constexpr int ModeHint(int mode) { return -(mode + 1); }
+constexpr int ModeOfHint(int hint) { return -hint - 1; }
+
+class CHICDoc {
+public:
+    // Views are told of changes with a hint (see ModeHint).
+    using UpdateListener = std::function<void(int hint)>;
+
+    CHICDoc();
+
+    void SetUi(IHicUi *ui) { m_ui = ui; }
+    IHicUi *Ui() const { return m_ui; }
+    void SetUpdateListener(UpdateListener listener) { m_onUpdate = std::move(listener); }
+    void UpdateAllViews(int hint = 0);
+
+    void OnNewDocument();
+    // File Open: the dialog, the load and the HIC. True when a result is ready.
+    bool OnFileOpen();
+    // The load of the dialog's choices, the HIC, and the error list once.
+    bool OpenFiles(const OpenFilesValues &values);
+    // A start with file names: 1 resultant or 3 axis files (UDS-1992). Returns the mode
+    // the view starts in.
+    int RunCommandLine(const std::vector<std::string> &files, double windowMs, int mode);
+
+    bool LoadUdsResultant(const std::string &path);
+    bool LoadUdsXYZ(const std::string &x, const std::string &y, const std::string &z);
+    bool LoadAsciiResultant(const std::string &path);
+    bool LoadAsciiXYZ(const std::string &x, const std::string &y, const std::string &z);
+    // Smallest step of the X values (dt in: 0 or a first guess); false with a message
+    // for X that runs backwards.
+    bool CheckTimeStep(kx::CNSignal &signal, double &dt);
+    static void SetHeadHeader(kx::CNSignal &signal);
+
+    bool ComputeHic();
+    bool ComputeSfc();
+    void BuildResultText();
+
+    void EditLabels();
+    void ShowErrors();
+    // Sets the window (ms) and, with a result, computes the HIC again.
+    bool SetWindow(double windowMs);
+
+    // Response surface.
+    bool SurfaceDefaults(SurfaceParams &params) const;
+    bool ComputeSurfaceRow(double from, double to, double every, double window, std::vector<double> &values);
+    bool ComputeSurface(const SurfaceParams &params, SurfaceResult &result);
+
+    // Save: the resultant as UDS-1992.
+    bool OnSaveDocument(const std::string &path);
+    bool SaveResultant();
+
+    // The plotted data as tab-separated text (resultant, and X, Y, Z in mode 2).
+    std::string PlotDataText(int mode) const;
+
+    // State.
+    bool ResultReady() const { return m_resultReady; }
+    bool SfcReady() const { return m_sfcReady; }
+    bool HasAxes() const { return m_x && m_y && m_z; }
+    double Hic() const { return m_hic; }
+    double T1() const { return m_t1; }
+    double T2() const { return m_t2; }
+    double Window() const { return m_window; }
+    double Sfc() const { return m_sfc; }
+    double SfcProbability() const { return m_sfcProbability; }
+    double SfcCritical() const { return m_sfcCritical; }
+    double SfcHic() const { return m_sfcHic; }
+    double SfcDuration() const { return m_sfcDuration; }
+    const std::vector<double> &SfcCurve() const { return m_sfcCurve; }
+    double SurfaceMaximum() const { return m_surfaceMaximum; }
+    double ContourFactor() const { return m_contourFactor; }
+    const PlotLabels &Labels() const { return m_labels; }
+    const std::string &BaseName() const { return m_baseName; }
+    const std::vector<std::string> &Messages() const { return m_messages; }
+    const OpenFilesValues &OpenValues() const { return m_open; }
+    kx::CNSignalPtr Resultant() const { return m_res; }
+    kx::CNSignalPtr AxisX() const { return m_x; }
+    kx::CNSignalPtr AxisY() const { return m_y; }
+    kx::CNSignalPtr AxisZ() const { return m_z; }
+    // The file a successful open read first (for the recent file list).
+    const std::string &OpenedPath() const { return m_openedPath; }
+
+private:
+    void ClearSignals();
+    void ShowMessages();
+    bool LoadAscii(const std::vector<std::string> &paths, const std::vector<std::string> &letters);
+    kx::CNSignalPtr ReadUds(const std::string &path);
+
+    IHicUi *m_ui = nullptr;
+    UpdateListener m_onUpdate;
+
+    OpenFilesValues m_open;
+    PlotLabels m_labels;
+    std::string m_baseName;
+    std::string m_openedPath;
+
+    double m_hic = 0.0;
+    double m_t1 = 0.0;
+    double m_t2 = 0.0;
+    double m_window = 36.0;
+    double m_sfc = 0.0;
+    double m_sfcProbability = 0.0;
+    double m_sfcCritical = 0.0;
+    double m_sfcHic = 0.0;
+    double m_sfcDuration = 0.0;
+    double m_surfaceMaximum = 0.0;
+    double m_contourFactor = 1.0;
+
+    bool m_resultReady = false;
+    bool m_sfcReady = false;
+
+    std::vector<std::string> m_messages;
+    kx::CNSignalPtr m_x, m_y, m_z, m_res;
+    std::vector<double> m_sfcCurve;
+};
+
+} // namespace hic

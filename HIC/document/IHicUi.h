@@ -1,0 +1,46 @@
+#pragma once
+
+// How HIC's document reaches the user: the program implements it with widgets,
+// the tests with a scripted fake.
+
+#include "HIC/core/CHicSurface.h"
+
+#include <string>
+#include <vector>
+
+namespace hic {
+
+// The choices of the Open dialog.
+struct OpenFilesValues {
+    std::string xPath, yPath, zPath, resultantPath;
+    int fileType = 0;            // 0 UDS-1992, 1 ASCII
+    bool resultant = true;       // true: one resultant file, false: X, Y and Z files
+    bool checkHeaders = false;
+    bool applyFilter = false;    // CFC 1000 on ASCII input
+};
+
+// The four texts of a plot.
+struct PlotLabels {
+    std::string title, subtitle, xLabel, yLabel;
+};
+
+class IHicUi {
+public:
+    virtual ~IHicUi() = default;
+
+    // The error list dialog; never called with an empty list.
+    virtual void ShowErrorList(const std::vector<std::string> &messages) = 0;
+    virtual void ShowMessage(const std::string &text) = 0;
+    virtual bool OpenFiles(OpenFilesValues &values) = 0;
+    virtual bool EditLabels(PlotLabels &labels) = 0;
+    // The window dialog; windowMs in and out.
+    virtual bool EditWindow(double &windowMs) = 0;
+    virtual bool EditSurfaceParams(SurfaceParams &params) = 0;
+    // A save-file dialog; path holds the chosen file on true.
+    virtual bool ChooseSaveFile(const std::string &title, const std::string &filter, std::string &path) = 0;
+    virtual bool PutTextOnClipboard(const std::string &text) = 0;
+    virtual void BeginWaitCursor() {}
+    virtual void EndWaitCursor() {}
+};
+
+} // namespace hic

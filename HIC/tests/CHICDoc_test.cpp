@@ -1,0 +1,313 @@
+// HIC's document through the scripted user: loads, command line, HIC, SFC, surface, save.
+
+#include "HIC/core/KxHicCriteria.h"
+#include "HIC/document/CHICDoc.h"
+#include "signal/CNSignal.h"
+#include "support/HicTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+using namespace hic;
+using namespace hictest;
+
+namespace {
+
+constexpr double kDt = 1.0e-4;
+
+// HIC of a rectangle of `width` samples at `level` G under a longer window.
+double RectHic(double level, std::size_t width, double dt = kDt)
+{
+    return std::pow(level, 2.5) * static_cast<double>(width - 1) * dt;
+}
+
+bool Contains(const std::vector<std::string> &list, const std::string &part)
+{
+    return std::any_of(list.begin(), list.end(), [&](const std::string &m) { return m.find(part) != std::string::npos; });
+}
+
+struct DocFixture : ::testing::Test {
+    FakeUi ui;
+    CHICDoc doc;
+    TempFolder folder;
+    std::vector<int> hints;
+
+    void SetUp() override
+    {
+        doc.SetUi(&ui);
+        doc.SetUpdateListener([this](int hint) { hints.push_back(hint); });
+    }
+
+    std::string Head(const std::string &name, HeadFile f)
+    {
+        const std::string path = folder.File(name);
+        WriteHead(path, f);
+        return path;
+    }
+};
+
+TEST_F(DocFixture, CommandLineWithTwoFilesComputesNothing)
+{
+    const std::string a = Head("a.uds", {Rect(1000, 200, 100, 80.0)});
+    const int mode = doc.RunCommandLine({a, a}, 36.0, ModeSfc);
+    EXPECT_EQ(mode, ModeResultant);
+    EXPECT_FALSE(doc.ResultReady());
+    EXPECT_FALSE(doc.Resultant());
+    ASSERT_EQ(ui.errorLists.size(), 1u);
+    EXPECT_EQ(ui.errorLists[0], std::vector<std::string>{"Improper Number Filenames - 2, must be 1 or 3"});
+    EXPECT_TRUE(hints.empty());
+}
+
+TEST_F(DocFixture, UnreadableFilesGiveAMessageAndNoResult)
+{
+    const std::string good = Head("x.uds", {Rect(1000, 200, 100, 80.0), kDt, 0, "XG"});
+    const std::string missing = folder.File("missing.uds");
+    // Not a UDS-1992 file: the reader's own text does not name it.
+    const std::string garbage = folder.File("notuds.bin");
+    WriteText(garbage, std::string(700, 'x'));
+    struct Case {
+        std::vector<std::string> files;
+        std::string bad;
+    };
+    for (const Case &c : {Case{{missing}, "missing.uds"}, Case{{good, missing, good}, "missing.uds"},
+                          Case{{garbage}, "notuds.bin"}}) {
+        ui.errorLists.clear();
+        EXPECT_EQ(doc.RunCommandLine(c.files, 15.0, ModeSurface), ModeResultant);
+        EXPECT_FALSE(doc.ResultReady());
+        EXPECT_FALSE(doc.Resultant());
+        EXPECT_FALSE(doc.HasAxes());
+        ASSERT_EQ(ui.errorLists.size(), 1u);
+        EXPECT_TRUE(Contains(ui.errorLists[0], c.bad)) << c.bad;
+        EXPECT_FALSE(Contains(ui.errorLists[0], "Fail to compute HIC"));
+    }
+}
+
+TEST_F(DocFixture, CommandLineWithThreeAxisFiles)
+{
+    const std::string x = Head("x.uds", {Rect(1000, 200, 100, 60.0), kDt, -100, "XG"});
+    const std::string y = Head("y.uds", {Rect(1000, 200, 100, 80.0), kDt, -100, "YG"});
+    const std::string z = Head("z.uds", {std::vector<double>(1000, 0.0), kDt, -100, "ZG"});
+    EXPECT_EQ(doc.RunCommandLine({x, y, z}, 15.0, ModeSfc), ModeSfc);
+    ASSERT_TRUE(doc.ResultReady());
+    EXPECT_TRUE(doc.SfcReady());
+    ASSERT_TRUE(doc.HasAxes());
+    EXPECT_EQ(hints, std::vector<int>{ModeHint(ModeSfc)});
+    EXPECT_DOUBLE_EQ(doc.Window(), 15.0);
+    // The resultant is the magnitude of the (filtered) axes, sample by sample.
+    const auto &r = doc.Resultant()->GetY();
+    ASSERT_EQ(r.size(), 1000u);
+    for (std::size_t i : {0u, 250u, 299u, 700u}) {
+        const double expect = std::hypot(doc.AxisX()->GetY()[i], doc.AxisY()->GetY()[i], doc.AxisZ()->GetY()[i]);
+        EXPECT_NEAR(r[i], expect, 1e-9) << i;
+    }
+    EXPECT_NEAR(doc.Hic(), RectHic(100.0, 100), 0.05 * RectHic(100.0, 100));
+    // Time zero is sample 100: the pulse starts at 10 ms.
+    EXPECT_NEAR(doc.T1(), 10.0, 0.3);
+    EXPECT_EQ(doc.Labels().title, "x.uds");
+    EXPECT_EQ(doc.Labels().subtitle.rfind("15.0 ms HIC = ", 0), 0u);
+}
+
+TEST_F(DocFixture, CommandLineModeFallsBackWhenItsPlotCannotBeShown)
+{
+    // A 20 ms step: the 36 ms HIC exists, the 15 ms one of the SFC does not.
+    const std::string coarse = Head("c.uds", {Rect(20, 5, 5, 80.0), 0.02});
+    EXPECT_EQ(doc.RunCommandLine({coarse}, 36.0, ModeSfc), ModeResultant);
+    EXPECT_TRUE(doc.ResultReady());
+    EXPECT_FALSE(doc.SfcReady());
+    EXPECT_TRUE(Contains(doc.Messages(), "Fail to compute Skull Fracture Correlate."));
+    // X/Y/Z needs axis files.
+    const std::string res = Head("r.uds", {Rect(1000, 200, 100, 80.0)});
+    EXPECT_EQ(doc.RunCommandLine({res}, 36.0, ModeXYZ), ModeResultant);
+    EXPECT_EQ(doc.RunCommandLine({res}, 0.0, ModeSurface), ModeSurface);
+    EXPECT_EQ(doc.Labels().subtitle.rfind("Unwindowed HIC = ", 0), 0u);
+}
+
+TEST_F(DocFixture, AsciiSampledAtFiveMicrosecondsIsResampled)
+{
+    // 100 G from 10 ms to 20 ms.
+    std::vector<double> y(8000, 0.0);
+    for (std::size_t i = 2000; i < 4000; ++i)
+        y[i] = 100.0;
+    const std::string path = folder.File("fine.txt");
+    WriteText(path, AsciiPoints(y, 0.0, 5.0e-6));
+    OpenFilesValues v;
+    v.fileType = 1;
+    v.resultantPath = path;
+    ui.openAnswers.push_back(v);
+    ASSERT_TRUE(doc.OnFileOpen());
+    EXPECT_DOUBLE_EQ(doc.Resultant()->GetDel(), 1.0e-4);
+    EXPECT_EQ(doc.Resultant()->GetYUnits(), "G'S");
+    EXPECT_EQ(doc.Resultant()->GetAxis(), "RS");
+    ASSERT_EQ(ui.errorLists.size(), 1u);
+    EXPECT_TRUE(Contains(ui.errorLists[0], "Minimum Time step in input data is < 10 microseconds"));
+    EXPECT_TRUE(Contains(ui.errorLists[0], "Resampling data to 0.1 millisec"));
+    EXPECT_NEAR(doc.Hic(), std::pow(100.0, 2.5) * 0.01, 0.03 * std::pow(100.0, 2.5) * 0.01);
+    EXPECT_NEAR(doc.T1(), 10.0, 0.2);
+    EXPECT_NEAR(doc.T2(), 20.0, 0.2);
+}
+
+TEST_F(DocFixture, AsciiStartingBeforeTimeZeroMeasuresFromTimeZero)
+{
+    // From -10 ms at 0.1 ms; 80 G from 5 ms to 15 ms.
+    std::vector<double> y(600, 0.0);
+    for (std::size_t i = 150; i <= 250; ++i)
+        y[i] = 80.0;
+    const std::string path = folder.File("early.txt");
+    WriteText(path, AsciiPoints(y, -0.01, kDt));
+    ASSERT_TRUE(doc.OpenFiles({"", "", "", path, 1, true, true, false}));
+    EXPECT_LT(doc.Resultant()->GetNFP(), -90);
+    EXPECT_NEAR(doc.T1(), 5.0, 0.15);
+    EXPECT_NEAR(doc.T2(), 15.0, 0.15);
+    EXPECT_FALSE(doc.OpenValues().checkHeaders);
+}
+
+TEST_F(DocFixture, UnusableAsciiFilesAreRefused)
+{
+    struct Case {
+        const char *text;
+        const char *message;
+    };
+    for (const Case c : {Case{"0.0 5.0\n", "Fewer than two points"},
+                         Case{"0.001 5.0\n0.0 6.0\n0.002 1.0\n", "X data must be monotonically increasing"},
+                         Case{"0.0 5.0\n0.001 6.0\n0.0005 1.0\n", "X axis data must be monotonically increasing"},
+                         Case{"0.0 5.0\n0.0 6.0\n0.0 1.0\n", "X axis data must be monotonically increasing"}}) {
+        SCOPED_TRACE(c.message);
+        const std::string path = folder.File("bad.txt");
+        WriteText(path, c.text);
+        ui.errorLists.clear();
+        EXPECT_FALSE(doc.OpenFiles({"", "", "", path, 1, true, false, false}));
+        EXPECT_FALSE(doc.Resultant());
+        ASSERT_EQ(ui.errorLists.size(), 1u);
+        EXPECT_TRUE(Contains(ui.errorLists[0], c.message));
+    }
+    ui.errorLists.clear();
+    EXPECT_FALSE(doc.OpenFiles({"", "", "", "  ", 1, true, false, false}));
+    EXPECT_EQ(ui.errorLists.at(0), std::vector<std::string>{"Input Error: Resultant file empty."});
+    ui.errorLists.clear();
+    EXPECT_FALSE(doc.OpenFiles({folder.File("a.txt"), "", folder.File("c.txt"), "", 1, false, false, false}));
+    EXPECT_TRUE(Contains(ui.errorLists.at(0), "Empty Input File Name for Y-Component."));
+}
+
+TEST_F(DocFixture, EmptyDummyTypeRetriesTheSfcOnACopy)
+{
+    const std::string path = Head("nodummy.uds", {Rect(1000, 200, 101, 100.0), kDt, 0, "RS", "", "95"});
+    ASSERT_TRUE(doc.OpenFiles({"", "", "", path, 0, true, false, false}));
+    ASSERT_TRUE(doc.ComputeSfc());
+    EXPECT_TRUE(Contains(doc.Messages(), "NonApplicable Dummy Type -"));
+    EXPECT_NEAR(doc.Sfc(), 100.0, 1e-6);
+    EXPECT_EQ(doc.SfcCurve().size(), 301u);
+    // The saved resultant keeps its own codes and the 36 ms result that was shown.
+    const std::string saved = folder.File("saved.uds");
+    ui.saveAnswers.push_back(saved);
+    ASSERT_TRUE(doc.SaveResultant());
+    kx::CNSignal back;
+    back.LoadUDSFile(saved);
+    EXPECT_EQ(back.GetOccupant1Type(), "");
+    EXPECT_EQ(back.GetOccupant1Size(), "95");
+    EXPECT_NEAR(back.GetHIC(), doc.Hic(), 1e-3 * doc.Hic());
+    EXPECT_NEAR(back.GetT1(), doc.T1(), 1e-4);
+    EXPECT_NEAR(back.GetT2(), doc.T2(), 1e-4);
+    EXPECT_NEAR(back.GetHICDTUP(), 36.0, 1e-9);
+}
+
+TEST_F(DocFixture, FailedSaveIsReportedAndWritesNothing)
+{
+    const std::string path = Head("r.uds", {Rect(1000, 200, 100, 80.0)});
+    ASSERT_TRUE(doc.OpenFiles({"", "", "", path, 0, true, false, false}));
+    const std::string target = folder.File("no/such/folder/out.uds");
+    EXPECT_FALSE(doc.OnSaveDocument(target));
+    ASSERT_EQ(ui.errorLists.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(target));
+}
+
+TEST_F(DocFixture, AxisFilesMustShareTheirSampling)
+{
+    const std::string x = Head("x.uds", {Rect(1000, 200, 100, 60.0), kDt, 0, "XG"});
+    const std::string y = Head("y.uds", {Rect(1000, 200, 100, 60.0), kDt, 0, "YG"});
+    const std::string slow = Head("s.uds", {Rect(1000, 200, 100, 60.0), 2 * kDt, 0, "ZG"});
+    const std::string late = Head("l.uds", {Rect(1000, 200, 100, 60.0), kDt, 5, "ZG"});
+    struct Case {
+        std::string z;
+        const char *message;
+    };
+    for (const Case &c : {Case{slow, "Incompatible Time Steps"}, Case{late, "do not start at the same time"}}) {
+        ui.errorLists.clear();
+        EXPECT_FALSE(doc.OpenFiles({x, y, c.z, "", 0, false, false, false}));
+        EXPECT_FALSE(doc.HasAxes());
+        ASSERT_EQ(ui.errorLists.size(), 1u);
+        EXPECT_TRUE(Contains(ui.errorLists[0], c.message));
+    }
+}
+
+TEST_F(DocFixture, ResultantLoadAfterAxesForgetsTheAxes)
+{
+    const std::string x = Head("x.uds", {Rect(1000, 200, 100, 60.0), kDt, 0, "XG"});
+    ASSERT_TRUE(doc.OpenFiles({x, x, x, "", 0, false, false, false}));
+    ASSERT_TRUE(doc.HasAxes());
+    const std::string r = Head("r.uds", {Rect(1000, 300, 100, 50.0)});
+    ASSERT_TRUE(doc.OpenFiles({x, x, x, r, 0, true, false, false}));
+    EXPECT_FALSE(doc.HasAxes());
+    EXPECT_FALSE(doc.AxisX());
+    const std::string text = doc.PlotDataText(ModeXYZ);
+    EXPECT_EQ(text.substr(0, text.find('\n')), "Resultant\t No Curve Data:  No Curve Data:  No Curve Data: ");
+    EXPECT_EQ(doc.Labels().title, "r.uds");
+}
+
+TEST_F(DocFixture, WindowChangeRecomputesAndAFailedLoadDropsTheResult)
+{
+    const std::string r = Head("r.uds", {Rect(1000, 200, 300, 50.0)});
+    ASSERT_TRUE(doc.OpenFiles({"", "", "", r, 0, true, false, false}));
+    const double hic36 = doc.Hic();
+    EXPECT_TRUE(doc.SetWindow(15.0));
+    EXPECT_NEAR(doc.Hic(), std::pow(50.0, 2.5) * 0.015, 1e-6 * doc.Hic());
+    EXPECT_LT(doc.Hic(), hic36);
+    EXPECT_FALSE(doc.OpenFiles({"", "", "", folder.File("gone.uds"), 0, true, false, false}));
+    EXPECT_FALSE(doc.ResultReady());
+    SurfaceParams p;
+    EXPECT_FALSE(doc.SurfaceDefaults(p));
+    SurfaceResult s;
+    EXPECT_FALSE(doc.ComputeSurface(p, s));
+    EXPECT_FALSE(doc.OnSaveDocument(folder.File("x.uds")));
+}
+
+TEST_F(DocFixture, SurfaceIgnoresTheUnitSystemOfTheHeader)
+{
+    std::vector<double> y = Rect(3000, 500, 200, 90.0);
+    y[600] = -120.0;
+    const std::string metric = Head("m.uds", {y});
+    HeadFile english{y};
+    english.dimSys = "ENG";
+    const std::string eng = Head("e.uds", english);
+    SurfaceResult results[2];
+    int k = 0;
+    for (const std::string &path : {metric, eng}) {
+        ASSERT_TRUE(doc.OpenFiles({"", "", "", path, 0, true, false, false}));
+        SurfaceParams p;
+        ASSERT_TRUE(doc.SurfaceDefaults(p));
+        EXPECT_NEAR(p.startTo, 0.2999 - 0.036, 1e-6);
+        ASSERT_TRUE(doc.ComputeSurface(p, results[k++]));
+    }
+    ASSERT_EQ(results[0].values.size(), 17u * 132u);
+    EXPECT_EQ(results[0].values, results[1].values);
+    for (double v : results[0].values)
+        ASSERT_TRUE(std::isfinite(v));
+    EXPECT_GT(results[0].maximum, 0.0);
+}
+
+TEST_F(DocFixture, SurfaceDefaultsStartInsideTheRecord)
+{
+    // The record starts 5 ms after time zero.
+    const std::string late = Head("late.uds", {Rect(2000, 300, 200, 70.0), kDt, 50});
+    ASSERT_TRUE(doc.OpenFiles({"", "", "", late, 0, true, false, false}));
+    SurfaceParams p;
+    ASSERT_TRUE(doc.SurfaceDefaults(p));
+    EXPECT_NEAR(p.startFrom, 0.005, 1e-6);
+    SurfaceResult r;
+    EXPECT_TRUE(doc.ComputeSurface(p, r)) << (doc.Messages().empty() ? "" : doc.Messages().back());
+    EXPECT_GT(r.maximum, 0.0);
+}
+
+} // namespace

@@ -1,0 +1,84 @@
+#pragma once
+
+// Helpers of HIC's tests: head acceleration files made with the data library, a
+// scripted user interface, and temporary folders.
+
+#include "HIC/document/IHicUi.h"
+
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace hictest {
+
+using namespace hic;
+
+// A fresh folder under the system's temporary folder, removed at destruction.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder &) = delete;
+    TempFolder &operator=(const TempFolder &) = delete;
+    std::string File(const std::string &name) const { return (m_path / name).string(); }
+    const std::filesystem::path &Path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+struct HeadFile {
+    std::vector<double> y;
+    double dt = 1.0e-4;
+    std::int32_t nfp = 0;
+    std::string axis = "RS";
+    std::string dummyType = "H3";
+    std::string dummySize = "50";
+    std::string dimSys = "MET";
+};
+
+// Writes a UDS-1992 head acceleration file (G's, head CG).
+void WriteHead(const std::string &path, const HeadFile &file);
+// Writes a text file.
+void WriteText(const std::string &path, const std::string &text);
+// ASCII X-Y lines "x y" for times x0 + i * dt.
+std::string AsciiPoints(const std::vector<double> &y, double x0, double dt);
+// n zeros with `level` on samples start .. start + width - 1.
+std::vector<double> Rect(std::size_t n, std::size_t start, std::size_t width, double level);
+
+// The scripted user: answers are queued per kind; every call is recorded.
+class FakeUi : public IHicUi {
+public:
+    std::vector<std::vector<std::string>> errorLists;
+    std::vector<std::string> messages;
+    std::vector<std::string> clipboard;
+    std::vector<std::string> saveTitles;
+
+    std::deque<OpenFilesValues> openAnswers;      // empty: Cancel
+    std::deque<PlotLabels> labelAnswers;          // empty: Cancel
+    std::deque<double> windowAnswers;             // empty: Cancel
+    std::function<bool(SurfaceParams &)> surfaceAnswer;  // unset: Cancel
+    std::deque<std::string> saveAnswers;          // empty: Cancel
+    int waitCursors = 0;
+
+    void ShowErrorList(const std::vector<std::string> &list) override { errorLists.push_back(list); }
+    void ShowMessage(const std::string &text) override { messages.push_back(text); }
+    bool OpenFiles(OpenFilesValues &values) override;
+    bool EditLabels(PlotLabels &labels) override;
+    bool EditWindow(double &windowMs) override;
+    bool EditSurfaceParams(SurfaceParams &params) override { return surfaceAnswer && surfaceAnswer(params); }
+    bool ChooseSaveFile(const std::string &title, const std::string &filter, std::string &path) override;
+    bool clipboardWorks = true;
+    bool PutTextOnClipboard(const std::string &text) override
+    {
+        if (clipboardWorks)
+            clipboard.push_back(text);
+        return clipboardWorks;
+    }
+    void BeginWaitCursor() override { ++waitCursors; }
+};
+
+} // namespace hictest

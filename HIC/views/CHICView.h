@@ -1,0 +1,65 @@
+#pragma once
+
+// HIC's view: one chart at a time in five modes (resultant with the HIC interval,
+// the axis signals, the response surface, the SFC curve, the AIS curves).
+
+#include "HIC/core/CHicSurface.h"
+#include "platform/chart/Chart.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace hic {
+
+class CHICDoc;
+
+class CHICView : public QWidget {
+    Q_OBJECT
+public:
+    // plain draws curves, surface the 3-D surface; both made anew for every drawing.
+    CHICView(CHICDoc &doc, kxchart::ChartFactory plain, kxchart::ChartFactory surface, QWidget *parent = nullptr);
+    ~CHICView() override;
+
+    // The document changed; a hint below 0 chooses the mode first (ModeHint).
+    void OnUpdate(int hint);
+    int Mode() const { return m_mode; }
+    // Switches mode and redraws. The surface asks for its intervals first; false when
+    // the switch did not happen (Cancel, no result, or a failed surface).
+    bool SetMode(int mode);
+
+    // Commands of the chart.
+    void OnEditCopy();
+    void OnCopyData();
+    void OnSavePdf();
+    void OnSaveBmp();
+    void OnPrint();
+
+    kxchart::Chart *Chart() const { return m_chart.get(); }
+    const SurfaceParams &SurfaceIntervals() const { return m_params; }
+    const SurfaceResult &SurfaceValues() const { return m_surface; }
+
+    // The contents of each mode, as drawn.
+    void FillResultant(kxchart::ChartContent &c) const;
+    void FillXYZ(kxchart::ChartContent &c) const;
+    void FillSfc(kxchart::ChartContent &c) const;
+    void FillAis(kxchart::ChartContent &c) const;
+    void FillSurface(kxchart::ChartContent &c) const;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void Draw();
+    bool ComputeSurface();
+
+    CHICDoc &m_doc;
+    kxchart::ChartFactory m_plainFactory;
+    kxchart::ChartFactory m_surfaceFactory;
+    std::unique_ptr<kxchart::Chart> m_chart;
+    int m_mode = 0;
+    SurfaceParams m_params;
+    SurfaceResult m_surface;
+};
+
+} // namespace hic

@@ -1,0 +1,288 @@
+#include "platform/chart/surface/SurfaceChart.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <QtDataVisualization/Q3DCamera>
+#include <QtDataVisualization/Q3DScene>
+#include <QtDataVisualization/Q3DSurface>
+#include <QtDataVisualization/QSurface3DSeries>
+#include <QtDataVisualization/QSurfaceDataProxy>
+#include <QtDataVisualization/QValue3DAxis>
+
+#include <atomic>
+#include <cmath>
+#include <filesystem>
+
+namespace kxchart {
+
+QVector3D surfacePosition(const Surface &s, int row, int column)
+{
+    const double x = s.columns > 1 ? s.xFrom + (s.xTo - s.xFrom) * column / (s.columns - 1) : s.xFrom;
+    const double z = s.rows > 1 ? s.yFrom + (s.yTo - s.yFrom) * row / (s.rows - 1) : s.yFrom;
+    const std::size_t at = std::size_t(row) * std::size_t(s.columns) + std::size_t(column);
+    const double value = at < s.values.size() ? s.values[at] : 0.0;
+    return QVector3D(float(x), float(value), float(z));
+}
+
+std::vector<QColor> contourColours(int levels)
+{
+    std::vector<QColor> colours;
+    for (int i = 0; i < levels; ++i) {
+        // Hue from blue (240) down to red (0).
+        const double t = levels > 1 ? double(i) / (levels - 1) : 0.0;
+        colours.push_back(QColor::fromHsvF(float((1.0 - t) * 240.0 / 360.0), 0.9f, 0.95f));
+    }
+    return colours;
+}
+
+namespace {
+
+class SurfaceChart : public Chart {
+public:
+    ~SurfaceChart() override { destroy(); }
+
+    bool create(QWidget *parent, const QRect &rect) override
+    {
+        destroy();
+        // Qt Data Visualization needs an OpenGL window; the offscreen platform has none.
+        if (QGuiApplication::platformName() == QLatin1String("offscreen") || QGuiApplication::platformName().isEmpty())
+            return false;
+        m_content = ChartContent{};
+        m_box = new QWidget(parent);
+        m_box->setAutoFillBackground(true);
+        auto *layout = new QVBoxLayout(m_box);
+        layout->setContentsMargins(4, 4, 4, 4);
+        m_title = new QLabel(m_box);
+        m_title->setAlignment(Qt::AlignCenter);
+        QFont big = m_title->font();
+        big.setPointSizeF(big.pointSizeF() * 1.4);
+        big.setBold(true);
+        m_title->setFont(big);
+        m_subtitle = new QLabel(m_box);
+        m_subtitle->setAlignment(Qt::AlignCenter);
+        m_graph = new Q3DSurface();
+        QWidget *container = QWidget::createWindowContainer(m_graph, m_box);
+        container->setMinimumSize(100, 100);
+        layout->addWidget(m_title);
+        layout->addWidget(m_subtitle);
+        layout->addWidget(container, 1);
+        // Seconds along one axis and milliseconds along the other: the box stays square.
+        m_graph->setHorizontalAspectRatio(1.0);
+        m_graph->scene()->activeCamera()->setCameraPreset(Q3DCamera::CameraPresetIsometricRightHigh);
+        m_series = new QSurface3DSeries();
+        m_graph->addSeries(m_series);
+        m_box->setGeometry(rect);
+        m_box->show();
+        return true;
+    }
+
+    void destroy() override
+    {
+        // The graph window belongs to its container, which belongs to the box.
+        delete m_box.data();
+        m_box = nullptr;
+        m_graph = nullptr;
+        m_series = nullptr;
+    }
+
+    bool isCreated() const override { return m_box != nullptr; }
+    QWidget *widget() const override { return m_box; }
+    void setGeometry(const QRect &rect) override
+    {
+        if (m_box)
+            m_box->setGeometry(rect);
+    }
+
+    ChartContent &content() override { return m_content; }
+    const ChartContent &content() const override { return m_content; }
+
+    void reinitialise() override
+    {
+        if (!m_box)
+            return;
+        m_title->setText(m_content.title);
+        m_subtitle->setText(m_content.subtitle);
+        m_title->setVisible(!m_content.title.isEmpty());
+        m_subtitle->setVisible(!m_content.subtitle.isEmpty());
+        m_graph->axisX()->setTitle(m_content.xLabel);
+        m_graph->axisY()->setTitle(m_content.yLabel);
+        m_graph->axisX()->setTitleVisible(true);
+        m_graph->axisY()->setTitleVisible(true);
+        m_graph->axisZ()->setTitleVisible(true);
+        auto *array = new QSurfaceDataArray;
+        if (m_content.surface && m_content.surface->rows > 0 && m_content.surface->columns > 0) {
+            const Surface &s = *m_content.surface;
+            m_graph->axisZ()->setTitle(s.rowLabel);
+            array->reserve(s.rows);
+            for (int r = 0; r < s.rows; ++r) {
+                auto *row = new QSurfaceDataRow(s.columns);
+                for (int c = 0; c < s.columns; ++c)
+                    (*row)[c].setPosition(surfacePosition(s, r, c));
+                array->append(row);
+            }
+            const int levels = s.colourLevels > 0 ? s.colourLevels : 17;
+            const std::vector<QColor> colours = contourColours(levels);
+            // Hard steps between the levels, as a contour scale shows them.
+            QLinearGradient gradient;
+            for (int i = 0; i < levels; ++i) {
+                gradient.setColorAt(double(i) / levels, colours[std::size_t(i)]);
+                gradient.setColorAt(std::min(1.0, double(i + 1) / levels - 1e-4), colours[std::size_t(i)]);
+            }
+            m_series->setBaseGradient(gradient);
+            m_series->setColorStyle(Q3DTheme::ColorStyleRangeGradient);
+            m_series->setDrawMode(QSurface3DSeries::DrawSurfaceAndWireframe);
+            m_series->setFlatShadingEnabled(false);
+        }
+        m_series->dataProxy()->resetArray(array);
+    }
+
+    void resetImage() override
+    {
+        if (m_box)
+            m_box->update();
+    }
+    void resetZoom() override {}
+
+    int exportResolution() const override { return m_dpi; }
+    void setExportResolution(int dpi) override { m_dpi = dpi; }
+
+    bool copyToClipboard(const QSize &size) override
+    {
+        const QImage image = render(size);
+        if (image.isNull() || !QGuiApplication::clipboard())
+            return false;
+        QGuiApplication::clipboard()->setImage(image);
+        return true;
+    }
+
+    bool save(ImageFormat format, const QString &path, const QSize &size) override
+    {
+        if (!m_box || path.isEmpty() || size.isEmpty())
+            return false;
+        const QFileInfo info(path);
+        static std::atomic<unsigned> counter{0};
+        const QString temp = info.dir().filePath(QStringLiteral(".kxsurface-%1-%2.%3")
+                                                     .arg(QCoreApplication::applicationPid())
+                                                     .arg(counter++)
+                                                     .arg(info.suffix()));
+        bool ok = false;
+        if (format == ImageFormat::Vector) {
+            QPdfWriter pdf(temp);
+            pdf.setPageSize(QPageSize(QSizeF(size.width(), size.height()), QPageSize::Point));
+            pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+            pdf.setResolution(300);
+            QPainter painter;
+            if (painter.begin(&pdf)) {
+                const QRect page(QPoint(0, 0), QSize(pdf.width(), pdf.height()));
+                ok = paint(painter, page);
+                ok = painter.end() && ok;
+            }
+        } else {
+            const QImage image = render(size);
+            const char *kind = format == ImageFormat::Bitmap ? "BMP" : format == ImageFormat::Jpeg ? "JPG" : "PNG";
+            ok = !image.isNull() && image.save(temp, kind);
+        }
+        std::error_code error;
+        if (ok)
+            std::filesystem::rename(QFile::encodeName(temp).toStdString(), QFile::encodeName(path).toStdString(), error);
+        if (!ok || error) {
+            QFile::remove(temp);
+            return false;
+        }
+        return true;
+    }
+
+    QImage render(const QSize &size) override
+    {
+        if (!m_box || size.isEmpty())
+            return {};
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        const bool ok = paint(painter, QRect(QPoint(0, 0), size));
+        painter.end();
+        return ok ? image : QImage();
+    }
+
+    bool paint(QPainter &painter, const QRect &target) override
+    {
+        if (!m_box || target.isEmpty())
+            return false;
+        // Titles above, the graph rendered at the size left below them.
+        QFont font = painter.font();
+        font.setPixelSize(std::max(10, target.height() / 30));
+        QFont bold = font;
+        bold.setBold(true);
+        bold.setPixelSize(font.pixelSize() * 4 / 3);
+        int top = target.top() + font.pixelSize() / 2;
+        painter.fillRect(target, Qt::white);
+        painter.setPen(Qt::black);
+        for (const auto &[text, f] : {std::pair{m_content.title, bold}, std::pair{m_content.subtitle, font}}) {
+            if (text.isEmpty())
+                continue;
+            painter.setFont(f);
+            const int h = QFontMetrics(f, painter.device()).height();
+            painter.drawText(QRect(target.left(), top, target.width(), h), Qt::AlignCenter, text);
+            top += h;
+        }
+        const QRect area(target.left(), top, target.width(), target.bottom() - top);
+        if (area.height() < 10)
+            return false;
+        const QImage graph = m_graph->renderToImage(0, area.size());
+        if (graph.isNull())
+            return false;
+        painter.drawImage(area, graph);
+        return true;
+    }
+
+    bool print(QWidget *dialogParent) override
+    {
+        if (!m_box)
+            return false;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageOrientation(QPageLayout::Landscape);
+        QPrintDialog dialog(&printer, dialogParent);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        QPainter painter;
+        if (!painter.begin(&printer))
+            return false;
+        const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+        const bool ok = paint(painter, QRect(QPoint(0, 0), page.size()));
+        return painter.end() && ok;
+    }
+
+    int customiseDialog(QWidget *) override { return -1; }
+    int saveDialog(QWidget *) override { return 0; }
+
+private:
+    ChartContent m_content;
+    QPointer<QWidget> m_box;
+    QLabel *m_title = nullptr;
+    QLabel *m_subtitle = nullptr;
+    Q3DSurface *m_graph = nullptr;
+    QSurface3DSeries *m_series = nullptr;
+    int m_dpi = 96;
+};
+
+} // namespace
+
+std::unique_ptr<Chart> makeSurfaceChart()
+{
+    return std::make_unique<SurfaceChart>();
+}
+
+} // namespace kxchart
