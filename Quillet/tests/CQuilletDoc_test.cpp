@@ -292,6 +292,8 @@ TEST_F(DocTest, AsciiFileWithAChosenDummyIsPutOnItsStepAndComputed)
         EXPECT_EQ(doc.GetSignal().GetOccupant1Type(), "");
     }
     EXPECT_EQ(ui.dummyCalls, 3);
+    // Every file decides anew: the dialog starts on shear, never on the last file's axial.
+    EXPECT_EQ(ui.dummyMeasurementOffered, (std::vector<int>{0, 0, 0}));
 }
 
 TEST_F(DocTest, ChosenDummyMomentUsesTheDummyOffsetAndAsciiForce)
@@ -379,7 +381,12 @@ TEST_F(DocTest, CommandLineShowsTheFailuresOfNamedFilesAndOpensTheGoodOne)
     CNeckOptions options;
     options.advanced = false;
     ui.conditions = options;
-    doc.OpenFileList({missing, good});
+    // Named as a shell would from another folder: the next File Open starts in its real folder.
+    const std::string relative = std::filesystem::relative(good).string();
+    ASSERT_FALSE(std::filesystem::path(relative).is_absolute());
+    doc.OpenFileList({missing, relative});
+    EXPECT_EQ(doc.Settings().GetString("InputDir", ""),
+              std::filesystem::path(good).lexically_normal().parent_path().string() + "/");
 
     EXPECT_EQ(ui.conditionCalls, 1);
     EXPECT_EQ(doc.GetOptions(), options);
