@@ -125,6 +125,7 @@ bool FakeUi::SelectDummy(const NeckLoadCases &loadCases, CDummyChoice &choice)
 
 bool FakeUi::EnterCondyleOffset(double &offset)
 {
+    offsetOffered.push_back(offset);
     if (offsets.empty())
         return false;
     offset = offsets.front();
