@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
@@ -27,6 +28,11 @@ CMainFrame::CMainFrame(CQuilletDoc &doc, CNeckView *view, QWidget *parent)
     CreateMenus();
     CreateToolBar();
     statusBar()->showMessage(QStringLiteral("Ready"));
+    for (const char *text : {"CAP", "NUM", "SCRL"}) {
+        auto *label = new QLabel(QLatin1String(text), this);
+        label->setEnabled(false);
+        statusBar()->addPermanentWidget(label);
+    }
 
     const auto chart = [this] { return m_view->HasChart(); };
     const auto kept = [this] { return m_doc.HasKeptSignals(); };

@@ -20,7 +20,7 @@ std::string FolderOf(const std::string &path)
 {
     std::error_code ec;
     const fs::path absolute = fs::absolute(fs::path(path), ec);
-    const fs::path parent = (ec ? fs::path(path) : absolute).parent_path();
+    const fs::path parent = (ec ? fs::path(path) : absolute).lexically_normal().parent_path();
     if (parent.empty())
         return {};
     std::string folder = parent.string();
@@ -72,7 +72,6 @@ CQuilletDoc::~CQuilletDoc() = default;
 bool CQuilletDoc::OnNewDocument()
 {
     ResetResult();
-    m_measurement = Shear;
     return true;
 }
 
@@ -80,6 +79,8 @@ void CQuilletDoc::ResetResult()
 {
     m_resultReady = false;
     m_pointCount = 0;
+    // Each file decides its own measurement; the dummy dialog starts on shear.
+    m_measurement = Shear;
     m_value1 = m_value2 = m_critical1 = m_critical2 = 0.0;
     m_title.clear();
     m_subTitle.clear();

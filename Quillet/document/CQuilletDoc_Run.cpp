@@ -160,6 +160,8 @@ bool CQuilletDoc::CondyleCorrect()
             FilterSignal(m_force, 600);
         if (!m_flexion.CondyleSetup(moment, m_force, offset)) {
             m_flexion.MoveMessagesTo(m_messages);
+            // The user's offset starts from zero, not from the refused pair's table value.
+            offset = 0.0;
             if (!m_ui || !m_ui->EnterCondyleOffset(offset))
                 return false;
         }

@@ -120,6 +120,34 @@ TEST_F(DocTest, MomentIsCorrectedWithItsForceBySignOfTheCoordinateSystem)
     EXPECT_EQ(hints, (std::vector<int>{CQuilletDoc::HintResult, CQuilletDoc::HintResult}));
 }
 
+TEST_F(DocTest, ForceOnTheWrongAxisAsksForTheOffset)
+{
+    // A Z force cannot correct a Y moment: the user types the offset, starting from zero.
+    const std::string moment = Uds("neck_my.uds", NeckSignal{});
+    NeckSignal wrong = Force();
+    wrong.axis = "Z";
+    const std::string force = Uds("neck_fz.uds", wrong);
+    const kx::CNSignal m = Filtered(moment, 600);
+    const kx::CNSignal f = Filtered(force, 600);
+
+    ui.forces.push_back({force, 0});
+    ui.offsets.push_back(0.02);
+    Open(moment);
+    ASSERT_TRUE(doc.IsResultReady());
+    EXPECT_EQ(ui.offsetOffered, (std::vector<double>{0.0}));
+    EXPECT_TRUE(Contains(doc.GetMessages(), "Incorrect Axes for Moment/Force Combination"));
+    const std::vector<double> &y = doc.GetPlotY();
+    ASSERT_EQ(y.size(), m.GetY().size());
+    for (std::size_t i = 0; i < y.size(); i += 23)
+        EXPECT_NEAR(y[i], m.GetY()[i] + 0.02 * f.GetY()[i], 1e-6);
+
+    // Cancel stops the run: no result.
+    ui.forces.push_back({force, 0});
+    Open(moment);
+    EXPECT_FALSE(doc.IsResultReady());
+    EXPECT_EQ(ui.offsetOffered.size(), 2u);
+}
+
 TEST_F(DocTest, BlankForceNameAfterAForceFileLeavesTheMomentUncorrected)
 {
     const std::string moment = Uds("neck_my.uds", NeckSignal{});
@@ -292,6 +320,8 @@ TEST_F(DocTest, AsciiFileWithAChosenDummyIsPutOnItsStepAndComputed)
         EXPECT_EQ(doc.GetSignal().GetOccupant1Type(), "");
     }
     EXPECT_EQ(ui.dummyCalls, 3);
+    // Every file decides anew: the dialog starts on shear, never on the last file's axial.
+    EXPECT_EQ(ui.dummyMeasurementOffered, (std::vector<int>{0, 0, 0}));
 }
 
 TEST_F(DocTest, ChosenDummyMomentUsesTheDummyOffsetAndAsciiForce)
@@ -379,7 +409,12 @@ TEST_F(DocTest, CommandLineShowsTheFailuresOfNamedFilesAndOpensTheGoodOne)
     CNeckOptions options;
     options.advanced = false;
     ui.conditions = options;
-    doc.OpenFileList({missing, good});
+    // Named as a shell would from another folder: the next File Open starts in its real folder.
+    const std::string relative = std::filesystem::relative(good).string();
+    ASSERT_FALSE(std::filesystem::path(relative).is_absolute());
+    doc.OpenFileList({missing, relative});
+    EXPECT_EQ(doc.Settings().GetString("InputDir", ""),
+              std::filesystem::path(good).lexically_normal().parent_path().string() + "/");
 
     EXPECT_EQ(ui.conditionCalls, 1);
     EXPECT_EQ(doc.GetOptions(), options);
@@ -397,6 +432,40 @@ TEST_F(DocTest, CommandLineWithOnlyMissingFilesShowsWhyAndAsksNothing)
     ASSERT_EQ(ui.errorLists.size(), 1u);
     EXPECT_EQ(ui.errorLists[0].size(), 2u);
     EXPECT_FALSE(doc.IsResultReady());
+}
+
+TEST_F(DocTest, BadAsciiNeckFilesAreReportedByNameAndGiveNoResult)
+{
+    const std::string good = Uds("neck_fz.uds", Axial());
+    CNeckOptions manual;
+    manual.checkUds = false;
+    struct Case {
+        const char *name;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"empty.txt", ""},
+        {"one_point.txt", "0.0 12.5\n"},
+        {"words.txt", "0.0 1.0\n0.0001 abc\n0.0002 3.0\n"},
+        {"backwards.txt", "0.0003 1.0\n0.0002 2.0\n0.0001 3.0\n"},
+        {"same_time.txt", "0.001 1.0\n0.001 2.0\n0.001 3.0\n"},
+        {"not_finite.txt", "0.0 1.0\nnan 2.0\n0.0002 3.0\n"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Open(good);
+        ASSERT_TRUE(doc.IsResultReady());
+        const std::string path = folder.File(c.name);
+        WriteText(path, c.text);
+        ui.errorLists.clear();
+        ui.dummies.push_back({CQuilletDoc::Axial, 4, "HY", "50", 0.0, 0.0});
+        Open(path, manual, 4);
+        EXPECT_FALSE(doc.IsResultReady());
+        EXPECT_TRUE(doc.GetPlotX().empty());
+        ASSERT_EQ(ui.errorLists.size(), 1u);
+        EXPECT_TRUE(Contains(ui.errorLists[0], c.name));
+        ui.dummies.clear();
+    }
 }
 
 TEST_F(DocTest, TruncatedFileIsReportedAndGivesNoResult)

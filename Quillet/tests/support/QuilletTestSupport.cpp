@@ -105,6 +105,7 @@ bool FakeUi::EditConditions(CNeckOptions &options)
 bool FakeUi::SelectDummy(const NeckLoadCases &loadCases, CDummyChoice &choice)
 {
     ++dummyCalls;
+    dummyMeasurementOffered.push_back(choice.measurement);
     if (dummies.empty())
         return false;
     choice = dummies.front();
@@ -124,6 +125,7 @@ bool FakeUi::SelectDummy(const NeckLoadCases &loadCases, CDummyChoice &choice)
 
 bool FakeUi::EnterCondyleOffset(double &offset)
 {
+    offsetOffered.push_back(offset);
     if (offsets.empty())
         return false;
     offset = offsets.front();

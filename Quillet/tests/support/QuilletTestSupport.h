@@ -66,6 +66,8 @@ public:
     int conditionCalls = 0;
     int forceCalls = 0;
     int dummyCalls = 0;
+    std::vector<int> dummyMeasurementOffered;
+    std::vector<double> offsetOffered;         // the value the offset dialog started with  // the measurement the dummy dialog started on
     std::vector<std::string> forceOffered;     // the path the force dialog started with
     // The limits the dummy dialog showed: it stores the chosen codes in the pair of load
     // cases of the measurement and shows their critical values.
