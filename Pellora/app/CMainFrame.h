@@ -18,6 +18,7 @@ class QToolBar;
 namespace pellora {
 
 class CPelloraDoc;
+struct DdeCommand;
 class CPelloraView;
 class IPlotPane;
 
@@ -121,6 +122,7 @@ public:
     static QSize MetafileSizeFor(int index);
 
 protected:
+    void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -137,6 +139,7 @@ private:
     void InstallHandlers();
     void RunCommand(int id);
     IPlotPane *Plot() const;
+    bool RunDdeCommand(const DdeCommand &command);
 
     CPelloraDoc &m_doc;
     CPelloraView *m_list = nullptr;
@@ -145,6 +148,7 @@ private:
     QToolBar *m_toolBar = nullptr;
     std::map<int, CommandEntry> m_commands;
     bool m_shortHeader = true;
+    bool m_closeAfterBatch = false;
 };
 
 } // namespace pellora

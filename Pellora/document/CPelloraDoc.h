@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -155,6 +156,27 @@ public:
     static std::string DefaultSuiteDirectory();
     static std::string DefaultOutputDir();
 
+    // Batch jobs (Save All Plots, Print All, Print Preview All).
+    // One page of a job, called while the document shows only the file at index of
+    // the list taken when the job started (path: its full path, name: its list name).
+    // False when the page could not be written (the page adds its own message).
+    using BatchPage = std::function<bool(std::size_t index, const std::string &path, const std::string &name)>;
+    struct BatchResult {
+        int pages = 0;          // pages the job wrote
+        bool cancelled = false;
+        bool ran = false;       // false: nothing listed, or another job runs
+    };
+    // Runs page for every listed file that can be plotted, behind a progress window,
+    // on a snapshot of the list taken now. Afterwards the selection, signals, texts
+    // and labels are as before, the error list is shown, and a cancel is reported.
+    BatchResult RunBatch(const std::string &title, const std::string &text, const BatchPage &page);
+    bool IsBatchRunning() const { return m_batchRunning; }
+    // Ends the running job after its current page (e.g. the program is closing).
+    void CancelBatch() { m_batchCancel = true; }
+    // The text of a failure of the file at path, naming the file first: "path: text"
+    // (a text that names the file already is kept as it is).
+    static std::string FileError(const std::string &path, const std::string &text);
+
 signals:
     void Updated(int hint);
 
@@ -175,8 +197,26 @@ private:
     void SetWindowText(const std::string &text);
     bool EditOneLabel(const std::string &caption, std::string &field);
 
+    // Everything a batch job changes, put back when it ends.
+    struct PlotState {
+        std::string title, subTitle, yLabel, xLabel;
+        std::vector<std::string> signalLabels;
+        std::vector<CFilePtr> selectedFiles;
+        std::vector<kx::CNSignalPtr> signalList;
+        std::vector<double> chartX, chartY;
+        int signalCount = 0;
+        int maxPointCount = 0;
+        std::set<std::string> failedPaths;
+    };
+    PlotState SavePlotState() const;
+    void RestorePlotState(PlotState state);
+    // Loads path as the only selected file (UDS-1992); false with a message.
+    bool LoadBatchFile(const std::string &path);
+
     IPelloraUi *m_ui = nullptr;
     std::unique_ptr<kxplatform::CSettings> m_settings;
+    bool m_batchRunning = false;
+    bool m_batchCancel = false;
 
     std::string m_title;
     std::string m_subTitle;

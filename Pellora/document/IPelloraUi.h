@@ -5,6 +5,7 @@
 
 #include "signal/CNSignal.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,16 @@ struct CPageMarginValues {
     std::string top = "0.5";
     std::string bottom = "0.5";
     int unit = 0;                   // 0 inches, 1 centimetres
+};
+
+// The progress window of a batch job. While it lives the rest of the program
+// takes no input; its Cancel only raises a flag that the job polls.
+class IBatchProgress {
+public:
+    virtual ~IBatchProgress() = default;
+    // Lets pending events run, then moves one step on.
+    virtual void Step() = 0;
+    virtual bool IsCancelled() const = 0;
 };
 
 class IPelloraUi {
@@ -51,6 +62,16 @@ public:
     virtual void SetMainWindowText(const std::string &text) = 0;
     virtual void BeginWaitCursor() {}
     virtual void EndWaitCursor() {}
+
+    // Batch jobs: a progress window over count steps; null when there is none.
+    virtual std::unique_ptr<IBatchProgress> BeginProgress(const std::string &title, const std::string &text,
+                                                          int count)
+    {
+        (void)title;
+        (void)text;
+        (void)count;
+        return nullptr;
+    }
 };
 
 } // namespace pellora
