@@ -54,11 +54,16 @@ bool PlotChart::create(QWidget *parent, const QRect &rect)
 {
     destroy();
     m_plot = new QCustomPlot(parent);
+    // The widget queues a draw of its empty self when made; the content's draw
+    // comes with the first reinitialise instead.
+    QCoreApplication::removePostedEvents(m_plot.data(), QEvent::MetaCall);
     m_plot->setGeometry(rect);
     m_plot->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
     QObject::connect(m_plot.data(), &QCustomPlot::afterReplot, m_plot.data(), [this] { ++m_draws; });
     if (parent)
         m_plot->show();
+    if (!m_plot->isVisible())
+        m_plot->replot();  // empty, and lets later queued draws through
     return true;
 }
 
@@ -126,6 +131,7 @@ void PlotChart::build()
 {
     if (!m_plot)
         return;
+    m_draws = 0;
     QCustomPlot *plot = m_plot;
     plot->clearPlottables();
     plot->clearItems();

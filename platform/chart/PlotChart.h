@@ -48,7 +48,7 @@ public:
     // The drawing widget, for the chart layer's own tests.
     QCustomPlot *plot() const;
 
-    // How many times the chart was drawn on screen (each replot).
+    // How many times the chart was drawn (replotted) since its last reinitialise.
     int drawCount() const { return m_draws; }
 
 private:
