@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QPageSize>
+#include <QPainter>
 #include <QPrinter>
 
 #include <gtest/gtest.h>
@@ -221,6 +222,45 @@ TEST_F(PaneTest, PageSetupReachesPlotAndReportJobsAndPlotsStayLandscape)
     EXPECT_EQ(asked.pageSize().id(), QPageSize::A4);
     EXPECT_EQ(asked.orientation(), QPageLayout::Portrait);
     kxres::SetProgramPageLayout(before);
+}
+
+TEST_F(PaneTest, DrawnPageFillsItsRectangleAtAnyResolution)
+{
+    CPlotView real(doc);
+    real.resize(800, 400);
+    doc.OpenDirectory(folder.Str());
+    doc.SelectFiles({folder.File("a.uds")});
+    ASSERT_NE(real.Chart(), nullptr);
+    // A page of 4 by 3 inches at each resolution.
+    for (const int dpi : {96, 300, 600}) {
+        const QRect target(50, 50, 4 * dpi, 3 * dpi);
+        QImage page(target.size() + QSize(100, 100), QImage::Format_RGB32);
+        page.fill(Qt::white);
+        page.setDotsPerMeterX(int(dpi / 0.0254));
+        page.setDotsPerMeterY(int(dpi / 0.0254));
+        {
+            QPainter painter(&page);
+            real.Chart()->setExportResolution(dpi);
+            ASSERT_TRUE(real.Chart()->paint(painter, target));
+        }
+        real.Chart()->setExportResolution(96);
+        // Ink in each quarter of the rectangle (the curve crosses them all), none outside it.
+        int inkOutside = 0;
+        int quarters[4] = {0, 0, 0, 0};
+        const QPoint centre = target.center();
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                if (page.pixel(x, y) == qRgb(255, 255, 255))
+                    continue;
+                if (!target.contains(x, y))
+                    ++inkOutside;
+                else
+                    ++quarters[(x >= centre.x() ? 1 : 0) + (y >= centre.y() ? 2 : 0)];
+            }
+        EXPECT_EQ(inkOutside, 0) << dpi;
+        for (int q = 0; q < 4; ++q)
+            EXPECT_GT(quarters[q], 100 * dpi / 96) << dpi << " quarter " << q;
+    }
 }
 
 int main(int argc, char **argv)

@@ -468,6 +468,9 @@ int CPlotView::PaintPreviewPages(QPrinter &printer)
         painter.translate(target.topLeft());
         painter.scale(double(target.width()) / m_spool->size.width(),
                       double(target.height()) / m_spool->size.height());
+        // A picture plays itself scaled by the printer's resolution over its own.
+        painter.scale(double(picture.logicalDpiX()) / printer.logicalDpiX(),
+                      double(picture.logicalDpiY()) / printer.logicalDpiY());
         painter.drawPicture(0, 0, picture);
         painter.restore();
         ++drawn;

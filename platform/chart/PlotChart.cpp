@@ -333,6 +333,11 @@ bool PlotChart::paint(QPainter &painter, const QRect &target)
     painter.translate(target.topLeft());
     painter.scale(double(target.width()) / width, double(target.height()) / height);
     painter.setClipRect(QRect(0, 0, width, height), Qt::IntersectClip);
+    // A picture plays itself scaled by the device's resolution over its own; the
+    // layout above has chosen the size already.
+    if (const QPaintDevice *device = painter.device(); device && device->logicalDpiX() > 0 && device->logicalDpiY() > 0)
+        painter.scale(double(picture.logicalDpiX()) / device->logicalDpiX(),
+                      double(picture.logicalDpiY()) / device->logicalDpiY());
     painter.drawPicture(0, 0, picture);
     painter.restore();
     return true;
