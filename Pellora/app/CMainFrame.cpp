@@ -482,6 +482,12 @@ bool CMainFrame::RunDdeCommand(const DdeCommand &command)
     case pellora::DdeCommand::Kind::HitList:
         m_list->OnHitList(command.path);
         return true;
+    case pellora::DdeCommand::Kind::CommandLine: {
+        bool loadAtOnce = false;
+        const std::vector<std::string> names = pellora::CommandLineNames(command.path, loadAtOnce);
+        m_doc.AddCommandLine(names, loadAtOnce);
+        return true;
+    }
     case pellora::DdeCommand::Kind::None:
         break;
     }

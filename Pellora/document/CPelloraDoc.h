@@ -77,6 +77,9 @@ public:
     // Start-up: lists the named files (loading them at once with the load-at-once flag).
     bool CommandLineBrowse(const std::vector<std::string> &names);
     void SetLoadAtOnce(bool loadAtOnce) { m_loadAtOnce = loadAtOnce; }
+    // The files of a later start's command line (absolute names or patterns): checked
+    // as at start-up, added to the list, and with loadAtOnce selected and plotted.
+    bool AddCommandLine(const std::vector<std::string> &names, bool loadAtOnce);
     bool GetLoadAtOnce() const { return m_loadAtOnce; }
     // Lists the directory with a pattern into the names, sorted; false (with a
     // message) when nothing matches.
@@ -192,6 +195,8 @@ private:
     bool EndLoad(bool ok);
     // Point count, chart arrays and plot texts from the signals.
     void RebuildPlot();
+    // The files the command line names; a message for each name that matches none.
+    std::vector<std::string> ExpandCommandLine(const std::vector<std::string> &names);
     void ReadSettings();
     void ConvertMargins();
     void SetWindowText(const std::string &text);

@@ -133,22 +133,10 @@ bool CPelloraDoc::CommandLineBrowse(const std::vector<std::string> &names)
         return false;
     }
     m_errors.clear();
-    std::error_code ec;
-    const std::string cwd = fs::current_path(ec).string();
     std::set<std::string> listed(m_fileNames.begin(), m_fileNames.end());
-    for (const std::string &name : names) {
-        const std::vector<std::string> found = pellora::ExpandFileLine(name, cwd);
-        if (found.empty()) {
-            const fs::path named = fs::path(name).is_absolute() ? fs::path(name) : fs::path(cwd) / name;
-            if (fs::is_directory(named, ec))
-                m_errors.push_back("File, " + name + ", is a folder, not a file");
-            else
-                m_errors.push_back("File, " + name + ", does not Exist");
-        }
-        for (const std::string &file : found) {
-            if (listed.insert(file).second)
-                m_fileNames.push_back(file);
-        }
+    for (const std::string &file : ExpandCommandLine(names)) {
+        if (listed.insert(file).second)
+            m_fileNames.push_back(file);
     }
     if (m_fileNames.empty()) {
         m_errors.push_back("File name array empty.");
@@ -180,6 +168,49 @@ bool CPelloraDoc::CommandLineBrowse(const std::vector<std::string> &names)
     m_loadAtOnce = false;
     UpdateAllViews(HintFileList);
     return EndLoad(ok);
+}
+
+std::vector<std::string> CPelloraDoc::ExpandCommandLine(const std::vector<std::string> &names)
+{
+    std::error_code ec;
+    const std::string cwd = fs::current_path(ec).string();
+    std::vector<std::string> files;
+    for (const std::string &name : names) {
+        const std::vector<std::string> found = pellora::ExpandFileLine(name, cwd);
+        if (found.empty()) {
+            const fs::path named = fs::path(name).is_absolute() ? fs::path(name) : fs::path(cwd) / name;
+            if (fs::is_directory(named, ec))
+                m_errors.push_back("File, " + name + ", is a folder, not a file");
+            else
+                m_errors.push_back("File, " + name + ", does not Exist");
+        }
+        files.insert(files.end(), found.begin(), found.end());
+    }
+    return files;
+}
+
+bool CPelloraDoc::AddCommandLine(const std::vector<std::string> &names, bool loadAtOnce)
+{
+    if (m_batchRunning || names.empty())
+        return false;
+    m_errors.clear();
+    const std::vector<std::string> found = ExpandCommandLine(names);
+    std::vector<std::string> errors = std::move(m_errors);
+    m_errors.clear();
+    if (!found.empty()) {
+        AddFileNames(found);
+        if (loadAtOnce) {
+            // The named files become the selection and are plotted.
+            SelectFiles(found);
+            UpdateAllViews(HintFileList);
+        }
+    }
+    errors.insert(errors.end(), m_errors.begin(), m_errors.end());
+    m_errors = std::move(errors);
+    ShowErrorList();
+    const bool ok = !found.empty() && m_errors.empty();
+    m_errors.clear();
+    return ok;
 }
 
 void CPelloraDoc::SwitchToHitListMode()

@@ -5,17 +5,21 @@
 #include "Pellora/app/CMainFrame.h"
 #include "Pellora/app/CPelloraApp.h"
 #include "Pellora/document/CPelloraDoc.h"
+#include "Pellora/views/CPelloraView.h"
 #include "platform/CSingleInstance.h"
 #include "shared_ui/services/CMyCommandInfo.h"
 #include "support/PelloraTestSupport.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QTimer>
 #include <QUuid>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace pellora;
 using namespace pelloratest;
@@ -81,6 +85,42 @@ TEST(DdeSocket, HitListWithAMissingLineShowsItsErrorAfterTheReadAndKeepsRunning)
         instance.Key(), {QStringLiteral("[DataFile(%1)]").arg(QString::fromStdString(folder.File("a.uds")))}));
     NestedLoop(200);
     EXPECT_EQ(doc.GetFileNames().size(), 1u);
+}
+
+TEST(DdeSocket, LaterStartChecksItsNamesAsAtStartUpAndHandsOverTheLoadSwitch)
+{
+    ScratchSettings settings;
+    TempFolder folder;
+    WriteUds(folder.File("first.uds"), {.curveNumber = 1});
+    WriteUds(folder.File("v1.uds"), {.curveNumber = 2});
+    WriteUds(folder.File("v2.uds"), {.curveNumber = 3});
+    std::filesystem::create_directory(folder.File("sub"));
+    CPelloraApp::Options options;
+    options.instanceKey = UniqueKey();
+    options.settingsProgram = settings.Program();
+    options.trackUsage = false;
+    options.showMainWindow = false;
+    CPelloraApp running(options);
+    ASSERT_EQ(running.InitInstance({"Pellora", QString::fromStdString(folder.File("first.uds"))}), -1);
+    FakeUi ui;
+    running.Document()->SetUi(&ui);
+
+    // From the file's folder: a pattern, a missing name and a folder, loaded at once.
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(folder.Str()));
+    CPelloraApp later(options);
+    EXPECT_EQ(later.InitInstance({"Pellora", "-O", "v*.uds", "gone.uds", "sub"}), 0);
+    QDir::setCurrent(previous);
+
+    CPelloraDoc &doc = *running.Document();
+    ASSERT_TRUE(WaitFor([&] { return !ui.errorLists.empty(); }));
+    EXPECT_EQ(doc.GetFileNames(),
+              (std::vector<std::string>{folder.File("first.uds"), folder.File("v1.uds"), folder.File("v2.uds")}));
+    ASSERT_EQ(doc.GetSignals().size(), 2u);
+    EXPECT_EQ(doc.GetSignals()[0]->GetPathName(), folder.File("v1.uds"));
+    EXPECT_EQ(running.MainFrame()->ListView()->selectedItems().size(), 2);
+    EXPECT_EQ(ui.errorLists[0], (std::vector<std::string>{"File, " + folder.File("gone.uds") + ", does not Exist",
+                                                          "File, " + folder.File("sub") + ", is a folder, not a file"}));
 }
 
 int main(int argc, char **argv)
