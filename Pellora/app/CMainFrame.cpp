@@ -340,9 +340,11 @@ void CMainFrame::InstallHandlers()
     SetCommandHandler(ID_APP_ABOUT, [this] { OnAppAbout(); });
 
     // Commands of the plot pane.
-    SetCommandHandler(ID_FILE_PRINT_CURRENT, [this] { Plot()->PrintCurrentPlot(); }, plot);
+    // Commands on the chart shown: off while the pane is empty.
+    const auto chart = [this] { return Plot() && Plot()->HasChart(); };
+    SetCommandHandler(ID_FILE_PRINT_CURRENT, [this] { Plot()->PrintCurrentPlot(); }, chart);
     SetCommandHandler(ID_FILE_PRINT_ALL, [this] { Plot()->PrintAllPlots(); }, plot);
-    SetCommandHandler(ID_FILE_PREVIEW_CURRENT, [this] { Plot()->PreviewCurrentPlot(); }, plot);
+    SetCommandHandler(ID_FILE_PREVIEW_CURRENT, [this] { Plot()->PreviewCurrentPlot(); }, chart);
     SetCommandHandler(ID_FILE_PREVIEW_ALL, [this] { Plot()->PreviewAllPlots(); }, plot);
     SetCommandHandler(ID_EDIT_COPY, [this] { Plot()->CopyPlot(); }, [this] { return Plot() && Plot()->HasChart(); });
     SetCommandHandler(ID_FILE_SAVE_AS_JPEG, [this] { Plot()->SaveAsJpeg(); }, [this] { return Plot() && Plot()->HasChart(); });

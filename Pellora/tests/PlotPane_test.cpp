@@ -107,7 +107,8 @@ TEST_F(PaneTest, PaneIsEmptyAndChartCommandsOffWhenNothingIsPlotted)
         c.run();
 
         EXPECT_FALSE(pane->HasChart()) << c.action;
-        for (int id : {CMainFrame::ID_EDIT_COPY, CMainFrame::ID_FILE_SAVE_AS_JPEG, CMainFrame::ID_FILE_SAVE_AS_WMF})
+        for (int id : {CMainFrame::ID_EDIT_COPY, CMainFrame::ID_FILE_SAVE_AS_JPEG, CMainFrame::ID_FILE_SAVE_AS_WMF,
+                       CMainFrame::ID_FILE_PRINT_CURRENT, CMainFrame::ID_FILE_PREVIEW_CURRENT})
             EXPECT_FALSE(frame.Action(id)->isEnabled()) << c.action << " " << id;
         ui.messages.clear();
         pane->PrintCurrentPlot();
