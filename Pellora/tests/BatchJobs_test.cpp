@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -241,6 +242,32 @@ TEST_F(BatchTest, ClosingTheWindowDuringAJobCancelsItThenCloses)
     EXPECT_TRUE(frame.isVisible());
     QApplication::processEvents();
     EXPECT_FALSE(frame.isVisible());
+}
+
+TEST_F(BatchTest, DesktopCommandsDuringAJobWaitForItsEnd)
+{
+    doc.OpenDirectory(first.Str());
+    CMainFrame frame(doc);
+    std::vector<std::string> namesDuringJob;
+    ui.onProgressStep = [&](int step) {
+        if (step == 1)
+            frame.HandleDdeCommand(QStringLiteral("[DataFile(%1)]").arg(QString::fromStdString(second.File("a.uds"))));
+        namesDuringJob = doc.GetFileNames();
+        return false;
+    };
+    std::vector<std::string> pages;
+    doc.RunBatch("job", "text", [&](std::size_t, const std::string &path, const std::string &) {
+        pages.push_back(path);
+        return true;
+    });
+    EXPECT_EQ(pages, (std::vector<std::string>{first.File("a.uds"), first.File("b.uds"), first.File("c.uds")}));
+    EXPECT_EQ(namesDuringJob, (std::vector<std::string>{"a.uds", "b.uds", "c.uds"}));
+    QDeadlineTimer deadline(3000);
+    while (doc.GetFileNames().size() < 4 && !deadline.hasExpired())
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    const std::vector<std::string> &names = doc.GetFileNames();
+    EXPECT_NE(std::find(names.begin(), names.end(), second.File("a.uds")), names.end());
+    EXPECT_EQ(names.size(), 4u);
 }
 
 int main(int argc, char **argv)
