@@ -130,17 +130,22 @@ void CSingleInstance::OnNewConnection()
 void CSingleInstance::ReadLines(QLocalSocket *socket, bool flushRest)
 {
     QByteArray buffer = socket->property("kxPending").toByteArray() + socket->readAll();
+    QStringList messages;
     qsizetype start = 0;
     for (qsizetype end = buffer.indexOf(Separator); end >= 0; end = buffer.indexOf(Separator, start)) {
-        emit MessageReceived(QString::fromUtf8(buffer.mid(start, end - start)));
+        messages << QString::fromUtf8(buffer.mid(start, end - start));
         start = end + 1;
     }
     buffer.remove(0, start);
     if (flushRest && !buffer.isEmpty()) {
-        emit MessageReceived(QString::fromUtf8(buffer));
+        messages << QString::fromUtf8(buffer);
         buffer.clear();
     }
     socket->setProperty("kxPending", buffer);
+    // Handed on from the event loop, once this read has returned: a handler may run
+    // a nested loop (a dialog) in which the socket goes away.
+    for (const QString &message : messages)
+        QMetaObject::invokeMethod(this, [this, message] { emit MessageReceived(message); }, Qt::QueuedConnection);
 }
 
 } // namespace kxplatform

@@ -7,20 +7,21 @@
 #include "Pellora/views/IPlotPane.h"
 #include "platform/CSettings.h"
 #include "shared_ui/services/CKXAboutDlg.h"
+#include "shared_ui/printing/PageSetup.h"
 #include "shared_ui/services/CommandGuard.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPageSetupDialog>
-#include <QPrinter>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 
 namespace pellora {
@@ -120,8 +121,25 @@ void CMainFrame::RunCommand(int id)
     const auto it = m_commands.find(id);
     if (it == m_commands.end() || !it->second.run || !it->second.action->isEnabled())
         return;
-    it->second.run();
+    kxres::Guarded(this, [&] { it->second.run(); });
     UpdateCommandUI();
+    // A close asked for while a batch job ran happens once the job has ended.
+    if (m_closeAfterBatch && !m_doc.IsBatchRunning()) {
+        m_closeAfterBatch = false;
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent *event)
+{
+    if (m_doc.IsBatchRunning()) {
+        // The job ends first; the window closes when it has.
+        m_doc.CancelBatch();
+        m_closeAfterBatch = true;
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::UpdateCommandUI()
@@ -166,10 +184,10 @@ void CMainFrame::CreateMenus()
     AddCommand(saveAs, ID_FILE_SAVE_AS_IMAGEEXPRESS, QStringLiteral("&ImageExpress..."));
     saveAs->addSeparator();
     AddCommand(saveAs, ID_FILE_SAVE_AS_JPEG, QStringLiteral("&Jpeg ..."));
-    AddCommand(saveAs, ID_FILE_SAVE_AS_WMF, QStringLiteral("&Wmf..."));
+    AddCommand(saveAs, ID_FILE_SAVE_AS_WMF, QStringLiteral("P&DF..."));
     QMenu *saveAll = file->addMenu(QStringLiteral("Save &All Plots"));
     AddCommand(saveAll, ID_FILE_SAVE_ALL_JPG, QStringLiteral("&Jpg ..."));
-    AddCommand(saveAll, ID_FILE_SAVE_ALL_WMF, QStringLiteral("&Wmf ..."));
+    AddCommand(saveAll, ID_FILE_SAVE_ALL_WMF, QStringLiteral("P&DF ..."));
     file->addSeparator();
     AddCommand(file, ID_FILE_PRINT_CURRENT, QStringLiteral("&Print Current Plot"), QKeySequence(QStringLiteral("Ctrl+P")));
     QMenu *printMore = file->addMenu(QStringLiteral("Print &More"));
@@ -323,9 +341,11 @@ void CMainFrame::InstallHandlers()
     SetCommandHandler(ID_APP_ABOUT, [this] { OnAppAbout(); });
 
     // Commands of the plot pane.
-    SetCommandHandler(ID_FILE_PRINT_CURRENT, [this] { Plot()->PrintCurrentPlot(); }, plot);
+    // Commands on the chart shown: off while the pane is empty.
+    const auto chart = [this] { return Plot() && Plot()->HasChart(); };
+    SetCommandHandler(ID_FILE_PRINT_CURRENT, [this] { Plot()->PrintCurrentPlot(); }, chart);
     SetCommandHandler(ID_FILE_PRINT_ALL, [this] { Plot()->PrintAllPlots(); }, plot);
-    SetCommandHandler(ID_FILE_PREVIEW_CURRENT, [this] { Plot()->PreviewCurrentPlot(); }, plot);
+    SetCommandHandler(ID_FILE_PREVIEW_CURRENT, [this] { Plot()->PreviewCurrentPlot(); }, chart);
     SetCommandHandler(ID_FILE_PREVIEW_ALL, [this] { Plot()->PreviewAllPlots(); }, plot);
     SetCommandHandler(ID_EDIT_COPY, [this] { Plot()->CopyPlot(); }, [this] { return Plot() && Plot()->HasChart(); });
     SetCommandHandler(ID_FILE_SAVE_AS_JPEG, [this] { Plot()->SaveAsJpeg(); }, [this] { return Plot() && Plot()->HasChart(); });
@@ -493,14 +513,25 @@ void CMainFrame::OnAppAbout()
 
 void CMainFrame::OnFilePrintSetup()
 {
-    QPrinter printer;
-    QPageSetupDialog dlg(&printer, this);
-    dlg.exec();
+    // The program's one page setup, used by every plot and report job.
+    kxres::EditProgramPageSetup(this);
 }
 
 bool CMainFrame::HandleDdeCommand(const QString &text)
 {
     const pellora::DdeCommand command = pellora::ParseDdeCommand(text.toStdString());
+    if (command.kind != pellora::DdeCommand::Kind::None && m_doc.IsBatchRunning()) {
+        // The file list changes only after the running job.
+        QTimer::singleShot(250, this, [this, text] { HandleDdeCommand(text); });
+        return true;
+    }
+    bool handled = false;
+    kxres::Guarded(this, [&] { handled = RunDdeCommand(command); });
+    return handled;
+}
+
+bool CMainFrame::RunDdeCommand(const DdeCommand &command)
+{
     switch (command.kind) {
     case pellora::DdeCommand::Kind::DataFile:
         m_list->OnDataFile(command.path);
@@ -508,6 +539,12 @@ bool CMainFrame::HandleDdeCommand(const QString &text)
     case pellora::DdeCommand::Kind::HitList:
         m_list->OnHitList(command.path);
         return true;
+    case pellora::DdeCommand::Kind::CommandLine: {
+        bool loadAtOnce = false;
+        const std::vector<std::string> names = pellora::CommandLineNames(command.path, loadAtOnce);
+        m_doc.AddCommandLine(names, loadAtOnce);
+        return true;
+    }
     case pellora::DdeCommand::Kind::None:
         break;
     }

@@ -18,6 +18,7 @@ class QToolBar;
 namespace pellora {
 
 class CPelloraDoc;
+struct DdeCommand;
 class CPelloraView;
 class IPlotPane;
 
@@ -123,6 +124,7 @@ public:
     static QSize MetafileSizeFor(int index);
 
 protected:
+    void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -141,6 +143,7 @@ private:
     void InstallOperationHandlers();
     void RunCommand(int id);
     IPlotPane *Plot() const;
+    bool RunDdeCommand(const DdeCommand &command);
 
     CPelloraDoc &m_doc;
     CPelloraView *m_list = nullptr;
@@ -149,6 +152,7 @@ private:
     QToolBar *m_toolBar = nullptr;
     std::map<int, CommandEntry> m_commands;
     bool m_shortHeader = true;
+    bool m_closeAfterBatch = false;
 };
 
 } // namespace pellora

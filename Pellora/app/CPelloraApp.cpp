@@ -34,12 +34,12 @@ CPelloraApp::~CPelloraApp()
 
 QStringList CPelloraApp::CommandsFor(CMyCommandInfo &info)
 {
-    QStringList commands;
-    for (const std::string &name : info.m_fileNames) {
-        const QString path = QFileInfo(QString::fromStdString(name)).absoluteFilePath();
-        commands << QString::fromStdString(pellora::MakeDdeCommand(pellora::DdeCommand::Kind::DataFile, path.toStdString()));
-    }
-    return commands;
+    // The names as this start sees them (its own folder), the switches with them: the
+    // running Pellora checks them as it checks its own command line.
+    std::vector<std::string> names;
+    for (const std::string &name : info.m_fileNames)
+        names.push_back(QFileInfo(QString::fromStdString(name)).absoluteFilePath().toStdString());
+    return {QString::fromStdString(pellora::MakeCommandLineCommand(names, info.m_bO))};
 }
 
 bool CPelloraApp::ForwardToRunning(const QString &instanceKey, const QStringList &arguments)

@@ -3,6 +3,7 @@
 #include "Pellora/dialogs/CDirDialog1.h"
 #include "Pellora/dialogs/CEditHitList.h"
 #include "shared_ui/dialogs/CLabelDlg.h"
+#include "shared_ui/dialogs/CProgressWnd.h"
 #include "Pellora/dialogs/CPageMarginSetup.h"
 #include "Pellora/dialogs/CPlottingOptions.h"
 #include "Pellora/dialogs/CSignalLabelDlg.h"
@@ -14,6 +15,48 @@
 #include <QMessageBox>
 
 namespace pellora {
+
+namespace {
+
+// The progress window of a batch job, modal to the main window: while it is up,
+// only its Cancel takes input.
+class ProgressWindow : public IBatchProgress {
+public:
+    ProgressWindow(QWidget *parent, const std::string &title, const std::string &text, int count)
+        : m_window(new kxres::CProgressWnd(parent))
+    {
+        m_window->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+        m_window->SetTitle(QString::fromStdString(title));
+        m_window->SetText(QString::fromStdString(text));
+        m_window->SetRange(0, count);
+        m_window->SetStep(1);
+        m_window->show();
+        m_window->PeekAndPump(12);
+    }
+    ~ProgressWindow() override { delete m_window.data(); }
+    ProgressWindow(const ProgressWindow &) = delete;
+    ProgressWindow &operator=(const ProgressWindow &) = delete;
+
+    void Step() override
+    {
+        if (!m_window)
+            return;
+        m_window->PeekAndPump(12);
+        if (m_window)
+            m_window->StepIt();
+    }
+    bool IsCancelled() const override { return !m_window || m_window->IsCancelled(); }
+
+private:
+    QPointer<kxres::CProgressWnd> m_window;
+};
+
+} // namespace
+
+std::unique_ptr<IBatchProgress> CPelloraUi::BeginProgress(const std::string &title, const std::string &text, int count)
+{
+    return std::make_unique<ProgressWindow>(m_parent ? m_parent->window() : nullptr, title, text, count);
+}
 
 CPelloraUi::CPelloraUi(kxplatform::CSettings &settings, QWidget *parent)
     : m_settings(settings)

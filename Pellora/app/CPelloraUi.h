@@ -34,6 +34,8 @@ public:
     void SetMainWindowText(const std::string &text) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
+    std::unique_ptr<IBatchProgress> BeginProgress(const std::string &title, const std::string &text,
+                                                  int count) override;
 
     // ---- operations, exports and program starts ----
     bool AskResample(CResampleValues &values) override;

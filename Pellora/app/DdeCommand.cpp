@@ -36,6 +36,8 @@ DdeCommand ParseDdeCommand(const std::string &text)
         command.kind = DdeCommand::Kind::DataFile;
     else if (TakeCommand(trimmed, "HitList", path))
         command.kind = DdeCommand::Kind::HitList;
+    else if (TakeCommand(trimmed, "CommandLine", path))
+        command.kind = DdeCommand::Kind::CommandLine;
     if (command.kind == DdeCommand::Kind::None || path.empty())
         return {};
     command.path = std::move(path);
@@ -49,10 +51,41 @@ std::string MakeDdeCommand(DdeCommand::Kind kind, const std::string &path)
         return "[DataFile(" + path + ")]";
     case DdeCommand::Kind::HitList:
         return "[HitList(" + path + ")]";
+    case DdeCommand::Kind::CommandLine:
+        return MakeCommandLineCommand({path}, false);
     case DdeCommand::Kind::None:
         break;
     }
     return {};
+}
+
+std::string MakeCommandLineCommand(const std::vector<std::string> &names, bool loadAtOnce)
+{
+    std::string text = "[CommandLine(";
+    text += loadAtOnce ? "-O" : "";
+    for (const std::string &name : names)
+        text += "\t" + name;
+    return text + ")]";
+}
+
+std::vector<std::string> CommandLineNames(const std::string &text, bool &loadAtOnce)
+{
+    std::vector<std::string> fields;
+    std::string::size_type start = 0;
+    while (true) {
+        const std::string::size_type end = text.find('\t', start);
+        fields.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
+    }
+    loadAtOnce = !fields.empty() && fields.front() == "-O";
+    std::vector<std::string> names;
+    for (std::size_t i = 1; i < fields.size(); ++i) {
+        if (!fields[i].empty())
+            names.push_back(fields[i]);
+    }
+    return names;
 }
 
 } // namespace pellora

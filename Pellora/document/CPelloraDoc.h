@@ -78,6 +78,9 @@ public:
     // Start-up: lists the named files (loading them at once with the load-at-once flag).
     bool CommandLineBrowse(const std::vector<std::string> &names);
     void SetLoadAtOnce(bool loadAtOnce) { m_loadAtOnce = loadAtOnce; }
+    // The files of a later start's command line (absolute names or patterns): checked
+    // as at start-up, added to the list, and with loadAtOnce selected and plotted.
+    bool AddCommandLine(const std::vector<std::string> &names, bool loadAtOnce);
     bool GetLoadAtOnce() const { return m_loadAtOnce; }
     // Lists the directory with a pattern into the names, sorted; false (with a
     // message) when nothing matches.
@@ -225,6 +228,26 @@ public:
     static constexpr const char *NijProgram = "Nij";
     static constexpr const char *TibiaProgram = "TibiaIndex";
     const std::vector<std::string> &GetRequiredTypes() const { return m_requiredTypes; }
+    // Batch jobs (Save All Plots, Print All, Print Preview All).
+    // One page of a job, called while the document shows only the file at index of
+    // the list taken when the job started (path: its full path, name: its list name).
+    // False when the page could not be written (the page adds its own message).
+    using BatchPage = std::function<bool(std::size_t index, const std::string &path, const std::string &name)>;
+    struct BatchResult {
+        int pages = 0;          // pages the job wrote
+        bool cancelled = false;
+        bool ran = false;       // false: nothing listed, or another job runs
+    };
+    // Runs page for every listed file that can be plotted, behind a progress window,
+    // on a snapshot of the list taken now. Afterwards the selection, signals, texts
+    // and labels are as before, the error list is shown, and a cancel is reported.
+    BatchResult RunBatch(const std::string &title, const std::string &text, const BatchPage &page);
+    bool IsBatchRunning() const { return m_batchRunning; }
+    // Ends the running job after its current page (e.g. the program is closing).
+    void CancelBatch() { m_batchCancel = true; }
+    // The text of a failure of the file at path, naming the file first: "path: text"
+    // (a text that names the file already is kept as it is).
+    static std::string FileError(const std::string &path, const std::string &text);
 
 signals:
     void Updated(int hint);
@@ -241,6 +264,8 @@ private:
     bool EndLoad(bool ok);
     // Point count, chart arrays and plot texts from the signals.
     void RebuildPlot();
+    // The files the command line names; a message for each name that matches none.
+    std::vector<std::string> ExpandCommandLine(const std::vector<std::string> &names);
     void ReadSettings();
     void ConvertMargins();
     void SetWindowText(const std::string &text);
@@ -253,8 +278,26 @@ private:
     bool WriteHitList(const std::vector<std::string> &lines);
     bool EditOneLabel(const std::string &caption, std::string &field);
 
+    // Everything a batch job changes, put back when it ends.
+    struct PlotState {
+        std::string title, subTitle, yLabel, xLabel;
+        std::vector<std::string> signalLabels;
+        std::vector<CFilePtr> selectedFiles;
+        std::vector<kx::CNSignalPtr> signalList;
+        std::vector<double> chartX, chartY;
+        int signalCount = 0;
+        int maxPointCount = 0;
+        std::set<std::string> failedPaths;
+    };
+    PlotState SavePlotState() const;
+    void RestorePlotState(PlotState state);
+    // Loads path as the only selected file (UDS-1992); false with a message.
+    bool LoadBatchFile(const std::string &path);
+
     IPelloraUi *m_ui = nullptr;
     std::unique_ptr<kxplatform::CSettings> m_settings;
+    bool m_batchRunning = false;
+    bool m_batchCancel = false;
 
     std::string m_title;
     std::string m_subTitle;

@@ -6,6 +6,7 @@
 #include "platform/CSettings.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -25,6 +26,9 @@ void CPelloraDoc::OnOpenDirectory()
 
 void CPelloraDoc::OpenDirectory(const std::string &directory)
 {
+    // A batch job works through the list as it was: it changes only afterwards.
+    if (m_batchRunning)
+        return;
     if (m_ui)
         m_ui->BeginWaitCursor();
     m_directory = directory;
@@ -46,6 +50,8 @@ void CPelloraDoc::SortFileNames()
 
 bool CPelloraDoc::ApplyFilter(const std::string &pattern)
 {
+    if (m_batchRunning)
+        return false;
     if (m_hitList || m_directory.empty())
         return false;
     std::vector<std::string> names = pellora::ListDirectory(m_directory, pattern);
@@ -70,6 +76,8 @@ void CPelloraDoc::OnOpenHitlist()
 
 bool CPelloraDoc::OpenHitList(const std::string &path)
 {
+    if (m_batchRunning)
+        return false;
     Reset();
     m_fileNames.clear();
     m_directory.clear();
@@ -118,22 +126,17 @@ bool CPelloraDoc::ReadHitList(const std::string &path)
 
 bool CPelloraDoc::CommandLineBrowse(const std::vector<std::string> &names)
 {
+    if (m_batchRunning)
+        return false;
     if (names.empty()) {
         m_errors.push_back("File name array empty.");
         return false;
     }
     m_errors.clear();
-    std::error_code ec;
-    const std::string cwd = fs::current_path(ec).string();
     std::set<std::string> listed(m_fileNames.begin(), m_fileNames.end());
-    for (const std::string &name : names) {
-        const std::vector<std::string> found = pellora::ExpandFileLine(name, cwd);
-        if (found.empty())
-            m_errors.push_back("File, " + name + ", does not Exist");
-        for (const std::string &file : found) {
-            if (listed.insert(file).second)
-                m_fileNames.push_back(file);
-        }
+    for (const std::string &file : ExpandCommandLine(names)) {
+        if (listed.insert(file).second)
+            m_fileNames.push_back(file);
     }
     if (m_fileNames.empty()) {
         m_errors.push_back("File name array empty.");
@@ -167,6 +170,49 @@ bool CPelloraDoc::CommandLineBrowse(const std::vector<std::string> &names)
     return EndLoad(ok);
 }
 
+std::vector<std::string> CPelloraDoc::ExpandCommandLine(const std::vector<std::string> &names)
+{
+    std::error_code ec;
+    const std::string cwd = fs::current_path(ec).string();
+    std::vector<std::string> files;
+    for (const std::string &name : names) {
+        const std::vector<std::string> found = pellora::ExpandFileLine(name, cwd);
+        if (found.empty()) {
+            const fs::path named = fs::path(name).is_absolute() ? fs::path(name) : fs::path(cwd) / name;
+            if (fs::is_directory(named, ec))
+                m_errors.push_back("File, " + name + ", is a folder, not a file");
+            else
+                m_errors.push_back("File, " + name + ", does not Exist");
+        }
+        files.insert(files.end(), found.begin(), found.end());
+    }
+    return files;
+}
+
+bool CPelloraDoc::AddCommandLine(const std::vector<std::string> &names, bool loadAtOnce)
+{
+    if (m_batchRunning || names.empty())
+        return false;
+    m_errors.clear();
+    const std::vector<std::string> found = ExpandCommandLine(names);
+    std::vector<std::string> errors = std::move(m_errors);
+    m_errors.clear();
+    if (!found.empty()) {
+        AddFileNames(found);
+        if (loadAtOnce) {
+            // The named files become the selection and are plotted.
+            SelectFiles(found);
+            UpdateAllViews(HintFileList);
+        }
+    }
+    errors.insert(errors.end(), m_errors.begin(), m_errors.end());
+    m_errors = std::move(errors);
+    ShowErrorList();
+    const bool ok = !found.empty() && m_errors.empty();
+    m_errors.clear();
+    return ok;
+}
+
 void CPelloraDoc::SwitchToHitListMode()
 {
     if (m_hitList)
@@ -179,6 +225,8 @@ void CPelloraDoc::SwitchToHitListMode()
 
 std::size_t CPelloraDoc::AddFileNames(const std::vector<std::string> &paths)
 {
+    if (m_batchRunning)
+        return 0;
     if (paths.empty())
         return 0;
     SwitchToHitListMode();
@@ -206,6 +254,8 @@ bool CPelloraDoc::AddDataFile(const std::string &path)
 
 bool CPelloraDoc::AddHitList(const std::string &path)
 {
+    if (m_batchRunning)
+        return false;
     if (path.empty())
         return false;
     SwitchToHitListMode();
@@ -217,12 +267,32 @@ bool CPelloraDoc::AddHitList(const std::string &path)
     return ok;
 }
 
+namespace {
+
+// Names are compared without regard to case.
+std::string Folded(std::string text)
+{
+    for (char &c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::set<std::string> FoldedSet(const std::vector<std::string> &names)
+{
+    std::set<std::string> folded;
+    for (const std::string &name : names)
+        folded.insert(Folded(name));
+    return folded;
+}
+
+} // namespace
+
 void CPelloraDoc::RemoveFileNames(const std::vector<std::string> &names)
 {
-    const std::set<std::string> gone(names.begin(), names.end());
+    const std::set<std::string> gone = FoldedSet(names);
     std::vector<std::string> kept;
     for (const std::string &name : m_fileNames) {
-        if (!gone.count(name))
+        if (!gone.count(Folded(name)))
             kept.push_back(name);
     }
     SetFileNames(std::move(kept));
@@ -230,10 +300,10 @@ void CPelloraDoc::RemoveFileNames(const std::vector<std::string> &names)
 
 void CPelloraDoc::KeepFileNames(const std::vector<std::string> &names)
 {
-    const std::set<std::string> keep(names.begin(), names.end());
+    const std::set<std::string> keep = FoldedSet(names);
     std::vector<std::string> kept;
     for (const std::string &name : m_fileNames) {
-        if (keep.count(name))
+        if (keep.count(Folded(name)))
             kept.push_back(name);
     }
     SetFileNames(std::move(kept));
@@ -241,6 +311,8 @@ void CPelloraDoc::KeepFileNames(const std::vector<std::string> &names)
 
 void CPelloraDoc::SetFileNames(std::vector<std::string> names)
 {
+    if (m_batchRunning)
+        return;
     m_fileNames = std::move(names);
     // Selected files that are no longer listed are dropped with their signals.
     std::set<std::string> listed;
@@ -264,6 +336,8 @@ void CPelloraDoc::SetFileNames(std::vector<std::string> names)
 
 void CPelloraDoc::ClearHitList()
 {
+    if (m_batchRunning)
+        return;
     m_fileNames.clear();
     m_selectedFiles.clear();
     m_signals.clear();

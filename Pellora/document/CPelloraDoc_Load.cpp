@@ -60,8 +60,11 @@ CPelloraDoc::LoadResult CPelloraDoc::LoadFile(const kx::CFile &file)
         signal->ReadPointsFile(file.GetDirectory(), file.GetFileName());
         result.signal = std::move(signal);
     } catch (const std::exception &e) {
-        result.errors.push_back(udsError);
-        result.errors.push_back(e.what());
+        // Each text names the file; the same text from both readers is given once.
+        const std::string path = file.GetPathName();
+        result.errors.push_back(FileError(path, udsError));
+        if (e.what() != udsError)
+            result.errors.push_back(FileError(path, e.what()));
     }
     return result;
 }
@@ -85,6 +88,8 @@ bool CPelloraDoc::LoadFiles(const std::vector<CFilePtr> &files)
 
 bool CPelloraDoc::SelectFiles(const std::vector<std::string> &paths)
 {
+    if (m_batchRunning)
+        return false;
     m_errors.clear();
     std::vector<std::string> wanted;
     for (const std::string &path : paths)
@@ -118,7 +123,7 @@ bool CPelloraDoc::SelectFiles(const std::vector<std::string> &paths)
             file->SetPathName(path);
             added.push_back(std::move(file));
         } catch (const std::exception &e) {
-            m_errors.push_back(e.what());
+            m_errors.push_back(FileError(path, e.what()));
         }
     }
     m_selectedFiles = std::move(keptFiles);
@@ -164,7 +169,7 @@ void CPelloraDoc::RebuildPlot()
 
 bool CPelloraDoc::OnReload()
 {
-    if (m_selectedFiles.empty())
+    if (m_selectedFiles.empty() || m_batchRunning)
         return false;
     m_errors.clear();
     m_failedPaths.clear();
@@ -188,7 +193,7 @@ bool CPelloraDoc::LoadFileByName(const std::string &name)
         m_selectedFiles.push_back(std::move(file));
         m_signals.push_back(std::move(signal));
     } catch (const std::exception &e) {
-        m_errors.push_back(e.what());
+        m_errors.push_back(FileError(path, e.what()));
         // No texts of the file shown before may stay with an empty chart.
         RebuildPlot();
         return false;

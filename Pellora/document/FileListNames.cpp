@@ -18,12 +18,12 @@ bool HasWildcard(const std::string &text)
     return text.find_first_of("*?[") != std::string::npos;
 }
 
-bool Matches(const std::string &pattern, const std::string &name)
+bool Matches(const std::string &pattern, const std::string &name, bool caseBlind = false)
 {
     // "*.*" means every file, as on the systems where the lists come from.
     if (pattern == "*.*" || pattern == "*")
         return true;
-    return ::fnmatch(pattern.c_str(), name.c_str(), 0) == 0;
+    return ::fnmatch(pattern.c_str(), name.c_str(), caseBlind ? FNM_CASEFOLD : 0) == 0;
 }
 
 } // namespace
@@ -72,7 +72,7 @@ std::vector<std::string> ListDirectory(const std::string &directory, const std::
         if (entry.is_directory(typeError))
             continue;
         std::string name = entry.path().filename().string();
-        if (IsExcludedName(name) || !Matches(pattern, name))
+        if (IsExcludedName(name) || !Matches(pattern, name, true))
             continue;
         names.push_back(std::move(name));
     }

@@ -22,7 +22,7 @@ std::string JoinPath(const std::string &directory, const std::string &name);
 bool IsExcludedName(const std::string &name);
 
 // Names of the files (no folders, no excluded names) in directory that match the
-// wildcard pattern ("*.*" matches every name). Unsorted.
+// wildcard pattern, without regard to case ("*.*" matches every name). Unsorted.
 std::vector<std::string> ListDirectory(const std::string &directory, const std::string &pattern = "*.*");
 
 // Non-empty; a digit first, or "-" followed by at least one more character; every

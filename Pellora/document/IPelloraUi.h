@@ -6,6 +6,7 @@
 #include "signal/CNSignal.h"
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,16 @@ struct CSaveFileRequest {
     std::string proposedName;       // may be empty
 };
 
+// The progress window of a batch job. While it lives the rest of the program
+// takes no input; its Cancel only raises a flag that the job polls.
+class IBatchProgress {
+public:
+    virtual ~IBatchProgress() = default;
+    // Lets pending events run, then moves one step on.
+    virtual void Step() = 0;
+    virtual bool IsCancelled() const = 0;
+};
+
 class IPelloraUi {
 public:
     enum class Icon { Information, Exclamation, Stop };
@@ -120,6 +131,16 @@ public:
     // Starts program with args, not waiting; false with error set when it cannot start.
     virtual bool StartProgram(const std::string &program, const std::vector<std::string> &args,
                               std::string &error) = 0;
+
+    // Batch jobs: a progress window over count steps; null when there is none.
+    virtual std::unique_ptr<IBatchProgress> BeginProgress(const std::string &title, const std::string &text,
+                                                          int count)
+    {
+        (void)title;
+        (void)text;
+        (void)count;
+        return nullptr;
+    }
 };
 
 // The wait cursor of a user interface for its lifetime, restored on every path.

@@ -377,12 +377,12 @@ TEST_F(DocTest, BadAndMissingFilesAreCollectedAndGoodOnesKept)
     EXPECT_EQ(doc.GetSignals().size(), 2u);
     ASSERT_EQ(ui.errorLists.size(), 1u);
     const std::vector<std::string> &errors = ui.errorLists[0];
-    // Each bad file gives the UDS reader's text and the points reader's text.
-    ASSERT_EQ(errors.size(), 4u);
-    EXPECT_EQ(errors[0], "Not a UDS-1992 Signal File");
+    // Each bad file gives the UDS reader's text and the points reader's text, each
+    // naming the file; the same text from both readers is given once.
+    ASSERT_EQ(errors.size(), 3u);
+    EXPECT_EQ(errors[0], bad + ": Not a UDS-1992 Signal File");
     EXPECT_EQ(errors[1], "Failure to parse the file: " + bad + " for reading.");
     EXPECT_EQ(errors[2], "Failure to open file: " + missing + " for reading.");
-    EXPECT_EQ(errors[3], "Failure to open file: " + missing + " for reading.");
     EXPECT_EQ(doc.GetSignalCount(), 2);
 
     // While they stay selected, the bad files are not read and reported again.

@@ -286,7 +286,7 @@ TEST(PlotViewLineStyles, ElevenCurvesPerSetting)
 
 // ---- hints ------------------------------------------------------------------
 
-TEST_F(PlotViewTest, OnlyFileListAndPlotHintsRebuildAndOnePointKeepsTheOldChart)
+TEST_F(PlotViewTest, OnlyFileListAndPlotHintsRebuildAndOnePointEmptiesThePane)
 {
     View();
     Write("a.uds");
@@ -301,7 +301,8 @@ TEST_F(PlotViewTest, OnlyFileListAndPlotHintsRebuildAndOnePointKeepsTheOldChart)
     doc.UpdateAllViews(CPelloraDoc::HintFileList);
     EXPECT_EQ(made, 2);
 
-    // A document left with a single point: the old chart stays.
+    // A document left with a single point has nothing to plot: the pane is empty
+    // and the chart commands find no chart.
     const int before = made;
     auto single = std::make_shared<kx::CNSignal>();
     single->SetXYData({0.0}, {1.0});
@@ -310,7 +311,7 @@ TEST_F(PlotViewTest, OnlyFileListAndPlotHintsRebuildAndOnePointKeepsTheOldChart)
     ASSERT_EQ(doc.GetMaxPointCount(), 1);
     doc.UpdateAllViews(CPelloraDoc::HintPlot);
     EXPECT_EQ(made, before);
-    EXPECT_TRUE(View().HasChart());
+    EXPECT_FALSE(View().HasChart());
     EXPECT_NE(first, nullptr);
 }
 
@@ -344,7 +345,8 @@ TEST_F(PlotViewTest, SaveAllPlotsNamesEachImageAfterItsOwnFileAndSkipsTheBadOne)
     EXPECT_EQ(log.legendAtSave["d.uds_004.jpg"], QString("d.uds"));
     ASSERT_EQ(ui.errorLists.size(), 1u);
     ASSERT_FALSE(ui.errorLists[0].empty());
-    EXPECT_EQ(View().ProgressWindow(), nullptr);
+    EXPECT_EQ(ui.progressTitles, std::vector<std::string>{"Saving All Uds Plots As jpg Files"});
+    EXPECT_FALSE(doc.IsBatchRunning());
     // The selection held before comes back.
     ASSERT_EQ(doc.GetSignals().size(), 1u);
     EXPECT_EQ(doc.GetSignals()[0]->GetFileName(), "a.uds");
@@ -367,22 +369,16 @@ TEST_F(PlotViewTest, CancelAfterTheSecondFileLeavesExactlyTwoImages)
         Write(name);
     Browse();
     pelloratest::TempFolder out;
-    QString titleSeen;
-    log.afterSave = [this, &titleSeen](int saves) {
-        kxres::CProgressWnd *progress = View().ProgressWindow();
-        ASSERT_NE(progress, nullptr);
-        titleSeen = progress->Title();
-        if (saves == 2)
-            progress->CancelButton()->click();
-    };
+    ui.onProgressStep = [](int step) { return step == 2; };
 
     View().SaveAllPlots(IPlotPane::ImageKind::Metafile, QString::fromStdString(out.Str()), 10000, 5000);
 
     EXPECT_EQ(FilesIn(out.Path()), (std::vector<std::string>{"a.uds_001.pdf", "b.uds_002.pdf"}));
-    EXPECT_EQ(titleSeen, QString("Saving All Uds Plots As wmf Files"));
+    // The metafile commands write PDF and say so.
+    EXPECT_EQ(ui.progressTitles, std::vector<std::string>{"Saving All Uds Plots As pdf Files"});
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0], "Printing Cancelled");
-    EXPECT_EQ(View().ProgressWindow(), nullptr);
+    EXPECT_FALSE(doc.IsBatchRunning());
 }
 
 TEST(ProgressWnd, CaptionShowsThePercentageAndCancelOnlyRaisesTheFlag)
@@ -491,7 +487,7 @@ TEST_F(PlotViewTest, PrintingAllPlotsGivesOnePagePerPlottableFile)
     EXPECT_EQ(PdfPages(current), 1);
 }
 
-TEST_F(PlotViewTest, PrintRendersAtThreeHundredDpiIntoTheMargins)
+TEST_F(PlotViewTest, PrintDrawsTheChartIntoTheMarginsAtThePrintersResolution)
 {
     View();
     Write("a.uds");
@@ -505,11 +501,13 @@ TEST_F(PlotViewTest, PrintRendersAtThreeHundredDpiIntoTheMargins)
                                       QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
     printer.setOutputFileName(QString::fromStdString(out.File("p.pdf")));
     EXPECT_EQ(View().PrintPages(printer, false), 1);
-    // Margins 0.1 / 0.5 / 0.5 / 0.5 inch: the left one lies inside the border.
+    // Margins 0.1 / 0.5 / 0.5 / 0.5 inch: the left one lies inside the border. The
+    // chart draws itself (lines and text) into that rectangle; no image is rendered.
     const auto &calls = chart().calls();
-    const QSize expected(int((11.0 - 0.25 - 0.5) * 300), int((8.5 - 0.5 - 0.5) * 300));
-    const std::string render = "render " + std::to_string(expected.width()) + "x" + std::to_string(expected.height());
-    EXPECT_NE(std::find(calls.begin(), calls.end(), render), calls.end()) << calls.back();
+    const QSize expected(int((11.0 - 0.25 - 0.5) * 1200), int((8.5 - 0.5 - 0.5) * 1200));
+    const std::string paint = "paint 0,300 " + std::to_string(expected.width()) + "x" + std::to_string(expected.height());
+    EXPECT_NE(std::find(calls.begin(), calls.end(), paint), calls.end()) << calls.back();
+    EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](const std::string &c) { return c.rfind("render", 0) == 0; }), 0);
     EXPECT_EQ(chart().exportResolution(), 96);  // restored
 }
 

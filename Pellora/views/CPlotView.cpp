@@ -8,6 +8,8 @@
 #include "shared_ui/dialogs/CProgressWnd.h"
 #include "Pellora/document/FileListNames.h"
 #include "platform/CSettings.h"
+#include "shared_ui/printing/PageSetup.h"
+#include "shared_ui/services/CommandGuard.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -15,10 +17,12 @@
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPicture>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QResizeEvent>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cctype>
@@ -31,8 +35,6 @@ namespace {
 
 constexpr int TableRows = 7;
 constexpr int TableColumns = 4;
-// Resolution the printed chart is rendered at.
-constexpr int PrintDpi = 300;
 
 QString Q(const std::string &text)
 {
@@ -79,6 +81,16 @@ std::vector<std::string> SubtitleLines(const std::string &subtitle)
 
 } // namespace
 
+// Print Preview All: the pages are built once per job, kept on disk, and drawn from
+// there one at a time on every layout of the preview.
+struct CPlotView::PageSpool {
+    QTemporaryDir folder;
+    QSize size;
+    int count = 0;
+
+    QString PagePath(int index) const { return folder.filePath(QStringLiteral("page%1.pic").arg(index)); }
+};
+
 CPlotView::CPlotView(CPelloraDoc &doc, kxchart::ChartFactory factory, QWidget *parent)
     : QWidget(parent)
     , m_doc(doc)
@@ -110,17 +122,39 @@ void CPlotView::OnUpdate(int hint)
 {
     if (hint != CPelloraDoc::HintFileList && hint != CPelloraDoc::HintPlot)
         return;
+    // Nothing to plot: an empty pane, never the chart of data no longer selected.
     if (m_doc.GetMaxPointCount() < 2)
-        return;
-    RebuildChart();
+        ClearChart();
+    else
+        RebuildChart();
     // The frame enables the chart commands by what the view holds now.
     if (auto *frame = qobject_cast<CMainFrame *>(window()))
         frame->UpdateCommandUI();
 }
 
+void CPlotView::KeepZoom()
+{
+    QRectF range;
+    if (m_chart && m_chart->zoomRange(range))
+        m_zoom = range;
+    else if (m_chart)
+        m_zoom.reset();
+}
+
+void CPlotView::ClearChart()
+{
+    if (!m_chart)
+        return;
+    KeepZoom();
+    m_chart->destroy();
+    m_chart.reset();
+    update();
+}
+
 bool CPlotView::RebuildChart()
 {
     if (m_chart) {
+        KeepZoom();
         m_chart->destroy();
         m_chart.reset();
     }
@@ -135,6 +169,9 @@ bool CPlotView::RebuildChart()
     if (QWidget *w = m_chart->widget())
         w->show();
     FillChart();
+    // With "Save Zoom Settings between Plots" the user's zoom survives a new plot.
+    if (m_doc.GetSaveZoom() && m_zoom)
+        m_chart->setZoomRange(*m_zoom);
     m_chart->resetImage();
     update();
     return true;
@@ -317,68 +354,137 @@ QRect CPlotView::PrintTarget(const QPageLayout &layout, int dpi, const QMargins 
     return target.width() > 0 && target.height() > 0 ? target : QRect();
 }
 
-int CPlotView::PrintPages(QPrinter &printer, bool allPlots)
+QRect CPlotView::PageTarget(const QPrinter &printer)
 {
     const int dpi = printer.resolution();
     const QPageLayout layout = printer.pageLayout();
-    const QRect target = PrintTarget(layout, dpi, PrintMargins(m_doc.GetMargins(), m_doc.GetMarginUnit(), layout, dpi));
+    return PrintTarget(layout, dpi, PrintMargins(m_doc.GetMargins(), m_doc.GetMarginUnit(), layout, dpi));
+}
+
+bool CPlotView::DrawPage(QPainter &painter, const QRect &target, int dpi)
+{
+    if (!HasChart())
+        return false;
+    // The chart lays itself out for the device's resolution and draws as lines and text.
+    const int savedDpi = m_chart->exportResolution();
+    m_chart->setExportResolution(dpi);
+    const bool drawn = m_chart->paint(painter, target);
+    m_chart->setExportResolution(savedDpi);
+    return drawn;
+}
+
+int CPlotView::PrintPages(QPrinter &printer, bool allPlots)
+{
+    const QRect target = PageTarget(printer);
     if (target.isEmpty()) {
         Message("The page margins leave no room for the plot.");
         return 0;
     }
-
-    const std::vector<std::string> names = m_doc.GetFileNames();
-    const int pages = allPlots ? int(names.size()) : 1;
-    // All-plots mode loads each file in turn; the current selection is put back after.
-    const Snapshot saved = Save();
-    if (allPlots)
-        m_doc.ClearErrors();
-
+    const int dpi = printer.resolution();
     QPainter painter;
     int printed = 0;
-    for (int page = 0; page < pages; ++page) {
-        if (allPlots) {
-            const std::string &name = names[size_t(page)];
-            if (!m_doc.LoadFileByName(name))
-                continue;
-            if (m_doc.GetSignals().empty() || m_doc.GetSignals().front()->GetNumberOfPoints() < 1 ||
-                m_doc.GetMaxPointCount() < 1) {
-                m_doc.AddError("File " + m_doc.FullPathOf(name) + " holds no points; it is not printed.");
-                continue;
-            }
-            if (!m_chart && !RebuildChart())
-                break;
-        }
-        if (!HasChart())
-            break;
-        if (printed == 0) {
-            if (!painter.begin(&printer))
-                break;
-        } else if (!printer.newPage()) {
-            break;
-        }
-        const int savedDpi = m_chart->exportResolution();
-        m_chart->setExportResolution(PrintDpi);
-        FillChart();
-        const QSize size(int(std::lround(double(target.width()) * PrintDpi / dpi)),
-                         int(std::lround(double(target.height()) * PrintDpi / dpi)));
-        const QImage image = m_chart->render(size);
-        if (!image.isNull()) {
-            painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-            painter.drawImage(target, image);
-        }
-        m_chart->setExportResolution(savedDpi);
-        m_chart->resetImage();
+    const auto page = [&]() {
+        if (printed == 0 ? !painter.begin(&printer) : !printer.newPage())
+            return false;
+        if (!DrawPage(painter, target, dpi))
+            return false;
         ++printed;
+        return true;
+    };
+    if (!allPlots) {
+        if (HasChart())
+            page();
+    } else {
+        m_doc.RunBatch("Printing All Uds Plots", "Printing...",
+                       [&](std::size_t, const std::string &path, const std::string &) {
+                           if (page())
+                               return true;
+                           m_doc.AddError(CPelloraDoc::FileError(path, "could not be printed."));
+                           return false;
+                       });
     }
     if (painter.isActive())
         painter.end();
-
-    if (allPlots) {
-        Restore(saved);
-        m_doc.ShowErrorList();
-    }
     return printed;
+}
+
+bool CPlotView::BuildPreviewPages(QPrinter &printer)
+{
+    m_spool.reset();
+    const QRect target = PageTarget(printer);
+    if (target.isEmpty()) {
+        Message("The page margins leave no room for the plot.");
+        return false;
+    }
+    auto spool = std::make_unique<PageSpool>();
+    if (!spool->folder.isValid()) {
+        Message("Failure to write file: " + spool->folder.path().toStdString());
+        return false;
+    }
+    spool->size = target.size();
+    const int dpi = printer.resolution();
+    const CPelloraDoc::BatchResult result = m_doc.RunBatch(
+        "Building the Print Preview", "Building pages...",
+        [&](std::size_t, const std::string &path, const std::string &) {
+            QPicture picture;
+            QPainter painter(&picture);
+            const bool drawn = DrawPage(painter, QRect(QPoint(0, 0), spool->size), dpi);
+            painter.end();
+            if (!drawn || !picture.save(spool->PagePath(spool->count))) {
+                m_doc.AddError(CPelloraDoc::FileError(path, "could not be drawn for the preview."));
+                return false;
+            }
+            ++spool->count;
+            return true;
+        });
+    if (result.cancelled || spool->count == 0)
+        return false;
+    m_spool = std::move(spool);
+    return true;
+}
+
+int CPlotView::PreviewPageCount() const
+{
+    return m_spool ? m_spool->count : 0;
+}
+
+int CPlotView::PaintPreviewPages(QPrinter &printer)
+{
+    if (!m_spool)
+        return 0;
+    const QRect target = PageTarget(printer);
+    if (target.isEmpty())
+        return 0;
+    QPainter painter;
+    int drawn = 0;
+    for (int i = 0; i < m_spool->count; ++i) {
+        QPicture picture;
+        if (!picture.load(m_spool->PagePath(i)))
+            continue;
+        if (drawn == 0 ? !painter.begin(&printer) : !printer.newPage())
+            break;
+        // A page built for another paper size is scaled into this one.
+        painter.save();
+        painter.translate(target.topLeft());
+        painter.scale(double(target.width()) / m_spool->size.width(),
+                      double(target.height()) / m_spool->size.height());
+        // A picture plays itself scaled by the printer's resolution over its own.
+        painter.scale(double(picture.logicalDpiX()) / printer.logicalDpiX(),
+                      double(picture.logicalDpiY()) / printer.logicalDpiY());
+        painter.drawPicture(0, 0, picture);
+        painter.restore();
+        ++drawn;
+    }
+    if (painter.isActive())
+        painter.end();
+    return drawn;
+}
+
+void CPlotView::PreparePrinter(QPrinter &printer)
+{
+    kxres::ApplyProgramPageSetup(printer);
+    // Plots are printed landscape only.
+    printer.setPageOrientation(QPageLayout::Landscape);
 }
 
 void CPlotView::RunPrint(bool realPrint, bool allPlots)
@@ -388,19 +494,30 @@ void CPlotView::RunPrint(bool realPrint, bool allPlots)
     if (allPlots && m_doc.GetFileNames().empty())
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
+    PreparePrinter(printer);
     if (realPrint) {
         QPrintDialog dialog(&printer, this);
         if (dialog.exec() != QDialog::Accepted)
             return;
         printer.setPageOrientation(QPageLayout::Landscape);
         PrintPages(printer, allPlots);
-    } else {
-        QPrintPreviewDialog preview(&printer, this);
-        connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-                [this, allPlots](QPrinter *p) { PrintPages(*p, allPlots); });
-        preview.exec();
+        return;
     }
+    if (allPlots && !BuildPreviewPages(printer))
+        return;
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, allPlots](QPrinter *p) {
+        kxres::Guarded(this, [&] {
+            // The preview's orientation buttons do not turn a plot portrait.
+            p->setPageOrientation(QPageLayout::Landscape);
+            if (allPlots)
+                PaintPreviewPages(*p);
+            else
+                PrintPages(*p, false);
+        });
+    });
+    preview.exec();
+    m_spool.reset();
 }
 
 void CPlotView::PrintCurrentPlot()
@@ -488,8 +605,8 @@ void CPlotView::SaveAsWmf()
 {
     if (!HasChart())
         return;
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Metafile as"), Q(m_doc.GetOutputDir()),
-                                                QStringLiteral("Windows Metafile(*.pdf)"));
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save PDF as"), Q(m_doc.GetOutputDir()),
+                                                QStringLiteral("PDF File(*.pdf)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) != 0)
@@ -503,85 +620,20 @@ void CPlotView::SaveAsWmf()
 
 void CPlotView::SaveAllPlots(ImageKind kind, const QString &folder, int width, int height)
 {
-    const std::vector<std::string> names = m_doc.GetFileNames();
-    if (names.empty())
-        return;
-    const Snapshot saved = Save();
-    m_doc.ClearErrors();
-
-    auto *progress = new kxres::CProgressWnd(this);
-    m_progress = progress;
-    progress->SetTitle(QStringLiteral("Saving All Uds Plots As ") +
-                       (kind == ImageKind::Jpeg ? QStringLiteral("jpg Files") : QStringLiteral("wmf Files")));
-    progress->SetRange(0, int(names.size()));
-    progress->SetStep(1);
-    progress->SetText(QStringLiteral("Saving..."));
-    progress->show();
-    progress->PeekAndPump(12);
-
-    bool cancelled = false;
-    for (size_t i = 0; i < names.size(); ++i) {
-        const std::string &name = names[i];
-        const std::string path = m_doc.FullPathOf(name);
-        // A file that cannot be plotted is skipped: the chart still shows the
-        // previous file and must not be saved under this one's name.
-        bool plotted = false;
-        if (m_doc.LoadFileByName(name)) {
-            if (m_doc.GetSignals().empty() || m_doc.GetSignals().front()->GetNumberOfPoints() < 1 ||
-                m_doc.GetMaxPointCount() < 2) {
-                m_doc.AddError("File " + path + " holds too few points to plot; no image saved.");
-            } else {
-                const int builds = m_builds;
-                m_doc.UpdateAllViews(CPelloraDoc::HintPlot);
-                plotted = (m_builds != builds || RebuildChart()) && HasChart();
-                if (!plotted)
-                    m_doc.AddError("File " + path + " could not be plotted; no image saved.");
-            }
+    const std::string title = std::string("Saving All Uds Plots As ") + (kind == ImageKind::Jpeg ? "jpg Files" : "pdf Files");
+    m_doc.RunBatch(title, "Saving...", [&](std::size_t index, const std::string &path, const std::string &name) {
+        if (!HasChart()) {
+            m_doc.AddError(CPelloraDoc::FileError(path, "could not be plotted; no image saved."));
+            return false;
         }
-        if (plotted) {
-            const QString target = SaveAllName(folder, name, int(i) + 1, kind);
-            const bool saved = kind == ImageKind::Jpeg ? SaveJpeg(target, QSize(width, height))
-                                                       : SaveVector(target, QSize(width, height));
-            if (!saved)
-                m_doc.AddError("The image " + target.toStdString() + " could not be written.");
-        }
-        progress->PeekAndPump(12);
-        progress->StepIt();
-        if (progress->IsCancelled()) {
-            cancelled = true;
-            break;
-        }
-    }
-    m_progress = nullptr;
-    delete progress;
-    if (cancelled)
-        Message("Printing Cancelled");
-
-    Restore(saved);
-    m_doc.ShowErrorList();
-}
-
-CPlotView::Snapshot CPlotView::Save() const
-{
-    return {m_doc.GetSignals(), m_doc.GetSelectedFiles(), m_doc.GetTitle(), m_doc.GetSubTitle()};
-}
-
-void CPlotView::Restore(const Snapshot &saved)
-{
-    m_doc.Signals() = saved.signalList;
-    m_doc.SelectedFiles() = saved.files;
-    m_doc.RecomputeMaxPointCount();
-    m_doc.BuildChartArrays();
-    m_doc.BuildPlotTexts();
-    m_doc.SetTitle(saved.title);
-    m_doc.SetSubTitle(saved.subTitle);
-    if (m_doc.GetMaxPointCount() < 2 && m_chart) {
-        // Nothing of the former content can be plotted: no file's chart stays behind.
-        m_chart->destroy();
-        m_chart.reset();
-        update();
-    }
-    m_doc.UpdateAllViews(CPelloraDoc::HintPlot);
+        // Named after the file of the job's own list that the chart now shows.
+        const QString target = SaveAllName(folder, name, int(index) + 1, kind);
+        const bool saved = kind == ImageKind::Jpeg ? SaveJpeg(target, QSize(width, height))
+                                                   : SaveVector(target, QSize(width, height));
+        if (!saved)
+            m_doc.AddError("Failure to write file: " + target.toStdString());
+        return saved;
+    });
 }
 
 // Window.

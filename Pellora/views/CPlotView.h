@@ -4,7 +4,6 @@
 // document's current signals, prints it into the page margins, saves it as an
 // image, copies it, and saves one image per listed file (Save All Plots).
 
-#include "shared_ui/dialogs/CProgressWnd.h"
 #include "Pellora/views/IPlotPane.h"
 #include "platform/chart/Chart.h"
 #include "signal/CNSignal.h"
@@ -13,14 +12,17 @@
 #include <QMargins>
 #include <QPointer>
 #include <QRect>
+#include <QRectF>
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
 
 class QPageLayout;
+class QPainter;
 class QPrinter;
 
 namespace pellora {
@@ -60,11 +62,17 @@ public:
     // The vector image (PDF) of the metafile commands; size in metafile units.
     bool SaveVector(const QString &path, const QSize &metafileSize);
 
-    // Draws the plot on an open printer: one page, or one page per listed file
-    // that can be plotted. Returns the number of pages drawn.
+    // Draws the plot on a printer: one page, or one page per listed file that can
+    // be plotted (a batch job of the document). Returns the number of pages drawn.
     int PrintPages(QPrinter &printer, bool allPlots);
-    // The progress window of a running Save All Plots, else null.
-    kxres::CProgressWnd *ProgressWindow() const { return m_progress; }
+    // Print Preview All: builds one page per plottable listed file for printer's
+    // page, once (a batch job); false when cancelled or nothing could be drawn.
+    bool BuildPreviewPages(QPrinter &printer);
+    int PreviewPageCount() const;
+    // Draws the built pages on printer (each layout of the preview); the number drawn.
+    int PaintPreviewPages(QPrinter &printer);
+    // The program's page setup, landscape.
+    static void PreparePrinter(QPrinter &printer);
 
     // What the chart shows for the document's current content.
     static kxchart::ChartContent BuildContent(const CPelloraDoc &doc, bool shortHeader);
@@ -90,17 +98,17 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // The document's selection, put back after the all-files commands.
-    struct Snapshot {
-        std::vector<kx::CNSignalPtr> signalList;
-        std::vector<std::shared_ptr<kx::CFile>> files;
-        std::string title;
-        std::string subTitle;
-    };
-    Snapshot Save() const;
-    void Restore(const Snapshot &saved);
+    struct PageSpool;
     // Destroys the chart, creates a new one and fills it from the document.
     bool RebuildChart();
+    // Destroys the chart: the pane is empty.
+    void ClearChart();
+    // Remembers the user's zoom of the current chart.
+    void KeepZoom();
+    // Printable rectangle of printer's page within the document's margins.
+    QRect PageTarget(const QPrinter &printer);
+    // Draws the current chart into target of a device of dpi; false without a chart.
+    bool DrawPage(QPainter &painter, const QRect &target, int dpi);
     void FillChart();
     void RunPrint(bool realPrint, bool allPlots);
     void Message(const std::string &text);
@@ -111,8 +119,9 @@ private:
     bool m_shortHeader = true;
     bool m_realPrint = false;
     bool m_allPlots = false;
-    QPointer<kxres::CProgressWnd> m_progress;
     int m_builds = 0;
+    std::optional<QRectF> m_zoom;
+    std::unique_ptr<PageSpool> m_spool;
 };
 
 } // namespace pellora

@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 
@@ -38,6 +39,15 @@ public:
     virtual void reinitialise() = 0;
     virtual void resetImage() = 0;
     virtual void resetZoom() = 0;
+    // The axis ranges the user zoomed or dragged to (left() to right() along X,
+    // top() to bottom() along Y); false while the axes show the automatic range.
+    virtual bool zoomRange(QRectF &range) const
+    {
+        (void)range;
+        return false;
+    }
+    // Shows these ranges in place of the automatic ones (after a reinitialise).
+    virtual void setZoomRange(const QRectF &range) { (void)range; }
 
     // Resolution used for exports and printing, in dots per inch.
     virtual int exportResolution() const = 0;

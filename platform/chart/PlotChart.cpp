@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPicture>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -54,10 +55,16 @@ bool PlotChart::create(QWidget *parent, const QRect &rect)
 {
     destroy();
     m_plot = new QCustomPlot(parent);
+    // The widget queues a draw of its empty self when made; the content's draw
+    // comes with the first reinitialise instead.
+    QCoreApplication::removePostedEvents(m_plot.data(), QEvent::MetaCall);
     m_plot->setGeometry(rect);
     m_plot->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
+    QObject::connect(m_plot.data(), &QCustomPlot::afterReplot, m_plot.data(), [this] { ++m_draws; });
     if (parent)
         m_plot->show();
+    if (!m_plot->isVisible())
+        m_plot->replot();  // empty, and lets later queued draws through
     return true;
 }
 
@@ -125,6 +132,7 @@ void PlotChart::build()
 {
     if (!m_plot)
         return;
+    m_draws = 0;
     QCustomPlot *plot = m_plot;
     plot->clearPlottables();
     plot->clearItems();
@@ -222,8 +230,6 @@ void PlotChart::build()
         plot->legend = nullptr;
     }
 
-    resetZoom();
-
     for (const StraightLine &line : m_content.lines) {
         const bool horizontal = line.orientation == StraightLine::Orientation::Horizontal;
         QCPAbstractItem *item = nullptr;
@@ -242,16 +248,48 @@ void PlotChart::build()
         }
         item->setClipAxisRect(axisRect);
     }
-    plot->replot();
+    rescale();
+    // Queued: the redraws asked for by one rebuild come together in one.
+    plot->replot(QCustomPlot::rpQueuedReplot);
 }
 
 void PlotChart::resetImage()
 {
     if (m_plot)
-        m_plot->replot();
+        m_plot->replot(QCustomPlot::rpQueuedReplot);
 }
 
 void PlotChart::resetZoom()
+{
+    if (!m_plot || !m_plot->xAxis)
+        return;
+    rescale();
+    m_plot->replot(QCustomPlot::rpQueuedReplot);
+}
+
+bool PlotChart::zoomRange(QRectF &range) const
+{
+    if (!m_plot || !m_plot->xAxis || !m_plot->yAxis)
+        return false;
+    const QCPRange x = m_plot->xAxis->range();
+    const QCPRange y = m_plot->yAxis->range();
+    const QRectF shown(QPointF(x.lower, y.lower), QPointF(x.upper, y.upper));
+    if (shown == m_autoRange)
+        return false;
+    range = shown;
+    return true;
+}
+
+void PlotChart::setZoomRange(const QRectF &range)
+{
+    if (!m_plot || !m_plot->xAxis || !m_plot->yAxis || !range.isValid())
+        return;
+    m_plot->xAxis->setRange(range.left(), range.right());
+    m_plot->yAxis->setRange(range.top(), range.bottom());
+    m_plot->replot(QCustomPlot::rpQueuedReplot);
+}
+
+void PlotChart::rescale()
 {
     if (!m_plot || !m_plot->xAxis)
         return;
@@ -267,7 +305,9 @@ void PlotChart::resetZoom()
         m_plot->yAxis->setRange(*m_content.yMin, *m_content.yMax);
     else
         m_plot->yAxis->scaleRange(1.05);
-    m_plot->replot();
+    const QCPRange x = m_plot->xAxis->range();
+    const QCPRange y = m_plot->yAxis->range();
+    m_autoRange = QRectF(QPointF(x.lower, y.lower), QPointF(x.upper, y.upper));
 }
 
 QImage PlotChart::render(const QSize &size)
@@ -289,16 +329,28 @@ bool PlotChart::paint(QPainter &painter, const QRect &target)
     if (!m_plot || target.isEmpty())
         return false;
     // Lay the chart out at a screen-like size and scale it into the target, so that
-    // fonts keep their proportion to the curves on any device.
+    // fonts keep their proportion to the curves on any device. The chart is recorded
+    // as drawing commands, so a printer gets lines and text, not an image.
     const double scale = std::max(1.0, double(m_dpi) / 96.0);
     const int width = std::max(1, int(target.width() / scale));
     const int height = std::max(1, int(target.height() / scale));
+    QPicture picture;
+    {
+        QCPPainter recorder(&picture);
+        recorder.setMode(QCPPainter::pmVectorized);
+        recorder.setMode(QCPPainter::pmNoCaching);
+        m_plot->toPainter(&recorder, width, height);
+    }
     painter.save();
     painter.translate(target.topLeft());
     painter.scale(double(target.width()) / width, double(target.height()) / height);
-    QPixmap pixmap = m_plot->toPixmap(width, height, 1.0);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawPixmap(QRect(0, 0, width, height), pixmap);
+    painter.setClipRect(QRect(0, 0, width, height), Qt::IntersectClip);
+    // A picture plays itself scaled by the device's resolution over its own; the
+    // layout above has chosen the size already.
+    if (const QPaintDevice *device = painter.device(); device && device->logicalDpiX() > 0 && device->logicalDpiY() > 0)
+        painter.scale(double(picture.logicalDpiX()) / device->logicalDpiX(),
+                      double(picture.logicalDpiY()) / device->logicalDpiY());
+    painter.drawPicture(0, 0, picture);
     painter.restore();
     return true;
 }

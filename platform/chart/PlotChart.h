@@ -4,6 +4,7 @@
 
 #include <QPen>
 #include <QPointer>
+#include <QRectF>
 
 class QCustomPlot;
 
@@ -26,6 +27,8 @@ public:
     void reinitialise() override;
     void resetImage() override;
     void resetZoom() override;
+    bool zoomRange(QRectF &range) const override;
+    void setZoomRange(const QRectF &range) override;
 
     int exportResolution() const override { return m_dpi; }
     void setExportResolution(int dpi) override;
@@ -45,12 +48,19 @@ public:
     // The drawing widget, for the chart layer's own tests.
     QCustomPlot *plot() const;
 
+    // How many times the chart was drawn (replotted) since its last reinitialise.
+    int drawCount() const { return m_draws; }
+
 private:
     void build();
+    // The automatic axis ranges, without drawing.
+    void rescale();
 
     ChartContent m_content;
     QPointer<QCustomPlot> m_plot;
     int m_dpi = 96;
+    int m_draws = 0;
+    QRectF m_autoRange;
 };
 
 } // namespace kxchart

@@ -34,6 +34,7 @@ bool RecordingChart::create(QWidget *, const QRect &rect)
     m_created = true;
     m_rect = rect;
     m_content = ChartContent{};
+    m_zoom.reset();
     record("create");
     return true;
 }
@@ -58,6 +59,7 @@ void RecordingChart::reinitialise()
     if (!m_created)
         return;
     m_shown = m_content;
+    m_zoom.reset();
     record("reinitialise");
 }
 
@@ -69,8 +71,26 @@ void RecordingChart::resetImage()
 
 void RecordingChart::resetZoom()
 {
+    m_zoom.reset();
     if (m_created)
         record("reset zoom");
+}
+
+bool RecordingChart::zoomRange(QRectF &range) const
+{
+    if (!m_created || !m_zoom)
+        return false;
+    range = *m_zoom;
+    return true;
+}
+
+void RecordingChart::setZoomRange(const QRectF &range)
+{
+    if (!m_created)
+        return;
+    m_zoom = range;
+    record("zoom " + std::to_string(range.left()) + ".." + std::to_string(range.right()) + " " +
+           std::to_string(range.top()) + ".." + std::to_string(range.bottom()));
 }
 
 void RecordingChart::setExportResolution(int dpi)

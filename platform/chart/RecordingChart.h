@@ -2,6 +2,8 @@
 
 #include "platform/chart/Chart.h"
 
+#include <optional>
+
 #include <string>
 #include <vector>
 
@@ -21,6 +23,8 @@ public:
     void reinitialise() override;
     void resetImage() override;
     void resetZoom() override;
+    bool zoomRange(QRectF &range) const override;
+    void setZoomRange(const QRectF &range) override;
 
     int exportResolution() const override { return m_dpi; }
     void setExportResolution(int dpi) override;
@@ -53,6 +57,7 @@ private:
     ChartContent m_shown;
     QRect m_rect;
     int m_dpi = 96;
+    std::optional<QRectF> m_zoom;
     std::vector<std::string> m_calls;
 };
 

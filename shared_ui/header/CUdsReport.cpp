@@ -1,5 +1,7 @@
 #include "shared_ui/header/CUdsReport.h"
 
+#include "shared_ui/printing/PageSetup.h"
+
 #include <QAbstractPrintDialog>
 #include <QApplication>
 #include <QDate>
@@ -7,6 +9,7 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -130,6 +133,8 @@ void CUdsReport::OnPrint(QPainter* dc, CPrintInfo* info) {
 
 bool CUdsReport::AskPrinter(QPrinter& printer, QWidget* parent, const PrinterPrompt& prompt,
                             bool userInterfaceJob) {
+  // Every job starts from the program's page setup.
+  kxres::ApplyProgramPageSetup(printer);
   if (prompt) return prompt(printer);
   // The dialog may outlive its parent (the viewer may be closed meanwhile): it is guarded.
   QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, parent);
@@ -194,6 +199,13 @@ int CUdsReport::PrintThreadProc(const std::shared_ptr<CUdsReport>& job) {
 
 // ---- preview -------------------------------------------------------------------------------
 
+QSize CUdsReport::PreviewNormalSize(const QSize& screen) {
+  const QSize least(800, 600);
+  if (!screen.isValid()) return least;
+  return QSize(std::max(std::min(least.width(), screen.width()), screen.width() * 3 / 4),
+               std::max(std::min(least.height(), screen.height()), screen.height() * 3 / 4));
+}
+
 void CUdsReport::Preview(QWidget* owner) {
   if (m_preview) {
     m_preview->raise();
@@ -204,6 +216,8 @@ void CUdsReport::Preview(QWidget* owner) {
   auto* frame = new kxres::CViewPrintPreview(this, owner);
   m_preview = frame;
   frame->setWindowTitle(QStringLiteral("UDSDialog Print Preview"));
+  // Restored from maximised, the window keeps a size a page can be read at.
+  frame->resize(PreviewNormalSize(frame->screen() ? frame->screen()->availableGeometry().size() : QSize()));
   frame->showMaximized();
   frame->OnFilePrintPreview();
 }

@@ -3,6 +3,7 @@
 // that adds the signal's values on further pages. Printed, previewed, or drawn page by page.
 
 #include <QPointer>
+#include <QSize>
 
 #include <functional>
 #include <memory>
@@ -68,6 +69,8 @@ class CUdsReport {
   // Draws page info->m_nCurPage of the report on the painter.
   void OnPrint(QPainter* dc, CPrintInfo* info);
 
+  // Size of the preview window when it is not maximised, on a screen of the given size.
+  static QSize PreviewNormalSize(const QSize& screen);
   // Opens the preview window, or brings it forward when it is open.
   void Preview(QWidget* owner = nullptr);
   bool IsPreviewOpen() const { return !m_preview.isNull(); }

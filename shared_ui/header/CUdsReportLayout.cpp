@@ -196,7 +196,7 @@ std::vector<std::vector<std::string>> CUdsReport::CurveTableCells(kx::CNSignal& 
        "Axis: " + s.GetAxis(), "Location: " + s.GetSenLoc()},
       {"Data Type: " + s.GetYType(), "Filter Cutoff: " + General(s.GetFCut()) + "(Hz)   ",
        "Scale Factor: " + General(s.GetSclFac()), "Form: " + s.GetChanForm()},
-      {"Time Step: " + General(s.GetDel()) + " (msec)",
+      {"Time Step: " + General(s.GetDel() * 1000.0) + " (msec)",
        "Number of Points: " + std::to_string(static_cast<long long>(s.GetNLP()) - s.GetNFP() + 1), "First Point: " + Int(s.GetNFP()),
        "Last Point: " + Int(s.GetNLP())},
       {"Time Range: " + FormatFixed(start, 4) + " to " + FormatFixed(end, 4) + "(msec)",

@@ -140,8 +140,15 @@ bool CPrintPreviewer::GetDefaultSaveName(std::string& extension, std::string& na
     const std::string curve = SafeFileText(m_signal->GetCurNam());
     if (!curve.empty()) ext = "." + curve;
   }
-  const std::string base = m_signal->GetTstNo() >= 1 ? std::to_string(m_signal->GetTstNo())
-                                                     : SafeFileText(m_signal->GetTstRef());
+  std::string base = m_signal->GetTstNo() >= 1 ? std::to_string(m_signal->GetTstNo())
+                                               : SafeFileText(m_signal->GetTstRef());
+  // Without test number and reference the curve file's own name stands in, so the
+  // proposal is never a bare extension (a hidden file).
+  if (base.empty()) {
+    const std::string file = m_signal->GetFileName();
+    base = SafeFileText(file.substr(0, file.rfind('.')));
+  }
+  if (base.empty()) base = "curve";
   extension += ext;
   name += base + ext;
   return true;

@@ -7,6 +7,7 @@
 
 #include "shared_ui/printing/CKXPreviewView.h"
 #include "shared_ui/printing/CPage.h"
+#include "shared_ui/printing/PageSetup.h"
 #include "shared_ui/header/CUdsReport.h"
 
 namespace kxres {
@@ -15,6 +16,7 @@ CViewPrintPreview::CViewPrintPreview(CUdsReport* report, QWidget* owner)
     : QWidget(owner, Qt::Window), m_report(report),
       m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   setAttribute(Qt::WA_DeleteOnClose);
+  ApplyProgramPageSetup(*m_printer);
   // While the preview is open it stands in for the windows below it.
   setWindowModality(Qt::ApplicationModal);
   auto* layout = new QVBoxLayout(this);

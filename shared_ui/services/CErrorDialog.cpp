@@ -14,7 +14,9 @@ CErrorDialog::CErrorDialog(QWidget *parent)
     m_edit = new QPlainTextEdit(this);
     m_edit->setObjectName(QStringLiteral("messages"));
     m_edit->setReadOnly(true);
-    m_edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Long messages (paths) wrap at the window's edge.
+    m_edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto *layout = new QVBoxLayout(this);

@@ -6,6 +6,9 @@
 
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 
 using kxres::CErrorDialog;
 
@@ -39,6 +42,21 @@ TEST(CErrorDialog, EachMessageOnItsOwnLinesKeepingTheirBreaks)
     EXPECT_EQ(EditLines(dlg).front(), "a");
     dlg.SetMessages({"x"});
     EXPECT_EQ(EditLines(dlg), (QStringList{"x", ""}));
+}
+
+TEST(CErrorDialog, LongMessagesWrapAtTheEdge)
+{
+    CErrorDialog dlg;
+    const std::string path = "/data/" + std::string(300, 'p') + "/v1234.uds";
+    dlg.SetMessages({path + ": File size not a multiple of 512 bytes."});
+    dlg.show();
+    QApplication::processEvents();
+    auto *edit = dlg.findChild<QPlainTextEdit *>("messages");
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->horizontalScrollBar()->maximum(), 0);
+    const QTextBlock block = edit->document()->firstBlock();
+    ASSERT_NE(block.layout(), nullptr);
+    EXPECT_GT(block.layout()->lineCount(), 1);
 }
 
 TEST(CErrorDialog, RunsModallyAndEndsWithOk)

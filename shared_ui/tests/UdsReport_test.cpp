@@ -145,7 +145,7 @@ TEST(ReportLayout, EveryCurveTableCell) {
   const std::vector<std::vector<std::string>> expected = {
       {"Status: AS MEASURED", "InitVel: 56 (kph) ", "Axis: XG", "Location: LF"},
       {"Data Type: ACCELERATION", "Filter Cutoff: 1000(Hz)   ", "Scale Factor: 1", "Form: Y"},
-      {"Time Step: 0.001 (msec)", "Number of Points: 10", "First Point: 0", "Last Point: 9"},
+      {"Time Step: 1 (msec)", "Number of Points: 10", "First Point: 0", "Last Point: 9"},
       {"Time Range: 0.0000 to 0.0090(msec)", "Data min: -2", "Data Max: 7", "TO: 0"},
       {"Units: G'S", "", "", ""},
       {"SenAtt: HEAD CG", "", "", ""},

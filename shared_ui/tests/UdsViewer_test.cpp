@@ -310,6 +310,27 @@ kxres::CViewPrintPreview* OnlyPreviewWindow(int& count) {
   return found;
 }
 
+TEST(UdsReportPage, PreviewRestoredFromMaximisedIsReadable) {
+  CUDSDialog dialog;
+  dialog.SetSignals({MakeFullHeaderSignal("Y", 10)});
+  dialog.show();
+  dialog.GetPrintPreviewPage()->OnPreview();
+  int windows = 0;
+  kxres::CViewPrintPreview* frame = OnlyPreviewWindow(windows);
+  ASSERT_NE(frame, nullptr);
+  frame->showNormal();
+  QApplication::processEvents();
+  EXPECT_GE(frame->width(), 600);
+  EXPECT_GE(frame->height(), 450);
+  frame->close();
+  QApplication::processEvents();
+  // On any screen: three quarters of it, at least 800 by 600 where it fits.
+  EXPECT_EQ(CUdsReport::PreviewNormalSize(QSize(1920, 1080)), QSize(1440, 810));
+  EXPECT_EQ(CUdsReport::PreviewNormalSize(QSize(1024, 768)), QSize(800, 600));
+  EXPECT_EQ(CUdsReport::PreviewNormalSize(QSize(640, 480)), QSize(640, 480));
+  EXPECT_EQ(CUdsReport::PreviewNormalSize(QSize()), QSize(800, 600));
+}
+
 TEST(UdsReportPage, PreviewOpensOnceAndSteps) {
   CUDSDialog dialog;
   dialog.SetSignals({MakeFullHeaderSignal("Y", 380)});
@@ -438,6 +459,22 @@ TEST_P(UdsSaveName, ProposesASafeName) {
   ASSERT_TRUE(page.GetDefaultSaveName(extension, name));
   EXPECT_EQ(extension, std::string("<") + c.extension);
   EXPECT_EQ(name, std::string("<") + c.name);
+}
+
+TEST(UdsSaveName, WithoutTestNumberAndReferenceTheCurveFileNamesIt) {
+  for (const auto& [file, expected] : {std::pair{"v1234.aa0.uds", "v1234.aa0.txt"},
+                                       std::pair{".uds", "curve.txt"}, std::pair{"", "curve.txt"}}) {
+    kxres::CPrintPreviewer page;
+    auto s = MakeFullHeaderSignal();
+    s->SetTstNo(0);
+    s->SetTstRef("");
+    s->SetCurNo(0);
+    s->SetFileName(file);
+    page.SetCurrentSignal(s);
+    std::string extension, name;
+    ASSERT_TRUE(page.GetDefaultSaveName(extension, name));
+    EXPECT_EQ(name, expected) << file;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -192,4 +192,31 @@ ScratchSettings::~ScratchSettings()
     QFile::remove(file);
 }
 
+namespace {
+
+class FakeProgress : public IBatchProgress {
+public:
+    explicit FakeProgress(FakeUi &ui) : m_ui(ui) {}
+    void Step() override
+    {
+        ++m_steps;
+        if (m_ui.onProgressStep && m_ui.onProgressStep(m_steps))
+            m_cancelled = true;
+    }
+    bool IsCancelled() const override { return m_cancelled; }
+
+private:
+    FakeUi &m_ui;
+    int m_steps = 0;
+    bool m_cancelled = false;
+};
+
+} // namespace
+
+std::unique_ptr<IBatchProgress> FakeUi::BeginProgress(const std::string &title, const std::string &, int)
+{
+    progressTitles.push_back(title);
+    return std::make_unique<FakeProgress>(*this);
+}
+
 } // namespace pelloratest

@@ -83,7 +83,12 @@ public:
     std::function<bool(CPageMarginValues &)> margins;
     std::function<bool(std::vector<std::string> &)> hitList;
 
-    void ShowErrorList(const std::vector<std::string> &list) override { errorLists.push_back(list); }
+    void ShowErrorList(const std::vector<std::string> &list) override
+    {
+        errorLists.push_back(list);
+        if (onErrorList)
+            onErrorList();
+    }
     void ShowMessage(const std::string &text, Icon) override { messages.push_back(text); }
     bool ChooseBrowseDirectory(std::string &directory) override;
     bool ChooseOpenFile(const std::string &, const std::string &, const std::string &, std::string &path) override;
@@ -168,6 +173,14 @@ public:
         return clipboardWorks;
     }
     bool StartProgram(const std::string &program, const std::vector<std::string> &args, std::string &error) override;
+    // Batch jobs: every progress window's title, and a hook run at each step
+    // (steps counted from 1); the hook returns true to press Cancel.
+    std::vector<std::string> progressTitles;
+    std::function<bool(int step)> onProgressStep;
+    // Run while the error list is "shown" (e.g. a nested event loop of a dialog).
+    std::function<void()> onErrorList;
+    std::unique_ptr<IBatchProgress> BeginProgress(const std::string &title, const std::string &text,
+                                                  int count) override;
 };
 
 // A settings program name of its own for one test, its file removed at destruction.

@@ -1,0 +1,119 @@
+// Selecting 200 signal files of 10,000 samples each and plotting them: from the
+// selection to the drawn chart. The reference reads the same files' bytes into
+// memory in a plain loop. Run with QT_QPA_PLATFORM=offscreen on a headless machine.
+
+#include "Pellora/document/CPelloraDoc.h"
+#include "Pellora/views/CPlotView.h"
+#include "signal/CUDSFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+using namespace pellora;
+
+namespace {
+
+constexpr int Files = 200;
+constexpr int Samples = 10000;
+
+// The folder of sample files, written once.
+const std::vector<std::string> &SampleFiles()
+{
+    static QTemporaryDir folder;
+    static std::vector<std::string> paths;
+    if (!paths.empty())
+        return paths;
+    for (int f = 0; f < Files; ++f) {
+        kx::CUDSFile file;
+        file.SetFileForm("Y");
+        file.SetNChan(1);
+        file.SetTstNo(100 + f);
+        file.SetCurNo(f + 1);
+        file.SetYType("ACCELERATION");
+        file.SetYUnits("G'S");
+        file.SetXType("TIME");
+        file.SetXUnits("SECONDS");
+        file.SetNFP(0);
+        file.SetNLP(Samples - 1);
+        file.SetDel(1.0e-4f);
+        std::vector<double> y(Samples);
+        for (int i = 0; i < Samples; ++i)
+            y[size_t(i)] = (f % 7 + 1) * 10.0 * std::sin(i * 3.0e-4) + std::sin(i * 0.3);
+        file.SetSamples({}, y);
+        const std::string path = folder.filePath(QStringLiteral("s%1.uds").arg(1000 + f)).toStdString();
+        file.WriteFile(path);
+        paths.push_back(path);
+    }
+    return paths;
+}
+
+void BM_SelectAndPlot200(benchmark::State &state)
+{
+    const std::vector<std::string> &paths = SampleFiles();
+    CPelloraDoc doc(nullptr, QStringLiteral("PelloraBench"));
+    doc.OpenDirectory(QFileInfo(QString::fromStdString(paths.front())).absolutePath().toStdString());
+    CPlotView view(doc);
+    view.resize(1200, 600);
+    view.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        doc.SelectFiles(paths);
+        QApplication::processEvents();  // the chart's draw
+        state.PauseTiming();
+        doc.SelectFiles({});
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["signals"] = double(doc.GetFileNames().size());
+}
+BENCHMARK(BM_SelectAndPlot200)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The document's part alone: loading the files and packing the chart arrays.
+void BM_SelectWithoutView200(benchmark::State &state)
+{
+    const std::vector<std::string> &paths = SampleFiles();
+    CPelloraDoc doc(nullptr, QStringLiteral("PelloraBench"));
+    doc.OpenDirectory(QFileInfo(QString::fromStdString(paths.front())).absolutePath().toStdString());
+    for (auto _ : state) {
+        doc.SelectFiles(paths);
+        state.PauseTiming();
+        doc.SelectFiles({});
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SelectWithoutView200)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Reference: the same files' bytes read into memory.
+void BM_ReadFilesReference(benchmark::State &state)
+{
+    const std::vector<std::string> &paths = SampleFiles();
+    for (auto _ : state) {
+        std::size_t total = 0;
+        for (const std::string &path : paths) {
+            std::ifstream in(path, std::ios::binary);
+            const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            total += bytes.size();
+        }
+        benchmark::DoNotOptimize(total);
+    }
+}
+BENCHMARK(BM_ReadFilesReference)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
