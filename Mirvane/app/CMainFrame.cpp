@@ -151,7 +151,6 @@ void CMainFrame::BuildMenus()
     connect(statusAction, &QAction::toggled, statusBar(), &QWidget::setVisible);
     m_actions[ID_VIEW_STATUS_BAR] = statusAction;
     view->addAction(statusAction);
-    view->addAction(headers);
     QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     helpMenu->addAction(help);
     helpMenu->addAction(Action(ID_APP_ABOUT));

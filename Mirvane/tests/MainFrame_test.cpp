@@ -18,6 +18,8 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QProcess>
@@ -145,6 +147,32 @@ TEST(MirvaneFrame, BarsAndKeyboardAfterDialogs)
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), &f.frame);
+}
+
+TEST(MirvaneFrame, MenusHoldTheirCommandsInOrder)
+{
+    Frame f;
+    const auto texts = [](const QMenu *menu) {
+        QStringList out;
+        for (QAction *a : menu->actions())
+            out << (a->isSeparator() ? QStringLiteral("-") : a->text().remove(QLatin1Char('&')));
+        return out;
+    };
+    QStringList titles;
+    std::vector<QStringList> menus;
+    for (QAction *a : f.frame.menuBar()->actions()) {
+        titles << a->text().remove(QLatin1Char('&'));
+        menus.push_back(texts(a->menu()));
+    }
+    ASSERT_EQ(titles, (QStringList{"File", "Edit", "View", "Help"}));
+    EXPECT_EQ(menus[0], (QStringList{"Select Files...", "Save", "Print...", "-", "Exit"}));
+    EXPECT_EQ(texts(f.frame.menuBar()->actions()[0]->menu()->actions()[1]->menu()),
+              (QStringList{"Uds Files", "Ascii Files", "Bmp", "Pdf", "HTML"}));
+    EXPECT_EQ(menus[1], (QStringList{"Copy", "Copy Data", "Critical Values", "Corridor Size"}));
+    EXPECT_EQ(menus[2], (QStringList{"Toolbar", "Status Bar"}));
+    EXPECT_EQ(menus[3], (QStringList{"Contents", "About Mirvane..."}));
+    EXPECT_EQ(f.frame.Action(CMainFrame::ID_SELECT_FILES)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(f.frame.Action(CMainFrame::ID_FILE_PRINT)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
 }
 
 TEST(MirvaneFrame, PlotKindsDrawAndSave)
