@@ -7,6 +7,7 @@
 #include "shared_ui/services/CommandGuard.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -30,6 +31,7 @@ CMainFrame::CMainFrame(CMirvaneDoc &doc, CMirvaneView *view)
     m_doc.AddUpdateListener([this](int) { UpdateCommands(); });
     resize(1200, 700);
     UpdateCommands();
+    qApp->installEventFilter(this);
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -75,11 +77,11 @@ void CMainFrame::BuildMenus()
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     print->setIcon(s->standardIcon(QStyle::SP_FileDialogDetailedView));
     QAction *exit = AddCommand(ID_APP_EXIT, QStringLiteral("E&xit"), QStringLiteral("Quit the application"), [this] { close(); });
-    QAction *copy = AddCommand(ID_EDIT_COPY, QStringLiteral("&Copy"), QStringLiteral("Copy the plotted data to the clipboard"),
+    QAction *copy = AddCommand(ID_EDIT_COPY, QStringLiteral("&Copy"), QStringLiteral("Copy the chart to the clipboard"),
                                [this] { m_view->OnCopy(); });
     copy->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
     copy->setIcon(s->standardIcon(QStyle::SP_FileDialogContentsView));
-    AddCommand(ID_EDIT_COPY_DATA, QStringLiteral("Copy &Data"), QStringLiteral("Copy the results table to the clipboard"),
+    AddCommand(ID_EDIT_COPY_DATA, QStringLiteral("Copy &Data"), QStringLiteral("Copy the plotted data to the clipboard"),
                [this] { m_view->OnCopyData(); });
     AddCommand(ID_CRITICAL_VALUES, QStringLiteral("Critical &Values"),
                QStringLiteral("Edit the critical values for Pass / Fail Criteria"), [this] { m_doc.OnCriticalValues(); });
@@ -106,23 +108,27 @@ void CMainFrame::BuildMenus()
     for (int id : {ID_EDIT_COPY, ID_EDIT_COPY_DATA, ID_CRITICAL_VALUES, ID_CORRIDOR_SIZE})
         edit->addAction(Action(id));
 
-    auto *tools = addToolBar(QStringLiteral("Toolbar"));
-    tools->setObjectName(QStringLiteral("toolbar"));
-    tools->addAction(select);
-    tools->addAction(uds);
-    tools->addSeparator();
-    tools->addAction(copy);
-    tools->addSeparator();
-    tools->addAction(print);
-    tools->addSeparator();
-    tools->addAction(help);
-    tools->addAction(headers);
-    tools->addSeparator();
-    tools->addWidget(new QLabel(QStringLiteral(" Plot Type "), this));
+    // The tool bar and the plot-type bar share the top row.
+    m_toolBar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolBar->setObjectName(QStringLiteral("toolbar"));
+    m_toolBar->addAction(select);
+    m_toolBar->addAction(uds);
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(copy);
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(print);
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(help);
+    m_toolBar->addAction(headers);
+    m_dialogBar = addToolBar(QStringLiteral("Plot Type"));
+    m_dialogBar->setObjectName(QStringLiteral("dialogbar"));
+    auto *label = new QLabel(QStringLiteral(" Plot Type "), this);
+    m_dialogBar->addWidget(label);
     m_plotType = new QComboBox(this);
     m_plotType->setObjectName(QStringLiteral("plotType"));
     m_plotType->setMinimumContentsLength(22);
-    tools->addWidget(m_plotType);
+    label->setBuddy(m_plotType);
+    m_dialogBar->addWidget(m_plotType);
     connect(m_plotType, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (m_filling || index < 0)
             return;
@@ -135,7 +141,7 @@ void CMainFrame::BuildMenus()
     });
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
-    QAction *toolbar = tools->toggleViewAction();
+    QAction *toolbar = m_toolBar->toggleViewAction();
     toolbar->setText(QStringLiteral("&Toolbar"));
     m_actions[ID_VIEW_TOOLBAR] = toolbar;
     view->addAction(toolbar);
@@ -145,11 +151,47 @@ void CMainFrame::BuildMenus()
     connect(statusAction, &QAction::toggled, statusBar(), &QWidget::setVisible);
     m_actions[ID_VIEW_STATUS_BAR] = statusAction;
     view->addAction(statusAction);
-    view->addAction(headers);
     QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     helpMenu->addAction(help);
     helpMenu->addAction(Action(ID_APP_ABOUT));
+    CreateStatusBar();
+}
+
+void CMainFrame::CreateStatusBar()
+{
     statusBar()->showMessage(QStringLiteral("Ready"));
+    for (const char *text : {"CAP", "NUM", "SCRL"}) {
+        auto *indicator = new QLabel(QLatin1String(text), this);
+        indicator->setObjectName(QLatin1String(text));
+        indicator->setEnabled(false);
+        statusBar()->addPermanentWidget(indicator);
+    }
+}
+
+bool CMainFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Show && watched == this) {
+        QTimer::singleShot(0, this, [this] { ReturnActivation(); });
+    } else if (event->type() == QEvent::Hide && watched != this && watched->isWidgetType()) {
+        const auto *widget = static_cast<QWidget *>(watched);
+        if (widget->windowType() == Qt::Dialog)
+            QTimer::singleShot(0, this, [this] { ReturnActivation(); });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::ReturnActivation()
+{
+    // Without a window manager nobody hands the focus back after a dialog, and
+    // the menu shortcuts work only in the active window.
+    if (!isVisible())
+        return;
+    QWidget *modal = QApplication::activeModalWidget();
+    QWidget *active = QApplication::activeWindow();
+    if (modal && active != modal)
+        modal->activateWindow();
+    else if (!modal && !active)
+        activateWindow();
 }
 
 void CMainFrame::UpdateCommands()

@@ -10,6 +10,7 @@
 
 class QAction;
 class QComboBox;
+class QToolBar;
 
 namespace mirvane {
 
@@ -51,14 +52,25 @@ public:
     void FillPlotKinds(const std::vector<int> &kinds);
     void ClearPlotKinds();
     void OnAbout();
+    QToolBar *ToolBar() const { return m_toolBar; }
+    QToolBar *DialogBar() const { return m_dialogBar; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QAction *AddCommand(int id, const QString &text, const QString &tip, std::function<void()> handler);
     void BuildMenus();
+    void CreateStatusBar();
+    // Gives the keyboard back to the open modal dialog or to this window when
+    // a window of ours closes and nothing else holds it.
+    void ReturnActivation();
 
     CMirvaneDoc &m_doc;
     CMirvaneView *m_view;
     QComboBox *m_plotType = nullptr;
+    QToolBar *m_toolBar = nullptr;
+    QToolBar *m_dialogBar = nullptr;
     std::map<int, QAction *> m_actions;
     bool m_filling = false;
 };

@@ -238,7 +238,7 @@ bool CSelectFiles::ReadHitlist(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        kxres::Warn(this, QStringLiteral("Unable to read Hit list file"));
+        kxres::WarnError(this, QStringLiteral("Unable to read Hit list file"));
         return false;
     }
     QTextStream in(&file);
@@ -258,7 +258,7 @@ bool CSelectFiles::SaveHitlist(const QString &path)
         text += name + "\n";
     QString error;
     if (!kxres::WriteTextFile(path, text, &error)) {
-        kxres::Warn(this, QStringLiteral("Unable to write Hit list file") + QStringLiteral("\n") + error);
+        kxres::WarnError(this, QStringLiteral("Unable to write Hit list file") + QStringLiteral("\n") + error);
         return false;
     }
     m_settings.SetString("HitlistDir", FolderOf(path).toStdString());
@@ -314,7 +314,7 @@ void CSelectFiles::accept()
         return;
     }
     if (m_list->count() == 0) {
-        kxres::Warn(this, QStringLiteral("You must select at least one signal"));
+        kxres::WarnError(this, QStringLiteral("You must select at least one signal"));
         m_list->setFocus();
         return;
     }

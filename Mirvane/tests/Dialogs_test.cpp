@@ -12,9 +12,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <fstream>
 #include <sstream>
@@ -252,6 +254,41 @@ TEST_F(MirvaneDialogs, CriticalValues)
 }
 
 } // namespace
+
+// The list and hit-list failures are error boxes captioned "Error".
+TEST(MirvaneDialogBoxes, SelectFilesErrorsAreErrorBoxes)
+{
+    kxplatform::CSettings settings{mirvane_test::TestSettingsName()};
+    const auto previous = kxres::SetWarningHandler({});
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString text;
+    const auto closeBox = [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            title = box->windowTitle();
+            icon = box->icon();
+            text = box->text();
+            box->accept();
+        }
+    };
+    CSelectFiles dlg(settings);
+    dlg.List()->clear();
+    dlg.ReferenceEdit()->setText(QStringLiteral("ref.uds"));
+    QTimer::singleShot(0, closeBox);
+    dlg.accept();
+    EXPECT_EQ(text, QStringLiteral("You must select at least one signal"));
+    EXPECT_EQ(title, QStringLiteral("Error"));
+    EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_NE(dlg.result(), QDialog::Accepted);
+
+    title.clear();
+    QTimer::singleShot(0, closeBox);
+    EXPECT_FALSE(dlg.ReadHitlist(QStringLiteral("/nonexistent/list.hit")));
+    EXPECT_EQ(text, QStringLiteral("Unable to read Hit list file"));
+    EXPECT_EQ(title, QStringLiteral("Error"));
+    EXPECT_EQ(icon, QMessageBox::Critical);
+    kxres::SetWarningHandler(previous);
+}
 
 int main(int argc, char **argv)
 {

@@ -14,8 +14,14 @@
 #include <QApplication>
 #include <QColor>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -104,6 +110,69 @@ TEST(MirvaneFrame, RunFillsSelectorTableAndEnabling)
     const QString text = f.view->CopyDataText();
     EXPECT_TRUE(text.startsWith(QStringLiteral("Correlation Factor\tFilename\tPeak Value\t")));
     EXPECT_EQ(text.count(QStringLiteral("\r\n")), 4);
+}
+
+TEST(MirvaneFrame, BarsAndKeyboardAfterDialogs)
+{
+    Frame f;
+    // The plot-type selector sits on a bar of its own: hiding the tool bar keeps it.
+    EXPECT_NE(f.frame.ToolBar(), f.frame.DialogBar());
+    EXPECT_EQ(f.frame.PlotTypeCombo()->parentWidget(), f.frame.DialogBar());
+    for (const char *name : {"CAP", "NUM", "SCRL"})
+        EXPECT_NE(f.frame.statusBar()->findChild<QLabel *>(QLatin1String(name)), nullptr) << name;
+    EXPECT_EQ(f.frame.Action(CMainFrame::ID_EDIT_COPY_DATA)->statusTip(),
+              QStringLiteral("Copy the plotted data to the clipboard"));
+
+    // A closed dialog hands the keyboard back, else Ctrl+O and the rest go nowhere.
+    f.frame.show();
+    QApplication::processEvents();
+    f.frame.Action(CMainFrame::ID_VIEW_TOOLBAR)->trigger();
+    EXPECT_TRUE(f.frame.ToolBar()->isHidden());
+    EXPECT_FALSE(f.frame.DialogBar()->isHidden());
+    QDialog outer(&f.frame);
+    outer.setModal(true);
+    outer.show();
+    outer.activateWindow();
+    QApplication::processEvents();
+    QDialog inner(&outer);
+    inner.setModal(true);
+    inner.show();
+    inner.activateWindow();
+    QApplication::processEvents();
+    inner.hide();
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &outer);
+    outer.hide();
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &f.frame);
+}
+
+TEST(MirvaneFrame, MenusHoldTheirCommandsInOrder)
+{
+    Frame f;
+    const auto texts = [](const QMenu *menu) {
+        QStringList out;
+        for (QAction *a : menu->actions())
+            out << (a->isSeparator() ? QStringLiteral("-") : a->text().remove(QLatin1Char('&')));
+        return out;
+    };
+    QStringList titles;
+    std::vector<QStringList> menus;
+    for (QAction *a : f.frame.menuBar()->actions()) {
+        titles << a->text().remove(QLatin1Char('&'));
+        menus.push_back(texts(a->menu()));
+    }
+    ASSERT_EQ(titles, (QStringList{"File", "Edit", "View", "Help"}));
+    EXPECT_EQ(menus[0], (QStringList{"Select Files...", "Save", "Print...", "-", "Exit"}));
+    EXPECT_EQ(texts(f.frame.menuBar()->actions()[0]->menu()->actions()[1]->menu()),
+              (QStringList{"Uds Files", "Ascii Files", "Bmp", "Pdf", "HTML"}));
+    EXPECT_EQ(menus[1], (QStringList{"Copy", "Copy Data", "Critical Values", "Corridor Size"}));
+    EXPECT_EQ(menus[2], (QStringList{"Toolbar", "Status Bar"}));
+    EXPECT_EQ(menus[3], (QStringList{"Contents", "About Mirvane..."}));
+    EXPECT_EQ(f.frame.Action(CMainFrame::ID_SELECT_FILES)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(f.frame.Action(CMainFrame::ID_FILE_PRINT)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
 }
 
 TEST(MirvaneFrame, PlotKindsDrawAndSave)

@@ -21,6 +21,14 @@ void Warn(QWidget *parent, const QString &text)
         QMessageBox::warning(parent, QApplication::applicationName(), text);
 }
 
+void WarnError(QWidget *parent, const QString &text)
+{
+    if (Handler())
+        Handler()(parent, text);
+    else
+        QMessageBox::critical(parent, QStringLiteral("Error"), text);
+}
+
 WarningHandler SetWarningHandler(WarningHandler handler)
 {
     WarningHandler previous = std::move(Handler());
