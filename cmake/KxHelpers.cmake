@@ -98,7 +98,10 @@ function(kx_program name)
   add_executable(${name} ${srcs})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE kx_options ${A_LINKS})
-  set_target_properties(${name} PROPERTIES AUTOMOC ON AUTORCC ON)
+  # The programs sit side by side in bin/, so Pellora finds the criterion programs
+  # in its own folder, as it does after installation.
+  set_target_properties(${name} PROPERTIES AUTOMOC ON AUTORCC ON
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
   install(TARGETS ${name} RUNTIME DESTINATION bin)
 endfunction()
 

@@ -5,8 +5,4 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/release -j "$(nproc)"
-if [ -x build/release/Pellora/Pellora ]; then
-  exec build/release/Pellora/Pellora -O examples/*.uds
-else
-  echo "Built the libraries and their tests; the Pellora program is not part of this build yet."
-fi
+exec build/release/bin/Pellora -O examples/*.uds
