@@ -80,11 +80,11 @@ void CData::Assign(const std::shared_ptr<CData>& other) {
 
 CData::~CData() = default;
 
-void CData::CopyOwnMembers(const CData& other) {
+void CData::CopyOwnMembers(const CData& other, bool copyY) {
   m_fileName = other.m_fileName;
   m_directory = other.m_directory;
   m_x = other.m_x;
-  m_y = other.m_y;
+  if (copyY) m_y = other.m_y;
   m_z = other.m_z;
   m_numberOfPoints = other.m_numberOfPoints;
   m_chestClip = other.m_chestClip;
@@ -250,6 +250,19 @@ void CData::UpdateMinMax() {
   Extremes(m_x, m_xMax, m_xMin);
   Extremes(m_y, m_yMax, m_yMin);
   Extremes(m_z, m_zMax, m_zMin);
+}
+
+void CData::AssignWithY(const CData& source, std::vector<double>&& y) {
+  if (this != &source) {
+    CDataFields::operator=(source);
+    CopyOwnMembers(source, false);
+  }
+  m_y = std::move(y);
+  if (m_z.size() != m_y.size()) m_z.assign(m_y.size(), 0.0);
+  // X and Z are the source's, and so are their extremes.
+  Extremes(m_y, m_yMax, m_yMin);
+  ComputeTimeRange();
+  UpdateNumberOfPoints();
 }
 
 void CData::UpdateDerived() {

@@ -172,6 +172,10 @@ class CData : public CDataFields {
  protected:
   // Recomputes extremes, time range and point count.
   void UpdateDerived();
+  // This signal becomes a copy of source (header, X, Z, texts) with y as its Y, which
+  // must have source's Y size; extremes of Y, time range and point count recomputed.
+  // Source may be this signal.
+  void AssignWithY(const CData& source, std::vector<double>&& y);
 
   std::string m_fileName;
   std::string m_directory;
@@ -199,7 +203,7 @@ class CData : public CDataFields {
   FilterClass m_filterClass = filter_class::Unknown;
 
  private:
-  void CopyOwnMembers(const CData& other);
+  void CopyOwnMembers(const CData& other, bool copyY = true);
 };
 
 }  // namespace kx

@@ -12,6 +12,9 @@ namespace kx {
 
 namespace {
 
+constexpr double kFir100Cutoff = 100.0;
+constexpr double kFir100Stop = 189.0;
+
 // Header values as the file object holds them: reals narrowed to float.
 float ToFile(double value) { return static_cast<float>(value); }
 std::int32_t ToFile(std::int32_t value) { return value; }
@@ -54,8 +57,10 @@ void CData::FromUDSFile(const CUDSFile& file) {
   SetExtraText4(file.GetExtraText4());
   SetExtraText5(file.GetExtraText5());
 
-  // A signal filtered with FIR100 keeps its class, so it is not filtered twice.
-  if (m_status == DataStatus::Fir100Filtered)
+  // A signal filtered with FIR100 keeps its class, so it is not filtered twice, even
+  // when a later step (overlap distortion, truncation) replaced its status: FIR100
+  // leaves its own cut-off and stop frequencies in the header.
+  if (m_status == DataStatus::Fir100Filtered || (GetFCut() == kFir100Cutoff && GetFStp() == kFir100Stop))
     m_filterClass = filter_class::Fir100;
   else
     m_filterClass = ChannelClassFromFrequencies(GetPreFil(), GetFCut());

@@ -111,7 +111,8 @@ bool syntax::Parse(std::string_view text, PointList& points) {
       ok = IsBlankLine(line);
       return ok;
     }
-    if (columns != 0 && n != columns) {
+    // Runs of one, two and three values follow each other in that order only.
+    if (n < columns) {
       ok = false;
       return false;
     }
@@ -130,20 +131,21 @@ CPoints::CPoints() = default;
 CPoints::~CPoints() { m_points.clear(); }
 
 void CPoints::CutAtGap(std::string& text) {
-  bool afterBlank = false;
-  const std::size_t cut = ForEachLine(text, [&](std::string_view line) {
-    if (syntax::IsBlankLine(line)) {
-      afterBlank = true;
-      return true;
-    }
-    if (afterBlank) {
-      double v[3];
-      if (syntax::ParseLine(line, v) == 0) return false;
-    }
-    afterBlank = false;
-    return true;
+  // The points end at the first blank line; the blank line itself stays.
+  std::size_t cut = std::string::npos;
+  ForEachLine(text, [&](std::string_view line) {
+    if (!syntax::IsBlankLine(line)) return true;
+    cut = static_cast<std::size_t>(line.data() - text.data()) + line.size();
+    return false;
   });
-  if (cut != std::string::npos) text.erase(cut);
+  if (cut == std::string::npos) return;
+  if (cut < text.size() && text[cut] == '\r') {
+    ++cut;
+    if (cut < text.size() && text[cut] == '\n') ++cut;
+  } else if (cut < text.size() && text[cut] == '\n') {
+    ++cut;
+  }
+  text.erase(cut);
 }
 
 void CPoints::Parse(const std::string& text) {

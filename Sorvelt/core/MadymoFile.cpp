@@ -378,8 +378,11 @@ bool MadymoFile::GetSignal(int parameter, int channel, CNSignal& signal)
         throw std::logic_error("No Signal Data in Vector vy");
     if (!GetColumn(parameter, channel, m_work))
         return false;
-    signal.SetNFP(0);
-    signal.SetNLP(static_cast<int>(m_work.size()) - 1);
+    // Point numbers 0 .. count - 1; a single sample is numbered 1 .. 1, since a
+    // header with both numbers 0 counts no point at all.
+    const int last = static_cast<int>(m_work.size()) - 1;
+    signal.SetNFP(last == 0 ? 1 : 0);
+    signal.SetNLP(last == 0 ? 1 : last);
     signal.SetXYData(m_times, m_work);
     return true;
 }

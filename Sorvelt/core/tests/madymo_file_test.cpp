@@ -360,11 +360,14 @@ TEST_F(MadymoFileTest, GetSignal)
     ASSERT_TRUE(file.Read(Write(kHeader, "empty.out")));
     EXPECT_THROW(file.GetSignal(0, 0, signal), std::logic_error);
 
-    // A single stored time gives a one-point curve.
+    // A single stored time gives a one-point curve (not a header counting no point).
     ASSERT_TRUE(file.Read(Write(std::string(kHeader) + "2\n0 1 2\n3 4 5\n", "one.out")));
-    ASSERT_TRUE(file.GetSignal(0, 1, signal));
-    EXPECT_EQ(signal.GetY(), (std::vector<double>{1}));
-    EXPECT_EQ(signal.GetNLP(), 0);
+    kx::CNSignal one;
+    ASSERT_TRUE(file.GetSignal(0, 1, one));
+    EXPECT_EQ(one.GetY(), (std::vector<double>{1}));
+    EXPECT_EQ(one.GetX(), (std::vector<double>{0.002}));
+    EXPECT_EQ(one.GetNumberOfPoints(), 1);
+    EXPECT_EQ(one.GetNFP(), one.GetNLP());
 }
 
 } // namespace
