@@ -1,4 +1,5 @@
 #include "signal/CPoints.h"
+#include "signal/CTextLineReader.h"
 
 #include <boost/spirit/home/x3.hpp>
 #include <charconv>
@@ -159,6 +160,7 @@ void CPoints::ReadFile(const std::string& path) {
   const std::string openFailure = "Failure to open file: " + path + " for reading.";
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) throw std::logic_error(openFailure);
+  if (CTextLineReader::IsSpecialFile(path)) throw std::logic_error(CTextLineReader::NotRegularText(path));
   std::ifstream in(path, std::ios::binary);
   if (!in.is_open()) throw std::logic_error(openFailure);
 
