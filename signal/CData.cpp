@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "signal/DataStatus.h"
+#include "signal/UdsMemory.h"
 
 namespace kx {
 
@@ -83,9 +84,9 @@ CData::~CData() = default;
 void CData::CopyOwnMembers(const CData& other, bool copyY) {
   m_fileName = other.m_fileName;
   m_directory = other.m_directory;
-  m_x = other.m_x;
-  if (copyY) m_y = other.m_y;
-  m_z = other.m_z;
+  CopySamples(m_x, other.m_x);
+  if (copyY) CopySamples(m_y, other.m_y);
+  CopySamples(m_z, other.m_z);
   m_numberOfPoints = other.m_numberOfPoints;
   m_chestClip = other.m_chestClip;
   m_status = other.m_status;
@@ -250,6 +251,38 @@ void CData::UpdateMinMax() {
   Extremes(m_x, m_xMax, m_xMin);
   Extremes(m_y, m_yMax, m_yMin);
   Extremes(m_z, m_zMax, m_zMin);
+}
+
+std::vector<double> CData::NewSamples(std::size_t n) {
+  std::vector<double> v;
+  v.reserve(n);
+  PrefaultMemory(v.data(), n * sizeof(double));
+  v.resize(n);
+  return v;
+}
+
+void CData::CopySamples(std::vector<double>& to, const std::vector<double>& from) {
+  if (&to == &from) return;
+  if (to.capacity() < from.size()) {
+    std::vector<double> fresh;
+    fresh.reserve(from.size());
+    PrefaultMemory(fresh.data(), from.size() * sizeof(double));
+    to.swap(fresh);
+  }
+  to.assign(from.begin(), from.end());
+}
+
+void CData::TakeSamples(std::vector<double>&& x, std::vector<double>&& y) {
+  m_x = std::move(x);
+  m_y = std::move(y);
+  if (m_z.capacity() < m_y.size())
+    m_z = NewSamples(m_y.size());
+  else
+    m_z.assign(m_y.size(), 0.0);
+  Extremes(m_x, m_xMax, m_xMin);
+  Extremes(m_y, m_yMax, m_yMin);
+  m_zMax = 0.0;
+  m_zMin = 0.0;
 }
 
 void CData::AssignWithY(const CData& source, std::vector<double>&& y) {

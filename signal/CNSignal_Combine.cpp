@@ -37,7 +37,7 @@ void CNSignal::Sum(const std::vector<std::shared_ptr<CNSignal>>& inputs)
         CheckSameTimes(first, *signal);
 
     // Up to three inputs per pass, added in input order.
-    std::vector<double> sum(n);
+    std::vector<double> sum = NewSamples(n);
     double* out = sum.data();
     const double* y0 = first.GetY().data();
     std::size_t next = 1;
@@ -114,7 +114,7 @@ bool CNSignal::ResultantOf(std::initializer_list<const CNSignal*> components)
     for (const CNSignal* s : components)
         CheckSameTimes(a, *s);
 
-    std::vector<double> magnitude(n);
+    std::vector<double> magnitude = NewSamples(n);
     double* out = magnitude.data();
     auto it = components.begin();
     const double* ya = (*it++)->GetY().data();

@@ -494,6 +494,12 @@ void CUDSFile::SetSamples(std::vector<double> x, std::vector<double> y) {
   m_PointsFromSamples = true;
 }
 
+void CUDSFile::TakeSamples(std::vector<double>& x, std::vector<double>& y) {
+  x = std::move(m_SampleX);
+  y = std::move(m_SampleY);
+  ClearSamples();
+}
+
 void CUDSFile::ClearSamples() {
   m_SampleX.clear();
   m_SampleY.clear();
