@@ -11,6 +11,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth poppler-utils fonts-liberation2
   postgresql libqt6sql6-psql
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()
