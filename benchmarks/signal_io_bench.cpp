@@ -91,7 +91,21 @@ void BM_SaveReferenceOneWrite(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kSamples);
 }
 
+// The earlier route, for comparison: one shared point object per sample.
+void BM_SaveThroughPointList(benchmark::State& state) {
+  kx::CNSignal s = MakeSignal(0.0);
+  const std::string path = Folder() + "save_points.uds";
+  for (auto _ : state) {
+    kx::CUDSFile file;
+    s.ToUDSFile(file);
+    file.SetPoints(s.MakePoints());
+    file.WriteFile(path);
+  }
+  state.SetItemsProcessed(state.iterations() * kSamples);
+}
+
 BENCHMARK(BM_SaveSignal)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveThroughPointList)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveReferenceOneWrite)->Unit(benchmark::kMillisecond);
 
 // --- loading (argument 1: with the programs' memory setting)

@@ -1,6 +1,10 @@
 #include "signal/CData.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 #include <stdexcept>
 #include <utility>
@@ -253,10 +257,31 @@ void CData::UpdateMinMax() {
   Extremes(m_z, m_zMax, m_zMin);
 }
 
+namespace {
+
+// Maps the pages of a large block at once when they are fresh; memory the allocator
+// reuses (its first and last pages already there) is left as it is, since walking
+// mapped pages again costs more than it saves.
+void PrefaultIfFresh(void* data, std::size_t bytes) {
+  constexpr std::size_t kLarge = std::size_t{1} << 20;
+  if (data == nullptr || bytes < kLarge) return;
+  const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+  const auto first = (reinterpret_cast<std::uintptr_t>(data) + page - 1) / page * page;
+  const auto last = (reinterpret_cast<std::uintptr_t>(data) + bytes) / page * page - page;
+  unsigned char inFirst = 0;
+  unsigned char inLast = 0;
+  if (last > first && ::mincore(reinterpret_cast<void*>(first), page, &inFirst) == 0 &&
+      ::mincore(reinterpret_cast<void*>(last), page, &inLast) == 0 && (inFirst & 1) != 0 && (inLast & 1) != 0)
+    return;
+  PrefaultMemory(data, bytes);
+}
+
+}  // namespace
+
 std::vector<double> CData::NewSamples(std::size_t n) {
   std::vector<double> v;
   v.reserve(n);
-  PrefaultMemory(v.data(), n * sizeof(double));
+  PrefaultIfFresh(v.data(), n * sizeof(double));
   v.resize(n);
   return v;
 }
@@ -266,7 +291,7 @@ void CData::CopySamples(std::vector<double>& to, const std::vector<double>& from
   if (to.capacity() < from.size()) {
     std::vector<double> fresh;
     fresh.reserve(from.size());
-    PrefaultMemory(fresh.data(), from.size() * sizeof(double));
+    PrefaultIfFresh(fresh.data(), from.size() * sizeof(double));
     to.swap(fresh);
   }
   to.assign(from.begin(), from.end());
