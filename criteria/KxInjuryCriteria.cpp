@@ -1,6 +1,10 @@
 #include "criteria/KxInjuryCriteria.h"
 
 #include "signal/CNSignal.h"
+#include "signal/Units.h"
+
+#include <cmath>
+#include <sstream>
 
 KxInjuryCriteria::KxInjuryCriteria() = default;
 
@@ -65,4 +69,22 @@ void KxInjuryCriteria::ApplyTimeWindow(kx::CNSignal& signal) const {
 void KxInjuryCriteria::MoveMessagesTo(std::vector<std::string>& target) {
   target.insert(target.end(), m_messages.begin(), m_messages.end());
   m_messages.clear();
+}
+
+bool KxInjuryCriteria::CheckFiniteSamples(const kx::CNSignal& signal, const std::string& prefix) {
+  const std::vector<double>& y = signal.GetY();
+  const std::vector<double>& x = signal.GetX();
+  for (std::size_t i = 0; i < y.size(); ++i) {
+    if (std::isfinite(y[i])) continue;
+    double time = i < x.size() ? x[i] : (signal.GetNFP() + static_cast<double>(i)) * signal.GetDel();
+    std::ostringstream text;
+    text << prefix << "Signal has a sample that is not a finite number (" << y[i] << ") at ";
+    if (kx::IsSeconds(signal.GetXUnits()))
+      text << time * 1000.0 << " ms";
+    else
+      text << "X = " << time;
+    AddMessage(text.str());
+    return false;
+  }
+  return true;
 }

@@ -59,6 +59,10 @@ class KxInjuryCriteria {
   // Appends the messages to target and empties this list.
   void MoveMessagesTo(std::vector<std::string>& target);
 
+  // True when every sample of the signal is finite; otherwise adds prefix + a text
+  // naming the time of the first sample that is not, and returns false.
+  bool CheckFiniteSamples(const kx::CNSignal& signal, const std::string& prefix);
+
  protected:
   // First two characters of the dummy type and size texts.
   std::string TypeCode() const { return m_dummyType.substr(0, 2); }

@@ -12,6 +12,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth poppler-utils fonts-liberation2 chromium
   postgresql libqt6sql6-psql
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()

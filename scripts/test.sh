@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, then builds and runs every test twice: a normal build
-# with warnings as errors, and a build with AddressSanitizer and UBSan.
+# with warnings as errors, and a build with AddressSanitizer and UBSan; last, the
+# readers' fuzz targets run for a short while each under both sanitizers (clang).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -43,4 +44,36 @@ run_build() {
 
 run_build build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKX_WERROR=ON
 run_build build/asan -DCMAKE_BUILD_TYPE=Debug -DKX_WERROR=ON -DKX_SANITIZE=ON -DKX_BENCHMARKS=OFF
-echo "=== all tests passed in both builds"
+
+# Fuzzing: only the fuzz targets and what they link are built. Each target starts from
+# files our own code writes and runs for fuzz_seconds; a crash, a sanitizer report or a
+# refusal in a standard-library text fails the run.
+fuzz_seconds=${KX_FUZZ_SECONDS:-20}
+echo "=== build build/fuzz"
+cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang-14 \
+  -DCMAKE_CXX_COMPILER=clang++-14 -DKX_FUZZ=ON -DKX_BENCHMARKS=OFF >/dev/null
+cmake --build build/fuzz -j "$jobs" --target fuzz_all
+echo "=== fuzz build/fuzz (${fuzz_seconds} s per reader)"
+fuzz_dir=$root/build/fuzz/run
+rm -rf "$fuzz_dir"
+mkdir -p "$fuzz_dir"
+build/fuzz/fuzz/make_fuzz_seeds "$fuzz_dir/seeds"
+fuzz_failed=0
+for reader in uds points madymo bitmap listfile hitlist; do
+  mkdir -p "$fuzz_dir/corpus/$reader" "$fuzz_dir/home/$reader"
+  log=$fuzz_dir/$reader.log
+  if ( cd "$fuzz_dir" && HOME="$fuzz_dir/home/$reader" XDG_CONFIG_HOME="$fuzz_dir/home/$reader" \
+       QT_QPA_PLATFORM=offscreen "$root/build/fuzz/fuzz/fuzz_$reader" -max_total_time="$fuzz_seconds" \
+       -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$fuzz_dir/$reader-" \
+       "$fuzz_dir/corpus/$reader" "$fuzz_dir/seeds/$reader" ) >"$log" 2>&1; then
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+    cov=$(grep -o 'cov: [0-9]*' "$log" | tail -1)
+    echo "fuzz_$reader: $runs executions, $cov"
+  else
+    echo "fuzz_$reader: FINDING (log $log)"
+    tail -n 40 "$log"
+    fuzz_failed=1
+  fi
+done
+[ "$fuzz_failed" -eq 0 ] || { echo "=== fuzzing found faults"; exit 1; }
+echo "=== all tests passed in both builds; fuzzing found nothing"

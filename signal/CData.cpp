@@ -1,11 +1,16 @@
 #include "signal/CData.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 #include <stdexcept>
 #include <utility>
 
 #include "signal/DataStatus.h"
+#include "signal/UdsMemory.h"
 
 namespace kx {
 
@@ -80,12 +85,12 @@ void CData::Assign(const std::shared_ptr<CData>& other) {
 
 CData::~CData() = default;
 
-void CData::CopyOwnMembers(const CData& other) {
+void CData::CopyOwnMembers(const CData& other, bool copyY) {
   m_fileName = other.m_fileName;
   m_directory = other.m_directory;
-  m_x = other.m_x;
-  m_y = other.m_y;
-  m_z = other.m_z;
+  CopySamples(m_x, other.m_x);
+  if (copyY) CopySamples(m_y, other.m_y);
+  CopySamples(m_z, other.m_z);
   m_numberOfPoints = other.m_numberOfPoints;
   m_chestClip = other.m_chestClip;
   m_status = other.m_status;
@@ -250,6 +255,72 @@ void CData::UpdateMinMax() {
   Extremes(m_x, m_xMax, m_xMin);
   Extremes(m_y, m_yMax, m_yMin);
   Extremes(m_z, m_zMax, m_zMin);
+}
+
+namespace {
+
+// Maps the pages of a large block at once when they are fresh; memory the allocator
+// reuses (its first and last pages already there) is left as it is, since walking
+// mapped pages again costs more than it saves.
+void PrefaultIfFresh(void* data, std::size_t bytes) {
+  constexpr std::size_t kLarge = std::size_t{1} << 20;
+  if (data == nullptr || bytes < kLarge) return;
+  const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+  const auto first = (reinterpret_cast<std::uintptr_t>(data) + page - 1) / page * page;
+  const auto last = (reinterpret_cast<std::uintptr_t>(data) + bytes) / page * page - page;
+  unsigned char inFirst = 0;
+  unsigned char inLast = 0;
+  if (last > first && ::mincore(reinterpret_cast<void*>(first), page, &inFirst) == 0 &&
+      ::mincore(reinterpret_cast<void*>(last), page, &inLast) == 0 && (inFirst & 1) != 0 && (inLast & 1) != 0)
+    return;
+  PrefaultMemory(data, bytes);
+}
+
+}  // namespace
+
+std::vector<double> CData::NewSamples(std::size_t n) {
+  std::vector<double> v;
+  v.reserve(n);
+  PrefaultIfFresh(v.data(), n * sizeof(double));
+  v.resize(n);
+  return v;
+}
+
+void CData::CopySamples(std::vector<double>& to, const std::vector<double>& from) {
+  if (&to == &from) return;
+  if (to.capacity() < from.size()) {
+    std::vector<double> fresh;
+    fresh.reserve(from.size());
+    PrefaultIfFresh(fresh.data(), from.size() * sizeof(double));
+    to.swap(fresh);
+  }
+  to.assign(from.begin(), from.end());
+}
+
+void CData::TakeSamples(std::vector<double>&& x, std::vector<double>&& y) {
+  m_x = std::move(x);
+  m_y = std::move(y);
+  if (m_z.capacity() < m_y.size())
+    m_z = NewSamples(m_y.size());
+  else
+    m_z.assign(m_y.size(), 0.0);
+  Extremes(m_x, m_xMax, m_xMin);
+  Extremes(m_y, m_yMax, m_yMin);
+  m_zMax = 0.0;
+  m_zMin = 0.0;
+}
+
+void CData::AssignWithY(const CData& source, std::vector<double>&& y) {
+  if (this != &source) {
+    CDataFields::operator=(source);
+    CopyOwnMembers(source, false);
+  }
+  m_y = std::move(y);
+  if (m_z.size() != m_y.size()) m_z.assign(m_y.size(), 0.0);
+  // X and Z are the source's, and so are their extremes.
+  Extremes(m_y, m_yMax, m_yMin);
+  ComputeTimeRange();
+  UpdateNumberOfPoints();
 }
 
 void CData::UpdateDerived() {

@@ -172,6 +172,14 @@ class CData : public CDataFields {
  protected:
   // Recomputes extremes, time range and point count.
   void UpdateDerived();
+  // A vector of n zeros whose pages are mapped at once (one call, not one fault per page).
+  static std::vector<double> NewSamples(std::size_t n);
+  // to = from, through NewSamples when to has too little room.
+  static void CopySamples(std::vector<double>& to, const std::vector<double>& from);
+  // This signal becomes a copy of source (header, X, Z, texts) with y as its Y, which
+  // must have source's Y size; extremes of Y, time range and point count recomputed.
+  // Source may be this signal.
+  void AssignWithY(const CData& source, std::vector<double>&& y);
 
   std::string m_fileName;
   std::string m_directory;
@@ -199,7 +207,12 @@ class CData : public CDataFields {
   FilterClass m_filterClass = filter_class::Unknown;
 
  private:
-  void CopyOwnMembers(const CData& other);
+  void CopyOwnMembers(const CData& other, bool copyY = true);
+  // Takes x and y as the samples (equal, non-zero sizes) with Z zeros.
+  void TakeSamples(std::vector<double>&& x, std::vector<double>&& y);
+  // Every header field and carried text from the file, or to it.
+  void HeaderFromUDSFile(const CUDSFile& file);
+  void HeaderToUDSFile(CUDSFile& file) const;
 };
 
 }  // namespace kx

@@ -1,4 +1,5 @@
 // Moving a signal to and from UDS-1992 files and points text files.
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
@@ -12,6 +13,9 @@ namespace kx {
 
 namespace {
 
+constexpr double kFir100Cutoff = 100.0;
+constexpr double kFir100Stop = 189.0;
+
 // Header values as the file object holds them: reals narrowed to float.
 float ToFile(double value) { return static_cast<float>(value); }
 std::int32_t ToFile(std::int32_t value) { return value; }
@@ -22,22 +26,30 @@ const std::string& ToFile(const std::string& value) { return value; }
 void CData::LoadUDSFile(const std::string& path) {
   auto file = std::make_unique<CUDSFile>();
   file->ReadFile(path);
-  FromUDSFile(*file);
+  // The decoded samples move over; only the point list route can still refuse.
+  if (!file->GetSampleY().empty() && file->GetSampleX().size() == file->GetSampleY().size()) {
+    std::vector<double> x;
+    std::vector<double> y;
+    file->TakeSamples(x, y);
+    TakeSamples(std::move(x), std::move(y));
+  } else {
+    SetPoints(file->GetPoints());
+  }
+  HeaderFromUDSFile(*file);
 }
 
 void CData::FromUDSFile(const CUDSFile& file) {
   // The samples first: they are the only part that can be refused.
   const std::vector<double>& sx = file.GetSampleX();
   const std::vector<double>& sy = file.GetSampleY();
-  if (!sy.empty() && sx.size() == sy.size()) {
-    m_x = sx;
-    m_y = sy;
-    m_z.assign(sy.size(), 0.0);
-    UpdateMinMax();
-  } else {
+  if (!sy.empty() && sx.size() == sy.size())
+    TakeSamples(std::vector<double>(sx), std::vector<double>(sy));
+  else
     SetPoints(file.GetPoints());
-  }
+  HeaderFromUDSFile(file);
+}
 
+void CData::HeaderFromUDSFile(const CUDSFile& file) {
   m_fileName = file.GetFileName();
   m_pathName = file.GetPathName();
   m_fileText = file.GetText3();
@@ -54,8 +66,10 @@ void CData::FromUDSFile(const CUDSFile& file) {
   SetExtraText4(file.GetExtraText4());
   SetExtraText5(file.GetExtraText5());
 
-  // A signal filtered with FIR100 keeps its class, so it is not filtered twice.
-  if (m_status == DataStatus::Fir100Filtered)
+  // A signal filtered with FIR100 keeps its class, so it is not filtered twice, even
+  // when a later step (overlap distortion, truncation) replaced its status: FIR100
+  // leaves its own cut-off and stop frequencies in the header.
+  if (m_status == DataStatus::Fir100Filtered || (GetFCut() == kFir100Cutoff && GetFStp() == kFir100Stop))
     m_filterClass = filter_class::Fir100;
   else
     m_filterClass = ChannelClassFromFrequencies(GetPreFil(), GetFCut());
@@ -66,7 +80,17 @@ void CData::FromUDSFile(const CUDSFile& file) {
 
 void CData::ToUDSFile(CUDSFile& file) {
   if (m_writeBigEndian) file.SetWriteBigEndian();
-  file.SetPoints(MakePoints());
+  // The writer takes plain arrays: X only for an "X-Y" file, shorter X or Z read as 0.
+  std::vector<double> x;
+  if (GetDel() == 0.0) {
+    x.assign(m_x.begin(), m_x.begin() + static_cast<std::ptrdiff_t>(std::min(m_x.size(), m_y.size())));
+    x.resize(m_y.size(), 0.0);
+  }
+  file.SetSamples(std::move(x), m_y);
+  HeaderToUDSFile(file);
+}
+
+void CData::HeaderToUDSFile(CUDSFile& file) const {
   file.SetFileName(m_fileName);
   file.SetPathName(m_pathName);
   file.SetText3(m_fileText);
@@ -87,7 +111,29 @@ void CData::ToUDSFile(CUDSFile& file) {
 
 void CData::SaveToUDSFile(const std::string& path) {
   auto file = std::make_unique<CUDSFile>();
-  ToUDSFile(*file);
+  const bool xy = GetDel() == 0.0;
+  if (xy && m_x.size() != m_y.size()) {
+    ToUDSFile(*file);
+    file->WriteFile(path);
+    return;
+  }
+  if (m_writeBigEndian) file->SetWriteBigEndian();
+  HeaderToUDSFile(*file);
+  // The samples are lent to the writer, not copied, and come back whatever happens.
+  struct Lent {
+    CData& data;
+    CUDSFile& file;
+    bool xy;
+    ~Lent() {
+      std::vector<double> x;
+      std::vector<double> y;
+      file.TakeSamples(x, y);
+      data.m_y = std::move(y);
+      if (xy) data.m_x = std::move(x);
+    }
+  };
+  file->SetSamples(xy ? std::move(m_x) : std::vector<double>(), std::move(m_y));
+  const Lent lent{*this, *file, xy};
   file->WriteFile(path);
 }
 

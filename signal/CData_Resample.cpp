@@ -151,21 +151,23 @@ bool CData::ResampleCore(double step, std::vector<double>& out, std::int32_t& ne
         if (!(m_x[i - 1] <= m_x[i]))
             return false;
 
-    const double direction = (size > 1 && m_x[1] < m_x[0]) ? -1.0 : 1.0;
-    const double bias = 0.01 * direction;
-    const double firstPos = m_x[0] / step + bias;
-    const double lastPos = m_x[size - 1] / step + bias;
+    // Grid points inside the data only: the first index rounds up and the last down,
+    // each within a thousandth of a step so that times carrying float rounding still
+    // count as on the grid.
+    constexpr double kTolerance = 0.001;
+    const double firstPos = m_x[0] / step;
+    const double lastPos = m_x[size - 1] / step;
     if (!FitsInt(firstPos) || !FitsInt(lastPos))
         return false;
-    const auto first = static_cast<std::int64_t>(std::trunc(firstPos));
-    auto last = static_cast<std::int64_t>(std::trunc(lastPos));
-    // At least two points, even for a record shorter than one step.
-    if (last <= first)
-        last = first + 1;
+    const auto first = static_cast<std::int64_t>(std::ceil(firstPos - kTolerance));
+    const auto last = static_cast<std::int64_t>(std::floor(lastPos + kTolerance));
+    if (last < first)
+        return true;
 
     const std::int64_t n = WideCount(first, last);
     if (n > kMaxCount)
         return false;
+    const double snap = 1e-9 * step;
     std::vector<double> result;
     result.reserve(static_cast<std::size_t>(n));
     std::size_t j = 1;
@@ -174,14 +176,20 @@ bool CData::ResampleCore(double step, std::vector<double>& out, std::int32_t& ne
             result.push_back(m_y[0]);
             continue;
         }
-        const double t = static_cast<double>(first + k) * step;
+        // A time within the tolerance outside the data is read at the data's end.
+        const double t =
+            std::clamp(static_cast<double>(first + k) * step, m_x[0], m_x[size - 1]);
         while (j < size - 1 && m_x[j] < t)
             ++j;
         std::size_t i = j - 1;
         while (i > 0 && t < m_x[i])
             --i;
         const double width = m_x[j] - m_x[i];
-        if (width > 0.0)
+        if (std::fabs(t - m_x[j]) <= snap)
+            result.push_back(m_y[j]);
+        else if (std::fabs(t - m_x[i]) <= snap)
+            result.push_back(m_y[i]);
+        else if (width > 0.0)
             result.push_back((t - m_x[i]) / width * (m_y[j] - m_y[i]) + m_y[i]);
         else  // repeated X at an end: take the sample on the side of t
             result.push_back(t >= m_x[j] ? m_y[j] : m_y[i]);

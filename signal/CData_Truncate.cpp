@@ -268,6 +268,8 @@ double CData::BiasTailPercentCore(std::vector<double>& y, double percent, bool f
 
 bool CData::ShiftX(double dx)
 {
+    if (!std::isfinite(dx))
+        throw std::logic_error("Cannot shift signal by a value that is not finite");
     if (m_x.empty())
         throw std::logic_error("No X Data");
     std::int64_t shift = 0;
@@ -291,6 +293,8 @@ bool CData::ShiftX(double dx)
 
 bool CData::ShiftY(double dy)
 {
+    if (!std::isfinite(dy))
+        throw std::logic_error("Cannot shift signal by a value that is not finite");
     if (m_y.empty())
         throw std::logic_error("No Y Data");
     for (double& v : m_y)
@@ -304,6 +308,8 @@ bool CData::ScaleX(double factor)
 {
     if (factor == 0.0)
         throw std::logic_error("Cannot scale signal by zero");
+    if (!std::isfinite(factor))
+        throw std::logic_error("Cannot scale signal by a factor that is not finite");
     if (m_x.empty())
         throw std::logic_error("No X Data");
     for (double& v : m_x)
@@ -319,6 +325,8 @@ bool CData::ScaleY(double factor)
 {
     if (factor == 0.0)
         throw std::logic_error("Cannot scale signal by zero");
+    if (!std::isfinite(factor))
+        throw std::logic_error("Cannot scale signal by a factor that is not finite");
     if (m_y.empty())
         throw std::logic_error("No Y Data");
     for (double& v : m_y)

@@ -50,6 +50,10 @@ class CNSignal : public CData {
  private:
   // This signal becomes the first component with Y the magnitude of all of them.
   bool ResultantOf(std::initializer_list<const CNSignal*> components);
+  // This signal becomes source (messages included) with y as its Y.
+  void AssignFrom(const CNSignal& source, std::vector<double>&& y);
+  // Throws, naming both, unless a and b have the same first point and time step.
+  static void CheckSameTimes(const CNSignal& a, const CNSignal& b);
 };
 
 using CNSignalPtr = std::shared_ptr<CNSignal>;

@@ -2,7 +2,9 @@
 // assigned at the end, so this signal may be one of the inputs and a refused call
 // leaves it as it was.
 
+#include <algorithm>
 #include <cmath>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -31,20 +33,44 @@ void CNSignal::Sum(const std::vector<std::shared_ptr<CNSignal>>& inputs)
     for (const auto& signal : inputs)
         if (signal->GetYCount() != n)
             throw std::logic_error(kLengths);
+    for (const auto& signal : inputs)
+        CheckSameTimes(first, *signal);
 
-    std::vector<double> sum(first.GetY());
-    for (std::size_t s = 1; s < inputs.size(); ++s) {
-        const std::vector<double>& y = inputs[s]->GetY();
+    // Up to three inputs per pass, added in input order.
+    std::vector<double> sum = NewSamples(n);
+    double* out = sum.data();
+    const double* y0 = first.GetY().data();
+    std::size_t next = 1;
+    if (inputs.size() >= 3) {
+        const double* y1 = inputs[1]->GetY().data();
+        const double* y2 = inputs[2]->GetY().data();
         for (std::size_t i = 0; i < n; ++i)
-            sum[i] += y[i];
+            out[i] = y0[i] + y1[i] + y2[i];
+        next = 3;
+    } else if (inputs.size() == 2) {
+        const double* y1 = inputs[1]->GetY().data();
+        for (std::size_t i = 0; i < n; ++i)
+            out[i] = y0[i] + y1[i];
+        next = 2;
+    } else {
+        std::copy(y0, y0 + n, out);
+    }
+    for (; next + 1 < inputs.size(); next += 2) {
+        const double* y1 = inputs[next]->GetY().data();
+        const double* y2 = inputs[next + 1]->GetY().data();
+        for (std::size_t i = 0; i < n; ++i)
+            out[i] = out[i] + y1[i] + y2[i];
+    }
+    if (next < inputs.size()) {
+        const double* y1 = inputs[next]->GetY().data();
+        for (std::size_t i = 0; i < n; ++i)
+            out[i] += y1[i];
     }
 
-    CNSignal result(first);
-    result.SetYData(sum);
-    result.SetStatus("SUM");
-    result.UpdateDerived();
-    result.SetModified(true);
-    *this = result;
+    // Nothing can fail from here on.
+    AssignFrom(first, std::move(sum));
+    SetStatus("SUM");
+    SetModified(true);
 }
 
 void CNSignal::Average(const std::vector<std::shared_ptr<CNSignal>>& inputs)
@@ -85,24 +111,53 @@ bool CNSignal::ResultantOf(std::initializer_list<const CNSignal*> components)
     for (const CNSignal* s : components)
         if (s->GetNumberOfPoints() != count || s->GetYCount() < n)
             throw std::logic_error(kInconsistent);
+    for (const CNSignal* s : components)
+        CheckSameTimes(a, *s);
 
-    std::vector<double> magnitude(n, 0.0);
-    for (const CNSignal* s : components) {
-        const std::vector<double>& y = s->GetY();
+    std::vector<double> magnitude = NewSamples(n);
+    double* out = magnitude.data();
+    auto it = components.begin();
+    const double* ya = (*it++)->GetY().data();
+    const double* yb = (*it++)->GetY().data();
+    if (it != components.end()) {
+        const double* yc = (*it)->GetY().data();
         for (std::size_t i = 0; i < n; ++i)
-            magnitude[i] += y[i] * y[i];
+            out[i] = std::sqrt(ya[i] * ya[i] + yb[i] * yb[i] + yc[i] * yc[i]);
+    } else {
+        for (std::size_t i = 0; i < n; ++i)
+            out[i] = std::sqrt(ya[i] * ya[i] + yb[i] * yb[i]);
     }
-    for (double& v : magnitude)
-        v = std::sqrt(v);
 
-    CNSignal result(a);
-    result.m_y = std::move(magnitude);
-    result.SetAxis("RS");
-    result.SetStatus("COMPUTED");
-    result.UpdateDerived();
-    result.SetModified(true);
-    *this = result;
+    AssignFrom(a, std::move(magnitude));
+    SetAxis("RS");
+    SetStatus("COMPUTED");
+    SetModified(true);
     return true;
+}
+
+void CNSignal::AssignFrom(const CNSignal& source, std::vector<double>&& y)
+{
+    if (this != &source)
+        m_messages = source.m_messages;
+    AssignWithY(source, std::move(y));
+}
+
+void CNSignal::CheckSameTimes(const CNSignal& a, const CNSignal& b)
+{
+    const double da = a.GetDel();
+    const double db = b.GetDel();
+    // Steps read from files carry float rounding: equal within a millionth.
+    const bool sameStep = da == db || std::fabs(da - db) <= 1e-6 * std::max(std::fabs(da), std::fabs(db));
+    if (a.GetNFP() == b.GetNFP() && sameStep)
+        return;
+    const auto describe = [](const CNSignal& s) {
+        std::ostringstream text;
+        text << (s.GetFileName().empty() ? std::string("(unnamed signal)") : s.GetFileName())
+             << " (first point " << s.GetNFP() << ", time step " << s.GetDel() << ")";
+        return text.str();
+    };
+    throw std::logic_error("Signals do not share first point and time step: " + describe(a) + " and " +
+                           describe(b) + ".  Resample/Truncate.");
 }
 
 }  // namespace kx

@@ -1,4 +1,5 @@
 #include "signal/CPoints.h"
+#include "signal/CTextLineReader.h"
 
 #include <boost/spirit/home/x3.hpp>
 #include <charconv>
@@ -111,7 +112,8 @@ bool syntax::Parse(std::string_view text, PointList& points) {
       ok = IsBlankLine(line);
       return ok;
     }
-    if (columns != 0 && n != columns) {
+    // Runs of one, two and three values follow each other in that order only.
+    if (n < columns) {
       ok = false;
       return false;
     }
@@ -130,20 +132,21 @@ CPoints::CPoints() = default;
 CPoints::~CPoints() { m_points.clear(); }
 
 void CPoints::CutAtGap(std::string& text) {
-  bool afterBlank = false;
-  const std::size_t cut = ForEachLine(text, [&](std::string_view line) {
-    if (syntax::IsBlankLine(line)) {
-      afterBlank = true;
-      return true;
-    }
-    if (afterBlank) {
-      double v[3];
-      if (syntax::ParseLine(line, v) == 0) return false;
-    }
-    afterBlank = false;
-    return true;
+  // The points end at the first blank line; the blank line itself stays.
+  std::size_t cut = std::string::npos;
+  ForEachLine(text, [&](std::string_view line) {
+    if (!syntax::IsBlankLine(line)) return true;
+    cut = static_cast<std::size_t>(line.data() - text.data()) + line.size();
+    return false;
   });
-  if (cut != std::string::npos) text.erase(cut);
+  if (cut == std::string::npos) return;
+  if (cut < text.size() && text[cut] == '\r') {
+    ++cut;
+    if (cut < text.size() && text[cut] == '\n') ++cut;
+  } else if (cut < text.size() && text[cut] == '\n') {
+    ++cut;
+  }
+  text.erase(cut);
 }
 
 void CPoints::Parse(const std::string& text) {
@@ -157,6 +160,7 @@ void CPoints::ReadFile(const std::string& path) {
   const std::string openFailure = "Failure to open file: " + path + " for reading.";
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) throw std::logic_error(openFailure);
+  if (CTextLineReader::IsSpecialFile(path)) throw std::logic_error(CTextLineReader::NotRegularText(path));
   std::ifstream in(path, std::ios::binary);
   if (!in.is_open()) throw std::logic_error(openFailure);
 

@@ -41,8 +41,7 @@ class CPoints {
   void ReadFile(const std::string& path);
   // Clears the point list and parses text; a failure leaves the list empty.
   void Parse(const std::string& text);
-  // Ends the text before a trailer: text after a blank line whose next line is
-  // not a point line (a comment block) is cut off.
+  // Ends the text at its first blank line: whatever follows it is cut off.
   static void CutAtGap(std::string& text);
 
   std::size_t GetCount() const { return m_points.size(); }

@@ -1,4 +1,5 @@
 #include "signal/CUDSFile.h"
+#include "signal/CTextLineReader.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -493,6 +494,12 @@ void CUDSFile::SetSamples(std::vector<double> x, std::vector<double> y) {
   m_PointsFromSamples = true;
 }
 
+void CUDSFile::TakeSamples(std::vector<double>& x, std::vector<double>& y) {
+  x = std::move(m_SampleX);
+  y = std::move(m_SampleY);
+  ClearSamples();
+}
+
 void CUDSFile::ClearSamples() {
   m_SampleX.clear();
   m_SampleY.clear();
@@ -635,7 +642,8 @@ void CUDSFile::ReadFile(const std::string& path) {
   if (path.empty()) {
     Fail("Failure read file due to empty path and file name.");
   }
-  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Not blocking on a FIFO: it is refused below as soon as it is open.
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   struct stat state {};
   if (!file.Valid()) {
     Fail("Failure to open file: " + path + " for reading.");
@@ -646,6 +654,9 @@ void CUDSFile::ReadFile(const std::string& path) {
   }
   if (S_ISDIR(state.st_mode)) {
     Fail("Failure to open file: " + path + " for reading.");
+  }
+  if (!S_ISREG(state.st_mode)) {
+    Fail(CTextLineReader::NotRegularText(path));
   }
   const std::uint64_t record = GetRecordSize();
   const auto size = static_cast<std::uint64_t>(state.st_size);

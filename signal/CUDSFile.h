@@ -46,6 +46,9 @@ class CUDSFile : public CUDS1992, public CUDSFields {
   const std::vector<double>& GetSampleY() const { return m_SampleY; }
   // Samples to write, in place of a point list. x may be empty for a "Y" file.
   void SetSamples(std::vector<double> x, std::vector<double> y);
+  // Moves the sample arrays out (what a read decoded or SetSamples gave), leaving
+  // this object without samples.
+  void TakeSamples(std::vector<double>& x, std::vector<double>& y);
 
   // Write big-endian integers and IEEE big-endian floats ("SUN").
   void SetWriteBigEndian() { m_WriteBigEndian = true; }

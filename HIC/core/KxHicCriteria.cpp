@@ -261,6 +261,8 @@ bool KxHicCriteria::Compute(kx::CNSignal& signal, double windowMs) {
   m_window = windowMs;
   const bool dummyKnown = SetDummy(signal.GetOccupant1Type(), signal.GetOccupant1Size());
   result = result && dummyKnown;
+  // A non-finite sample would make every window's value meaningless.
+  if (!CheckFiniteSamples(signal, "HIC - ")) return false;
   try {
     ApplyTimeWindow(signal);
     if (result) {

@@ -22,14 +22,17 @@ void CComparison::Compare(kx::CNSignal& evaluated, const kx::CNSignal& reference
     if (evaluated.GetDel() != dt)
         evaluated.Interpolate(dt);
 
+    // Both signals now lie on the grid of dt; their times may still differ by float
+    // rounding, so ends within half a step count as the same point.
+    const double half = dt > 0.0 ? 0.5 * dt : 0.0;
     kx::CNSignal referenceCopy(reference);
     double start = referenceCopy.GetXMin();
     double end = referenceCopy.GetXMax();
-    if (evaluated.GetXMin() != start || evaluated.GetXMax() != end) {
+    if (std::fabs(evaluated.GetXMin() - start) > half || std::fabs(evaluated.GetXMax() - end) > half) {
         start = std::max(start, evaluated.GetXMin());
         end = std::min(end, evaluated.GetXMax());
-        evaluated.TruncateByTime(start, end);
-        referenceCopy.TruncateByTime(start, end);
+        evaluated.TruncateByTime(start - half, end - half);
+        referenceCopy.TruncateByTime(start - half, end - half);
     }
     m_windowStart = start;
     m_windowEnd = end;

@@ -4,11 +4,14 @@
 
 #include "Pellora/document/FileListNames.h"
 #include "platform/CSettings.h"
+#include "signal/CTextLineReader.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <cstdio>
 #include <fstream>
+#include <memory>
 #include <set>
 
 namespace pellora {
@@ -97,17 +100,29 @@ bool CPelloraDoc::OpenHitList(const std::string &path)
 
 bool CPelloraDoc::ReadHitList(const std::string &path)
 {
-    std::ifstream in(path);
-    if (!in.is_open() || fs::is_directory(path)) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE *)> in(nullptr, &std::fclose);
+    try {
+        in.reset(kx::CTextLineReader::OpenRegular(path));
+    } catch (const std::exception &e) {
+        m_errors.push_back(e.what());
+        return false;
+    }
+    if (!in) {
         m_errors.push_back("Failure to open file: " + path + " for reading.");
         return false;
     }
     const std::string base = fs::path(pellora::AbsolutePath(path)).parent_path().string();
     std::set<std::string> listed(m_fileNames.begin(), m_fileNames.end());
+    kx::CTextLineReader reader(in.get(), path);
     std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+    for (;;) {
+        try {
+            if (!reader.Next(line))
+                break;
+        } catch (const std::exception &e) {
+            m_errors.push_back(e.what());
+            return false;
+        }
         if (pellora::Trim(line).empty())
             continue;
         bool matched = false;

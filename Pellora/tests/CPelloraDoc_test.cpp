@@ -4,6 +4,8 @@
 #include "support/PelloraTestSupport.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <fstream>
 
 #include <QApplication>
 #include <QSignalSpy>
@@ -248,6 +250,28 @@ TEST_F(DocTest, UnreadableHitListIsReported)
     EXPECT_EQ(ui.errorLists[0], std::vector<std::string>{"Failure to open file: " + folder.File("nope.lst") +
                                                          " for reading."});
     EXPECT_TRUE(doc.GetFileNames().empty());
+}
+
+TEST_F(DocTest, SpecialOrEndlessHitListIsReported)
+{
+    const std::string fifo = folder.File("pipe.lst");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string &path : {fifo, std::string("/dev/zero")}) {
+        ui.errorLists.clear();
+        ui.openFiles.push_back(path);
+        doc.OnOpenHitlist();
+        ASSERT_EQ(ui.errorLists.size(), 1u) << path;
+        EXPECT_EQ(ui.errorLists[0], std::vector<std::string>{path + " is not a regular file"});
+        EXPECT_TRUE(doc.GetFileNames().empty());
+    }
+    const std::string endless = folder.File("endless.lst");
+    std::ofstream(endless, std::ios::binary) << std::string(3u << 20, 'x');
+    ui.errorLists.clear();
+    ui.openFiles.push_back(endless);
+    doc.OnOpenHitlist();
+    ASSERT_EQ(ui.errorLists.size(), 1u);
+    EXPECT_EQ(ui.errorLists[0],
+              std::vector<std::string>{"Line 1 of " + endless + " is longer than 1048576 characters"});
 }
 
 TEST_F(DocTest, HitListWhosePathContainsDataFileIsAHitList)

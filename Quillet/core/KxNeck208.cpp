@@ -247,6 +247,8 @@ bool KxNeck208::ComputePeak(kx::CNSignal& signal, char axis, int channelClass,
   result = result && dummyKnown;
   const std::string& axisText = signal.GetAxis();
   if (!axisText.empty() && axisText.front() != axis) AddMessage(axisWarning);
+  // The filter would spread a non-finite sample over the whole signal.
+  if (!CheckFiniteSamples(signal, "Neck Injury - ")) return false;
   try {
     const bool filtered = signal.Filter(channelClass);
     result = result && filtered;

@@ -1,7 +1,9 @@
 #include "Sorvelt/core/MadymoFile.h"
 
 #include "signal/CNSignal.h"
+#include "signal/CTextLineReader.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -15,73 +17,6 @@
 namespace kx {
 
 namespace {
-
-// Whole lines of any length from a C stream, LF or CR-LF terminated; the last line
-// may lack its terminator.
-class LineReader {
-public:
-    explicit LineReader(std::FILE* file) : m_file(file), m_buffer(1 << 20) {}
-
-    bool Next(std::string_view& line)
-    {
-        std::size_t scanned = m_begin;
-        for (;;) {
-            const void* hit = m_end > scanned ? std::memchr(m_buffer.data() + scanned, '\n', m_end - scanned) : nullptr;
-            if (hit != nullptr) {
-                const std::size_t pos = static_cast<const char*>(hit) - m_buffer.data();
-                line = Trimmed(m_begin, pos);
-                m_begin = pos + 1;
-                ++m_lineNumber;
-                return true;
-            }
-            if (m_eof) {
-                if (m_begin == m_end)
-                    return false;
-                line = Trimmed(m_begin, m_end);
-                m_begin = m_end;
-                ++m_lineNumber;
-                return true;
-            }
-            // The part already scanned moves to the front of the buffer.
-            const std::size_t kept = m_end - m_begin;
-            Fill();
-            scanned = kept;
-        }
-    }
-
-    std::size_t LineNumber() const { return m_lineNumber; }
-
-private:
-    std::string_view Trimmed(std::size_t from, std::size_t to) const
-    {
-        if (to > from && m_buffer[to - 1] == '\r')
-            --to;
-        return std::string_view(m_buffer.data() + from, to - from);
-    }
-
-    // Moves the unread part to the front, grows the buffer when it is full and reads more.
-    void Fill()
-    {
-        const std::size_t kept = m_end - m_begin;
-        if (m_begin > 0 && kept > 0)
-            std::memmove(m_buffer.data(), m_buffer.data() + m_begin, kept);
-        m_begin = 0;
-        m_end = kept;
-        if (m_end == m_buffer.size())
-            m_buffer.resize(m_buffer.size() * 2);
-        const std::size_t got = std::fread(m_buffer.data() + m_end, 1, m_buffer.size() - m_end, m_file);
-        m_end += got;
-        if (got == 0)
-            m_eof = true;
-    }
-
-    std::FILE* m_file;
-    std::vector<char> m_buffer;
-    std::size_t m_begin = 0;
-    std::size_t m_end = 0;
-    std::size_t m_lineNumber = 0;
-    bool m_eof = false;
-};
 
 bool IsBlank(char c)
 {
@@ -242,13 +177,26 @@ bool MadymoFile::Read(const std::filesystem::path& path)
     Clear();
     m_messages.clear();
 
-    m_file = std::fopen(path.c_str(), "rb");
+    try {
+        m_file = CTextLineReader::OpenRegular(path.string());
+    } catch (const std::exception& e) {
+        m_messages.push_back(e.what());
+        return false;
+    }
     if (m_file == nullptr) {
         m_messages.push_back("Cannot open the file " + path.string());
         return false;
     }
     m_open = true;
-    if (!Parse()) {
+    bool parsed = false;
+    try {
+        parsed = Parse(path.string());
+    } catch (const std::bad_alloc&) {
+        m_messages.push_back("Not enough memory to read " + path.string());
+    } catch (const std::exception& e) {
+        m_messages.push_back(e.what());
+    }
+    if (!parsed) {
         Clear();
         Close();
         return false;
@@ -256,9 +204,9 @@ bool MadymoFile::Read(const std::filesystem::path& path)
     return true;
 }
 
-bool MadymoFile::Parse()
+bool MadymoFile::Parse(const std::string& name)
 {
-    LineReader reader(m_file);
+    CTextLineReader reader(m_file, name);
     std::string_view line;
     const std::string notLayout = "Not a MADYMO time-history file: ";
 
@@ -302,6 +250,10 @@ bool MadymoFile::Parse()
 
     const std::size_t P = static_cast<std::size_t>(parameters);
     const std::size_t C = static_cast<std::size_t>(channels);
+    // A record line holds one number per channel: its bound grows with the channels
+    // (whose names the file has already shown to be there).
+    constexpr std::size_t kCharactersPerValue = 64;
+    reader.SetMaxLineLength(std::max(CTextLineReader::kDefaultMaxLineLength, C * kCharactersPerValue));
 
     // Reports a defect in the block of the given time: when only blank lines follow, the
     // file was cut short and the block is dropped; otherwise the file is refused.
@@ -349,7 +301,7 @@ bool MadymoFile::Parse()
         }
         m_times.push_back(milliseconds / 1000.0);
     }
-    if (std::ferror(m_file) != 0) {
+    if (reader.Failed() || std::ferror(m_file) != 0) {
         m_messages.push_back("Error reading the file");
         return false;
     }
@@ -378,8 +330,11 @@ bool MadymoFile::GetSignal(int parameter, int channel, CNSignal& signal)
         throw std::logic_error("No Signal Data in Vector vy");
     if (!GetColumn(parameter, channel, m_work))
         return false;
-    signal.SetNFP(0);
-    signal.SetNLP(static_cast<int>(m_work.size()) - 1);
+    // Point numbers 0 .. count - 1; a single sample is numbered 1 .. 1, since a
+    // header with both numbers 0 counts no point at all.
+    const int last = static_cast<int>(m_work.size()) - 1;
+    signal.SetNFP(last == 0 ? 1 : 0);
+    signal.SetNLP(last == 0 ? 1 : last);
     signal.SetXYData(m_times, m_work);
     return true;
 }

@@ -50,7 +50,7 @@ public:
     const std::vector<std::string>& GetMessages() const { return m_messages; }
 
 private:
-    bool Parse();
+    bool Parse(const std::string& name);
     void Clear();
 
     std::FILE* m_file = nullptr;

@@ -10,6 +10,7 @@
 #include <mutex>
 
 #include "shared_ui/printing/CPrinter.h"
+#include "signal/CTextLineReader.h"
 
 namespace {
 
@@ -231,6 +232,8 @@ std::vector<std::uint8_t> ReadBitmapInfo(std::istream& file, std::size_t fileLen
 }
 
 std::vector<std::uint8_t> ReadBitmapFile(const std::string& path) {
+  // A FIFO would block the open, a device never end.
+  if (kx::CTextLineReader::IsSpecialFile(path)) return {};
   std::ifstream file(path, std::ios::binary);
   if (!file) return {};
   file.seekg(0, std::ios::end);

@@ -1,12 +1,14 @@
 #include "shared_ui/services/CMyCommandInfo.h"
 
+#include "signal/CTextLineReader.h"
+
 #include <boost/algorithm/string/case_conv.hpp>
 #include <boost/algorithm/string/predicate.hpp>
 #include <boost/algorithm/string/trim.hpp>
 
 #include <charconv>
 #include <cmath>
-#include <fstream>
+#include <cstdio>
 
 namespace {
 
@@ -107,16 +109,30 @@ void CMyCommandInfo::ParseFlag(const std::string &flag)
 
 bool CMyCommandInfo::ReadListFile(const std::string &path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    // Only regular files are read, in lines of bounded length; a refused list adds no name.
+    std::vector<std::string> names;
+    std::FILE *file = nullptr;
+    try {
+        file = kx::CTextLineReader::OpenRegular(path);
+        if (file == nullptr)
+            return false;
+        kx::CTextLineReader reader(file, path);
+        std::string line;
+        while (reader.Next(line)) {
+            if (!IsBlank(line))
+                names.push_back(line);
+        }
+        const bool failed = reader.Failed();
+        std::fclose(file);
+        file = nullptr;
+        if (failed)
+            return false;
+    } catch (const std::exception &) {
+        if (file != nullptr)
+            std::fclose(file);
         return false;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (!IsBlank(line))
-            m_fileNames.push_back(line);
     }
+    m_fileNames.insert(m_fileNames.end(), names.begin(), names.end());
     return true;
 }
 

@@ -1,6 +1,7 @@
 // Bitmap files (valid, headerless, OS/2, truncated, lying, oversized), drawing them on a
 // page, and the in-memory bitmap.
 
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -138,6 +139,13 @@ TEST_F(BitmapFileTest, ValidFileLoads) {
   EXPECT_EQ(NumColours(header), 2);
   EXPECT_EQ(PaletteSize(header), 8U);
   ExpectCheckerboard(PackedBitmapToImage(image), 3, 2);
+}
+
+TEST_F(BitmapFileTest, SpecialFilesAreRefusedWithoutWaiting) {
+  const std::string fifo = dir.filePath("pipe.bmp").toStdString();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& path : {fifo, std::string("/dev/zero"), std::string("/dev/urandom")})
+    EXPECT_TRUE(ReadBitmapFile(path).empty()) << path;
 }
 
 TEST_F(BitmapFileTest, FileWithoutFileHeaderLoads) {

@@ -1,6 +1,7 @@
 #include "shared_ui/services/CMyCommandInfo.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -216,4 +217,18 @@ TEST(CMyCommandInfo, ParamHookReceivesFlagsWithoutTheDash)
     info.ParseCommandLine(4, argv);
     EXPECT_EQ(info.seen, (std::vector<std::pair<std::string, bool>>{{"CFC60", true}, {"file.uds", false}, {"-x", true}}));
     EXPECT_EQ(info.m_nCFC, 60);
+}
+
+// A list that is a FIFO or a device is not read (and does not block); a list with an
+// endless line adds no name at all.
+TEST_F(CommandFiles, SpecialAndEndlessListsAddNoNames)
+{
+    const std::string fifo = dir.filePath("pipe.lst").toStdString();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string endless = Write("endless.lst", "a.uds\n" + std::string(3u << 20, 'b'));
+    for (const std::string &list : {fifo, std::string("/dev/zero"), endless}) {
+        SCOPED_TRACE(list);
+        const CMyCommandInfo info = Parse({"first.uds", QString::fromStdString("-L" + list), "last.uds"});
+        EXPECT_EQ(info.m_fileNames, (std::vector<std::string>{"first.uds", "last.uds"}));
+    }
 }

@@ -159,4 +159,45 @@ TEST(Combine, RefusalsLeaveTheTargetAsItWas)
     }
 }
 
+// Records of equal length that start at other points or run at other steps would be
+// combined at different times: refused, naming both.
+TEST(Combine, RecordsAtOtherTimesAreRefused)
+{
+    const auto at = [](std::int32_t nfp, double del, const std::string& name) {
+        auto s = std::make_shared<CNSignal>(StepSignal(del, nfp, std::vector<double>(201, 1.0)));
+        s->SetFileName(name);
+        return s;
+    };
+    const auto early = at(-50, 0.0001, "EARLY.uds");
+    const auto zero = at(0, 0.0001, "ZERO.uds");
+    const auto late = at(50, 0.0001, "LATE.uds");
+    const auto slow = at(0, 0.0002, "SLOW.uds");
+    const std::string early0 = "EARLY.uds (first point -50, time step 0.0001)";
+    const std::string zero0 = "ZERO.uds (first point 0, time step 0.0001)";
+    const std::string late0 = "LATE.uds (first point 50, time step 0.0001)";
+    const std::string slow0 = "SLOW.uds (first point 0, time step 0.0002)";
+    const auto text = [](const std::string& a, const std::string& b) {
+        return "Signals do not share first point and time step: " + a + " and " + b + ".  Resample/Truncate.";
+    };
+    const std::pair<std::function<void(CNSignal&)>, std::string> cases[] = {
+        {[&](CNSignal& t) { t.Sum({early, zero, late}); }, text(early0, zero0)},
+        {[&](CNSignal& t) { t.Sum({zero, zero, late}); }, text(zero0, late0)},
+        {[&](CNSignal& t) { t.Average({zero, slow}); }, text(zero0, slow0)},
+        {[&](CNSignal& t) { t.Resultant(*zero, *zero, *late); }, text(zero0, late0)},
+        {[&](CNSignal& t) { t.Resultant2(*slow, *zero); }, text(slow0, zero0)},
+    };
+    for (const auto& [op, message] : cases) {
+        CNSignal target = *Make({9.0, 9.0}, "KEEP.uds");
+        const Snapshot before(target);
+        EXPECT_EQ(ErrorText([&] { op(target); }), message);
+        EXPECT_EQ(Snapshot(target), before);
+    }
+
+    // A step that differs only by float rounding (as read from a file) is the same step.
+    const auto fromFile = at(0, static_cast<float>(0.0001), "FILE.uds");
+    CNSignal sum;
+    ASSERT_NO_THROW(sum.Sum({zero, fromFile}));
+    EXPECT_EQ(sum.GetY(), std::vector<double>(201, 2.0));
+}
+
 }  // namespace

@@ -1,6 +1,9 @@
 // Butterworth passes, their design rule, the FIR100 kernel and the FIR100 procedure.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+#include <functional>
+#include <filesystem>
 
 #include <cmath>
 #include <numbers>
@@ -376,6 +379,52 @@ TEST(FilterCFC, RecordsDistortionWithAPreviousFilter) {
   EXPECT_TRUE(s.IsModified());
   EXPECT_NEAR(s.GetY()[100], kFirGain, 1e-9);
   EXPECT_THROW(s.FilterCFC(false), std::logic_error);
+}
+
+// FIR100 filtering survives a save and reload whatever the status says afterwards, so
+// the signal is never filtered twice.
+TEST(FilterCFC, TheFactSurvivesSaveAndReload) {
+  const auto dir = std::filesystem::temp_directory_path() / ("kx_fir100_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  const std::function<void(kx::CData&)> afterwards[] = {
+      [](kx::CData& s) {  // overlap distortion marks it DISTORTED
+        s.SetPreFil(300.0);
+        s.SetFStp(750.0);
+        EXPECT_THROW(s.FilterCFC(false), std::logic_error);
+        EXPECT_EQ(s.GetStatus(), "DISTORTED");
+      },
+      [](kx::CData& s) {
+        ASSERT_TRUE(s.FilterCFC(false));
+        s.TruncateByTime(0.01, 0.1);
+        EXPECT_EQ(s.GetStatus(), "TRUNCATED");
+      },
+      [](kx::CData& s) { ASSERT_TRUE(s.FilterCFC(false)); },
+  };
+  int k = 0;
+  for (const auto& step : afterwards) {
+    SCOPED_TRACE(k);
+    kx::CData s;
+    Fill(s, std::vector<double>(2000, 1.0), 0.0001);
+    step(s);
+    const std::string path = (dir / ("f" + std::to_string(k++) + ".uds")).string();
+    s.SaveToUDSFile(path);
+    kx::CData loaded;
+    loaded.LoadUDSFile(path);
+    EXPECT_EQ(loaded.GetFilterClass(), 1);
+    EXPECT_THROW(loaded.FilterCFC(false), std::logic_error);
+  }
+  // A channel-class 60 filter (cut-off 100 Hz too) is not taken for FIR100.
+  kx::CData cfc60;
+  Fill(cfc60, std::vector<double>(2000, 1.0), 0.0001);
+  cfc60.SetFCut(100.0);
+  cfc60.SetFStp(250.0);
+  cfc60.SetStatus("FILTERED");
+  const std::string path = (dir / "cfc60.uds").string();
+  cfc60.SaveToUDSFile(path);
+  kx::CData loaded;
+  loaded.LoadUDSFile(path);
+  EXPECT_EQ(loaded.GetFilterClass(), 60);
+  std::filesystem::remove_all(dir);
 }
 
 TEST(FilterCFC, RefusalsLeaveTheSignalAsItWas) {

@@ -74,8 +74,15 @@ const Case kReadable[] = {
     {"trailing blank line", "0 1\n1 2\n\n", {{0, 1, 0}, {1, 2, 0}}},
     {"CR-LF trailing blank line", "0 1\r\n1 2\r\n\r\n", {{0, 1, 0}, {1, 2, 0}}},
     {"no final line end", "0 1\n1 2", {{0, 1, 0}, {1, 2, 0}}},
-    {"numbers after a blank line", "0 1\n\n1 2\n", {{0, 1, 0}, {1, 2, 0}}},
-    {"numbers after a CR-LF blank line", "0 1\r\n\r\n  1 2\r\n", {{0, 1, 0}, {1, 2, 0}}},
+    // A blank line ends the points: a second block is never merged into the first.
+    {"numbers after a blank line", "1 2\n3 4\n\n5 6", {{1, 2, 0}, {3, 4, 0}}},
+    {"numbers after a CR-LF blank line", "0 1\r\n\r\n  1 2\r\n", {{0, 1, 0}}},
+    {"numbers after a line of blanks", "0 1\n \t\n1 2\n", {{0, 1, 0}}},
+    {"blank line first", "\n0 1\n", {}},
+    // Runs of one, two and three values, in that order.
+    {"one column then two", "1\n2\n0 1\n", {{0, 1, 0}, {0, 2, 0}, {0, 1, 0}}},
+    {"one, two, three columns", "7\n1 2\n3 4 5\n", {{0, 7, 0}, {1, 2, 0}, {3, 4, 5}}},
+    {"one column then three", "7\n3,4,5\n", {{0, 7, 0}, {3, 4, 5}}},
     {"comment block after a blank line",
      "0 1\n1 2\n\nSled test 12, run 3\n4 5 6 7\n",
      {{0, 1, 0}, {1, 2, 0}}},
@@ -100,7 +107,8 @@ TEST_F(PointsFile, ReadsEveryLayoutPointForPoint) {
 TEST_F(PointsFile, RefusesLinesThatWouldLoseOrMixPoints) {
   const std::pair<const char*, std::string> cases[] = {
       {"two columns then one", "0 1\n2\n"},
-      {"one column then two", "1\n2\n0 1\n"},
+      {"three columns then one", "0 1 2\n3\n"},
+      {"one, two, then one column", "1\n0 1\n2\n"},
       {"three columns then two", "0 1 2\n0 1\n"},
       {"four numbers", "1 2 3 4\n"},
       {"word", "0 1\nabc\n"},
@@ -163,8 +171,9 @@ TEST(PointsParse, RefusalTextAndNoPartialPoints) {
 TEST(PointsParse, CutAtGapRemovesOnlyTheTrailer) {
   const std::pair<std::string, std::string> cases[] = {
       {"1 2\n\ncomment\n3 4\n", "1 2\n\n"}, {"1 2\r\n\r\nNotes\r\n", "1 2\r\n\r\n"},
-      {"1 2\n\n3 4\n", "1 2\n\n3 4\n"},     {"1 2\n3 4", "1 2\n3 4"},
-      {"header\n1 2\n", "header\n1 2\n"},
+      {"1 2\n\n3 4\n", "1 2\n\n"},     {"1 2\n3 4", "1 2\n3 4"},
+      {"header\n1 2\n", "header\n1 2\n"},   {"1 2\r\n \r\n3 4\r\n", "1 2\r\n \r\n"},
+      {"1 2\r\r3 4\r", "1 2\r\r"},
   };
   for (const auto& [text, cut] : cases) {
     std::string t = text;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -209,7 +210,9 @@ TEST(Interpolate, PutsAnIrregularRampOnTheStep)
     const Case cases[] = {
         {"ten samples, every other", Ramp(10, 0.0, 0.001), 0.002, 0, 4},
         {"irregular", {0.0, 0.0013, 0.0021, 0.0047, 0.006}, 0.001, 0, 6},
-        {"negative start", {-0.004, -0.0025, 0.0, 0.001, 0.0032}, 0.0005, -7, 6},
+        // A start on the grid keeps its point, whatever its sign.
+        {"negative start", {-0.004, -0.0025, 0.0, 0.001, 0.0032}, 0.0005, -8, 6},
+        {"negative start on the grid", Ramp(21, -0.010, 0.001), 0.001, -10, 10},
         {"up by 4", Ramp(5, 0.0, 0.001), 0.00025, 0, 16},
         // Starting late must not pull the new start back before the first sample.
         {"late start, up by 2", Ramp(10, 0.05, 0.001), 0.0005, 100, 118},
@@ -235,6 +238,60 @@ TEST(Interpolate, PutsAnIrregularRampOnTheStep)
         }
         EXPECT_DOUBLE_EQ(s.GetYMax(), s.GetY().front());
         EXPECT_DOUBLE_EQ(s.GetStartTime(), c.nfp * c.step);
+    }
+}
+
+// No new time may lie outside the data: the first index rounds up and the last down.
+TEST(Interpolate, EveryNewTimeLiesInsideTheData)
+{
+    struct Case {
+        const char* what;
+        std::vector<double> x, y;
+        double step;
+        std::int32_t nfp, nlp;
+    };
+    const Case cases[] = {
+        {"positive start off the grid", {0.00153, 0.00154, 0.0026, 0.0041}, {0, 1, 1, 1}, 0.001, 2, 4},
+        {"negative end off the grid", {-0.0061, -0.0042, -0.00153}, {1, 1, 0}, 0.001, -6, -2},
+        {"negative start off the grid", {-0.00347, -0.001, 0.0}, {2, 2, 2}, 0.001, -3, 0},
+        {"float-rounded grid times", {static_cast<float>(0.0015), static_cast<float>(0.0025),
+                                      static_cast<float>(0.0035)}, {1, 2, 3}, 0.0005, 3, 7},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto s = kx::test::XYSignal(c.x, c.y);
+        ASSERT_TRUE(s.Interpolate(c.step));
+        EXPECT_EQ(s.GetNFP(), c.nfp);
+        EXPECT_EQ(s.GetNLP(), c.nlp);
+        ASSERT_EQ(s.GetY().size(), static_cast<std::size_t>(c.nlp - c.nfp + 1));
+        for (double v : s.GetY()) {
+            EXPECT_GE(v, *std::min_element(c.y.begin(), c.y.end()));
+            EXPECT_LE(v, *std::max_element(c.y.begin(), c.y.end()));
+        }
+    }
+}
+
+TEST(Interpolate, ToTheSignalsOwnStepChangesNothing)
+{
+    for (const std::int32_t nfp : {-137, -10, 0, 25}) {
+        SCOPED_TRACE(nfp);
+        for (const double del : {0.0001, static_cast<double>(static_cast<float>(0.0001)), 0.000625}) {
+            kx::CData s;
+            s.SetDel(del);
+            s.SetNFP(nfp);
+            s.SetNLP(nfp + 499);
+            std::vector<double> y;
+            for (int i = 0; i < 500; ++i)
+                y.push_back(std::sin(0.37 * i) * 100.0 + 0.1 * i);
+            s.MakeTimeAxis();
+            s.SetYData(y);
+            const std::vector<double> x = s.GetX();
+            ASSERT_TRUE(s.Interpolate(del));
+            EXPECT_EQ(s.GetNFP(), nfp);
+            EXPECT_EQ(s.GetNLP(), nfp + 499);
+            EXPECT_EQ(s.GetX(), x);
+            EXPECT_EQ(s.GetY(), y);
+        }
     }
 }
 

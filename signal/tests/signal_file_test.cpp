@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -151,6 +152,51 @@ TEST_F(SignalFile, BigEndianChoiceWritesSunNumbers) {
   EXPECT_EQ(r.GetNumForm(), "SUN");
   EXPECT_EQ(r.GetY(), s.GetY());
   EXPECT_EQ(r.GetX(), s.GetX());
+}
+
+// Saving hands the samples straight to the writer: the bytes are those the point-list
+// route writes, in every layout and byte order, and the signal keeps no point objects
+// and loses no sample (a failed save included).
+TEST_F(SignalFile, SaveWritesTheSamplesAsThePointRouteDoes) {
+  const auto bytes = [](const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<char>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  };
+  int k = 0;
+  for (const double del : {0.0, 0.0001}) {
+    for (const bool bigEndian : {false, true}) {
+      SCOPED_TRACE(std::to_string(del) + (bigEndian ? " big-endian" : " little-endian"));
+      kx::CNSignal s;
+      s.SetDel(del);
+      s.SetNFP(-7);
+      s.SetNLP(-7 + 300 - 1);
+      std::vector<double> x;
+      std::vector<double> y;
+      for (int i = 0; i < 300; ++i) {
+        x.push_back(del == 0.0 ? 0.001 * i * i : (-7 + i) * del);
+        y.push_back(1.0 / (i + 1) - 0.25);
+      }
+      s.SetXYData(x, y);
+      s.SetWriteBigEndian(bigEndian);
+      const std::string direct = Path("direct" + std::to_string(k) + ".uds");
+      const std::string viaPoints = Path("points" + std::to_string(k++) + ".uds");
+      s.SaveToUDSFile(direct);
+      EXPECT_TRUE(s.GetPoints().empty());
+      EXPECT_EQ(s.GetX(), x);
+      EXPECT_EQ(s.GetY(), y);
+
+      kx::CUDSFile file;
+      s.ToUDSFile(file);
+      file.SetPoints(kx::CNSignal(s).MakePoints());
+      file.WriteFile(viaPoints);
+      EXPECT_EQ(bytes(direct), bytes(viaPoints));
+
+      // A refused save gives the samples back as well.
+      EXPECT_THROW(s.SaveToUDSFile(Path("no-such-folder/x.uds")), std::logic_error);
+      EXPECT_EQ(s.GetX(), x);
+      EXPECT_EQ(s.GetY(), y);
+    }
+  }
 }
 
 TEST_F(SignalFile, ChannelClassComesFromTheFilterFrequencies) {

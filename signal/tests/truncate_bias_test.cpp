@@ -345,6 +345,14 @@ TEST(ShiftAndScale, Refusals)
     const Snapshot before(s);
     EXPECT_EQ(ErrorText([&] { s.ScaleX(0.0); }), "Cannot scale signal by zero");
     EXPECT_EQ(ErrorText([&] { s.ScaleY(0.0); }), "Cannot scale signal by zero");
+    // Factors and offsets that are not finite would spoil every sample (and DEL).
+    for (const double bad : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
+        SCOPED_TRACE(bad);
+        EXPECT_EQ(ErrorText([&] { s.ScaleX(bad); }), "Cannot scale signal by a factor that is not finite");
+        EXPECT_EQ(ErrorText([&] { s.ScaleY(bad); }), "Cannot scale signal by a factor that is not finite");
+        EXPECT_EQ(ErrorText([&] { s.ShiftX(bad); }), "Cannot shift signal by a value that is not finite");
+        EXPECT_EQ(ErrorText([&] { s.ShiftY(bad); }), "Cannot shift signal by a value that is not finite");
+    }
     EXPECT_EQ(Snapshot(s), before);
 
     CData empty;

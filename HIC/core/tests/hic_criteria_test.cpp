@@ -33,6 +33,34 @@ TEST(HicCompute, WritesTheResultIntoTheHeader) {
   EXPECT_EQ(hic.GetWindow(), 36.0);
 }
 
+// A signal holding a sample that is not finite is refused with the time of the first.
+TEST(HicCompute, NonFiniteSamplesAreRefused) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  struct Case {
+    const char* name;
+    std::function<void(std::vector<double>&)> spoil;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"one inf", [&](std::vector<double>& y) { y[350] = inf; }, "(inf) at 35 ms"},
+      {"one NaN", [&](std::vector<double>& y) { y[120] = nan; }, "(nan) at 12 ms"},
+      {"all NaN", [&](std::vector<double>& y) { y.assign(y.size(), nan); }, "(nan) at 0 ms"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<double> y = hictest::HalfSine(800, 100, 300, 100.0);
+    c.spoil(y);
+    kx::CNSignal signal = hictest::MakeHeadSignal(y, kDt);
+    KxHicCriteria hic;
+    EXPECT_FALSE(hic.Compute(signal, 36.0));
+    EXPECT_EQ(hic.GetValue(), 0.0);
+    EXPECT_EQ(signal.GetHIC(), 0.0);
+    EXPECT_EQ(hic.GetMessages(),
+              Messages{"HIC - Signal has a sample that is not a finite number " + c.message});
+  }
+}
+
 TEST(HicCompute, TimesAreMeasuredFromTimeZero) {
   const std::vector<double> pulse = hictest::Rectangle(600, 300, 100, 80.0);
   struct Case {

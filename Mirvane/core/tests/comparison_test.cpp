@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <unistd.h>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -247,31 +249,73 @@ TEST(ComparisonOfSignals, UnequalStepsAndWindows)
     EXPECT_EQ(reference.GetY(), ref);
 }
 
-// When the evaluated signal keeps one point fewer than the reference copy after the
-// cut, the sums run over the points both hold.
-TEST(ComparisonOfSignals, EvaluatedShorterAfterTheCut)
+// Times a hair away from the reference's (float rounding) are the same points: the
+// cut aligns by point number, so no sample is dropped at either end.
+TEST(ComparisonOfSignals, TimesAHairOffTheGridKeepTheirPoints)
 {
-    Vec x;
-    Vec y;
-    for (int i = 0; i <= 10; ++i) {
-        x.push_back(i * 0.001 - 1e-7);
-        y.push_back(2.0);
-    }
-    kx::CNSignal evaluated;
-    evaluated.SetDel(0.001);
-    evaluated.SetNFP(0);
-    evaluated.SetNLP(10);
-    evaluated.SetXYData(x, y);
-    const kx::CNSignal reference = MakeSignal(0, 0.001, Vec(11, 1.0));
+    for (const double hair : {-1e-7, 1e-7}) {
+        SCOPED_TRACE(hair);
+        Vec x;
+        Vec y;
+        for (int i = 0; i <= 14; ++i) {
+            x.push_back(i * 0.001 + hair);
+            y.push_back(2.0);
+        }
+        kx::CNSignal evaluated;
+        evaluated.SetDel(0.001);
+        evaluated.SetNFP(0);
+        evaluated.SetNLP(14);
+        evaluated.SetXYData(x, y);
+        const kx::CNSignal reference = MakeSignal(0, 0.001, Vec(11, 1.0));
 
-    CComparison c;
-    c.Compare(evaluated, reference);
-    // Reference copy: 0 .. 9 ms (10 points); evaluated: 1 .. 9 ms less 0.1 us (9 points).
-    ASSERT_EQ(evaluated.GetYCount(), 9u);
-    EXPECT_EQ(c.GetCount(), 9);
-    EXPECT_DOUBLE_EQ(c.GetResidualSum(), 9.0);
-    EXPECT_DOUBLE_EQ(c.GetResidualSquareSum(), 9.0);
-    EXPECT_EQ(c.GetStdDeviation(), 0.0);
+        CComparison c;
+        c.Compare(evaluated, reference);
+        // Both hold the points 0 .. 9 ms (the window's end point is not kept).
+        ASSERT_EQ(evaluated.GetYCount(), 10u);
+        EXPECT_EQ(evaluated.GetNFP(), 0);
+        EXPECT_EQ(c.GetCount(), 10);
+        EXPECT_DOUBLE_EQ(c.GetResidualSum(), 10.0);
+        EXPECT_EQ(c.GetStdDeviation(), 0.0);
+    }
+}
+
+// The same 40 Hz sine saved at 10 kHz and at 20 kHz, with several pre-trigger lengths,
+// read back and compared: equal signals compare as equal.
+TEST(ComparisonOfSignals, SavedFilesAtDifferentRatesCompareAsEqual)
+{
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("kx_comparison_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const auto save = [&](double del, int nfp, int nlp, const std::string& name) {
+        kx::CNSignal s;
+        s.SetXType("TIME");
+        s.SetXUnits("SECONDS");
+        s.SetDel(del);
+        s.SetNFP(nfp);
+        s.SetNLP(nlp);
+        s.MakeTimeAxis();
+        Vec y;
+        for (double t : s.GetX())
+            y.push_back(100.0 * std::sin(2.0 * M_PI * 40.0 * t));
+        s.SetYData(y);
+        const std::string path = (dir / name).string();
+        s.SaveToUDSFile(path);
+        kx::CNSignal loaded;
+        loaded.LoadUDSFile(path);
+        return loaded;
+    };
+    for (int pre = 0; pre < 40; ++pre) {
+        const kx::CNSignal reference = save(0.0001, -200 - pre, 1000, "ref.uds");
+        kx::CNSignal evaluated = save(0.00005, -417 - 3 * pre, 2003, "eval.uds");
+        CComparison c;
+        c.Compare(evaluated, reference);
+        const int expected = 1000 - (-200 - pre);  // the reference's points less its last
+        EXPECT_EQ(c.GetCount(), expected) << pre;
+        EXPECT_NEAR(c.GetResidualSum(), 0.0, 1e-3) << pre;
+        EXPECT_NEAR(c.GetStdDeviation(), 0.0, 1e-4) << pre;
+        EXPECT_NEAR(c.GetCorrelation(), 1.0, 1e-7) << pre;
+    }
+    std::filesystem::remove_all(dir);
 }
 
 TEST(ComparisonOfSignals, ErrorsOfTheCutReachTheCaller)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -337,6 +338,33 @@ TEST(NeckPeaks, UnknownDummyStillFindsThePeakButFails) {
   EXPECT_FALSE(out.ok);
   EXPECT_EQ(out.value, 120.0);
   EXPECT_EQ(out.messages, Messages{" Neck Flexion - Unknown Dummy Type "});
+}
+
+// A sample that is not finite refuses the run, naming its time, in every load case.
+TEST(NeckPeaks, NonFiniteSampleRefusesTheRun) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  struct Bad {
+    std::size_t at;
+    double value;
+    const char* text;
+  };
+  Outcome (*const runs[])(kx::CNSignal) = {RunLoadCase<KxNeckFlexion>,      RunLoadCase<KxNeckExtension>,
+                                           RunLoadCase<KxNeckForwardShear>, RunLoadCase<KxNeckRearShear>,
+                                           RunLoadCase<KxNeckTension>,      RunLoadCase<KxNeckCompression>};
+  for (const Bad& bad : {Bad{30, inf, "(inf) at 3 ms"}, Bad{50, -inf, "(-inf) at 5 ms"}, Bad{0, nan, "(nan) at 0 ms"}}) {
+    for (auto run : runs) {
+      SCOPED_TRACE(bad.text);
+      std::vector<double> y = Swing();
+      y[bad.at] = bad.value;
+      const Outcome out = run(necktest::MakeNeckSignal("ZF", "NEWTONS", y, 1000));
+      EXPECT_FALSE(out.ok);
+      EXPECT_EQ(out.value, 0.0);
+      ASSERT_FALSE(out.messages.empty());
+      EXPECT_EQ(out.messages.back(),
+                std::string("Neck Injury - Signal has a sample that is not a finite number ") + bad.text);
+    }
+  }
 }
 
 TEST(NeckPeaks, EmptySignalFails) {

@@ -3,6 +3,7 @@
 #include "signal/CNSignal.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -326,6 +327,28 @@ TEST_F(MadymoFileTest, UnopenableFileAndRereading)
     EXPECT_EQ(file.GetTimes(), (std::vector<double>{0.007}));
 }
 
+// Special files are refused at once (a FIFO would block, /dev/zero never ends a line),
+// and a line beyond the bound is refused with its number instead of exhausting memory.
+TEST_F(MadymoFileTest, SpecialFilesAndEndlessLinesAreRefused)
+{
+    const std::string fifo = (m_dir / "pipe").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, std::string("/dev/zero"), std::string("/dev/urandom")}) {
+        SCOPED_TRACE(path);
+        kx::MadymoFile file;
+        EXPECT_FALSE(file.Read(path));
+        EXPECT_FALSE(file.IsOpen());
+        EXPECT_EQ(file.GetMessages(), std::vector<std::string>{path + " is not a regular file"});
+    }
+    kx::MadymoFile file;
+    const fs::path endless = Write(std::string(kHeader) + "1.5\n" + std::string(3u << 20, '1'), "endless.out");
+    EXPECT_FALSE(file.Read(endless));
+    EXPECT_EQ(file.GetMessages(),
+              std::vector<std::string>{"Line 10 of " + endless.string() + " is longer than 1048576 characters"});
+    EXPECT_TRUE(file.GetValues().empty());
+    EXPECT_TRUE(file.GetChannelNames().empty());
+}
+
 TEST_F(MadymoFileTest, GetSignal)
 {
     kx::MadymoFile file;
@@ -360,11 +383,14 @@ TEST_F(MadymoFileTest, GetSignal)
     ASSERT_TRUE(file.Read(Write(kHeader, "empty.out")));
     EXPECT_THROW(file.GetSignal(0, 0, signal), std::logic_error);
 
-    // A single stored time gives a one-point curve.
+    // A single stored time gives a one-point curve (not a header counting no point).
     ASSERT_TRUE(file.Read(Write(std::string(kHeader) + "2\n0 1 2\n3 4 5\n", "one.out")));
-    ASSERT_TRUE(file.GetSignal(0, 1, signal));
-    EXPECT_EQ(signal.GetY(), (std::vector<double>{1}));
-    EXPECT_EQ(signal.GetNLP(), 0);
+    kx::CNSignal one;
+    ASSERT_TRUE(file.GetSignal(0, 1, one));
+    EXPECT_EQ(one.GetY(), (std::vector<double>{1}));
+    EXPECT_EQ(one.GetX(), (std::vector<double>{0.002}));
+    EXPECT_EQ(one.GetNumberOfPoints(), 1);
+    EXPECT_EQ(one.GetNFP(), one.GetNLP());
 }
 
 } // namespace
