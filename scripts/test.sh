@@ -50,7 +50,7 @@ run_build build/asan -DCMAKE_BUILD_TYPE=Debug -DKX_WERROR=ON -DKX_SANITIZE=ON -D
 # refusal in a standard-library text fails the run.
 fuzz_seconds=${KX_FUZZ_SECONDS:-20}
 echo "=== build build/fuzz"
-cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang-14 \
+cmake -S . -B build/fuzz -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang-14 \
   -DCMAKE_CXX_COMPILER=clang++-14 -DKX_FUZZ=ON -DKX_BENCHMARKS=OFF >/dev/null
 cmake --build build/fuzz -j "$jobs" --target fuzz_all
 echo "=== fuzz build/fuzz (${fuzz_seconds} s per reader)"
@@ -58,14 +58,22 @@ fuzz_dir=$root/build/fuzz/run
 rm -rf "$fuzz_dir"
 mkdir -p "$fuzz_dir"
 build/fuzz/fuzz/make_fuzz_seeds "$fuzz_dir/seeds"
-fuzz_failed=0
-for reader in uds points madymo bitmap listfile hitlist; do
+# The readers are fuzzed side by side, one process each.
+readers=(uds points madymo bitmap listfile hitlist)
+pids=()
+for reader in "${readers[@]}"; do
   mkdir -p "$fuzz_dir/corpus/$reader" "$fuzz_dir/home/$reader"
+  ( cd "$fuzz_dir" && HOME="$fuzz_dir/home/$reader" XDG_CONFIG_HOME="$fuzz_dir/home/$reader" \
+      QT_QPA_PLATFORM=offscreen "$root/build/fuzz/fuzz/fuzz_$reader" -max_total_time="$fuzz_seconds" \
+      -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$fuzz_dir/$reader-" \
+      "$fuzz_dir/corpus/$reader" "$fuzz_dir/seeds/$reader" ) >"$fuzz_dir/$reader.log" 2>&1 &
+  pids+=($!)
+done
+fuzz_failed=0
+for i in "${!readers[@]}"; do
+  reader=${readers[$i]}
   log=$fuzz_dir/$reader.log
-  if ( cd "$fuzz_dir" && HOME="$fuzz_dir/home/$reader" XDG_CONFIG_HOME="$fuzz_dir/home/$reader" \
-       QT_QPA_PLATFORM=offscreen "$root/build/fuzz/fuzz/fuzz_$reader" -max_total_time="$fuzz_seconds" \
-       -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$fuzz_dir/$reader-" \
-       "$fuzz_dir/corpus/$reader" "$fuzz_dir/seeds/$reader" ) >"$log" 2>&1; then
+  if wait "${pids[$i]}"; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     cov=$(grep -o 'cov: [0-9]*' "$log" | tail -1)
     echo "fuzz_$reader: $runs executions, $cov"
