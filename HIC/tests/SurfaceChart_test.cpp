@@ -131,6 +131,36 @@ TEST(SurfaceChartGl, RendersTheSurfaceInItsColours)
     std::filesystem::remove_all(dir);
 }
 
+TEST(SurfaceChartGl, TheWholeSurfaceStaysInAWideView)
+{
+    if (!CanMakeGlContext())
+        GTEST_SKIP() << "no OpenGL context (run under xvfb-run)";
+    QWidget parent;
+    parent.resize(1000, 500);
+    parent.show();
+    auto chart = kxchart::makeSurfaceChart();
+    ASSERT_TRUE(chart->create(&parent, QRect(0, 0, 1000, 500)));
+    chart->content().surface = Ridge();
+    chart->reinitialise();
+    QApplication::processEvents();
+    // The page and window shape: no coloured surface may touch the picture's edges.
+    for (const QSize size : {QSize(1000, 500), QSize(1600, 800)}) {
+        const QImage image = chart->render(size);
+        ASSERT_FALSE(image.isNull());
+        int onEdge = 0;
+        const auto coloured = [&](int x, int y) {
+            const QColor c = image.pixelColor(x, y);
+            return c.saturation() >= 120 && c.value() >= 80;
+        };
+        for (int x = 0; x < image.width(); ++x)
+            onEdge += coloured(x, image.height() - 1) + coloured(x, image.height() - 3);
+        for (int y = 0; y < image.height(); ++y)
+            onEdge += coloured(0, y) + coloured(image.width() - 1, y);
+        EXPECT_EQ(onEdge, 0) << size.width() << " x " << size.height();
+    }
+    chart->destroy();
+}
+
 } // namespace
 
 int main(int argc, char **argv)

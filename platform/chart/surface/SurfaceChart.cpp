@@ -50,6 +50,9 @@ std::vector<QColor> contourColours(int levels)
 
 namespace {
 
+// Camera zoom in percent that keeps the whole box and its axis titles in view.
+constexpr float kSurfaceZoom = 68.0f;
+
 class SurfaceChart : public Chart {
 public:
     ~SurfaceChart() override { destroy(); }
@@ -82,6 +85,8 @@ public:
         // Seconds along one axis and milliseconds along the other: the box stays square.
         m_graph->setHorizontalAspectRatio(1.0);
         m_graph->scene()->activeCamera()->setCameraPreset(Q3DCamera::CameraPresetIsometricRightHigh);
+        // Seen from above, the near corner of the box leaves a wide view at full zoom.
+        m_graph->scene()->activeCamera()->setZoomLevel(kSurfaceZoom);
         m_series = new QSurface3DSeries();
         m_graph->addSeries(m_series);
         m_box->setGeometry(rect);
