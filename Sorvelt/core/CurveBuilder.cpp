@@ -5,7 +5,6 @@
 #include <exception>
 #include <stdexcept>
 #include <vector>
-#include <limits>
 
 namespace sorvelt {
 
@@ -84,15 +83,15 @@ bool MakeUniformStep(kx::CNSignal &signal)
     const std::vector<double> &x = signal.GetX();
     if (x.size() < 2 || signal.GetY().size() < 2)
         return false;
-    double step = std::numeric_limits<double>::infinity();
-    for (std::size_t i = 1; i < x.size(); ++i) {
+    // The first difference starts the search even when it is not positive; such a
+    // start ends on the smallest step allowed.
+    double step = x[1] - x[0];
+    for (std::size_t i = 2; i < x.size(); ++i) {
         const double d = x[i] - x[i - 1];
         if (d > 0.0 && d < step)
             step = d;
     }
-    if (!(step < std::numeric_limits<double>::infinity()))
-        return false;
-    if (step < kSmallestStep)
+    if (!(step >= kSmallestStep))
         step = kSmallestStep;
     try {
         return signal.Interpolate(step);

@@ -149,6 +149,35 @@ TEST_F(ViewsTest, OnlyTheCheckBoxAndSpaceTick)
     EXPECT_EQ(doc.GetSelection(), (std::vector<unsigned>{0, 1}));
 }
 
+TEST_F(ViewsTest, SaveZoomCarriesTheUsersZoomToTheNextPlotOnly)
+{
+    ASSERT_TRUE(doc.OpenDocument(WriteSimulation(folder.File("a.dat"), 2, 2, 10)));
+    ASSERT_TRUE(doc.GetSaveZoom());
+    Tree().ClickStateIcon(Item(0, 0));
+    const QRectF zoom(QPointF(0.0002, -1.0), QPointF(0.0005, 3.0));
+    recording->setZoomRange(zoom);
+
+    // Save Zoom on: the range survives another tick, and unticking down to "No Data" and back.
+    QRectF shown;
+    Tree().ClickStateIcon(Item(1, 1));
+    ASSERT_TRUE(recording->zoomRange(shown));
+    EXPECT_EQ(shown, zoom);
+    Tree().ClickStateIcon(Item(0, 0));
+    Tree().ClickStateIcon(Item(1, 1));
+    EXPECT_EQ(Shown().xLabel, "No Data");
+    Tree().ClickStateIcon(Item(1, 0));
+    ASSERT_TRUE(recording->zoomRange(shown));
+    EXPECT_EQ(shown, zoom);
+
+    // Save Zoom off: the next plot shows the whole curves, and turning it on again brings nothing back.
+    frame.RunCommand(CMainFrame::ID_VIEW_SAVE_ZOOM);
+    Tree().ClickStateIcon(Item(0, 1));
+    EXPECT_FALSE(recording->zoomRange(shown));
+    frame.RunCommand(CMainFrame::ID_VIEW_SAVE_ZOOM);
+    Tree().ClickStateIcon(Item(0, 0));
+    EXPECT_FALSE(recording->zoomRange(shown));
+}
+
 TEST_F(ViewsTest, ZoomIsResetOnlyWithoutSaveZoomAndOpeningRefillsTheTree)
 {
     ASSERT_TRUE(doc.OpenDocument(WriteSimulation(folder.File("a.dat"), 2, 2, 10)));

@@ -94,10 +94,23 @@ void CSorveltPlot::OnUpdate(int hint)
         CreateChart();
         if (!m_chart)
             return;
+        // The user's zoom on the curves shown so far, taken before the rebuild.
+        if (m_showsCurves) {
+            QRectF range;
+            if (m_chart->zoomRange(range))
+                m_zoom = range;
+            else
+                m_zoom.reset();
+        }
         m_chart->content() = BuildContent(m_doc);
+        m_showsCurves = !m_chart->content().legend.isEmpty();
         m_chart->reinitialise();
-        if (!m_doc.GetSaveZoom())
+        if (!m_doc.GetSaveZoom()) {
+            m_zoom.reset();
             m_chart->resetZoom();
+        } else if (m_showsCurves && m_zoom) {
+            m_chart->setZoomRange(*m_zoom);
+        }
         m_chart->resetImage();
     });
 }

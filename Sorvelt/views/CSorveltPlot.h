@@ -5,9 +5,11 @@
 
 #include "platform/chart/Chart.h"
 
+#include <QRectF>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 namespace sorvelt {
 
@@ -42,6 +44,9 @@ private:
     CSorveltDoc &m_doc;
     kxchart::ChartFactory m_factory;
     std::unique_ptr<kxchart::Chart> m_chart;
+    // Kept across rebuilds while Save Zoom is on; only a chart of curves has one.
+    std::optional<QRectF> m_zoom;
+    bool m_showsCurves = false;
 };
 
 } // namespace sorvelt

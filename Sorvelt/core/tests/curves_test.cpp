@@ -106,6 +106,14 @@ TEST_F(CurvesTest, UniformStepRefusals)
     fine.SetNLP(3);
     ASSERT_TRUE(MakeUniformStep(fine));
     EXPECT_DOUBLE_EQ(fine.GetDel(), 0.0001);
+
+    // A first step that is not positive starts the search below every later step,
+    // so the smallest step allowed is taken.
+    kx::CNSignal repeated;
+    repeated.SetXYData({0.0, 0.0, 0.001, 0.002}, {0.0, 0.0, 1.0, 2.0});
+    repeated.SetNLP(3);
+    ASSERT_TRUE(MakeUniformStep(repeated));
+    EXPECT_DOUBLE_EQ(repeated.GetDel(), 0.0001);
 }
 
 TEST(CSignalTest, CopyOwnsItsSignalAndMatchesItsNumber)
