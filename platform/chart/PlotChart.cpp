@@ -30,6 +30,9 @@ const std::array<QColor, 10> kPalette = {
     QColor(100, 0, 160), QColor(120, 120, 120),
 };
 
+// Curves with more points than this are drawn without antialiasing.
+constexpr std::size_t kSmoothPointLimit = 2000;
+
 QCPTextElement *textElement(QCustomPlot *plot, const QString &text, const QFont &font)
 {
     auto *element = new QCPTextElement(plot, text, font);
@@ -214,6 +217,10 @@ void PlotChart::build()
             }
             const int style = size_t(c) < m_content.lineStyles.size() ? m_content.lineStyles[size_t(c)] : LineThin;
             plottable->setPen(penForStyle(style, c));
+            // A long curve lies denser than the pixels it crosses: smoothing its edges
+            // shows nothing, and stroking its dashes smoothly costs most of a draw.
+            if (xs.size() > kSmoothPointLimit)
+                plottable->setAntialiased(false);
             if (c < m_content.legend.size())
                 plottable->setName(m_content.legend.at(c));
         }
