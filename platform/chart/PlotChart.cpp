@@ -202,17 +202,21 @@ void PlotChart::build()
         std::vector<double> xs, ys;
         for (int c = 0; c < m_content.curves; ++c) {
             m_content.curvePoints(c, xs, ys);
-            const QVector<double> keys(xs.begin(), xs.end());
-            const QVector<double> values(ys.begin(), ys.end());
             QCPAbstractPlottable *plottable = nullptr;
+            const std::size_t n = std::min(xs.size(), ys.size());
             if (std::is_sorted(xs.begin(), xs.end())) {
                 QCPGraph *graph = plot->addGraph(plot->xAxis, plot->yAxis);
-                graph->setData(keys, values, true);
+                // The points go straight into the graph's own store, sorted already.
+                QVector<QCPGraphData> points(static_cast<qsizetype>(n));
+                for (std::size_t i = 0; i < n; ++i)
+                    points[qsizetype(i)] = QCPGraphData(xs[i], ys[i]);
+                graph->data()->set(points, true);
                 plottable = graph;
             } else {
                 // An X-Y signal: X runs back and forth, drawn in the order of its points.
                 auto *curve = new QCPCurve(plot->xAxis, plot->yAxis);
-                curve->setData(keys, values);
+                curve->setData(QVector<double>(xs.begin(), xs.begin() + qsizetype(n)),
+                               QVector<double>(ys.begin(), ys.begin() + qsizetype(n)));
                 plottable = curve;
             }
             const int style = size_t(c) < m_content.lineStyles.size() ? m_content.lineStyles[size_t(c)] : LineThin;
