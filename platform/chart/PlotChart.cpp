@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <cmath>
 #include <filesystem>
 #include <system_error>
 
@@ -32,6 +33,49 @@ const std::array<QColor, 10> kPalette = {
 
 // Curves with more points than this are drawn without antialiasing.
 constexpr std::size_t kSmoothPointLimit = 2000;
+
+// A graph whose wide lines are stroked in short pieces on screen and in images. A
+// long wide polyline becomes one outline crossing itself at every turn, and filling
+// that costs far more than filling its pieces; the dashes run on across the pieces.
+class PiecewiseGraph : public QCPGraph {
+public:
+    using QCPGraph::QCPGraph;
+
+protected:
+    void drawLinePlot(QCPPainter *painter, const QVector<QPointF> &lines) const override
+    {
+        QPen pen = painter->pen();
+        const double width = pen.widthF();
+        if (pen.style() == Qt::NoPen || pen.color().alpha() == 0 || width <= 1.0 || pen.isCosmetic() ||
+            painter->modes().testFlag(QCPPainter::pmVectorized) || antialiased()) {
+            QCPGraph::drawLinePlot(painter, lines);
+            return;
+        }
+        applyDefaultAntialiasingHint(painter);
+        constexpr qsizetype piece = 32;
+        const bool dashed = pen.style() != Qt::SolidLine;
+        double offset = pen.dashOffset();
+        const qsizetype count = lines.size();
+        qsizetype start = 0;
+        while (start < count) {
+            // One run between gaps (NaN or infinite points).
+            qsizetype end = start;
+            while (end < count && std::isfinite(lines[end].x()) && std::isfinite(lines[end].y()))
+                ++end;
+            for (qsizetype from = start; from + 1 < end; from += piece) {
+                const qsizetype to = std::min(from + piece, end - 1);
+                if (dashed) {
+                    pen.setDashOffset(offset);
+                    painter->setPen(pen);
+                    for (qsizetype i = from; i < to; ++i)
+                        offset += QLineF(lines[i], lines[i + 1]).length() / width;
+                }
+                painter->drawPolyline(lines.constData() + from, int(to - from + 1));
+            }
+            start = end + 1;
+        }
+    }
+};
 
 QCPTextElement *textElement(QCustomPlot *plot, const QString &text, const QFont &font)
 {
@@ -205,7 +249,7 @@ void PlotChart::build()
             QCPAbstractPlottable *plottable = nullptr;
             const std::size_t n = std::min(xs.size(), ys.size());
             if (std::is_sorted(xs.begin(), xs.end())) {
-                QCPGraph *graph = plot->addGraph(plot->xAxis, plot->yAxis);
+                auto *graph = new PiecewiseGraph(plot->xAxis, plot->yAxis);
                 // The points go straight into the graph's own store, sorted already.
                 QVector<QCPGraphData> points(static_cast<qsizetype>(n));
                 for (std::size_t i = 0; i < n; ++i)
