@@ -144,8 +144,10 @@ void CMainFrame::closeEvent(QCloseEvent *event)
 
 void CMainFrame::UpdateCommandUI()
 {
+    // While a batch job runs, no command reaches the document (it works on the job's file).
+    const bool batch = m_doc.IsBatchRunning();
     for (auto &[id, entry] : m_commands) {
-        const bool enabled = entry.run && (!entry.enabled || entry.enabled());
+        const bool enabled = !batch && entry.run && (!entry.enabled || entry.enabled());
         entry.action->setEnabled(enabled);
     }
     const bool byCurve = m_doc.Settings().GetInt("Sort", 0) == 1;

@@ -85,6 +85,8 @@ void CPelloraDoc::SaveSignalAsUds(const kx::CData &signal, const std::string &pa
 
 void CPelloraDoc::OnSaveAsUds(const std::string &proposedName)
 {
+    if (m_batchRunning)
+        return;
     if (m_signals.empty() || !m_ui)
         return;
     CSaveFileRequest request{"Save As UDS File", "Uds Data Files (*.uds)", "uds", GetOutputDir(), proposedName};
@@ -178,6 +180,8 @@ std::vector<ExportTarget> CheckTargets(const std::vector<std::string> &paths, co
 
 void CPelloraDoc::OnSaveAllUds()
 {
+    if (m_batchRunning)
+        return;
     if (m_signals.empty() || !m_ui)
         return;
     std::string folder;
@@ -235,6 +239,8 @@ void CPelloraDoc::AppendAsciiLines(std::string &out, const kx::CData &signal)
 
 void CPelloraDoc::OnSaveAsAscii()
 {
+    if (m_batchRunning)
+        return;
     if (m_signals.empty() || !m_ui)
         return;
     std::string folder;
@@ -327,6 +333,8 @@ bool CPelloraDoc::WriteImageExpress(const std::string &path, const std::vector<s
 
 void CPelloraDoc::OnSaveAsImageExpress()
 {
+    if (m_batchRunning)
+        return;
     if (m_signals.empty() || !m_ui)
         return;
     const CSaveFileRequest request{"Select File Name for ImageExpress data", "ImageExpress Data (*.txt)", "txt",
@@ -435,6 +443,8 @@ std::string CPelloraDoc::CopyDataText() const
 
 void CPelloraDoc::OnCopyData()
 {
+    if (m_batchRunning)
+        return;
     if (m_signals.empty() || !m_ui)
         return;
     bool ok = false;
@@ -483,6 +493,8 @@ bool CPelloraDoc::WriteHitList(const std::vector<std::string> &lines)
 
 void CPelloraDoc::OnSaveAsHitList()
 {
+    if (m_batchRunning)
+        return;
     std::vector<std::string> lines;
     for (const std::string &name : m_fileNames)
         lines.push_back(FullPathOf(name));
@@ -491,6 +503,8 @@ void CPelloraDoc::OnSaveAsHitList()
 
 void CPelloraDoc::OnSaveSelectedAsHitList()
 {
+    if (m_batchRunning)
+        return;
     std::vector<std::string> lines;
     for (const CFilePtr &file : m_selectedFiles)
         lines.push_back(file->GetPathName());
@@ -501,6 +515,8 @@ void CPelloraDoc::OnSaveSelectedAsHitList()
 
 void CPelloraDoc::OnCreateXYSignal()
 {
+    if (m_batchRunning)
+        return;
     if (!m_ui)
         return;
     m_errors.clear();

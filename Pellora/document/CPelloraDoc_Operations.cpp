@@ -79,6 +79,8 @@ void CPelloraDoc::RunOnEachSignal(const std::function<void(kx::CNSignal &)> &ope
 
 bool CPelloraDoc::RunOperation(int code)
 {
+    if (m_batchRunning)
+        return false;
     if (m_signals.empty())
         return false;
     m_errors.clear();
@@ -198,6 +200,8 @@ bool CPelloraDoc::RunOperation(int code)
 
 bool CPelloraDoc::RunFilterClass(int filterClass)
 {
+    if (m_batchRunning)
+        return false;
     if (m_signals.empty())
         return false;
     m_errors.clear();
@@ -237,6 +241,8 @@ bool CPelloraDoc::OnFilterClassCommand(int commandId)
 
 void CPelloraDoc::OnFilter()
 {
+    if (m_batchRunning)
+        return;
     if (m_signals.empty() || !m_ui)
         return;
     CFilterChoice choice;
@@ -260,6 +266,8 @@ void CPelloraDoc::OnFilter()
 
 void CPelloraDoc::OnResample()
 {
+    if (m_batchRunning)
+        return;
     if (m_signals.empty() || !m_ui)
         return;
     const kx::CNSignal &first = *m_signals.front();
@@ -297,6 +305,8 @@ void CPelloraDoc::OnResample()
 
 void CPelloraDoc::OnTruncate()
 {
+    if (m_batchRunning)
+        return;
     if (m_signals.empty() || !m_ui)
         return;
     kx::CNSignal &first = *m_signals.front();
@@ -328,6 +338,8 @@ void CPelloraDoc::OnTruncate()
 
 void CPelloraDoc::OnPadCut()
 {
+    if (m_batchRunning)
+        return;
     if (m_signals.size() != 1 || !m_ui)
         return;
     kx::CNSignal &s = *m_signals.front();
@@ -365,6 +377,8 @@ void CPelloraDoc::OnPadCut()
 
 bool CPelloraDoc::Refresh(bool reload)
 {
+    if (m_batchRunning)
+        return false;
     if (m_selectedFiles.empty())
         return false;
     if (reload) {
@@ -380,6 +394,8 @@ bool CPelloraDoc::Refresh(bool reload)
 
 void CPelloraDoc::KeepFirst()
 {
+    if (m_batchRunning)
+        return;
     while (m_signals.size() > 1)
         m_signals.pop_back();
     while (m_selectedFiles.size() > 1)

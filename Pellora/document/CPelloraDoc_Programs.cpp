@@ -22,6 +22,8 @@ std::string Lower(std::string text)
 
 bool CPelloraDoc::StartSuiteProgram(const std::string &program, const std::vector<std::string> &args)
 {
+    if (m_batchRunning)
+        return false;
     if (!m_ui)
         return false;
     std::string path = m_suiteDirectory;
@@ -50,6 +52,8 @@ bool CPelloraDoc::StartSuiteProgram(const std::string &program, const std::vecto
 
 bool CPelloraDoc::BranchCheck(std::vector<std::string> &args)
 {
+    if (m_batchRunning)
+        return false;
     m_errors.clear();
     args.clear();
     const std::size_t count = m_selectedFiles.size();

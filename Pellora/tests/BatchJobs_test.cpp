@@ -270,6 +270,58 @@ TEST_F(BatchTest, DesktopCommandsDuringAJobWaitForItsEnd)
     EXPECT_EQ(names.size(), 4u);
 }
 
+TEST_F(BatchTest, OperateExportAndInjuryCommandsAreRefusedWhileAJobRuns)
+{
+    doc.OpenDirectory(first.Str());
+    doc.SelectFiles({first.File("b.uds")});
+    CMainFrame frame(doc);
+    TempFolder out;
+    std::vector<bool> enabledDuringJob;
+    ui.saveFiles = {(out.Path() / "x.uds").string()};
+    ui.folders = {out.Str()};
+    ui.okCancel = {true, true};
+    ui.yesNo = {true, true};
+    std::vector<double> peaks;
+    doc.RunBatch("job", "text", [&](std::size_t i, const std::string &, const std::string &) {
+        if (i == 1) {
+            for (int id : {CMainFrame::ID_OPERATE_INTEGRATE, CMainFrame::ID_EDIT_COPY_DATA, CMainFrame::ID_FILE_SAVE_ALL_UDS})
+                enabledDuringJob.push_back(frame.Action(id)->isEnabled());
+            frame.Action(CMainFrame::ID_OPERATE_INTEGRATE)->trigger();
+            // Commands reaching the document between a page's load and its drawing.
+            EXPECT_FALSE(doc.RunOperation(CPelloraDoc::OpIntegrate));
+            EXPECT_FALSE(doc.RunOperation(CPelloraDoc::OpBiasAuto));
+            doc.OnTruncate();
+            doc.OnCopyData();
+            doc.OnSaveAsUds("x.uds");
+            doc.OnSaveAllUds();
+            doc.OnSaveAsAscii();
+            doc.OnCreateXYSignal();
+            doc.OnSaveSelectedAsHitList();
+            doc.OnInjuryQuillet();
+            doc.OnInjuryHic();
+            doc.KeepFirst();
+        }
+        peaks.push_back(doc.GetSignals().at(0)->GetYMax());
+        return true;
+    });
+
+    EXPECT_EQ(enabledDuringJob, std::vector<bool>(3, false));
+    EXPECT_TRUE(frame.Action(CMainFrame::ID_OPERATE_INTEGRATE)->isEnabled());
+    ASSERT_EQ(peaks.size(), 3u);
+    for (std::size_t i = 0; i < peaks.size(); ++i)
+        EXPECT_NEAR(peaks[i], 10.0 * double(i + 1), 0.01) << i;
+    EXPECT_TRUE(ui.clipboard.empty());
+    EXPECT_TRUE(ui.starts.empty());
+    EXPECT_EQ(ui.saveFiles.size(), 1u);
+    EXPECT_EQ(ui.folders.size(), 1u);
+    EXPECT_TRUE(FilesIn(out.Path()).empty());
+    ASSERT_EQ(doc.GetSignals().size(), 1u);
+    EXPECT_NEAR(doc.GetSignals().at(0)->GetYMax(), 20.0, 0.01);
+    // After the job the same command runs.
+    doc.OnCopyData();
+    EXPECT_EQ(ui.clipboard.size(), 1u);
+}
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);

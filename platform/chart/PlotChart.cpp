@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <cmath>
 #include <filesystem>
 #include <system_error>
 
@@ -28,6 +29,52 @@ const std::array<QColor, 10> kPalette = {
     QColor(0, 0, 200),   QColor(200, 0, 0),   QColor(0, 140, 0),   QColor(200, 0, 200),
     QColor(0, 150, 150), QColor(150, 100, 0), QColor(0, 0, 0),     QColor(255, 120, 0),
     QColor(100, 0, 160), QColor(120, 120, 120),
+};
+
+// Curves with more points than this are drawn without antialiasing.
+constexpr std::size_t kSmoothPointLimit = 2000;
+
+// A graph whose wide lines are stroked in short pieces on screen and in images. A
+// long wide polyline becomes one outline crossing itself at every turn, and filling
+// that costs far more than filling its pieces; the dashes run on across the pieces.
+class PiecewiseGraph : public QCPGraph {
+public:
+    using QCPGraph::QCPGraph;
+
+protected:
+    void drawLinePlot(QCPPainter *painter, const QVector<QPointF> &lines) const override
+    {
+        QPen pen = painter->pen();
+        const double width = pen.widthF();
+        if (pen.style() == Qt::NoPen || pen.color().alpha() == 0 || width <= 1.0 || pen.isCosmetic() ||
+            painter->modes().testFlag(QCPPainter::pmVectorized) || antialiased()) {
+            QCPGraph::drawLinePlot(painter, lines);
+            return;
+        }
+        applyDefaultAntialiasingHint(painter);
+        constexpr qsizetype piece = 32;
+        const bool dashed = pen.style() != Qt::SolidLine;
+        double offset = pen.dashOffset();
+        const qsizetype count = lines.size();
+        qsizetype start = 0;
+        while (start < count) {
+            // One run between gaps (NaN or infinite points).
+            qsizetype end = start;
+            while (end < count && std::isfinite(lines[end].x()) && std::isfinite(lines[end].y()))
+                ++end;
+            for (qsizetype from = start; from + 1 < end; from += piece) {
+                const qsizetype to = std::min(from + piece, end - 1);
+                if (dashed) {
+                    pen.setDashOffset(offset);
+                    painter->setPen(pen);
+                    for (qsizetype i = from; i < to; ++i)
+                        offset += QLineF(lines[i], lines[i + 1]).length() / width;
+                }
+                painter->drawPolyline(lines.constData() + from, int(to - from + 1));
+            }
+            start = end + 1;
+        }
+    }
 };
 
 QCPTextElement *textElement(QCustomPlot *plot, const QString &text, const QFont &font)
@@ -199,21 +246,29 @@ void PlotChart::build()
         std::vector<double> xs, ys;
         for (int c = 0; c < m_content.curves; ++c) {
             m_content.curvePoints(c, xs, ys);
-            const QVector<double> keys(xs.begin(), xs.end());
-            const QVector<double> values(ys.begin(), ys.end());
             QCPAbstractPlottable *plottable = nullptr;
+            const std::size_t n = std::min(xs.size(), ys.size());
             if (std::is_sorted(xs.begin(), xs.end())) {
-                QCPGraph *graph = plot->addGraph(plot->xAxis, plot->yAxis);
-                graph->setData(keys, values, true);
+                auto *graph = new PiecewiseGraph(plot->xAxis, plot->yAxis);
+                // The points go straight into the graph's own store, sorted already.
+                QVector<QCPGraphData> points(static_cast<qsizetype>(n));
+                for (std::size_t i = 0; i < n; ++i)
+                    points[qsizetype(i)] = QCPGraphData(xs[i], ys[i]);
+                graph->data()->set(points, true);
                 plottable = graph;
             } else {
                 // An X-Y signal: X runs back and forth, drawn in the order of its points.
                 auto *curve = new QCPCurve(plot->xAxis, plot->yAxis);
-                curve->setData(keys, values);
+                curve->setData(QVector<double>(xs.begin(), xs.begin() + qsizetype(n)),
+                               QVector<double>(ys.begin(), ys.begin() + qsizetype(n)));
                 plottable = curve;
             }
             const int style = size_t(c) < m_content.lineStyles.size() ? m_content.lineStyles[size_t(c)] : LineThin;
             plottable->setPen(penForStyle(style, c));
+            // A long curve lies denser than the pixels it crosses: smoothing its edges
+            // shows nothing, and stroking its dashes smoothly costs most of a draw.
+            if (xs.size() > kSmoothPointLimit)
+                plottable->setAntialiased(false);
             if (c < m_content.legend.size())
                 plottable->setName(m_content.legend.at(c));
         }
