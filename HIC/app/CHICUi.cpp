@@ -11,7 +11,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
+#include "shared_ui/dialogs/MessageBox.h"
 
 namespace hic {
 
@@ -32,7 +32,8 @@ void CHICUi::ShowErrorList(const std::vector<std::string> &messages)
 
 void CHICUi::ShowMessage(const std::string &text)
 {
-    QMessageBox::warning(m_parent, QStringLiteral("HIC"), QString::fromStdString(text));
+    kxres::ShowMessageBox(m_parent, QStringLiteral("HIC"), QString::fromStdString(text),
+                          kxres::MessageIcon::Warning);
 }
 
 bool CHICUi::OpenFiles(OpenFilesValues &values)

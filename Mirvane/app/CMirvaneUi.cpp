@@ -9,7 +9,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QMessageBox>
+#include "shared_ui/dialogs/MessageBox.h"
 
 namespace mirvane {
 
@@ -29,7 +29,8 @@ void CMirvaneUi::ShowErrorList(const std::vector<std::string> &messages)
 
 void CMirvaneUi::ShowMessage(const std::string &text)
 {
-    QMessageBox::warning(m_parent, QStringLiteral("Mirvane"), QString::fromStdString(text));
+    kxres::ShowMessageBox(m_parent, QStringLiteral("Mirvane"), QString::fromStdString(text),
+                          kxres::MessageIcon::Warning);
 }
 
 bool CMirvaneUi::SelectFiles(CSelectFilesValues &values)

@@ -4,6 +4,7 @@
 #include "Pellora/dialogs/CEditHitList.h"
 #include "shared_ui/dialogs/CLabelDlg.h"
 #include "shared_ui/dialogs/CProgressWnd.h"
+#include "shared_ui/dialogs/MessageBox.h"
 #include "Pellora/dialogs/CPageMarginSetup.h"
 #include "Pellora/dialogs/CPlottingOptions.h"
 #include "Pellora/dialogs/CSignalLabelDlg.h"
@@ -12,7 +13,6 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QMessageBox>
 
 namespace pellora {
 
@@ -73,19 +73,19 @@ void CPelloraUi::ShowErrorList(const std::vector<std::string> &messages)
 
 void CPelloraUi::ShowMessage(const std::string &text, Icon icon)
 {
-    const QString message = QString::fromStdString(text);
-    const QString title = QStringLiteral("Pellora");
+    kxres::MessageIcon boxIcon = kxres::MessageIcon::Information;
     switch (icon) {
     case Icon::Information:
-        QMessageBox::information(m_parent, title, message);
+        boxIcon = kxres::MessageIcon::Information;
         break;
     case Icon::Exclamation:
-        QMessageBox::warning(m_parent, title, message);
+        boxIcon = kxres::MessageIcon::Warning;
         break;
     case Icon::Stop:
-        QMessageBox::critical(m_parent, title, message);
+        boxIcon = kxres::MessageIcon::Critical;
         break;
     }
+    kxres::ShowMessageBox(m_parent, QStringLiteral("Pellora"), QString::fromStdString(text), boxIcon);
 }
 
 bool CPelloraUi::ChooseBrowseDirectory(std::string &directory)

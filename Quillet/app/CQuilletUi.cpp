@@ -11,7 +11,7 @@
 #include "shared_ui/services/CErrorDialog.h"
 #include "shared_ui/services/Clipboard.h"
 
-#include <QMessageBox>
+#include "shared_ui/dialogs/MessageBox.h"
 
 namespace quillet {
 
@@ -45,7 +45,8 @@ void CQuilletUi::ShowErrorList(const std::vector<std::string> &messages)
 
 void CQuilletUi::ShowMessage(const std::string &text)
 {
-    QMessageBox::warning(m_parent, QStringLiteral("Quillet"), QString::fromStdString(text));
+    kxres::ShowMessageBox(m_parent, QStringLiteral("Quillet"), QString::fromStdString(text),
+                          kxres::MessageIcon::Warning);
 }
 
 bool CQuilletUi::ChooseNeckFile(CNeckFileChoice &choice)

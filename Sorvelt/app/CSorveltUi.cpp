@@ -8,11 +8,11 @@
 #include "Sorvelt/document/CSorveltDoc.h"
 #include "shared_ui/dialogs/CLabelDlg.h"
 #include "shared_ui/dialogs/CProgressWnd.h"
+#include "shared_ui/dialogs/MessageBox.h"
 #include "shared_ui/services/CErrorDialog.h"
 #include "shared_ui/services/Clipboard.h"
 
 #include <QFileDialog>
-#include <QMessageBox>
 
 namespace sorvelt {
 
@@ -29,19 +29,19 @@ CSorveltUi::~CSorveltUi()
 
 void CSorveltUi::ShowMessage(const std::string &text, Icon icon)
 {
-    const QString message = QString::fromStdString(text);
-    const QString title = QStringLiteral("Sorvelt");
+    kxres::MessageIcon boxIcon = kxres::MessageIcon::Information;
     switch (icon) {
     case Icon::Information:
-        QMessageBox::information(m_parent, title, message);
+        boxIcon = kxres::MessageIcon::Information;
         break;
     case Icon::Exclamation:
-        QMessageBox::warning(m_parent, title, message);
+        boxIcon = kxres::MessageIcon::Warning;
         break;
     case Icon::Stop:
-        QMessageBox::critical(m_parent, title, message);
+        boxIcon = kxres::MessageIcon::Critical;
         break;
     }
+    kxres::ShowMessageBox(m_parent, QStringLiteral("Sorvelt"), QString::fromStdString(text), boxIcon);
 }
 
 void CSorveltUi::ShowErrorList(const std::vector<std::string> &messages)

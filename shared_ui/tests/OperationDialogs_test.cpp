@@ -2,6 +2,7 @@
 #include "shared_ui/dialogs/CResampleDlg.h"
 #include "shared_ui/dialogs/CTruncateDlg.h"
 #include "shared_ui/dialogs/DialogWarning.h"
+#include "shared_ui/dialogs/MessageBox.h"
 #include "shared_ui/controls/CNEdit.h"
 #include "shared_ui/controls/CPPToolTip.h"
 
@@ -16,6 +17,7 @@
 #include <QCheckBox>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTest>
 #include <QLabel>
@@ -563,4 +565,32 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
+}
+
+TEST(ShowMessageBox, EachIconGetsItsBoxWithTitleAndText)
+{
+    const struct {
+        kxres::MessageIcon icon;
+        QMessageBox::Icon box;
+    } cases[] = {
+        {kxres::MessageIcon::Information, QMessageBox::Information},
+        {kxres::MessageIcon::Warning, QMessageBox::Warning},
+        {kxres::MessageIcon::Critical, QMessageBox::Critical},
+    };
+    for (const auto &c : cases) {
+        QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+        QString shownTitle, shownText;
+        kxtest::WhenModal([&](QWidget *w) {
+            if (auto *box = qobject_cast<QMessageBox *>(w)) {
+                shownIcon = box->icon();
+                shownTitle = box->windowTitle();
+                shownText = box->text();
+            }
+            w->close();
+        });
+        kxres::ShowMessageBox(nullptr, "Program", "Line one\nline two", c.icon);
+        EXPECT_EQ(shownIcon, c.box) << static_cast<int>(c.icon);
+        EXPECT_EQ(shownTitle, "Program");
+        EXPECT_EQ(shownText, "Line one\nline two");
+    }
 }
