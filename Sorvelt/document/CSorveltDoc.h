@@ -115,6 +115,11 @@ private:
     // Asks for a number with the label dialog; false on Cancel. Throws for a text
     // that is not a number.
     bool AskValue(const std::string &caption, const std::string &prompt, const std::string &initial, double &value);
+    // With curves loaded: asks a value, passes it through prepare (which may throw to
+    // refuse it) and applies the result to every curve's signal.
+    void OperateWithValue(const std::string &caption, const std::string &prompt, const std::string &initial,
+                          const std::function<double(double)> &prepare,
+                          const std::function<void(kx::CNSignal &, double)> &apply);
     void SetOutputDirFromPath(const std::string &path);
     // The first X and the last X over all curves.
     bool TimeSpan(double &first, double &last) const;

@@ -69,69 +69,73 @@ void CSorveltDoc::OnFilter()
     });
 }
 
+void CSorveltDoc::OperateWithValue(const std::string &caption, const std::string &prompt, const std::string &initial,
+                                   const std::function<double(double)> &prepare,
+                                   const std::function<void(kx::CNSignal &, double)> &apply)
+{
+    if (m_curves.empty())
+        return;
+    double value = 0.0;
+    if (!AskValue(caption, prompt, initial, value))
+        return;
+    const double used = prepare(value);
+    Operate([&apply, used](std::vector<CSignal> &curves) {
+        for (CSignal &c : curves)
+            apply(c.Signal(), used);
+    });
+}
+
+namespace {
+
+double AsIs(double value)
+{
+    return value;
+}
+
+// The factor as the signal stores it; zero is refused.
+double ScaleFactor(double value, const std::string &axis)
+{
+    const double factor = static_cast<float>(value);
+    if (factor == 0.0)
+        throw std::invalid_argument("The " + axis + " axis cannot be multiplied by zero.");
+    return factor;
+}
+
+} // namespace
+
 void CSorveltDoc::OnAddConstantX()
 {
     Guard([this] {
-        if (m_curves.empty())
-            return;
-        double value = 0.0;
-        if (!AskValue("Add A constant Value to X data", "X Value", "0.0", value))
-            return;
-        Operate([value](std::vector<CSignal> &curves) {
-            for (CSignal &c : curves)
-                c.Signal().ShiftX(value);
-        });
+        OperateWithValue("Add A constant Value to X data", "X Value", "0.0", AsIs,
+                         [](kx::CNSignal &s, double value) { s.ShiftX(value); });
     });
 }
 
 void CSorveltDoc::OnAddConstantY()
 {
     Guard([this] {
-        if (m_curves.empty())
-            return;
-        double value = 0.0;
-        if (!AskValue("Add A constant Value to Y data", "Y Value", "0.0", value))
-            return;
-        Operate([value](std::vector<CSignal> &curves) {
-            for (CSignal &c : curves)
-                c.Signal().ShiftY(value);
-        });
+        OperateWithValue("Add A constant Value to Y data", "Y Value", "0.0", AsIs,
+                         [](kx::CNSignal &s, double value) { s.ShiftY(value); });
     });
 }
 
 void CSorveltDoc::OnScaleX()
 {
     Guard([this] {
-        if (m_curves.empty())
-            return;
-        double value = 1.0;
-        if (!AskValue("Multiply X Axis by Constant Value", "X Multiplier", "1.0", value))
-            return;
-        const double factor = static_cast<float>(value);
-        if (factor == 0.0)
-            throw std::invalid_argument("The X axis cannot be multiplied by zero.");
-        Operate([factor](std::vector<CSignal> &curves) {
-            for (CSignal &c : curves)
-                c.Signal().ScaleX(factor);
-        });
+        OperateWithValue(
+            "Multiply X Axis by Constant Value", "X Multiplier", "1.0",
+            [](double value) { return ScaleFactor(value, "X"); },
+            [](kx::CNSignal &s, double factor) { s.ScaleX(factor); });
     });
 }
 
 void CSorveltDoc::OnScaleY()
 {
     Guard([this] {
-        if (m_curves.empty())
-            return;
-        double value = 1.0;
-        if (!AskValue("Multiply Y Axis by Constant Value", "Y Multiplier", "1.0", value))
-            return;
-        const double factor = static_cast<float>(value);
-        if (factor == 0.0)
-            throw std::invalid_argument("The Y axis cannot be multiplied by zero.");
-        Operate([factor](std::vector<CSignal> &curves) {
-            for (CSignal &c : curves)
-                c.Signal().ScaleY(factor);
-        });
+        OperateWithValue(
+            "Multiply Y Axis by Constant Value", "Y Multiplier", "1.0",
+            [](double value) { return ScaleFactor(value, "Y"); },
+            [](kx::CNSignal &s, double factor) { s.ScaleY(factor); });
     });
 }
 
