@@ -275,6 +275,9 @@ private:
     void RunOnEachSignal(const std::function<void(kx::CNSignal &)> &operation);
     // Exports: checks the folder of a folder chooser, with its trailing separator.
     bool ChooseExportFolder(const std::string &title, std::string &folder);
+    // For each loaded signal: the file in folder named by fileNameFor, and the name its errors carry.
+    void ExportTargetsIn(const std::string &folder, std::string (*fileNameFor)(const std::string &),
+                         std::vector<std::string> &paths, std::vector<std::string> &names) const;
     bool WriteHitList(const std::vector<std::string> &lines);
     bool EditOneLabel(const std::string &caption, std::string &field);
 

@@ -64,6 +64,7 @@ bool CPelloraDoc::LoadBatchFile(const std::string &path)
         m_signals.push_back(std::move(signal));
     } catch (const std::exception &e) {
         m_errors.push_back(FileError(path, e.what()));
+        // No texts of the file shown before may stay with an empty chart.
         RebuildPlot();
         return false;
     }

@@ -176,7 +176,23 @@ std::vector<ExportTarget> CheckTargets(const std::vector<std::string> &paths, co
     return targets;
 }
 
+std::string UdsFileNameFor(const std::string &fileName)
+{
+    return fs::path(fileName).stem().string() + ".uds";
+}
+
 } // namespace
+
+void CPelloraDoc::ExportTargetsIn(const std::string &folder, std::string (*fileNameFor)(const std::string &),
+                                  std::vector<std::string> &paths, std::vector<std::string> &names) const
+{
+    for (std::size_t k = 0; k < m_signals.size(); ++k) {
+        const std::string name =
+            k < m_selectedFiles.size() ? m_selectedFiles[k]->GetFileName() : m_signals[k]->GetFileName();
+        names.push_back(k < m_selectedFiles.size() ? m_selectedFiles[k]->GetPathName() : name);
+        paths.push_back(folder + fileNameFor(name));
+    }
+}
 
 void CPelloraDoc::OnSaveAllUds()
 {
@@ -189,12 +205,7 @@ void CPelloraDoc::OnSaveAllUds()
         return;
     std::vector<std::string> paths;
     std::vector<std::string> names;
-    for (std::size_t k = 0; k < m_signals.size(); ++k) {
-        const std::string name =
-            k < m_selectedFiles.size() ? m_selectedFiles[k]->GetFileName() : m_signals[k]->GetFileName();
-        names.push_back(k < m_selectedFiles.size() ? m_selectedFiles[k]->GetPathName() : name);
-        paths.push_back(folder + fs::path(name).stem().string() + ".uds");
-    }
+    ExportTargetsIn(folder, UdsFileNameFor, paths, names);
     m_errors.clear();
     const std::vector<ExportTarget> targets = CheckTargets(paths, names, *m_ui, m_errors);
     bool failed = !m_errors.empty();
@@ -248,12 +259,7 @@ void CPelloraDoc::OnSaveAsAscii()
         return;
     std::vector<std::string> paths;
     std::vector<std::string> names;
-    for (std::size_t k = 0; k < m_signals.size(); ++k) {
-        const std::string name =
-            k < m_selectedFiles.size() ? m_selectedFiles[k]->GetFileName() : m_signals[k]->GetFileName();
-        names.push_back(k < m_selectedFiles.size() ? m_selectedFiles[k]->GetPathName() : name);
-        paths.push_back(folder + AsciiFileNameFor(name));
-    }
+    ExportTargetsIn(folder, AsciiFileNameFor, paths, names);
     m_errors.clear();
     const std::vector<ExportTarget> targets = CheckTargets(paths, names, *m_ui, m_errors);
     bool failed = !m_errors.empty();

@@ -183,23 +183,7 @@ bool CPelloraDoc::OnReload()
 
 bool CPelloraDoc::LoadFileByName(const std::string &name)
 {
-    m_selectedFiles.clear();
-    m_signals.clear();
-    const std::string path = FullPathOf(name);
-    try {
-        auto file = std::make_shared<kx::CFile>();
-        file->SetPathName(path);
-        kx::CNSignalPtr signal = LoadUdsSignal(*file);
-        m_selectedFiles.push_back(std::move(file));
-        m_signals.push_back(std::move(signal));
-    } catch (const std::exception &e) {
-        m_errors.push_back(FileError(path, e.what()));
-        // No texts of the file shown before may stay with an empty chart.
-        RebuildPlot();
-        return false;
-    }
-    RebuildPlot();
-    return true;
+    return LoadBatchFile(FullPathOf(name));
 }
 
 std::string CPelloraDoc::GetSingleSelectedPath() const
