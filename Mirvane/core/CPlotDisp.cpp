@@ -12,17 +12,7 @@ CPlotDisp::CPlotDisp()
 bool CPlotDisp::Fill(const std::vector<CSignal> &records, const kx::CNSignal &reference,
               std::vector<kx::CNSignal> &series, std::vector<std::string> &labels)
 {
-    series.clear();
-    labels.clear();
-    std::vector<kx::CNSignal> made;
-    std::vector<std::string> names;
-    AppendReferenceAndRecords(records, reference, made, names);
-    for (kx::CNSignal &signal : made) {
-        signal.Integrate();
-        signal.Integrate();
-    }
-    series = std::move(made);
-    labels = std::move(names);
+    FillIntegrated(records, reference, 2, series, labels);
     return true;
 }
 

@@ -12,15 +12,7 @@ CPlotVel::CPlotVel()
 bool CPlotVel::Fill(const std::vector<CSignal> &records, const kx::CNSignal &reference,
               std::vector<kx::CNSignal> &series, std::vector<std::string> &labels)
 {
-    series.clear();
-    labels.clear();
-    std::vector<kx::CNSignal> made;
-    std::vector<std::string> names;
-    AppendReferenceAndRecords(records, reference, made, names);
-    for (kx::CNSignal &signal : made)
-        signal.Integrate();
-    series = std::move(made);
-    labels = std::move(names);
+    FillIntegrated(records, reference, 1, series, labels);
     return true;
 }
 

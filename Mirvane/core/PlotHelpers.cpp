@@ -116,3 +116,37 @@ void AppendBands(const std::vector<CSignal> &records, const kx::CNSignal &refere
 }
 
 } // namespace mirvane
+
+namespace mirvane {
+
+void FillIntegrated(const std::vector<CSignal> &records, const kx::CNSignal &reference, int times,
+                    std::vector<kx::CNSignal> &series, std::vector<std::string> &labels)
+{
+    series.clear();
+    labels.clear();
+    std::vector<kx::CNSignal> made;
+    std::vector<std::string> names;
+    AppendReferenceAndRecords(records, reference, made, names);
+    for (kx::CNSignal &signal : made)
+        for (int i = 0; i < times; ++i)
+            signal.Integrate();
+    series = std::move(made);
+    labels = std::move(names);
+}
+
+void FillPerRecord(const std::vector<CSignal> &records, const std::function<kx::CNSignal(const CSignal &)> &make,
+                   std::vector<kx::CNSignal> &series, std::vector<std::string> &labels)
+{
+    series.clear();
+    labels.clear();
+    std::vector<kx::CNSignal> made;
+    std::vector<std::string> names;
+    for (const CSignal &record : records) {
+        made.push_back(make(record));
+        names.push_back(FileTitle(record.GetFileName()));
+    }
+    series = std::move(made);
+    labels = std::move(names);
+}
+
+} // namespace mirvane

@@ -5,6 +5,7 @@
 #include "Mirvane/core/CSignal.h"
 #include "signal/CNSignal.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,16 @@ kx::CNSignal OffsetCopy(const kx::CNSignal &signal, double offset);
 // Appends the reference ("Reference") and then every record's signal under its file title.
 void AppendReferenceAndRecords(const std::vector<CSignal> &records, const kx::CNSignal &reference,
                                std::vector<kx::CNSignal> &series, std::vector<std::string> &labels);
+
+// Fills series and labels with the reference and every record's signal, each
+// integrated times times; on a throw both stay empty.
+void FillIntegrated(const std::vector<CSignal> &records, const kx::CNSignal &reference, int times,
+                    std::vector<kx::CNSignal> &series, std::vector<std::string> &labels);
+
+// Fills series with make(record) for every record, labelled with the record's file
+// title; on a throw both stay empty.
+void FillPerRecord(const std::vector<CSignal> &records, const std::function<kx::CNSignal(const CSignal &)> &make,
+                   std::vector<kx::CNSignal> &series, std::vector<std::string> &labels);
 
 // A computed series on free X values (written with its X axis).
 kx::CNSignal ComputedSeries(std::vector<double> x, std::vector<double> y, const std::string &yType);
