@@ -6,6 +6,7 @@
 #include "Pellora/app/DdeCommand.h"
 #include "Pellora/views/IPlotPane.h"
 #include "platform/CSettings.h"
+#include "shared_ui/services/CommandAction.h"
 #include "shared_ui/services/CKXAboutDlg.h"
 #include "shared_ui/printing/PageSetup.h"
 #include "shared_ui/services/CommandGuard.h"
@@ -161,14 +162,7 @@ void CMainFrame::UpdateCommandUI()
 
 QAction *CMainFrame::AddCommand(QMenu *menu, int id, const QString &text, const QKeySequence &shortcut)
 {
-    auto *action = new QAction(text, this);
-    action->setObjectName(QStringLiteral("ID_%1").arg(id));
-    action->setData(id);
-    if (!shortcut.isEmpty())
-        action->setShortcut(shortcut);
-    if (menu)
-        menu->addAction(action);
-    connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+    QAction *action = kxres::AddCommandAction(this, menu, id, text, shortcut, [this](int command) { RunCommand(command); });
     m_commands[id].action = action;
     return action;
 }

@@ -3,6 +3,7 @@
 
 #include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/services/Clipboard.h"
+#include "shared_ui/services/CommandAction.h"
 #include "shared_ui/services/CommandGuard.h"
 #include "shared_ui/services/CWaitCursor.h"
 #include "shared_ui/services/NumberParser.h"
@@ -10,7 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -265,4 +270,27 @@ TEST(Clipboard, PutsTheText)
     App();
     EXPECT_TRUE(kxres::PutTextOnClipboard(QStringLiteral("1.000\t2.000\r\n")));
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("1.000\t2.000\r\n"));
+}
+
+TEST(CommandAction, NamedByIdInItsMenuAndRunsItsOwnId)
+{
+    App();
+    QObject owner;
+    QMenu menu;
+    std::vector<int> ran;
+    const auto run = [&ran](int id) { ran.push_back(id); };
+    QAction *open = kxres::AddCommandAction(&owner, &menu, 32771, "&Open...", QKeySequence("Ctrl+O"), run);
+    QAction *loose = kxres::AddCommandAction(&owner, nullptr, 57607, "&Print...", QKeySequence(), run);
+
+    EXPECT_EQ(open->objectName(), "ID_32771");
+    EXPECT_EQ(open->data().toInt(), 32771);
+    EXPECT_EQ(open->text(), "&Open...");
+    EXPECT_EQ(open->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(open->parent(), &owner);
+    EXPECT_EQ(menu.actions(), QList<QAction *>{open});
+    EXPECT_TRUE(loose->shortcut().isEmpty());
+
+    loose->trigger();
+    open->trigger();
+    EXPECT_EQ(ran, (std::vector<int>{57607, 32771}));
 }
