@@ -173,12 +173,8 @@ bool CPelloraDoc::OnReload()
         return false;
     m_errors.clear();
     m_failedPaths.clear();
-    if (m_ui)
-        m_ui->BeginWaitCursor();
-    const bool ok = LoadSelectedFiles();
-    if (m_ui)
-        m_ui->EndWaitCursor();
-    return ok;
+    const CUiWaitCursor wait(m_ui);
+    return LoadSelectedFiles();
 }
 
 bool CPelloraDoc::LoadFileByName(const std::string &name)

@@ -450,6 +450,19 @@ TEST_F(DocTest, ReloadReadsTheFilesAgain)
     EXPECT_NE(doc.GetSignals()[0], first);
 }
 
+TEST_F(DocTest, ReloadRestoresTheCursorWhenShowingItsErrorsFails)
+{
+    const std::string a = Uds("a.uds");
+    doc.SelectFiles({a});
+    {
+        std::ofstream cut(a, std::ios::binary | std::ios::trunc);
+        cut << "not a signal file";
+    }
+    ui.onErrorList = [] { throw std::runtime_error("no dialog"); };
+    EXPECT_THROW(doc.OnReload(), std::runtime_error);
+    EXPECT_EQ(ui.openWaitCursors, 0);
+}
+
 TEST_F(DocTest, LoadFileByNameInBothModes)
 {
     Uds("a.uds");

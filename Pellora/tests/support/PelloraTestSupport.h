@@ -137,7 +137,13 @@ public:
     bool reallyStart = false;                      // hand starts to the real launcher
     int waitCursors = 0;
 
-    void BeginWaitCursor() override { ++waitCursors; }
+    int openWaitCursors = 0;                       // begun and not yet ended
+    void BeginWaitCursor() override
+    {
+        ++waitCursors;
+        ++openWaitCursors;
+    }
+    void EndWaitCursor() override { --openWaitCursors; }
     bool AskResample(CResampleValues &v) override { return resample && resample(v); }
     bool AskTruncate(CTruncateValues &v) override { return truncate && truncate(v); }
     bool AskFilterClass(const std::vector<kx::CNSignalPtr> &, CFilterChoice &c) override
