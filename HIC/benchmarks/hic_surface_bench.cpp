@@ -5,6 +5,7 @@
 #include "HIC/core/CHicSurface.h"
 #include "HIC/document/CHICDoc.h"
 #include "signal/CNSignal.h"
+#include "support/HeadSignal.h"
 
 #include <benchmark/benchmark.h>
 
@@ -87,18 +88,7 @@ void BM_HicAfterWindowChange(benchmark::State &state)
 {
     const auto path = std::filesystem::temp_directory_path() / "hic-bench-record.uds";
     {
-        kx::CNSignal s;
-        s.SetXType("TIME");
-        s.SetXUnits("SECONDS");
-        s.SetYUnits("G'S");
-        s.SetAxis("RS");
-        s.SetSenAtt("HEAD CG");
-        s.SetOccupant1Type("H3");
-        s.SetOccupant1Size("50");
-        s.SetDel(kDt);
-        s.SetNFP(0);
-        s.SetNLP(static_cast<std::int32_t>(kSamples) - 1);
-        s.SetXYData({}, Record());
+        kx::CNSignal s = hictest::MakeHeadSignal(Record(), kDt);
         s.SaveToUDSFile(path.string());
     }
     hic::CHICDoc doc;

@@ -26,15 +26,6 @@ using namespace pelloratest;
 
 namespace {
 
-template <typename Pred>
-bool WaitFor(Pred pred, int ms = 5000)
-{
-    QDeadlineTimer deadline(ms);
-    while (!pred() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return pred();
-}
-
 // What a modal dialog does: an event loop of its own until the user dismisses it.
 void NestedLoop(int ms)
 {

@@ -32,15 +32,6 @@ using namespace pelloratest;
 
 namespace {
 
-template <typename Pred>
-bool WaitFor(Pred pred, int ms = 5000)
-{
-    QDeadlineTimer deadline(ms);
-    while (!pred() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return pred();
-}
-
 QString UniqueKey()
 {
     return QStringLiteral("PelloraTest-") + QUuid::createUuid().toString(QUuid::Id128).left(12);

@@ -5,6 +5,8 @@
 
 #include "Pellora/document/IPelloraUi.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QString>
 
 #include <deque>
@@ -16,6 +18,16 @@
 namespace pelloratest {
 
 using namespace pellora;
+
+// Lets events run until pred holds or ms pass; the last answer of pred.
+template <typename Pred>
+bool WaitFor(Pred pred, int ms = 5000)
+{
+    QDeadlineTimer deadline(ms);
+    while (!pred() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return pred();
+}
 
 // A fresh folder under the system's temporary folder, removed at destruction.
 class TempFolder {
