@@ -1,0 +1,217 @@
+// The shared kit of the programs' frames: the command table with its guard, the
+// widgets behind the shared prompts, and the scripted fake the documents' tests use.
+
+#include "shared_ui/dialogs/CProgressWnd.h"
+#include "shared_ui/dialogs/DialogWarning.h"
+#include "shared_ui/frame/CCommandTable.h"
+#include "shared_ui/frame/CQtKxUi.h"
+#include "support/FakeKxUi.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMenu>
+#include <QPushButton>
+
+#include <new>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A program interface with one prompt of its own over the shared part.
+class IDemoUi : public kxres::IKxUi {
+public:
+    virtual bool AskName(std::string &name) = 0;
+};
+
+class DemoQtUi : public kxres::CQtKxUi<IDemoUi> {
+public:
+    explicit DemoQtUi(QWidget *parent)
+        : CQtKxUi(parent, {QStringLiteral("Demo"), false})
+    {
+    }
+    bool AskName(std::string &) override { return false; }
+};
+
+class DemoFake : public kxtest::CFakeKxUi<IDemoUi> {
+public:
+    bool AskName(std::string &name) override
+    {
+        name = "fake";
+        return true;
+    }
+};
+
+struct Failure {
+    const char *name;
+    std::function<void()> handler;
+    std::string reported;
+};
+
+class CommandTableTest : public ::testing::Test {
+protected:
+    QMainWindow frame;
+    QMenu *menu = frame.menuBar()->addMenu(QStringLiteral("&File"));
+    std::vector<QString> reports;
+    kxres::CCommandTable table{&frame, [this](const QString &text) { reports.push_back(text); }};
+};
+
+TEST_F(CommandTableTest, NoFailureOfAHandlerLeavesTheTableAndEachIsReported)
+{
+    const std::vector<Failure> cases = {
+        {"logic", [] { throw std::logic_error("File is truncated"); }, "File is truncated"},
+        {"memory", [] { throw std::bad_alloc(); }, "Not enough memory to complete the command."},
+        {"not a std exception", [] { throw 42; }, "The command failed."},
+    };
+    int id = 100;
+    for (const Failure &c : cases) {
+        SCOPED_TRACE(c.name);
+        reports.clear();
+        table.Add(menu, ++id, QStringLiteral("Fail"), c.handler);
+        EXPECT_FALSE(table.Run(id));
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_EQ(reports.front().toStdString(), c.reported);
+        // Triggering the action from the menu goes through the same guard.
+        reports.clear();
+        table.Action(id)->trigger();
+        EXPECT_EQ(reports.size(), 1u);
+    }
+}
+
+TEST_F(CommandTableTest, RulesGateAndBindDecideWhatRuns)
+{
+    int runs = 0;
+    bool enabled = false;
+    bool gate = true;
+    QAction *action = table.Add(menu, 1, QStringLiteral("&Open..."), [&] { ++runs; }, [&] { return enabled; },
+                                QKeySequence::Open);
+    table.SetGate([&] { return gate; });
+    EXPECT_EQ(action->objectName(), QStringLiteral("ID_1"));
+    EXPECT_EQ(action->data().toInt(), 1);
+    EXPECT_EQ(action->shortcut(), QKeySequence(QKeySequence::Open));
+    EXPECT_EQ(menu->actions().size(), 1);
+
+    EXPECT_FALSE(table.Run(1));
+    EXPECT_FALSE(action->isEnabled());
+    enabled = true;
+    EXPECT_TRUE(table.Run(1));
+    EXPECT_EQ(runs, 1);
+    gate = false;
+    EXPECT_FALSE(table.Run(1));
+    table.Update();
+    EXPECT_FALSE(action->isEnabled());
+    gate = true;
+
+    // A command without a handler waits for Bind; an unknown id does nothing.
+    table.Add(menu, 2, QStringLiteral("Later"));
+    EXPECT_FALSE(table.Run(2));
+    table.Bind(2, [&] { runs += 10; });
+    EXPECT_TRUE(table.Run(2));
+    EXPECT_EQ(runs, 11);
+    EXPECT_FALSE(table.Run(999));
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(CommandTableTest, AFailingRuleDisablesAndTheAfterRunHookIsGuarded)
+{
+    table.Add(menu, 1, QStringLiteral("Odd"), [] {}, []() -> bool { throw std::runtime_error("rule"); });
+    EXPECT_FALSE(table.Run(1));
+    EXPECT_FALSE(table.Action(1)->isEnabled());
+
+    bool checked = true;
+    table.Add(menu, 2, QStringLiteral("Sort"), [&] { checked = !checked; });
+    table.SetChecked(2, [&] { return checked; });
+    table.SetAfterRun([] { throw std::runtime_error("after"); });
+    EXPECT_TRUE(table.Run(2));
+    EXPECT_FALSE(table.Action(2)->isChecked());
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports.front(), QStringLiteral("after"));
+}
+
+TEST(CommandTableWarning, WithoutAReporterTheWarningBoxShowsTheText)
+{
+    std::vector<QString> warned;
+    const auto previous = kxres::SetWarningHandler([&](QWidget *, const QString &text) { warned.push_back(text); });
+    {
+        QMainWindow frame;
+        kxres::CCommandTable table(&frame);
+        table.Add(nullptr, 7, QStringLiteral("Boom"), [] { throw std::runtime_error("Cannot open file"); });
+        EXPECT_FALSE(table.Run(7));
+    }
+    kxres::SetWarningHandler(previous);
+    ASSERT_EQ(warned.size(), 1u);
+    EXPECT_EQ(warned.front(), QStringLiteral("Cannot open file"));
+}
+
+TEST(QtKxUi, ProgressWindowStepsAndItsCancelStopsTheJob)
+{
+    QMainWindow frame;
+    DemoQtUi ui(&frame);
+    auto progress = ui.BeginProgress("Saving", "Saving files...", 3);
+    auto *window = frame.findChild<kxres::CProgressWnd *>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->Title(), QStringLiteral("Saving"));
+    EXPECT_TRUE(progress->Step(1, "a.uds"));
+    EXPECT_EQ(window->GetPos(), 1);
+    EXPECT_EQ(window->Text(), QStringLiteral("a.uds"));
+    window->CancelButton()->click();
+    EXPECT_FALSE(progress->Step(2, ""));
+    EXPECT_TRUE(progress->IsCancelled());
+    progress.reset();
+    EXPECT_EQ(frame.findChild<kxres::CProgressWnd *>(), nullptr);
+}
+
+TEST(QtKxUi, ChooserFilterMeansEveryFileForStarDotStar)
+{
+    EXPECT_EQ(kxres::qtui::ChooserFilter("All Files (*.*)"), QStringLiteral("All Files (*)"));
+    EXPECT_EQ(kxres::qtui::ChooserFilter("UDS Files (*.uds);;All Files (*.*)"),
+              QStringLiteral("UDS Files (*.uds);;All Files (*)"));
+}
+
+TEST(FakeKxUi, AnswersFromItsQueuesAndRecordsEveryCall)
+{
+    DemoFake fake;
+    kxres::IKxUi &ui = fake;
+    fake.saveFiles = {"/tmp/a.uds", ""};
+    std::string path;
+    EXPECT_TRUE(ui.ChooseSaveFile({"Save As", "UDS Files (*.uds)", "uds", "/tmp", ""}, path));
+    EXPECT_EQ(path, "/tmp/a.uds");
+    EXPECT_FALSE(ui.ChooseSaveFile({"Save As", "", "", "", ""}, path));   // an empty answer cancels
+    EXPECT_FALSE(ui.ChooseSaveFile({"Save As", "", "", "", ""}, path));   // so does an empty queue
+    EXPECT_EQ(fake.saveTitles.size(), 3u);
+
+    {
+        kxres::CUiWaitCursor wait(&ui);
+        EXPECT_EQ(fake.openWaitCursors, 1);
+    }
+    EXPECT_EQ(fake.openWaitCursors, 0);
+    EXPECT_EQ(fake.waitCursors, 1);
+
+    fake.cancelProgressAt = 2;
+    auto progress = ui.BeginProgress("Print All", "", 5);
+    EXPECT_TRUE(progress->Step(1, "one"));
+    EXPECT_FALSE(progress->Step(2, "two"));
+    progress.reset();
+    EXPECT_EQ(fake.progressEnded, 1);
+    EXPECT_EQ(fake.progressTexts, (std::vector<std::string>{"one", "two"}));
+
+    fake.clipboardWorks = false;
+    EXPECT_FALSE(ui.PutTextOnClipboard("x"));
+    EXPECT_TRUE(fake.clipboard.empty());
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
