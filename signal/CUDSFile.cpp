@@ -1,4 +1,5 @@
 #include "signal/CUDSFile.h"
+#include "signal/CReplacingFile.h"
 #include "signal/CTextLineReader.h"
 
 #include <fcntl.h>
@@ -6,7 +7,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <bit>
 #include <cerrno>
 #include <cmath>
@@ -323,75 +323,6 @@ bool ReadAt(int fd, unsigned char* data, std::size_t size, std::uint64_t offset,
     got += static_cast<std::size_t>(n);
   }
   return true;
-}
-
-bool WriteAll(int fd, const unsigned char* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t n = ::write(fd, data, size);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    if (n == 0) return false;
-    data += n;
-    size -= static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
-// Writes the bytes to a new file beside the target and renames it over the
-// target, so the target is either the old file or the complete new one.
-void ReplaceFile(const std::string& path, const unsigned char* data, std::size_t size) {
-  namespace fs = std::filesystem;
-  // A link is followed, so the file it names is replaced and the link stays.
-  fs::path target(path);
-  std::error_code ec;
-  if (fs::is_symlink(fs::symlink_status(target, ec))) {
-    const fs::path resolved = fs::weakly_canonical(target, ec);
-    if (!ec) {
-      target = resolved;
-    }
-  }
-  const std::string name = target.filename().string();
-  if (name.empty()) {
-    Fail("Failure to open file for writing.");
-  }
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  // A file the user may not write stays as it is, as if it were written in place.
-  if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) {
-    Fail("Failure to open file for writing.");
-  }
-
-  static std::atomic<unsigned> counter{0};
-  fs::path temp;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    // Only the start of the name, so a long name does not make the temporary
-    // name too long for the file system.
-    temp = folder / ("." + name.substr(0, 64) + "." + std::to_string(::getpid()) + "." +
-                     std::to_string(counter.fetch_add(1)) + ".tmp");
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) break;
-  }
-  if (fd < 0) {
-    Fail("Failure to open file for writing.");
-  }
-  FileDescriptor file(fd);
-
-  // Keep the permissions of the file being replaced.
-  struct stat old_state {};
-  if (::stat(target.c_str(), &old_state) == 0 && S_ISREG(old_state.st_mode)) {
-    (void)::fchmod(file.Get(), old_state.st_mode & 07777);
-  }
-
-  bool ok = WriteAll(file.Get(), data, size);
-  ok = ok && (::fsync(file.Get()) == 0 || errno == EINVAL);
-  ok = file.Close() && ok;
-  ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temp.c_str());
-    Fail("Failure to write file: " + path);
-  }
 }
 
 }  // namespace
@@ -845,7 +776,7 @@ void CUDSFile::WriteFile(const std::string& path) {
     throw std::logic_error(e.what());
   }
   try {
-    ReplaceFile(path, m_Buffer.get(), m_BufferSize);
+    kx::ReplaceFile(path, m_Buffer.get(), m_BufferSize);
   } catch (...) {
     FreeBuffer();
     throw;

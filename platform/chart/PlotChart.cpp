@@ -1,5 +1,7 @@
 #include "platform/chart/PlotChart.h"
 
+#include "signal/CReplacingFile.h"
+
 #include "platform/chart/ChartDialogs.h"
 
 #include <qcustomplot.h>
@@ -7,7 +9,6 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPicture>
@@ -16,10 +17,7 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cmath>
-#include <filesystem>
-#include <system_error>
 
 namespace kxchart {
 
@@ -425,35 +423,20 @@ bool PlotChart::save(ImageFormat format, const QString &path, const QSize &size)
         return false;
     // Written next to the target and renamed over it in one step, so a failed save
     // leaves the old file as it was.
-    const QFileInfo info(path);
-    static std::atomic<unsigned> counter{0};
-    const QString temp = info.dir().filePath(QStringLiteral(".kxchart-%1-%2.%3")
-                                                 .arg(QCoreApplication::applicationPid())
-                                                 .arg(counter++)
-                                                 .arg(info.suffix()));
-    bool ok = false;
-    switch (format) {
-    case ImageFormat::Vector:
-        ok = m_plot->savePdf(temp, size.width(), size.height());
-        break;
-    case ImageFormat::Bitmap:
-        ok = render(size).save(temp, "BMP");
-        break;
-    case ImageFormat::Jpeg:
-        ok = render(size).save(temp, "JPG", 90);
-        break;
-    case ImageFormat::Png:
-        ok = render(size).save(temp, "PNG");
-        break;
-    }
-    std::error_code error;
-    if (ok)
-        std::filesystem::rename(QFile::encodeName(temp).toStdString(), QFile::encodeName(path).toStdString(), error);
-    if (!ok || error) {
-        QFile::remove(temp);
+    return kx::ReplaceFileVia(QFile::encodeName(path).toStdString(), [&](const std::string &tempPath) {
+        const QString temp = QFile::decodeName(tempPath.c_str());
+        switch (format) {
+        case ImageFormat::Vector:
+            return m_plot->savePdf(temp, size.width(), size.height());
+        case ImageFormat::Bitmap:
+            return render(size).save(temp, "BMP");
+        case ImageFormat::Jpeg:
+            return render(size).save(temp, "JPG", 90);
+        case ImageFormat::Png:
+            return render(size).save(temp, "PNG");
+        }
         return false;
-    }
-    return true;
+    });
 }
 
 bool PlotChart::print(QWidget *dialogParent)

@@ -8,13 +8,13 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
 #include <sstream>
 
 #include "shared_ui/header/TextFunctions.h"
+#include "shared_ui/services/TextFileWriter.h"
 
 namespace kxres {
 
@@ -168,15 +168,7 @@ QString CPrintPreviewer::WriteCurveText(const QString& path) const {
     }
   }
   // Written beside the target and renamed over it: a failed write leaves an old file whole.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return failure;
-  const std::string bytes = text.str();
-  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-      static_cast<qint64>(bytes.size())) {
-    file.cancelWriting();
-    return failure;
-  }
-  if (!file.commit()) return failure;
+  if (!WriteTextFile(path, text.str())) return failure;
   return QString();
 }
 

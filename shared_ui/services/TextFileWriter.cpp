@@ -1,10 +1,8 @@
 #include "shared_ui/services/TextFileWriter.h"
 
-#include <QFileInfo>
-#include <QFile>
-#include <QSaveFile>
+#include "signal/CReplacingFile.h"
 
-#include <filesystem>
+#include <QFile>
 
 namespace kxres {
 
@@ -31,21 +29,15 @@ void CTextFileWriter::Fail()
 
 bool CTextFileWriter::Open()
 {
+    Cancel();
     m_failed = false;
     m_error.clear();
-    const QFileInfo info(m_path);
-    // Only regular files are written: a folder, a device or a write-protected file
-    // (by its mode bits, so also when running as root) is never replaced.
-    std::error_code ec;
-    const auto status = std::filesystem::status(QFile::encodeName(m_path).toStdString(), ec);
-    const bool exists = !ec && std::filesystem::exists(status);
-    if (m_path.isEmpty() ||
-        (exists && (!std::filesystem::is_regular_file(status) || !(info.permissions() & QFileDevice::WriteOwner)))) {
+    if (m_path.isEmpty()) {
         Fail();
         return false;
     }
-    m_file = std::make_unique<QSaveFile>(m_path);
-    if (!m_file->open(QIODevice::WriteOnly)) {
+    m_file = std::make_unique<kx::CReplacingFile>(QFile::encodeName(m_path).toStdString());
+    if (!m_file->Open()) {
         m_file.reset();
         Fail();
         return false;
@@ -55,10 +47,8 @@ bool CTextFileWriter::Open()
 
 void CTextFileWriter::Write(std::string_view text)
 {
-    if (!m_file || m_failed || text.empty())
-        return;
-    if (m_file->write(text.data(), qint64(text.size())) != qint64(text.size()))
-        Fail();
+    if (m_file && !m_failed)
+        m_file->Write(text);
 }
 
 void CTextFileWriter::Write(const QByteArray &text)
@@ -78,11 +68,7 @@ bool CTextFileWriter::Commit()
             Fail();
         return false;
     }
-    if (m_failed) {
-        Cancel();
-        return false;
-    }
-    const bool ok = m_file->commit();
+    const bool ok = !m_failed && m_file->Commit();
     m_file.reset();
     if (!ok)
         Fail();
@@ -91,11 +77,7 @@ bool CTextFileWriter::Commit()
 
 void CTextFileWriter::Cancel()
 {
-    if (m_file) {
-        m_file->cancelWriting();
-        m_file->commit();
-        m_file.reset();
-    }
+    m_file.reset();
 }
 
 bool WriteTextFile(const QString &path, std::string_view text, QString *error)

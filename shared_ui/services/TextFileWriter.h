@@ -11,7 +11,9 @@
 #include <memory>
 #include <string_view>
 
-class QSaveFile;
+namespace kx {
+class CReplacingFile;
+}
 
 namespace kxres {
 
@@ -41,7 +43,7 @@ private:
 
     QString m_path;
     QString m_error;
-    std::unique_ptr<QSaveFile> m_file;
+    std::unique_ptr<kx::CReplacingFile> m_file;
     bool m_failed = false;
 };
 
