@@ -21,6 +21,11 @@ void Warn(QWidget *parent, const QString &text)
         QMessageBox::warning(parent, QApplication::applicationName(), text);
 }
 
+bool Guarded(QWidget *parent, const std::function<void()> &command)
+{
+    return Guarded([parent](const QString &text) { Warn(parent, text); }, command);
+}
+
 void WarnError(QWidget *parent, const QString &text)
 {
     if (Handler())

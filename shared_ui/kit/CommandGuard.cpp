@@ -1,6 +1,4 @@
-#include "shared_ui/services/CommandGuard.h"
-
-#include "shared_ui/dialogs/DialogWarning.h"
+#include "shared_ui/kit/CommandGuard.h"
 
 #include <exception>
 #include <new>
@@ -38,11 +36,6 @@ bool Guarded(const ErrorReporter &report, const std::function<void()> &command)
     } catch (...) {
     }
     return false;
-}
-
-bool Guarded(QWidget *parent, const std::function<void()> &command)
-{
-    return Guarded([parent](const QString &text) { Warn(parent, text); }, command);
 }
 
 } // namespace kxres

@@ -1,4 +1,4 @@
-#include "shared_ui/services/NumberParser.h"
+#include "shared_ui/kit/NumberParser.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "shared_ui/services/TextFileWriter.h"
+#include "shared_ui/kit/TextFileWriter.h"
 
 #include "signal/CReplacingFile.h"
 
