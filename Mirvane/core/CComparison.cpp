@@ -16,6 +16,47 @@ double CComparison::GetMomentDifference(int order) const
     return m_momentDifferences[static_cast<std::size_t>(order)];
 }
 
+namespace {
+
+double HalfStep(double dt)
+{
+    return dt > 0.0 ? 0.5 * dt : 0.0;
+}
+
+}  // namespace
+
+CComparison::CCommonPoints CComparison::CommonPoints(const kx::CNSignal& a, const kx::CNSignal& b, double dt)
+{
+    const std::vector<double>& xa = a.GetX();
+    const std::vector<double>& xb = b.GetX();
+    const std::size_t na = std::min(xa.size(), a.GetY().size());
+    const std::size_t nb = std::min(xb.size(), b.GetY().size());
+    if (na == 0 || nb == 0)
+        return {};
+    const double half = HalfStep(dt);
+    const double start = std::max(xa.front(), xb.front()) - half;
+    const double end = std::min(xa[na - 1], xb[nb - 1]) + half;
+    // [first, last) of the points of x inside the shared window.
+    const auto range = [&](const std::vector<double>& x, std::size_t n) {
+        std::size_t first = 0;
+        while (first < n && x[first] < start)
+            ++first;
+        std::size_t last = first;
+        while (last < n && x[last] <= end)
+            ++last;
+        return std::pair{first, last};
+    };
+    const auto [firstA, lastA] = range(xa, na);
+    const auto [firstB, lastB] = range(xb, nb);
+    return {firstA, firstB, std::min(lastA - firstA, lastB - firstB)};
+}
+
+void CComparison::CutToWindow(kx::CNSignal& signal, double start, double end, double dt)
+{
+    const double half = HalfStep(dt);
+    signal.TruncateByTime(start - half, end - half);
+}
+
 void CComparison::Compare(kx::CNSignal& evaluated, const kx::CNSignal& reference)
 {
     const double dt = reference.GetDel();
@@ -23,16 +64,16 @@ void CComparison::Compare(kx::CNSignal& evaluated, const kx::CNSignal& reference
         evaluated.Interpolate(dt);
 
     // Both signals now lie on the grid of dt; their times may still differ by float
-    // rounding, so ends within half a step count as the same point.
-    const double half = dt > 0.0 ? 0.5 * dt : 0.0;
+    // rounding, which the point rule absorbs.
     kx::CNSignal referenceCopy(reference);
     double start = referenceCopy.GetXMin();
     double end = referenceCopy.GetXMax();
-    if (std::fabs(evaluated.GetXMin() - start) > half || std::fabs(evaluated.GetXMax() - end) > half) {
+    const CCommonPoints common = CommonPoints(evaluated, referenceCopy, dt);
+    if (common.count != evaluated.GetYCount() || common.count != referenceCopy.GetYCount()) {
         start = std::max(start, evaluated.GetXMin());
         end = std::min(end, evaluated.GetXMax());
-        evaluated.TruncateByTime(start - half, end - half);
-        referenceCopy.TruncateByTime(start - half, end - half);
+        CutToWindow(evaluated, start, end, dt);
+        CutToWindow(referenceCopy, start, end, dt);
     }
     m_windowStart = start;
     m_windowEnd = end;

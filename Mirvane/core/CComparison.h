@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -27,6 +28,20 @@ public:
     // of the reference) to the common window, then fills every result. Errors of the
     // resampling and truncation pass to the caller.
     void Compare(kx::CNSignal& evaluated, const kx::CNSignal& reference);
+
+    // Two signals on the step dt pair their samples by point: times within half a step
+    // of each other are the same point. The points a and b share, both ends included:
+    // the index of the first in each and their number.
+    struct CCommonPoints {
+        std::size_t firstA = 0;
+        std::size_t firstB = 0;
+        std::size_t count = 0;
+    };
+    static CCommonPoints CommonPoints(const kx::CNSignal& a, const kx::CNSignal& b, double dt);
+
+    // Cuts signal on the step dt to the points from start up to, not including, end
+    // (TruncateByTime), the same point rule holding at both ends.
+    static void CutToWindow(kx::CNSignal& signal, double start, double end, double dt);
 
     // The statistics of evaluated samples e against reference samples f with time
     // step dt, over the points both hold.

@@ -1,5 +1,6 @@
 #include "Mirvane/core/CComparisonRun.h"
 
+#include "Mirvane/core/CComparison.h"
 #include "Mirvane/core/CPlot.h"
 #include "signal/DataStatus.h"
 
@@ -85,7 +86,7 @@ bool CComparisonRun::ComputeAverage(std::vector<CSignal> &records, CSignal &refe
         return false;
     }
     for (CSignal &record : records) {
-        if (!Step(record.GetFileName(), errors, [&] { record.Signal().TruncateByTime(start, end); }))
+        if (!Step(record.GetFileName(), errors, [&] { CComparison::CutToWindow(record.Signal(), start, end, dt); }))
             return false;
     }
 

@@ -4,41 +4,35 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <stdexcept>
 
 namespace mirvane {
 
-void AlignToCommonWindow(kx::CNSignal &a, kx::CNSignal &b)
-{
-    if (a.GetXMin() == b.GetXMin() && a.GetXMax() == b.GetXMax())
-        return;
-    const double start = std::max(a.GetXMin(), b.GetXMin());
-    const double end = std::min(a.GetXMax(), b.GetXMax());
-    a.TruncateByTime(start, end);
-    b.TruncateByTime(start, end);
-}
-
 namespace {
 
-void Shorten(kx::CNSignal &signal, std::size_t count)
+// The count points of signal from index first on, each keeping its point number.
+kx::CNSignal Points(const kx::CNSignal &signal, std::size_t first, std::size_t count)
 {
-    if (signal.GetYCount() <= count)
-        return;
-    std::vector<double> x(signal.GetX().begin(), signal.GetX().begin() + static_cast<std::ptrdiff_t>(count));
-    std::vector<double> y(signal.GetY().begin(), signal.GetY().begin() + static_cast<std::ptrdiff_t>(count));
-    signal.SetNLP(signal.GetNFP() + static_cast<std::int32_t>(count) - 1);
-    signal.SetXYData(x, y);
+    if (count == 0)
+        throw std::logic_error("No X or Y Signal Data");
+    kx::CNSignal part(signal);
+    const auto from = static_cast<std::ptrdiff_t>(first);
+    const auto to = static_cast<std::ptrdiff_t>(first + count);
+    const std::vector<double> x(signal.GetX().begin() + from, signal.GetX().begin() + to);
+    const std::vector<double> y(signal.GetY().begin() + from, signal.GetY().begin() + to);
+    part.SetNFP(signal.GetNFP() + static_cast<std::int32_t>(first));
+    part.SetNLP(part.GetNFP() + static_cast<std::int32_t>(count) - 1);
+    part.SetXYData(x, y);
+    return part;
 }
 
 } // namespace
 
 CAlignedPair AlignedCopies(const kx::CNSignal &evaluated, const kx::CNSignal &reference)
 {
-    CAlignedPair pair{evaluated, reference};
-    AlignToCommonWindow(pair.reference, pair.evaluated);
-    const std::size_t n = std::min(pair.evaluated.GetYCount(), pair.reference.GetYCount());
-    Shorten(pair.evaluated, n);
-    Shorten(pair.reference, n);
-    return pair;
+    // The points the comparison paired: a compared record lies inside the reference.
+    const CComparison::CCommonPoints common = CComparison::CommonPoints(evaluated, reference, reference.GetDel());
+    return {Points(evaluated, common.firstA, common.count), Points(reference, common.firstB, common.count)};
 }
 
 std::vector<double> Residuals(const CAlignedPair &pair)

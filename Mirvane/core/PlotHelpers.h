@@ -11,11 +11,8 @@
 
 namespace mirvane {
 
-// Cuts both signals to their common window (nothing when they already share it).
-void AlignToCommonWindow(kx::CNSignal &a, kx::CNSignal &b);
-
-// A copy of the record's signal and of the reference cut to their common window,
-// both shortened to the common point count.
+// Copies of the record's signal and of the reference cut to the points they share,
+// paired as the comparison pairs them.
 struct CAlignedPair {
     kx::CNSignal evaluated;
     kx::CNSignal reference;

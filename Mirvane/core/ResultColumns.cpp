@@ -42,7 +42,8 @@ bool IsTestedColumn(int index)
 
 Colour PassFailColour(int column, double value, const CCriticalValues &limits)
 {
-    if (!IsTestedColumn(column))
+    // A missing number is neither passed nor failed.
+    if (!IsTestedColumn(column) || value == kMissingValue)
         return kWhite;
     double limit = limits.momentDifference;
     switch (column) {

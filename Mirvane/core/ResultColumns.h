@@ -46,7 +46,8 @@ std::string GetColumnTitle(int index);
 bool IsTestedColumn(int index);
 
 // Colour of a cell of column index with tested value: white for the untested
-// columns, green below the column's limit, red otherwise (not a number included).
+// columns and for the missing-number marker, green below the column's limit, red
+// otherwise (not a number included).
 Colour PassFailColour(int column, double value, const CCriticalValues &limits);
 
 } // namespace mirvane

@@ -15,6 +15,7 @@
 #include <QColor>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -230,8 +231,45 @@ TEST(MirvaneFrame, PlotKindsDrawAndSave)
     EXPECT_FALSE(f.frame.Action(CMainFrame::ID_SAVE_ASCII)->isEnabled());
 }
 
+// Help / Contents finds the page from the program's folder of the build tree and of
+// an install made by the install rules.
 TEST(MirvaneFrame, HelpPage)
 {
+    const QString prefix = QDir::temp().filePath(QStringLiteral("kx_mirvane_help_%1").arg(QCoreApplication::applicationPid()));
+    QDir(prefix).removeRecursively();
+    QProcess install;
+    install.start(QStringLiteral(KX_CMAKE_COMMAND),
+                  {QStringLiteral("--install"), QStringLiteral(KX_BINARY_DIR), QStringLiteral("--prefix"), prefix,
+                   QStringLiteral("--component"), QStringLiteral("mirvane_help")});
+    ASSERT_TRUE(install.waitForFinished(60000));
+    ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
+
+    QFile source(QStringLiteral(KX_SOURCE_DIR "/Mirvane/resources/mirvane-help.html"));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray page = source.readAll();
+    const std::vector<std::pair<const char *, QString>> programDirs = {
+        {"build tree", QStringLiteral(KX_BINARY_DIR "/bin")},
+        {"install", prefix + QStringLiteral("/bin")},
+    };
+    for (const auto &[where, programDir] : programDirs) {
+        SCOPED_TRACE(where);
+        Frame f;
+        QStringList opened, messages;
+        f.view->openHelp = [&](const QString &path) {
+            opened << path;
+            return true;
+        };
+        f.view->showMessage = [&](const QString &text) { messages << text; };
+        f.view->helpPages = CMirvaneView::HelpPageCandidates(programDir);
+        f.frame.Action(CMainFrame::ID_HELP_CONTENTS)->trigger();
+        EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+        ASSERT_EQ(opened.size(), 1);
+        QFile shown(opened[0]);
+        ASSERT_TRUE(shown.open(QIODevice::ReadOnly)) << opened[0].toStdString();
+        EXPECT_EQ(shown.readAll(), page);
+    }
+    QDir(prefix).removeRecursively();
+
     Frame f;
     QStringList opened, messages;
     f.view->openHelp = [&](const QString &path) {
@@ -239,15 +277,11 @@ TEST(MirvaneFrame, HelpPage)
         return true;
     };
     f.view->showMessage = [&](const QString &text) { messages << text; };
-    f.view->helpPages = {QStringLiteral(KX_SOURCE_DIR "/Mirvane/resources/mirvane-help.html")};
-    f.frame.Action(CMainFrame::ID_HELP_CONTENTS)->trigger();
-    ASSERT_EQ(opened.size(), 1);
-    EXPECT_TRUE(messages.isEmpty());
     f.view->helpPages = {QStringLiteral("/no/such/mirvane-help.html")};
     f.frame.Action(CMainFrame::ID_HELP_CONTENTS)->trigger();
-    EXPECT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened.isEmpty());
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].contains(QStringLiteral("mirvane-help.html")));
+    EXPECT_EQ(messages[0], QStringLiteral("The help page mirvane-help.html is not installed."));
 }
 
 // The HTML summary in a real browser: rows, cells, colours and the file name as text.

@@ -197,9 +197,12 @@ void CMirvaneView::OnSaveHtml()
 
 QStringList CMirvaneView::HelpPageCandidates()
 {
-    const QString app = QCoreApplication::applicationDirPath();
-    return {app + QStringLiteral("/../share/mirvane/mirvane-help.html"),
-            app + QStringLiteral("/mirvane-help.html")};
+    return HelpPageCandidates(QCoreApplication::applicationDirPath());
+}
+
+QStringList CMirvaneView::HelpPageCandidates(const QString &programDir)
+{
+    return {QDir::cleanPath(programDir + QStringLiteral("/../share/mirvane/mirvane-help.html"))};
 }
 
 void CMirvaneView::OnHelp()

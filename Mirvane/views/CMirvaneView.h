@@ -48,8 +48,10 @@ public:
     std::function<QString(const QString &title, const QString &filter)> chooseSaveFile;
     std::function<bool(const QString &path)> openHelp;
     std::function<void(const QString &text)> showMessage;
-    // Where the help page is looked for, first found wins.
+    // Where the help page is looked for, first found wins: share/mirvane beside the
+    // program's folder (of this program, or programDir), built or installed.
     static QStringList HelpPageCandidates();
+    static QStringList HelpPageCandidates(const QString &programDir);
     QStringList helpPages = HelpPageCandidates();
 
 signals:

@@ -1,5 +1,6 @@
 #include "Mirvane/core/CSignal.h"
 #include "Mirvane/core/ResultColumns.h"
+#include "Mirvane/core/SummaryText.h"
 #include "MirvaneCoreFixtures.h"
 
 #include <gtest/gtest.h>
@@ -38,8 +39,9 @@ TEST(ResultColumns, PassFailColourTable)
         {5, 1.0 - 0.96, kPassed},
         {5, 1.0 - 0.95, kFailed},
         {5, nan, kFailed},
-        // A correlation of 1 - 2^-52 leaves exactly the padding marker: still tested.
-        {5, 1.0 - (1.0 - std::ldexp(1.0, -52)), kPassed},
+        // A correlation of 1 - 2^-52 leaves exactly the missing-number marker.
+        {5, 1.0 - (1.0 - std::ldexp(1.0, -52)), kWhite},
+        {5, std::ldexp(1.0, -51), kPassed},
         {4, 9.99 / 100.0, kPassed},
         {4, 10.0 / 100.0, kFailed},
         {2, 4.99, kPassed},
@@ -62,6 +64,31 @@ TEST(ResultColumns, PassFailColourTable)
     EXPECT_EQ(RedOf(kPassed), 0);
     EXPECT_EQ(GreenOf(kPassed), 224);
     EXPECT_EQ(RedOf(kFailed), 255);
+}
+
+// A tested value equal to the missing-number marker is white in every tested
+// column, whatever the limits; the HTML summary then gives the cell no colour.
+TEST(ResultColumns, MissingNumberCellsAreWhite)
+{
+    CCriticalValues strict;
+    strict.averageResidual = strict.stdDeviation = strict.corridor = 0.0;
+    strict.correlation = strict.tStatistic = strict.momentDifference = 0.0;
+    for (const CCriticalValues &limits : {CCriticalValues{}, strict})
+        for (int column = 2; column <= 12; ++column)
+            EXPECT_EQ(PassFailColour(column, kMissingValue, limits), kWhite) << "column " << column;
+
+    // One sample, one second: every moment of e = 1 against f = 1 - 2^-52 differs by
+    // exactly the marker.
+    CSignal record("e.uds");
+    record.Comparison().ComputeStatistics({1.0}, {1.0 - std::ldexp(1.0, -52)}, 1.0);
+    const std::string html = HtmlSummary({record}, {0, 7, 12});
+    for (int column = 7; column <= 12; ++column) {
+        ASSERT_EQ(record.GetTestedValue(column), kMissingValue) << column;
+        EXPECT_EQ(record.GetColumnColour(column), kWhite) << column;
+        EXPECT_EQ(record.GetColumnText(column), "0.000");
+    }
+    EXPECT_NE(html.find("\t<TD >0.000</TD>\n\t<TD >0.000</TD>\n</TR>"), std::string::npos) << html;
+    EXPECT_EQ(html.find("bgcolor"), std::string::npos) << html;
 }
 
 // Corridor share from real statistics: 999 or 1000 of 10,000 points outside.

@@ -249,6 +249,40 @@ TEST(ComparisonOfSignals, UnequalStepsAndWindows)
     EXPECT_EQ(reference.GetY(), ref);
 }
 
+// The point rule on its own: where the shared points begin in each signal and how
+// many there are, ends included; a hair of float rounding changes nothing.
+TEST(ComparisonOfSignals, CommonPointsOfTwoSignals)
+{
+    struct Case {
+        int nfpA, countA, nfpB, countB;
+        double hairB;
+        std::size_t firstA, firstB, count;
+    };
+    const std::vector<Case> cases = {
+        {0, 11, 0, 11, 0.0, 0, 0, 11},
+        {0, 11, 0, 11, 3e-7, 0, 0, 11},
+        {0, 11, 0, 11, -3e-7, 0, 0, 11},
+        {0, 11, 3, 18, 0.0, 3, 0, 8},
+        {-2, 18, 0, 11, -3e-7, 2, 0, 11},
+        {0, 11, -5, 8, 3e-7, 0, 5, 3},
+        {0, 11, 20, 5, 0.0, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const kx::CNSignal a = MakeSignal(c.nfpA, 0.001, Vec(static_cast<std::size_t>(c.countA), 1.0));
+        kx::CNSignal b = MakeSignal(c.nfpB, 0.001, Vec(static_cast<std::size_t>(c.countB), 2.0));
+        Vec x = b.GetX();
+        for (double& t : x)
+            t += c.hairB;
+        b.SetXYData(x, b.GetY());
+        const CComparison::CCommonPoints p = CComparison::CommonPoints(a, b, 0.001);
+        EXPECT_EQ(p.count, c.count) << c.nfpA << " " << c.nfpB << " " << c.hairB;
+        if (c.count == 0)
+            continue;
+        EXPECT_EQ(p.firstA, c.firstA) << c.nfpA << " " << c.nfpB << " " << c.hairB;
+        EXPECT_EQ(p.firstB, c.firstB) << c.nfpA << " " << c.nfpB << " " << c.hairB;
+    }
+}
+
 // Times a hair away from the reference's (float rounding) are the same points: the
 // cut aligns by point number, so no sample is dropped at either end.
 TEST(ComparisonOfSignals, TimesAHairOffTheGridKeepTheirPoints)

@@ -1,3 +1,4 @@
+#include "Mirvane/core/CComparisonRun.h"
 #include "Mirvane/core/CPlot.h"
 #include "Mirvane/core/PlotFactory.h"
 #include "Mirvane/core/ResultColumns.h"
@@ -5,7 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <numbers>
+#include <unistd.h>
 
 using namespace mirvane;
 using mirvane_test::MakeRecord;
@@ -219,6 +225,174 @@ TEST(PlotKinds, VelocityAndDisplacementOfConstantAcceleration)
     const double second2 = dy[82] - 2 * dy[81] + dy[80];
     EXPECT_GT(dy[80] - dy[79], dy[40] - dy[39]);
     EXPECT_NEAR(second1, second2, 1e-6 * std::fabs(second1));
+}
+
+// Signals read from files keep times rounded to single precision, resampled and
+// averaged ones do not. Each evaluated sample must meet the reference sample of its
+// own time, over every compared point, in every plot kind built from residuals.
+class PairedSamples : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = std::filesystem::temp_directory_path() / ("kx_mirvane_pairs_" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    // A pulse whose shape differs per file, so the residuals change from sample to sample.
+    static double Pulse(double t, double peak, double centre)
+    {
+        const double u = (t - centre) / 0.02;
+        return -peak * std::exp(-u * u) * (1.0 + 0.1 * std::sin(2.0 * std::numbers::pi * 150.0 * t));
+    }
+
+    std::string Uds(const std::string &name, int nfp, int nlp, float del, double peak, double centre) const
+    {
+        kx::CNSignal s;
+        s.SetXType("TIME");
+        s.SetXUnits("SECONDS");
+        s.SetYType("ACCELERATION");
+        s.SetYUnits("G'S");
+        s.SetDel(del);
+        s.SetNFP(nfp);
+        s.SetNLP(nlp);
+        s.MakeTimeAxis();
+        std::vector<double> y;
+        for (const double t : s.GetX())
+            y.push_back(Pulse(t, peak, centre));
+        s.SetYData(y);
+        const std::string path = (dir / name).string();
+        s.SaveToUDSFile(path);
+        return path;
+    }
+
+    std::string Text(const std::string &name, int first, int last, double step, double peak, double centre) const
+    {
+        const std::string path = (dir / name).string();
+        std::ofstream out(path);
+        out.precision(9);
+        for (int i = first; i <= last; ++i)
+            out << i * step << ' ' << Pulse(i * step, peak, centre) << '\n';
+        return path;
+    }
+
+    std::filesystem::path dir;
+};
+
+// The reference sample at the time of x, or -1 when the reference holds none there.
+std::ptrdiff_t ReferenceIndex(const kx::CNSignal &reference, double x)
+{
+    const std::vector<double> &rx = reference.GetX();
+    const std::ptrdiff_t j = std::lround((x - rx.front()) / reference.GetDel());
+    if (j < 0 || j >= static_cast<std::ptrdiff_t>(rx.size()) ||
+        std::fabs(rx[static_cast<std::size_t>(j)] - x) > 0.25 * reference.GetDel())
+        return -1;
+    return j;
+}
+
+TEST_F(PairedSamples, ResidualDensityAndCorrelationPairEqualTimes)
+{
+    struct Case {
+        const char *name;
+        int referenceKind;
+        bool filter;
+        bool lateStart;
+    };
+    const std::vector<Case> cases = {
+        {"average of three, filtered", 1, true, false},
+        {"reference file", 0, false, false},
+        {"average, a file starting later", 1, false, true},
+    };
+    // One case's failure leaves the others to run.
+    const auto check = [this](const Case &c) {
+        CRunOptions options;
+        options.files = {Uds("a.uds", -200, 1800, 1e-4f, 27.0, 0.061),
+                         Uds("b.uds", c.lateStart ? 50 : 0, 800, 2e-4f, 33.0, 0.066)};
+        if (!c.lateStart)
+            options.files.push_back(Text("c.txt", 20, 280, 5e-4, 29.0, 0.059));
+        options.referenceKind = c.referenceKind;
+        options.referenceFile = Uds("ref.uds", 0, 1500, 1e-4f, 28.0, 0.060);
+        options.filter = c.filter;
+        options.filterClass = 1000;
+        CRunResult run;
+        std::vector<std::string> errors;
+        ASSERT_TRUE(CComparisonRun::Execute(options, run, errors)) << (errors.empty() ? "" : errors.front());
+        const kx::CNSignal &reference = run.reference.Signal();
+
+        // The average is the mean of the samples of one time.
+        if (c.referenceKind == 1) {
+            for (std::size_t j = 0; j < reference.GetY().size(); ++j) {
+                double sum = 0.0;
+                for (const CSignal &record : run.records) {
+                    const std::vector<double> &x = record.Signal().GetX();
+                    const auto at = std::min_element(x.begin(), x.end(), [&](double p, double q) {
+                        return std::fabs(p - reference.GetX()[j]) < std::fabs(q - reference.GetX()[j]);
+                    });
+                    sum += record.Signal().GetY()[static_cast<std::size_t>(at - x.begin())];
+                }
+                ASSERT_NEAR(reference.GetY()[j], sum / static_cast<double>(run.records.size()), 1e-9) << "point " << j;
+            }
+        }
+
+        const Filled residuals = FillKind(PlotResiduals, run.records, reference);
+        const Filled density = FillKind(PlotCumulativeDensity, run.records, reference);
+        const Filled correlation = FillKind(PlotCrossCorrelation, run.records, reference);
+        ASSERT_EQ(residuals.series.size(), run.records.size());
+        for (std::size_t k = 0; k < run.records.size(); ++k) {
+            const CSignal &record = run.records[k];
+            SCOPED_TRACE(record.GetFileName());
+            // The samples the statistics used, paired here by time.
+            std::vector<double> e;
+            std::vector<double> f;
+            std::vector<double> r;
+            for (std::size_t i = 0; i < record.Signal().GetY().size(); ++i) {
+                const std::ptrdiff_t j = ReferenceIndex(reference, record.Signal().GetX()[i]);
+                ASSERT_GE(j, 0) << "point " << i;
+                e.push_back(record.Signal().GetY()[i]);
+                f.push_back(reference.GetY()[static_cast<std::size_t>(j)]);
+                r.push_back(e.back() - f.back());
+            }
+            ASSERT_EQ(r.size(), static_cast<std::size_t>(record.Comparison().GetCount()));
+
+            const std::vector<double> &plotted = residuals.series[k].GetY();
+            EXPECT_EQ(plotted.size(), r.size());
+            for (std::size_t i = 0; i < std::min(r.size(), plotted.size()); ++i)
+                ASSERT_NEAR(plotted[i], r[i], 1e-9) << "point " << i;
+            ASSERT_EQ(plotted.size(), r.size());
+
+            const kx::CNSignal &cdf = density.series[k];
+            for (std::size_t j = 0; j < cdf.GetX().size() && cdf.GetX()[j] != kMissingValue; ++j) {
+                const double below = static_cast<double>(
+                    std::count_if(r.begin(), r.end(), [&](double v) { return v < cdf.GetX()[j]; }));
+                ASSERT_DOUBLE_EQ(cdf.GetY()[j], 100.0 * below / static_cast<double>(r.size())) << "point " << j;
+            }
+
+            // Covariance of the reference (a) against the record (b) at each lag.
+            const kx::CNSignal &cc = correlation.series[k + 1];
+            const auto mean = [](const std::vector<double> &v) {
+                double s = 0.0;
+                for (const double value : v)
+                    s += value;
+                return s / static_cast<double>(v.size());
+            };
+            const double ma = mean(f);
+            const double mb = mean(e);
+            const std::ptrdiff_t n = static_cast<std::ptrdiff_t>(r.size());
+            const int lags = static_cast<int>(cc.GetY().size() / 2);
+            for (int lag = -lags; lag <= lags; ++lag) {
+                double sum = 0.0;
+                std::ptrdiff_t terms = 0;
+                for (std::ptrdiff_t i = std::max<std::ptrdiff_t>(0, lag); i < std::min(n, n + lag); ++i, ++terms)
+                    sum += (f[static_cast<std::size_t>(i)] - ma) * (e[static_cast<std::size_t>(i - lag)] - mb);
+                ASSERT_NEAR(cc.GetY()[static_cast<std::size_t>(lag + lags)], sum / static_cast<double>(terms), 1e-9)
+                    << "lag " << lag;
+            }
+        }
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        check(c);
+    }
 }
 
 } // namespace
