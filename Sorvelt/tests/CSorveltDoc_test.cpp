@@ -145,6 +145,40 @@ TEST_F(SorveltDocTest, AFailedOpenChangesNothingAndShowsTheReadersMessage)
     EXPECT_EQ(ui.recentFiles.size(), 1u);
 }
 
+// A file named relative to the working folder stores its absolute folder as InputDir,
+// where the next File Open starts.
+TEST_F(SorveltDocTest, ARelativeNameStoresTheAbsoluteFolder)
+{
+    fs::create_directories(folder.Path() / "sub");
+    WriteSimulation(folder.File("a.dat"), 2, 3, 5);
+    WriteSimulation(folder.File("sub/b.dat"), 2, 3, 5);
+    struct WorkingFolder {
+        fs::path before = fs::current_path();
+        explicit WorkingFolder(const fs::path &to) { fs::current_path(to); }
+        ~WorkingFolder() { fs::current_path(before); }
+    } working(folder.Path());
+    const fs::path here = fs::current_path();
+    const struct {
+        const char *name;
+        fs::path folder;
+    } cases[] = {
+        {"a.dat", here},
+        {"./a.dat", here},
+        {"sub/b.dat", here / "sub"},
+        {"sub/../sub/b.dat", here / "sub"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(doc.OpenDocument(c.name));
+        EXPECT_EQ(doc.GetFolder(), c.folder.string());
+        EXPECT_EQ(doc.GetInputDir(), c.folder.string());
+        ui.openFiles.clear();
+        doc.OnFileOpen();   // cancelled: only the folder it started in is seen
+        EXPECT_EQ(ui.openStartFolders.back(), c.folder.string());
+    }
+    EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST_F(SorveltDocTest, SelectionKeepsOrderAndPlotTextsFollowTheCurves)
 {
     ASSERT_TRUE(doc.OpenDocument(WriteSimulation(folder.File("a.dat"), 3, 4, 30)));
