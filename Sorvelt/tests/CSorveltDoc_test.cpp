@@ -416,6 +416,62 @@ TEST_F(SorveltDocTest, OperationsChangeEveryCurveAndReloadRestoresThem)
     EXPECT_EQ(doc.GetChartX().size(), std::size_t(2 * doc.GetPointsPerCurve()));
 }
 
+// A curve the filter refuses is named in the error list and left as it was; the
+// other curves are filtered.
+TEST_F(SorveltDocTest, FilterRefusesCurvesOneByOne)
+{
+    ASSERT_TRUE(doc.OpenDocument(WriteSimulation(folder.File("a.dat"), 2, 3, 200)));
+    const struct {
+        const char *name;
+        std::function<void()> spoil;   // makes curve 0 one the filter refuses
+        const char *reason;
+    } cases[] = {
+        {"cut to two samples",
+         [&] {
+             ui.truncate = [](double &a, double &b) { a = 0.0; b = 0.00015; return true; };
+             doc.OnTruncate();
+         },
+         "Too few data points"},
+        {"time running backwards",
+         [&] {
+             ui.labels.push_back("-1");
+             doc.OnScaleX();
+         },
+         "cannot be put on a constant time step"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        doc.SetSelection({});
+        doc.SetSelection({0});
+        c.spoil();
+        const std::vector<double> spoiled = Y(0);
+        doc.SetSelection({0, 4});   // curve 4 comes fresh from the file
+        const std::vector<double> fresh = Y(1);
+        ui.errorLists.clear();
+        ui.messages.clear();
+        for (const int filterClass : {60, 180}) {
+            ui.filterClass = filterClass;
+            if (filterClass == 60)
+                doc.OnFilter();
+            else
+                doc.OnCfc(filterClass);
+            ASSERT_EQ(doc.GetCurves().size(), 2u);
+            EXPECT_EQ(Y(0), spoiled);
+            EXPECT_NE(doc.GetCurves()[0].Signal().GetStatus(), "FILTERED");
+            EXPECT_NE(Y(1), fresh);
+            EXPECT_EQ(doc.GetCurves()[1].Signal().GetFilterClass(), 60);
+            EXPECT_TRUE(doc.GetCurves()[1].Signal().IsModified());
+        }
+        EXPECT_TRUE(ui.messages.empty()) << ui.messages.front();
+        ASSERT_EQ(ui.errorLists.size(), 2u);
+        for (const auto &list : ui.errorLists) {
+            ASSERT_EQ(list.size(), 1u);
+            EXPECT_EQ(list[0].rfind("P1-C1 Body 1 / Ch1 (G): not filtered", 0), 0u) << list[0];
+            EXPECT_NE(list[0].find(c.reason), std::string::npos) << list[0];
+        }
+    }
+}
+
 // Convert checks the folder once before it starts, collects failures in one list,
 // and leaves the packed arrays alone.
 TEST_F(SorveltDocTest, ConvertChecksTheFolderAndKeepsThePlot)
