@@ -13,6 +13,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string_view>
+#include <vector>
 
 namespace kx {
 
@@ -144,6 +145,36 @@ std::string TimeText(double milliseconds)
 
 constexpr long long kMaxCount = 100000000;
 
+struct FileExtent {
+    std::size_t bytes = 0;
+    std::size_t lines = 0;   // the last line counts without its line end
+};
+
+// Counts the bytes and lines of the file and goes back to its start.
+FileExtent MeasureFile(std::FILE* file)
+{
+    FileExtent extent;
+    std::vector<char> block(std::size_t{1} << 20);
+    char last = '\n';
+    for (;;) {
+        const std::size_t got = std::fread(block.data(), 1, block.size(), file);
+        if (got == 0)
+            break;
+        extent.bytes += got;
+        const char* p = block.data();
+        const char* end = p + got;
+        while (const void* hit = std::memchr(p, '\n', static_cast<std::size_t>(end - p))) {
+            ++extent.lines;
+            p = static_cast<const char*>(hit) + 1;
+        }
+        last = end[-1];
+    }
+    if (last != '\n')
+        ++extent.lines;
+    std::rewind(file);
+    return extent;
+}
+
 } // namespace
 
 MadymoFile::MadymoFile() = default;
@@ -206,6 +237,9 @@ bool MadymoFile::Read(const std::filesystem::path& path)
 
 bool MadymoFile::Parse(const std::string& name)
 {
+    // The values are sized from the file before they are read: grown by doubling they
+    // would need up to twice their final size while being copied.
+    const FileExtent extent = MeasureFile(m_file);
     CTextLineReader reader(m_file, name);
     std::string_view line;
     const std::string notLayout = "Not a MADYMO time-history file: ";
@@ -254,6 +288,22 @@ bool MadymoFile::Parse(const std::string& name)
     // (whose names the file has already shown to be there).
     constexpr std::size_t kCharactersPerValue = 64;
     reader.SetMaxLineLength(std::max(CTextLineReader::kDefaultMaxLineLength, C * kCharactersPerValue));
+
+    // Each block takes a time line and P record lines, each value at least a digit and a
+    // separator or line end. A bound too large to reserve is left to the reading.
+    {
+        const std::size_t dataLines = extent.lines > reader.LineNumber() ? extent.lines - reader.LineNumber() : 0;
+        const std::size_t blocks = dataLines / (P + 1);
+        const std::size_t perBlock = P * C;
+        const std::size_t byBytes = extent.bytes / 2;
+        const std::size_t values = blocks <= byBytes / perBlock ? blocks * perBlock : byBytes;
+        try {
+            m_times.reserve(blocks);
+            m_values.reserve(values);
+        } catch (const std::bad_alloc&) {
+        } catch (const std::length_error&) {
+        }
+    }
 
     // Reports a defect in the block of the given time: when only blank lines follow, the
     // file was cut short and the block is dropped; otherwise the file is refused.

@@ -108,7 +108,10 @@ bool CSorveltDoc::OpenDocument(const std::string &path)
         m_channelNames = m_reader->GetChannelNames();
         m_loaded = true;
         const fs::path p(path);
-        m_folder = p.parent_path().string();
+        // A relative name (a command line run in the file's folder) keeps its folder too.
+        std::error_code ec;
+        const fs::path absolute = fs::absolute(p, ec).lexically_normal();
+        m_folder = (ec ? p : absolute).parent_path().string();
         m_name = p.stem().string();
         m_settings->SetString("InputDir", m_folder);
         if (m_ui) {

@@ -39,17 +39,39 @@ bool CSorveltDoc::AskValue(const std::string &caption, const std::string &prompt
     return true;
 }
 
+namespace {
+
+// "P1-C3 Head / Acc (G)": the curve as the legend numbers it, with its names.
+std::string CurveName(const CSignal &curve)
+{
+    return "P" + std::to_string(curve.Parameter() + 1) + "-C" + std::to_string(curve.Channel() + 1) + " " +
+           curve.Signal().GetVehicle1Description() + " / " + curve.Signal().GetVehicle1ComponentType();
+}
+
+} // namespace
+
 void CSorveltDoc::OnCfc(int filterClass)
 {
     Guard([&] {
         std::vector<std::string> warnings;
         Operate([&](std::vector<CSignal> &curves) {
             for (CSignal &c : curves) {
-                if (!MakeUniformStep(c.Signal()))
+                kx::CNSignal &signal = c.Signal();
+                if (!MakeUniformStep(signal)) {
+                    warnings.push_back(CurveName(c) + ": not filtered, the curve cannot be put on a constant time step");
                     continue;
-                c.Signal().Filter(filterClass);
-                c.Signal().MoveMessagesTo(warnings);
-                c.Signal().SetModified(true);
+                }
+                // A refused curve stays as it was; the others are filtered.
+                const kx::CNSignal kept(signal);
+                try {
+                    signal.Filter(filterClass);
+                } catch (const std::exception &e) {
+                    signal = kept;
+                    warnings.push_back(CurveName(c) + ": not filtered: " + e.what());
+                    continue;
+                }
+                signal.MoveMessagesTo(warnings);
+                signal.SetModified(true);
             }
         });
         if (!warnings.empty() && m_ui)

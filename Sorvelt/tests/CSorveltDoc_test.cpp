@@ -145,6 +145,40 @@ TEST_F(SorveltDocTest, AFailedOpenChangesNothingAndShowsTheReadersMessage)
     EXPECT_EQ(ui.recentFiles.size(), 1u);
 }
 
+// A file named relative to the working folder stores its absolute folder as InputDir,
+// where the next File Open starts.
+TEST_F(SorveltDocTest, ARelativeNameStoresTheAbsoluteFolder)
+{
+    fs::create_directories(folder.Path() / "sub");
+    WriteSimulation(folder.File("a.dat"), 2, 3, 5);
+    WriteSimulation(folder.File("sub/b.dat"), 2, 3, 5);
+    struct WorkingFolder {
+        fs::path before = fs::current_path();
+        explicit WorkingFolder(const fs::path &to) { fs::current_path(to); }
+        ~WorkingFolder() { fs::current_path(before); }
+    } working(folder.Path());
+    const fs::path here = fs::current_path();
+    const struct {
+        const char *name;
+        fs::path folder;
+    } cases[] = {
+        {"a.dat", here},
+        {"./a.dat", here},
+        {"sub/b.dat", here / "sub"},
+        {"sub/../sub/b.dat", here / "sub"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(doc.OpenDocument(c.name));
+        EXPECT_EQ(doc.GetFolder(), c.folder.string());
+        EXPECT_EQ(doc.GetInputDir(), c.folder.string());
+        ui.openFiles.clear();
+        doc.OnFileOpen();   // cancelled: only the folder it started in is seen
+        EXPECT_EQ(ui.openStartFolders.back(), c.folder.string());
+    }
+    EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST_F(SorveltDocTest, SelectionKeepsOrderAndPlotTextsFollowTheCurves)
 {
     ASSERT_TRUE(doc.OpenDocument(WriteSimulation(folder.File("a.dat"), 3, 4, 30)));
@@ -380,6 +414,62 @@ TEST_F(SorveltDocTest, OperationsChangeEveryCurveAndReloadRestoresThem)
     EXPECT_TRUE(ui.messages.empty()) << ui.messages.front();
     EXPECT_EQ(doc.GetCurveCount(), 2);
     EXPECT_EQ(doc.GetChartX().size(), std::size_t(2 * doc.GetPointsPerCurve()));
+}
+
+// A curve the filter refuses is named in the error list and left as it was; the
+// other curves are filtered.
+TEST_F(SorveltDocTest, FilterRefusesCurvesOneByOne)
+{
+    ASSERT_TRUE(doc.OpenDocument(WriteSimulation(folder.File("a.dat"), 2, 3, 200)));
+    const struct {
+        const char *name;
+        std::function<void()> spoil;   // makes curve 0 one the filter refuses
+        const char *reason;
+    } cases[] = {
+        {"cut to two samples",
+         [&] {
+             ui.truncate = [](double &a, double &b) { a = 0.0; b = 0.00015; return true; };
+             doc.OnTruncate();
+         },
+         "Too few data points"},
+        {"time running backwards",
+         [&] {
+             ui.labels.push_back("-1");
+             doc.OnScaleX();
+         },
+         "cannot be put on a constant time step"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        doc.SetSelection({});
+        doc.SetSelection({0});
+        c.spoil();
+        const std::vector<double> spoiled = Y(0);
+        doc.SetSelection({0, 4});   // curve 4 comes fresh from the file
+        const std::vector<double> fresh = Y(1);
+        ui.errorLists.clear();
+        ui.messages.clear();
+        for (const int filterClass : {60, 180}) {
+            ui.filterClass = filterClass;
+            if (filterClass == 60)
+                doc.OnFilter();
+            else
+                doc.OnCfc(filterClass);
+            ASSERT_EQ(doc.GetCurves().size(), 2u);
+            EXPECT_EQ(Y(0), spoiled);
+            EXPECT_NE(doc.GetCurves()[0].Signal().GetStatus(), "FILTERED");
+            EXPECT_NE(Y(1), fresh);
+            EXPECT_EQ(doc.GetCurves()[1].Signal().GetFilterClass(), 60);
+            EXPECT_TRUE(doc.GetCurves()[1].Signal().IsModified());
+        }
+        EXPECT_TRUE(ui.messages.empty()) << ui.messages.front();
+        ASSERT_EQ(ui.errorLists.size(), 2u);
+        for (const auto &list : ui.errorLists) {
+            ASSERT_EQ(list.size(), 1u);
+            EXPECT_EQ(list[0].rfind("P1-C1 Body 1 / Ch1 (G): not filtered", 0), 0u) << list[0];
+            EXPECT_NE(list[0].find(c.reason), std::string::npos) << list[0];
+        }
+    }
 }
 
 // Convert checks the folder once before it starts, collects failures in one list,

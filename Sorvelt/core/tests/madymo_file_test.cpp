@@ -218,6 +218,49 @@ TEST_F(MadymoFileTest, LinesAcrossBufferRefills)
     EXPECT_EQ(file.GetValues()[channels - 1], (channels - 1) % 7 + 0.5);
 }
 
+// The values are sized from the file before they are read: their store holds at most
+// one block more than the file gives (a dropped last block), never a doubling's slack.
+TEST_F(MadymoFileTest, ValuesAreSizedFromTheFile)
+{
+    const int blocks = 11;   // 66 values: grown by doubling the store would hold 128
+    std::string plain = kHeader;
+    std::string fortran = kHeader;
+    for (int t = 0; t < blocks; ++t) {
+        plain += std::to_string(t) + ".5\n";
+        fortran += "   " + std::to_string(t) + ".500000E+00\n";
+        for (int p = 0; p < 2; ++p) {
+            for (int c = 0; c < 3; ++c) {
+                const std::string number = std::to_string(t * 6 + p * 3 + c);
+                plain += (c == 0 ? "" : " ") + number;
+                fortran += "  " + number + ".0000E+00";
+            }
+            plain += "\n";
+            fortran += "\n";
+        }
+    }
+    const struct {
+        const char* name;
+        std::string content;
+        std::size_t times;
+    } cases[] = {
+        {"plain", plain, blocks},
+        {"crlf", Replace(plain, "\n", "\r\n"), blocks},
+        {"no final line end", plain.substr(0, plain.size() - 1), blocks},
+        {"padded Fortran style", fortran, blocks},
+        {"last block cut short", plain.substr(0, plain.size() - 4), blocks - 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        kx::MadymoFile file;
+        ASSERT_TRUE(file.Read(Write(c.content))) << Messages(file);
+        ASSERT_EQ(file.GetTimes().size(), c.times);
+        ASSERT_EQ(file.GetValues().size(), c.times * 6);
+        EXPECT_EQ(file.GetValues().back(), double(c.times * 6 - 1));
+        EXPECT_LE(file.GetValues().capacity(), file.GetValues().size() + 6);
+        EXPECT_LE(file.GetTimes().capacity(), file.GetTimes().size() + 1);
+    }
+}
+
 // A file cut short inside its last block keeps the complete blocks and says that
 // the incomplete one was dropped.
 TEST_F(MadymoFileTest, TruncatedLastBlockIsDropped)

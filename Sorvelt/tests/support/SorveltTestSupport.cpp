@@ -40,8 +40,10 @@ std::string WriteSimulation(const std::string &path, int parameters, int channel
     return path;
 }
 
-bool FakeUi::ChooseOpenFile(const std::string &, const std::string &, const std::string &, std::string &path)
+bool FakeUi::ChooseOpenFile(const std::string &, const std::string &, const std::string &startFolder,
+                            std::string &path)
 {
+    openStartFolders.push_back(startFolder);
     if (openFiles.empty())
         return false;
     path = openFiles.front();

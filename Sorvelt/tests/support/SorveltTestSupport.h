@@ -47,6 +47,7 @@ public:
     std::vector<std::string> recentFiles;
     std::vector<std::string> clipboard;
     std::vector<std::string> saveTitles;
+    std::vector<std::string> openStartFolders;
     std::vector<std::string> labelCaptions;
     std::vector<CConvertValues> convertShown;
     std::vector<CResampleValues> resampleShown;
