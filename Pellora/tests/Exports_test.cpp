@@ -11,6 +11,7 @@
 #include <QMenu>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <sstream>
 
@@ -404,6 +405,80 @@ TEST_F(ExportTest, ListMenuSavesHitLists)
     ui.hitListFiles.push_back({Out("sel.hit"), false});
     ASSERT_TRUE(trigger("Save Selected As a Hitlist..."));
     EXPECT_EQ(ReadAll(Out("sel.hit")), a + "\n");
+}
+
+// ---- the browsed folder after a save --------------------------------------------
+
+TEST(BrowsedFolder, FilesSavedIntoItAreListedAndTheSelectionStays)
+{
+    // What the user chose (in the fake), the command, the filter in force and the
+    // names the list shows afterwards; "out" is a folder beside the browsed one.
+    struct Case {
+        const char *what;
+        std::function<void(FakeUi &, const TempFolder &)> answer;
+        std::function<void(CPelloraDoc &)> command;
+        const char *filter;
+        std::vector<std::string> listed;
+    };
+    const auto saveFile = [](const char *name) {
+        return [name](FakeUi &ui, const TempFolder &f) { ui.saveFiles.push_back(f.File(name)); };
+    };
+    const auto folder = [](const char *sub) {
+        return [sub](FakeUi &ui, const TempFolder &f) { ui.folders.push_back((f.Path() / sub).string()); };
+    };
+    const Case cases[] = {
+        {"Save As UDS", saveFile("new.uds"), [](CPelloraDoc &d) { d.OnSaveAsUds(); }, nullptr,
+         {"a.dat", "b.uds", "new.uds", "notes.txt"}},
+        {"UDS - All Selected", folder(""), [](CPelloraDoc &d) { d.OnSaveAllUds(); }, nullptr,
+         {"a.dat", "a.uds", "b.uds", "notes.txt"}},
+        {"ASCII", folder(""), [](CPelloraDoc &d) { d.OnSaveAsAscii(); }, nullptr,
+         {"a.dat", "a_dat.txt", "b.uds", "notes.txt"}},
+        {"ImageExpress", saveFile("table.txt"), [](CPelloraDoc &d) { d.OnSaveAsImageExpress(); }, nullptr,
+         {"a.dat", "b.uds", "notes.txt", "table.txt"}},
+        {"hit list",
+         [](FakeUi &ui, const TempFolder &f) { ui.hitListFiles.push_back({f.File("list.hit"), false}); },
+         [](CPelloraDoc &d) { d.OnSaveAsHitList(); }, nullptr, {"a.dat", "b.uds", "list.hit", "notes.txt"}},
+        {"the filter in force", saveFile("new.uds"), [](CPelloraDoc &d) { d.OnSaveAsUds(); }, "*.*d*",
+         {"a.dat", "b.uds", "new.uds"}},
+        {"another folder", folder("out"), [](CPelloraDoc &d) { d.OnSaveAllUds(); }, nullptr,
+         {"a.dat", "b.uds", "notes.txt"}},
+    };
+    for (const Case &c : cases) {
+        ScratchSettings settings;
+        TempFolder browsed;
+        FakeUi ui;
+        CPelloraDoc doc(&ui, settings.Program());
+        WriteUdsValues(browsed.File("a.dat"), {.y = {1, 2, 3}, .step = 0.001});
+        WriteUdsValues(browsed.File("b.uds"), {.y = {4, 5, 6}, .step = 0.001});
+        WriteText(browsed.File("notes.txt"), "x\n");
+        fs::create_directories(browsed.Path() / "out");
+        doc.OpenDirectory(browsed.Str());
+        if (c.filter) {
+            ASSERT_TRUE(doc.ApplyFilter(c.filter)) << c.what;
+        }
+        CPelloraView view(doc);
+        view.Refill();
+        view.SelectNames({"a.dat"});
+        ASSERT_EQ(doc.GetSignals().size(), 1u) << c.what;
+        view.setCurrentItem(view.findItems("a.dat", Qt::MatchExactly).front(), QItemSelectionModel::NoUpdate);
+        const kx::CNSignalPtr loaded = doc.GetSignals().front();
+
+        c.answer(ui, browsed);
+        c.command(doc);
+
+        EXPECT_TRUE(ui.messages.empty() && ui.errorLists.empty()) << c.what;
+        EXPECT_EQ(doc.GetFileNames(), c.listed) << c.what;
+        std::vector<std::string> shown;
+        for (int row = 0; row < view.count(); ++row)
+            shown.push_back(view.item(row)->text().toStdString());
+        EXPECT_EQ(shown, c.listed) << c.what;
+        // The same file stays selected and current, its signal not read again.
+        EXPECT_EQ(view.SelectedNames(), std::vector<std::string>{"a.dat"}) << c.what;
+        ASSERT_NE(view.currentItem(), nullptr) << c.what;
+        EXPECT_EQ(view.currentItem()->text(), "a.dat") << c.what;
+        ASSERT_EQ(doc.GetSignals().size(), 1u) << c.what;
+        EXPECT_EQ(doc.GetSignals().front(), loaded) << c.what;
+    }
 }
 
 // ---- Create X-Y Signal ----------------------------------------------------------
