@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QScrollBar>
+#include <QTest>
 
 #include <filesystem>
 #include <functional>
@@ -478,6 +480,40 @@ TEST(BrowsedFolder, FilesSavedIntoItAreListedAndTheSelectionStays)
         EXPECT_EQ(view.currentItem()->text(), "a.dat") << c.what;
         ASSERT_EQ(doc.GetSignals().size(), 1u) << c.what;
         EXPECT_EQ(doc.GetSignals().front(), loaded) << c.what;
+    }
+}
+
+TEST(BrowsedFolder, ListingAgainKeepsWhereTheListIsScrolled)
+{
+    ScratchSettings settings;
+    TempFolder browsed;
+    FakeUi ui;
+    CPelloraDoc doc(&ui, settings.Program());
+    for (int i = 10; i < 70; ++i)
+        WriteUdsValues(browsed.File("f" + std::to_string(i) + ".uds"), {.y = {1, 2, 3}, .step = 0.001});
+    doc.OpenDirectory(browsed.Str());
+    CPelloraView view(doc);
+    view.Refill();
+    view.resize(300, 200);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    // As a click does: the file becomes current and selected.
+    view.setCurrentItem(view.findItems("f65.uds", Qt::MatchExactly).front());
+    ASSERT_EQ(doc.GetSignals().size(), 1u);
+    QScrollBar *bar = view.verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 20);
+
+    // The user scrolled away from the selected file, to the top, then to the middle.
+    for (const int scrolled : {0, bar->maximum() / 2}) {
+        bar->setValue(scrolled);
+        ui.saveFiles.push_back(browsed.File("f" + std::to_string(scrolled) + "_copy.uds"));
+        doc.OnSaveAsUds();
+        ASSERT_EQ(doc.GetFileNames().size(), 61u + (scrolled ? 1 : 0));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(bar->value(), scrolled);
+        EXPECT_EQ(view.SelectedNames(), std::vector<std::string>{"f65.uds"});
+        ASSERT_NE(view.currentItem(), nullptr);
+        EXPECT_EQ(view.currentItem()->text(), "f65.uds");
     }
 }
 

@@ -69,9 +69,8 @@ void CPelloraView::Refill()
             }
             ++row;
         }
+        // After the current item, which scrolls the list to itself.
         verticalScrollBar()->setValue(scrolled);
-        if (currentItem())
-            scrollToItem(currentItem());
     }
     QApplication::restoreOverrideCursor();
     m_refilling = false;
