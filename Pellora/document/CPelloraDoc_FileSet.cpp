@@ -77,7 +77,10 @@ void CPelloraDoc::ListAgainAfterWriting(const std::string &folder)
     std::error_code ec;
     if (!fs::equivalent(folder, m_directory, ec))
         return;
-    m_fileNames = pellora::ListDirectory(m_directory, m_listPattern);
+    {
+        CUiWaitCursor wait(m_ui);
+        m_fileNames = pellora::ListDirectory(m_directory, m_listPattern);
+    }
     UpdateAllViews(HintFileList);
 }
 
