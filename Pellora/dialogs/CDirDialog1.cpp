@@ -3,9 +3,12 @@
 #include "platform/CSettings.h"
 #include "shared_ui/printing/CDestination.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -24,6 +27,13 @@ CDirDialog1::CDirDialog1(kxplatform::CSettings &settings, QWidget *parent)
     m_combo->setEditable(true);
     m_combo->setInsertPolicy(QComboBox::NoInsert);
     m_combo->setMinimumWidth(420);
+    // The recent folders are offered in a pop-up; the typed text is never replaced, and
+    // folder names differing in case are different folders.
+    QCompleter *completer = m_combo->completer();
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    completer->setCaseSensitivity(Qt::CaseSensitive);
+    m_popup = completer->popup();
+    m_popup->installEventFilter(this);
     auto *browse = new QPushButton(QStringLiteral(". . ."), this);
     browse->setObjectName(QStringLiteral("browse"));
     auto *row = new QHBoxLayout;
@@ -83,6 +93,20 @@ void CDirDialog1::OnBrowse()
     chooser.SetInitialFolder(m_combo->currentText());
     if (chooser.SelectFolder())
         m_combo->setEditText(chooser.GetFolderPath());
+}
+
+bool CDirDialog1::eventFilter(QObject *watched, QEvent *event)
+{
+    // Return in the open pop-up takes the box's text, as Return in the box does.
+    if (watched == m_popup && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_popup->hide();
+            accept();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CDirDialog1::accept()

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QStringList>
 
+class QAbstractItemView;
 class QComboBox;
 
 namespace kxplatform {
@@ -32,6 +33,9 @@ public:
 
     void accept() override;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void OnBrowse();
 
@@ -39,6 +43,7 @@ private:
     QStringList m_recent;
     QString m_directory;
     QComboBox *m_combo = nullptr;
+    QAbstractItemView *m_popup = nullptr;
 };
 
 } // namespace pellora

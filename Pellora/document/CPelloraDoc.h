@@ -87,6 +87,9 @@ public:
     bool ApplyFilter(const std::string &pattern);
     // Sorts the names by the stored sort order.
     void SortFileNames();
+    // In directory mode, lists the browsed folder again (with the filter in force) when
+    // folder is that folder, so files written there show up; the selection stays.
+    void ListAgainAfterWriting(const std::string &folder);
     // Every name becomes a full path; the directory is emptied; hit-list mode.
     void SwitchToHitListMode();
     // Adds paths (switching to hit-list mode), skipping those already listed; hint 1
@@ -314,6 +317,8 @@ private:
     int m_signalCount = 0;
     int m_maxPointCount = 0;
     std::string m_directory;
+    // Pattern of the browsed folder's listing: "*.*" or the filter applied.
+    std::string m_listPattern = "*.*";
     std::vector<std::string> m_fileNames;
     bool m_hitList = false;
     bool m_columnHeaders = true;

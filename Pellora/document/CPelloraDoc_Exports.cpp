@@ -105,6 +105,7 @@ void CPelloraDoc::OnSaveAsUds(const std::string &proposedName)
         return;
     }
     SetOutputDir(FolderOf(path));
+    ListAgainAfterWriting(FolderOf(path));
 }
 
 // ---- folder exports ----------------------------------------------------------
@@ -222,6 +223,8 @@ void CPelloraDoc::OnSaveAllUds()
     }
     if (!failed)
         SetOutputDir(folder);
+    if (!targets.empty())
+        ListAgainAfterWriting(folder);
     ShowErrorList();
 }
 
@@ -278,6 +281,8 @@ void CPelloraDoc::OnSaveAsAscii()
     }
     if (!failed)
         SetOutputDir(folder);
+    if (!targets.empty())
+        ListAgainAfterWriting(folder);
     ShowErrorList();
 }
 
@@ -405,6 +410,7 @@ void CPelloraDoc::OnSaveAsImageExpress()
             m_signals = std::move(ready);
             Refresh(false);
         }
+        ListAgainAfterWriting(FolderOf(path));
     }
     ShowErrorList();
 }
@@ -494,6 +500,7 @@ bool CPelloraDoc::WriteHitList(const std::vector<std::string> &lines)
         return false;
     }
     SetOutputDir(FolderOf(path));
+    ListAgainAfterWriting(FolderOf(path));
     return true;
 }
 

@@ -35,10 +35,11 @@ void CPelloraDoc::OpenDirectory(const std::string &directory)
     if (m_ui)
         m_ui->BeginWaitCursor();
     m_directory = directory;
+    m_listPattern = "*.*";
     m_hitList = false;
     m_hitListName.clear();
     Reset();
-    m_fileNames = pellora::ListDirectory(m_directory);
+    m_fileNames = pellora::ListDirectory(m_directory, m_listPattern);
     if (m_ui)
         m_ui->EndWaitCursor();
     UpdateAllViews(HintFileList);
@@ -64,8 +65,23 @@ bool CPelloraDoc::ApplyFilter(const std::string &pattern)
         return false;
     }
     m_fileNames = std::move(names);
+    m_listPattern = pattern;
     UpdateAllViews(HintFileList);
     return true;
+}
+
+void CPelloraDoc::ListAgainAfterWriting(const std::string &folder)
+{
+    if (m_batchRunning || m_hitList || m_directory.empty())
+        return;
+    std::error_code ec;
+    if (!fs::equivalent(folder, m_directory, ec))
+        return;
+    {
+        CUiWaitCursor wait(m_ui);
+        m_fileNames = pellora::ListDirectory(m_directory, m_listPattern);
+    }
+    UpdateAllViews(HintFileList);
 }
 
 void CPelloraDoc::OnOpenHitlist()

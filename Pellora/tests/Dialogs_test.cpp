@@ -23,7 +23,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +33,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTest>
 #include <QTableWidget>
 
 using namespace pellora;
@@ -57,6 +60,13 @@ T *Child(QWidget &dlg, const char *name)
     T *child = dlg.findChild<T *>(QLatin1String(name));
     EXPECT_NE(child, nullptr) << name;
     return child;
+}
+
+// Keys go through the window system, so an open completion pop-up sees them first.
+void TypeInto(QWidget &window, const QString &text)
+{
+    for (const QChar ch : text)
+        QTest::keyClick(window.windowHandle(), ch.toLatin1());
 }
 
 } // namespace
@@ -199,6 +209,50 @@ TEST(CDirDialog1, ReadingStopsAtTheFirstGap)
     dlg.SetDirectoryText("  ");
     dlg.accept();
     EXPECT_NE(dlg.result(), QDialog::Accepted);
+}
+
+TEST(CDirDialog1, ReturnTakesTheTypedFolder)
+{
+    pelloratest::ScratchSettings scratch;
+    kxplatform::CSettings settings(scratch.Program());
+    const QStringList recent{"/data_bad", "/data/old", "/srv/x"};
+
+    // Typed text, how many recent folders the pop-up offers, how many of them the
+    // user steps down to, and the folder taken by Return.
+    const struct {
+        const char *typed;
+        int offered;
+        int down;
+        const char *taken;
+    } cases[] = {
+        {"/data", 2, 0, "/data"},
+        {"/data_b", 1, 0, "/data_b"},
+        {"/DATA_BAD", 0, 0, "/DATA_BAD"},    // another folder on a case-sensitive file system
+        {"/data_bad", 1, 0, "/data_bad"},
+        {"/elsewhere", 0, 0, "/elsewhere"},
+        {"/data", 2, 2, "/data/old"},        // a folder the user picked from the offer
+    };
+    for (const auto &c : cases) {
+        CDirDialog1::WriteRecent(settings, recent);
+        CDirDialog1 dlg(settings);
+        dlg.show();
+        dlg.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+        auto *combo = Child<QComboBox>(dlg, "directory");
+        QLineEdit *edit = combo->lineEdit();
+        edit->setFocus();
+        edit->clear();
+        TypeInto(dlg, QString::fromLatin1(c.typed));
+        EXPECT_EQ(edit->text().toStdString(), c.typed);
+        const QAbstractItemView *popup = combo->completer()->popup();
+        EXPECT_EQ(popup && popup->isVisible() ? popup->model()->rowCount() : 0, c.offered) << c.typed;
+        for (int i = 0; i < c.down; ++i)
+            QTest::keyClick(dlg.windowHandle(), Qt::Key_Down);
+        QTest::keyClick(dlg.windowHandle(), Qt::Key_Return);
+        EXPECT_EQ(dlg.result(), QDialog::Accepted) << c.typed;
+        EXPECT_EQ(dlg.GetDirectory().toStdString(), c.taken) << c.typed;
+        EXPECT_EQ(CDirDialog1::ReadRecent(settings).front().toStdString(), c.taken) << c.typed;
+    }
 }
 
 TEST(CEditHitList, NonEmptyLinesReplaceTheNames)

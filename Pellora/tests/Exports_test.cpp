@@ -9,8 +9,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QScrollBar>
+#include <QTest>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <sstream>
 
@@ -404,6 +407,114 @@ TEST_F(ExportTest, ListMenuSavesHitLists)
     ui.hitListFiles.push_back({Out("sel.hit"), false});
     ASSERT_TRUE(trigger("Save Selected As a Hitlist..."));
     EXPECT_EQ(ReadAll(Out("sel.hit")), a + "\n");
+}
+
+// ---- the browsed folder after a save --------------------------------------------
+
+TEST(BrowsedFolder, FilesSavedIntoItAreListedAndTheSelectionStays)
+{
+    // What the user chose (in the fake), the command, the filter in force and the
+    // names the list shows afterwards; "out" is a folder beside the browsed one.
+    struct Case {
+        const char *what;
+        std::function<void(FakeUi &, const TempFolder &)> answer;
+        std::function<void(CPelloraDoc &)> command;
+        const char *filter;
+        std::vector<std::string> listed;
+    };
+    const auto saveFile = [](const char *name) {
+        return [name](FakeUi &ui, const TempFolder &f) { ui.saveFiles.push_back(f.File(name)); };
+    };
+    const auto folder = [](const char *sub) {
+        return [sub](FakeUi &ui, const TempFolder &f) { ui.folders.push_back((f.Path() / sub).string()); };
+    };
+    const Case cases[] = {
+        {"Save As UDS", saveFile("new.uds"), [](CPelloraDoc &d) { d.OnSaveAsUds(); }, nullptr,
+         {"a.dat", "b.uds", "new.uds", "notes.txt"}},
+        {"UDS - All Selected", folder(""), [](CPelloraDoc &d) { d.OnSaveAllUds(); }, nullptr,
+         {"a.dat", "a.uds", "b.uds", "notes.txt"}},
+        {"ASCII", folder(""), [](CPelloraDoc &d) { d.OnSaveAsAscii(); }, nullptr,
+         {"a.dat", "a_dat.txt", "b.uds", "notes.txt"}},
+        {"ImageExpress", saveFile("table.txt"), [](CPelloraDoc &d) { d.OnSaveAsImageExpress(); }, nullptr,
+         {"a.dat", "b.uds", "notes.txt", "table.txt"}},
+        {"hit list",
+         [](FakeUi &ui, const TempFolder &f) { ui.hitListFiles.push_back({f.File("list.hit"), false}); },
+         [](CPelloraDoc &d) { d.OnSaveAsHitList(); }, nullptr, {"a.dat", "b.uds", "list.hit", "notes.txt"}},
+        {"the filter in force", saveFile("new.uds"), [](CPelloraDoc &d) { d.OnSaveAsUds(); }, "*.*d*",
+         {"a.dat", "b.uds", "new.uds"}},
+        {"another folder", folder("out"), [](CPelloraDoc &d) { d.OnSaveAllUds(); }, nullptr,
+         {"a.dat", "b.uds", "notes.txt"}},
+    };
+    for (const Case &c : cases) {
+        ScratchSettings settings;
+        TempFolder browsed;
+        FakeUi ui;
+        CPelloraDoc doc(&ui, settings.Program());
+        WriteUdsValues(browsed.File("a.dat"), {.y = {1, 2, 3}, .step = 0.001});
+        WriteUdsValues(browsed.File("b.uds"), {.y = {4, 5, 6}, .step = 0.001});
+        WriteText(browsed.File("notes.txt"), "x\n");
+        fs::create_directories(browsed.Path() / "out");
+        doc.OpenDirectory(browsed.Str());
+        if (c.filter) {
+            ASSERT_TRUE(doc.ApplyFilter(c.filter)) << c.what;
+        }
+        CPelloraView view(doc);
+        view.Refill();
+        view.SelectNames({"a.dat"});
+        ASSERT_EQ(doc.GetSignals().size(), 1u) << c.what;
+        view.setCurrentItem(view.findItems("a.dat", Qt::MatchExactly).front(), QItemSelectionModel::NoUpdate);
+        const kx::CNSignalPtr loaded = doc.GetSignals().front();
+
+        c.answer(ui, browsed);
+        c.command(doc);
+
+        EXPECT_TRUE(ui.messages.empty() && ui.errorLists.empty()) << c.what;
+        EXPECT_EQ(doc.GetFileNames(), c.listed) << c.what;
+        std::vector<std::string> shown;
+        for (int row = 0; row < view.count(); ++row)
+            shown.push_back(view.item(row)->text().toStdString());
+        EXPECT_EQ(shown, c.listed) << c.what;
+        // The same file stays selected and current, its signal not read again.
+        EXPECT_EQ(view.SelectedNames(), std::vector<std::string>{"a.dat"}) << c.what;
+        ASSERT_NE(view.currentItem(), nullptr) << c.what;
+        EXPECT_EQ(view.currentItem()->text(), "a.dat") << c.what;
+        ASSERT_EQ(doc.GetSignals().size(), 1u) << c.what;
+        EXPECT_EQ(doc.GetSignals().front(), loaded) << c.what;
+    }
+}
+
+TEST(BrowsedFolder, ListingAgainKeepsWhereTheListIsScrolled)
+{
+    ScratchSettings settings;
+    TempFolder browsed;
+    FakeUi ui;
+    CPelloraDoc doc(&ui, settings.Program());
+    for (int i = 10; i < 70; ++i)
+        WriteUdsValues(browsed.File("f" + std::to_string(i) + ".uds"), {.y = {1, 2, 3}, .step = 0.001});
+    doc.OpenDirectory(browsed.Str());
+    CPelloraView view(doc);
+    view.Refill();
+    view.resize(300, 200);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    // As a click does: the file becomes current and selected.
+    view.setCurrentItem(view.findItems("f65.uds", Qt::MatchExactly).front());
+    ASSERT_EQ(doc.GetSignals().size(), 1u);
+    QScrollBar *bar = view.verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 20);
+
+    // The user scrolled away from the selected file, to the top, then to the middle.
+    for (const int scrolled : {0, bar->maximum() / 2}) {
+        bar->setValue(scrolled);
+        ui.saveFiles.push_back(browsed.File("f" + std::to_string(scrolled) + "_copy.uds"));
+        doc.OnSaveAsUds();
+        ASSERT_EQ(doc.GetFileNames().size(), 61u + (scrolled ? 1 : 0));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(bar->value(), scrolled);
+        EXPECT_EQ(view.SelectedNames(), std::vector<std::string>{"f65.uds"});
+        ASSERT_NE(view.currentItem(), nullptr);
+        EXPECT_EQ(view.currentItem()->text(), "f65.uds");
+    }
 }
 
 // ---- Create X-Y Signal ----------------------------------------------------------

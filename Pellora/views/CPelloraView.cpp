@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QUrl>
 
 #include <filesystem>
@@ -45,6 +46,10 @@ void CPelloraView::Refill()
 {
     m_refilling = true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // With files still selected the list is the same set listed again: the current
+    // item and the scroll position stay.
+    const QString current = currentItem() ? currentItem()->text() : QString();
+    const int scrolled = verticalScrollBar()->value();
     clear();
     std::set<std::string> held;
     for (const auto &file : m_doc.GetSelectedFiles())
@@ -57,10 +62,15 @@ void CPelloraView::Refill()
     if (!held.empty()) {
         int row = 0;
         for (const std::string &name : m_doc.GetFileNames()) {
-            if (held.count(pellora::AbsolutePath(m_doc.FullPathOf(name))))
+            if (held.count(pellora::AbsolutePath(m_doc.FullPathOf(name)))) {
                 item(row)->setSelected(true);
+                if (item(row)->text() == current)
+                    setCurrentItem(item(row), QItemSelectionModel::NoUpdate);
+            }
             ++row;
         }
+        // After the current item, which scrolls the list to itself.
+        verticalScrollBar()->setValue(scrolled);
     }
     QApplication::restoreOverrideCursor();
     m_refilling = false;
