@@ -191,7 +191,11 @@ void CQuilletDoc::ShowErrorMessages()
 
 bool CQuilletDoc::OnOpenDocument(const std::string &path)
 {
-    if (!ReadSignal(path) || !DecideMeasurement())
+    if (!ReadSignal(path))
+        return false;
+    // Before the dummy dialog, so that it shows the limits the run will use.
+    ApplyConditions();
+    if (!DecideMeasurement())
         return false;
     bool ran = false;
     switch (m_measurement) {
@@ -286,11 +290,6 @@ bool CQuilletDoc::DecideMeasurement()
     }
     if (!m_ui)
         return false;
-    // The dialog shows the limits the runs will use.
-    m_compression.SetAdvancedCriteria(m_options.advanced);
-    m_tension.SetAdvancedCriteria(m_options.advanced);
-    m_flexion.SetAdvancedCriteria(false);
-    m_extension.SetAdvancedCriteria(false);
     CDummyChoice choice;
     choice.measurement = m_measurement;
     choice.dummy = m_dummyIndex;

@@ -100,6 +100,9 @@ signals:
 private:
     bool ReadSignal(const std::string &path);
     bool ReadInto(kx::CNSignal &signal, const std::string &path, bool ascii);
+    // Out of position and the advanced switches of the load cases, from the options
+    // and the header title: the dummy dialog and the runs read their limits after it.
+    void ApplyConditions();
     bool DecideMeasurement();
     bool RunShear();
     bool RunMoment();

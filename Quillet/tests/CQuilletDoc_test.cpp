@@ -324,6 +324,43 @@ TEST_F(DocTest, AsciiFileWithAChosenDummyIsPutOnItsStepAndComputed)
     EXPECT_EQ(ui.dummyMeasurementOffered, (std::vector<int>{0, 0, 0}));
 }
 
+TEST_F(DocTest, DummyDialogShowsTheOutOfPositionLimitsTheRunUses)
+{
+    // Advanced tension of the child and small adult dummies differs out of position;
+    // compression does not.
+    NeckSignal plain = Axial();
+    const std::string normal = Uds("normal.uds", plain);
+    plain.title = "OOP TEST";
+    const std::string marked = Uds("marked.uds", plain);
+    struct Case {
+        int dummy;
+        std::string size;
+        bool option;
+        std::string path;
+        double compression, tension;
+    };
+    const Case cases[] = {
+        {1, "3C", true, normal, 1380.0, 1130.0},
+        {1, "3C", false, marked, 1380.0, 1130.0},
+        {1, "3C", false, normal, 1380.0, 1380.0},
+        {2, "6C", true, normal, 1820.0, 1490.0},
+        {3, "05", true, normal, 2520.0, 2070.0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.size + (c.option ? " option" : "") + " " + c.path);
+        CNeckOptions manual;
+        manual.checkUds = false;
+        manual.outOfPosition = c.option;
+        ui.dummies.push_back({CQuilletDoc::Axial, c.dummy, "HY", c.size, 0.0, 0.0});
+        Open(c.path, manual);
+        ASSERT_TRUE(doc.IsResultReady());
+        EXPECT_DOUBLE_EQ(doc.GetFirstCritical(), c.compression);
+        EXPECT_DOUBLE_EQ(doc.GetSecondCritical(), c.tension);
+        ASSERT_FALSE(ui.shownLimits.empty());
+        EXPECT_EQ(ui.shownLimits.back(), std::make_pair(c.compression, c.tension));
+    }
+}
+
 TEST_F(DocTest, ChosenDummyMomentUsesTheDummyOffsetAndAsciiForce)
 {
     // A moment from UDS and its force as an ASCII file on the same time axis.
