@@ -92,6 +92,7 @@ void CQuilletDoc::ResetResult()
     m_plotYOriginal.clear();
     m_force = kx::CNSignal();
     m_uncorrectedY.clear();
+    m_momentCorrected = false;
     m_kept.clear();
     m_signal = std::make_shared<kx::CNSignal>();
     // Fresh load cases: one file's dummy never carries over to the next.
@@ -340,7 +341,8 @@ void CQuilletDoc::RefreshPlotData()
         return;
     m_plotX = m_signal->GetX();
     m_plotY = m_signal->GetY();
-    if (!m_uncorrectedY.empty() && m_uncorrectedY.size() == m_plotY.size())
+    // The uncorrected twin only beside a moment that was corrected.
+    if (m_momentCorrected && m_uncorrectedY.size() == m_plotY.size())
         m_plotYOriginal = m_uncorrectedY;
     m_pointCount = int(m_plotY.size());
 }

@@ -80,6 +80,8 @@ public:
     const std::vector<double> &GetPlotX() const { return m_plotX; }
     const std::vector<double> &GetPlotY() const { return m_plotY; }
     const std::vector<double> &GetPlotYOriginal() const { return m_plotYOriginal; }
+    // True once the condyle correction has been applied to the moment.
+    bool IsMomentCorrected() const { return m_momentCorrected; }
     const std::vector<std::string> &GetMessages() const { return m_messages; }
     const std::vector<kx::CNSignalPtr> &GetKeptSignals() const { return m_kept; }
     bool HasKeptSignals() const { return !m_kept.empty(); }
@@ -132,6 +134,7 @@ private:
     kx::CNSignalPtr m_signal;
     kx::CNSignal m_force;
     std::vector<double> m_uncorrectedY;   // the moment before the condyle correction
+    bool m_momentCorrected = false;
 
     std::string m_titleBase;
     std::string m_momentPath;

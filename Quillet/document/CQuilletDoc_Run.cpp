@@ -187,7 +187,7 @@ bool CQuilletDoc::CondyleCorrect()
         m_messages.push_back("CondyleCorrection - Time step or first point of Moment and Force differ, "
                              "no correction applied");
     } else {
-        m_flexion.CondyleCorrection(moment, m_force, offset);
+        m_momentCorrected = m_flexion.CondyleCorrection(moment, m_force, offset);
     }
     m_flexion.MoveMessagesTo(m_messages);
     return true;
