@@ -55,9 +55,10 @@ public:
     void SaveUds();
     void SaveAscii();
     void CopyData();
-    // Writes every kept signal into folder; returns the failure texts.
-    std::vector<std::string> WriteUdsFiles(const std::string &folder);
-    std::vector<std::string> WriteAsciiFiles(const std::string &folder);
+    // Writes every kept signal into folder, leaving files already there unless
+    // replaceExisting; returns the failure texts.
+    std::vector<std::string> WriteUdsFiles(const std::string &folder, bool replaceExisting);
+    std::vector<std::string> WriteAsciiFiles(const std::string &folder, bool replaceExisting);
     std::string CopyDataText() const;
     // "name.uds" -> "name.txt", other dots become "_".
     static std::string AsciiFileName(const std::string &signalFileName);
@@ -115,6 +116,10 @@ private:
     bool GetForceSignal();
     void FilterSignal(kx::CNSignal &signal, int channelClass);
     void RemoveBias(kx::CNSignal &signal);
+    // The files the saves would write into folder.
+    std::vector<std::string> TargetPaths(const std::string &folder, bool ascii) const;
+    // One question before files already there are replaced; false keeps them.
+    bool MayReplace(const std::vector<std::string> &targets);
     void BuildTitles();
     void RefreshPlotData();
     void ResetResult();

@@ -531,6 +531,7 @@ TEST_F(DocTest, SavesWriteTheKeptSignalAndReadBack)
     doc.SaveUds();
     doc.SaveAscii();
     EXPECT_TRUE(ui.errorLists.empty());
+    EXPECT_TRUE(ui.questions.empty());
     EXPECT_EQ(ui.folderTitles, (std::vector<std::string>{"Select a Folder: To Save UDS Data",
                                                          "Select a Folder: To Save ASCII Data: X-Y Format"}));
     EXPECT_EQ(ui.progressCaptions,
@@ -555,6 +556,46 @@ TEST_F(DocTest, SavesWriteTheKeptSignalAndReadBack)
     ui.clipboardWorks = false;
     doc.CopyData();
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"Cannot open clipboard."}));
+}
+
+TEST_F(DocTest, SavesAskOnceBeforeReplacingAFileAndNoKeepsIt)
+{
+    // The corrected moment saved into the folder it was read from.
+    const std::string moment = Uds("neck_my.uds", NeckSignal{});
+    const std::string force = Uds("neck_fx.uds", Force());
+    const std::string ascii = folder.File("neck_my.txt");
+    WriteText(ascii, "0 1\n");
+    struct Case {
+        bool ascii;
+        bool yes;
+    };
+    for (const Case &c : {Case{false, false}, Case{false, true}, Case{true, false}, Case{true, true}}) {
+        SCOPED_TRACE(std::string(c.ascii ? "ASCII" : "UDS") + (c.yes ? " yes" : " no"));
+        ui.forces.push_back({force, 0});
+        Open(moment);
+        ASSERT_TRUE(doc.IsMomentCorrected());
+        const std::string target = c.ascii ? ascii : moment;
+        const std::string before = ReadText(target);
+        ui.questions.clear();
+        ui.folders.push_back(folder.Str());
+        ui.yesNo.push_back(c.yes);
+        c.ascii ? doc.SaveAscii() : doc.SaveUds();
+        ASSERT_EQ(ui.questions.size(), 1u);
+        EXPECT_EQ(ui.questions[0], "This file already exists:\n" + target + "\nReplace them?");
+        EXPECT_TRUE(ui.errorLists.empty());
+        if (!c.yes) {
+            EXPECT_EQ(ReadText(target), before);
+        } else if (c.ascii) {
+            EXPECT_NE(ReadText(target), before);
+        } else {
+            kx::CNSignal back;
+            back.LoadUDSFile(target);
+            EXPECT_EQ(back.GetStatus(), "CORRECTED FOR CONDYL");
+            ASSERT_EQ(back.GetY().size(), doc.GetPlotY().size());
+            EXPECT_NEAR(back.GetY()[100], doc.GetPlotY()[100], 1e-3);
+            WriteNeckUds(moment, NeckSignal{});
+        }
+    }
 }
 
 TEST_F(DocTest, FailedSaveIsReportedWhenTheSaveEnds)
