@@ -3,6 +3,7 @@
 
 #include "Pellora/document/CPelloraDoc.h"
 
+#include "shared_ui/services/ReplaceQuestion.h"
 #include "shared_ui/services/TextFileWriter.h"
 #include "signal/CUDSFile.h"
 
@@ -159,13 +160,10 @@ std::vector<ExportTarget> CheckTargets(const std::vector<std::string> &paths, co
         targets.push_back({k, paths[k]});
     }
     if (!existing.empty()) {
-        std::string text = existing.size() == 1 ? "This file already exists:\n" : "These files already exist:\n";
-        for (std::size_t i = 0; i < existing.size() && i < 10; ++i)
-            text += targets[existing[i]].path + "\n";
-        if (existing.size() > 10)
-            text += "... and " + std::to_string(existing.size() - 10) + " more\n";
-        text += "Replace them?";
-        if (!ui.AskYesNo(text)) {
+        std::vector<std::string> existingPaths;
+        for (std::size_t i : existing)
+            existingPaths.push_back(targets[i].path);
+        if (!ui.AskYesNo(kxres::ReplaceFilesQuestion(existingPaths))) {
             std::vector<ExportTarget> kept;
             for (std::size_t i = 0; i < targets.size(); ++i) {
                 if (std::find(existing.begin(), existing.end(), i) == existing.end())

@@ -13,6 +13,8 @@
 
 #include "shared_ui/dialogs/MessageBox.h"
 
+#include <QMessageBox>
+
 namespace quillet {
 
 namespace {
@@ -47,6 +49,12 @@ void CQuilletUi::ShowMessage(const std::string &text)
 {
     kxres::ShowMessageBox(m_parent, QStringLiteral("Quillet"), QString::fromStdString(text),
                           kxres::MessageIcon::Warning);
+}
+
+bool CQuilletUi::AskYesNo(const std::string &text)
+{
+    return QMessageBox::question(m_parent, QStringLiteral("Quillet"), QString::fromStdString(text),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool CQuilletUi::ChooseNeckFile(CNeckFileChoice &choice)

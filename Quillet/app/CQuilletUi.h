@@ -25,6 +25,7 @@ public:
 
     void ShowErrorList(const std::vector<std::string> &messages) override;
     void ShowMessage(const std::string &text) override;
+    bool AskYesNo(const std::string &text) override;
     bool ChooseNeckFile(CNeckFileChoice &choice) override;
     bool EditConditions(CNeckOptions &options) override;
     bool SelectDummy(const NeckLoadCases &loadCases, CDummyChoice &choice) override;

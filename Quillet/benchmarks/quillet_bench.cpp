@@ -90,6 +90,7 @@ class BenchUi : public IQuilletUi {
 public:
     void ShowErrorList(const std::vector<std::string> &) override {}
     void ShowMessage(const std::string &) override {}
+    bool AskYesNo(const std::string &) override { return false; }
     bool ChooseNeckFile(CNeckFileChoice &) override { return false; }
     bool EditConditions(CNeckOptions &) override { return true; }
     bool SelectDummy(const NeckLoadCases &, CDummyChoice &) override { return false; }

@@ -92,6 +92,7 @@ void CQuilletDoc::ResetResult()
     m_plotYOriginal.clear();
     m_force = kx::CNSignal();
     m_uncorrectedY.clear();
+    m_momentCorrected = false;
     m_kept.clear();
     m_signal = std::make_shared<kx::CNSignal>();
     // Fresh load cases: one file's dummy never carries over to the next.
@@ -191,7 +192,11 @@ void CQuilletDoc::ShowErrorMessages()
 
 bool CQuilletDoc::OnOpenDocument(const std::string &path)
 {
-    if (!ReadSignal(path) || !DecideMeasurement())
+    if (!ReadSignal(path))
+        return false;
+    // Before the dummy dialog, so that it shows the limits the run will use.
+    ApplyConditions();
+    if (!DecideMeasurement())
         return false;
     bool ran = false;
     switch (m_measurement) {
@@ -286,11 +291,6 @@ bool CQuilletDoc::DecideMeasurement()
     }
     if (!m_ui)
         return false;
-    // The dialog shows the limits the runs will use.
-    m_compression.SetAdvancedCriteria(m_options.advanced);
-    m_tension.SetAdvancedCriteria(m_options.advanced);
-    m_flexion.SetAdvancedCriteria(false);
-    m_extension.SetAdvancedCriteria(false);
     CDummyChoice choice;
     choice.measurement = m_measurement;
     choice.dummy = m_dummyIndex;
@@ -341,7 +341,8 @@ void CQuilletDoc::RefreshPlotData()
         return;
     m_plotX = m_signal->GetX();
     m_plotY = m_signal->GetY();
-    if (!m_uncorrectedY.empty() && m_uncorrectedY.size() == m_plotY.size())
+    // The uncorrected twin only beside a moment that was corrected.
+    if (m_momentCorrected && m_uncorrectedY.size() == m_plotY.size())
         m_plotYOriginal = m_uncorrectedY;
     m_pointCount = int(m_plotY.size());
 }

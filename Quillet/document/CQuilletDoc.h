@@ -55,9 +55,10 @@ public:
     void SaveUds();
     void SaveAscii();
     void CopyData();
-    // Writes every kept signal into folder; returns the failure texts.
-    std::vector<std::string> WriteUdsFiles(const std::string &folder);
-    std::vector<std::string> WriteAsciiFiles(const std::string &folder);
+    // Writes every kept signal into folder, leaving files already there unless
+    // replaceExisting; returns the failure texts.
+    std::vector<std::string> WriteUdsFiles(const std::string &folder, bool replaceExisting);
+    std::vector<std::string> WriteAsciiFiles(const std::string &folder, bool replaceExisting);
     std::string CopyDataText() const;
     // "name.uds" -> "name.txt", other dots become "_".
     static std::string AsciiFileName(const std::string &signalFileName);
@@ -80,6 +81,8 @@ public:
     const std::vector<double> &GetPlotX() const { return m_plotX; }
     const std::vector<double> &GetPlotY() const { return m_plotY; }
     const std::vector<double> &GetPlotYOriginal() const { return m_plotYOriginal; }
+    // True once the condyle correction has been applied to the moment.
+    bool IsMomentCorrected() const { return m_momentCorrected; }
     const std::vector<std::string> &GetMessages() const { return m_messages; }
     const std::vector<kx::CNSignalPtr> &GetKeptSignals() const { return m_kept; }
     bool HasKeptSignals() const { return !m_kept.empty(); }
@@ -100,6 +103,9 @@ signals:
 private:
     bool ReadSignal(const std::string &path);
     bool ReadInto(kx::CNSignal &signal, const std::string &path, bool ascii);
+    // Out of position and the advanced switches of the load cases, from the options
+    // and the header title: the dummy dialog and the runs read their limits after it.
+    void ApplyConditions();
     bool DecideMeasurement();
     bool RunShear();
     bool RunMoment();
@@ -110,6 +116,10 @@ private:
     bool GetForceSignal();
     void FilterSignal(kx::CNSignal &signal, int channelClass);
     void RemoveBias(kx::CNSignal &signal);
+    // The files the saves would write into folder.
+    std::vector<std::string> TargetPaths(const std::string &folder, bool ascii) const;
+    // One question before files already there are replaced; false keeps them.
+    bool MayReplace(const std::vector<std::string> &targets);
     void BuildTitles();
     void RefreshPlotData();
     void ResetResult();
@@ -129,6 +139,7 @@ private:
     kx::CNSignalPtr m_signal;
     kx::CNSignal m_force;
     std::vector<double> m_uncorrectedY;   // the moment before the condyle correction
+    bool m_momentCorrected = false;
 
     std::string m_titleBase;
     std::string m_momentPath;

@@ -3,6 +3,7 @@
 #include "Quillet/document/CQuilletDoc.h"
 
 #include "shared_ui/services/CWaitCursor.h"
+#include "shared_ui/services/ReplaceQuestion.h"
 #include "shared_ui/services/TextFileWriter.h"
 
 #include <charconv>
@@ -35,6 +36,12 @@ bool IsFolder(const std::string &folder)
     return !folder.empty() && fs::is_directory(folder, ec);
 }
 
+bool Exists(const std::string &path)
+{
+    std::error_code ec;
+    return fs::exists(path, ec);
+}
+
 } // namespace
 
 std::string CQuilletDoc::AsciiFileName(const std::string &signalFileName)
@@ -48,7 +55,23 @@ std::string CQuilletDoc::AsciiFileName(const std::string &signalFileName)
     return name + ".txt";
 }
 
-std::vector<std::string> CQuilletDoc::WriteUdsFiles(const std::string &folder)
+std::vector<std::string> CQuilletDoc::TargetPaths(const std::string &folder, bool ascii) const
+{
+    std::vector<std::string> paths;
+    for (const kx::CNSignalPtr &signal : m_kept) {
+        if (!signal->GetFileName().empty())
+            paths.push_back(Joined(folder, ascii ? AsciiFileName(signal->GetFileName()) : signal->GetFileName()));
+    }
+    return paths;
+}
+
+bool CQuilletDoc::MayReplace(const std::vector<std::string> &targets)
+{
+    const std::vector<std::string> existing = kxres::ExistingFiles(targets);
+    return existing.empty() || (m_ui && m_ui->AskYesNo(kxres::ReplaceFilesQuestion(existing)));
+}
+
+std::vector<std::string> CQuilletDoc::WriteUdsFiles(const std::string &folder, bool replaceExisting)
 {
     std::vector<std::string> failures;
     for (const kx::CNSignalPtr &signal : m_kept) {
@@ -57,6 +80,8 @@ std::vector<std::string> CQuilletDoc::WriteUdsFiles(const std::string &folder)
             failures.push_back("Invalid Path:\n" + path);
             continue;
         }
+        if (!replaceExisting && Exists(path))
+            continue;
         try {
             kx::CNSignal copy(*signal);
             copy.SaveToUDSFile(path);
@@ -69,11 +94,14 @@ std::vector<std::string> CQuilletDoc::WriteUdsFiles(const std::string &folder)
     return failures;
 }
 
-std::vector<std::string> CQuilletDoc::WriteAsciiFiles(const std::string &folder)
+std::vector<std::string> CQuilletDoc::WriteAsciiFiles(const std::string &folder, bool replaceExisting)
 {
     std::vector<std::string> failures;
     for (const kx::CNSignalPtr &signal : m_kept) {
-        const QString path = QString::fromStdString(Joined(folder, AsciiFileName(signal->GetFileName())));
+        const std::string target = Joined(folder, AsciiFileName(signal->GetFileName()));
+        if (!replaceExisting && Exists(target))
+            continue;
+        const QString path = QString::fromStdString(target);
         kxres::CTextFileWriter writer(path);
         if (!IsFolder(folder) || !writer.Open()) {
             failures.push_back("Failure to open: " + path.toStdString());
@@ -100,11 +128,12 @@ void CQuilletDoc::SaveUds()
     std::string folder;
     if (!m_ui->ChooseFolder("Select a Folder: To Save UDS Data", folder))
         return;
+    const bool replace = MayReplace(TargetPaths(folder, false));
     m_ui->BeginProgress("Save Current UDS Files", int(m_kept.size()));
     std::vector<std::string> failures;
     {
         kxres::CWaitCursor wait;
-        failures = WriteUdsFiles(folder);
+        failures = WriteUdsFiles(folder, replace);
     }
     m_ui->EndProgress();
     if (!failures.empty()) {
@@ -120,11 +149,12 @@ void CQuilletDoc::SaveAscii()
     std::string folder;
     if (!m_ui->ChooseFolder("Select a Folder: To Save ASCII Data: X-Y Format", folder))
         return;
+    const bool replace = MayReplace(TargetPaths(folder, true));
     m_ui->BeginProgress("Saving Current ASCII Signal Data", int(m_kept.size()));
     std::vector<std::string> failures;
     {
         kxres::CWaitCursor wait;
-        failures = WriteAsciiFiles(folder);
+        failures = WriteAsciiFiles(folder, replace);
     }
     m_ui->EndProgress();
     if (!failures.empty()) {

@@ -60,14 +60,23 @@ void CQuilletDoc::FilterSignal(kx::CNSignal &signal, int channelClass)
     signal.MoveMessagesTo(m_messages);
 }
 
+void CQuilletDoc::ApplyConditions()
+{
+    const bool outOfPosition =
+        m_options.outOfPosition || KxInjuryCriteria::TitleMarksOutOfPosition(m_signal->GetTitle());
+    for (KxNeck208 *loadCase : LoadCases())
+        loadCase->SetOutOfPosition(outOfPosition);
+    m_compression.SetAdvancedCriteria(m_options.advanced);
+    m_tension.SetAdvancedCriteria(m_options.advanced);
+    // The advanced values are not for the moment: it keeps its standard limits.
+    m_flexion.SetAdvancedCriteria(false);
+    m_extension.SetAdvancedCriteria(false);
+}
+
 template <class First, class Second>
 bool CQuilletDoc::RunPair(First &first, Second &second)
 {
     kx::CNSignal &signal = *m_signal;
-    const bool outOfPosition =
-        m_options.outOfPosition || KxInjuryCriteria::TitleMarksOutOfPosition(signal.GetTitle());
-    first.SetOutOfPosition(outOfPosition);
-    second.SetOutOfPosition(outOfPosition);
 
     // Without the header check the chosen dummy's codes choose the limits; "Other"
     // computes with any known dummy and takes the values the user typed.
@@ -123,8 +132,6 @@ bool CQuilletDoc::RunAxial()
     } else if (m_options.saeFilters) {
         FilterSignal(*m_signal, 1000);
     }
-    m_compression.SetAdvancedCriteria(m_options.advanced);
-    m_tension.SetAdvancedCriteria(m_options.advanced);
     return RunPair(m_compression, m_tension);
 }
 
@@ -138,11 +145,8 @@ bool CQuilletDoc::RunMoment()
     } else if (m_options.saeFilters) {
         FilterSignal(*m_signal, 1000);
     }
-    // The advanced values are not for the moment: it keeps its standard limits.
     if (m_options.advanced)
         m_messages.push_back("Advanced Criteria do not apply for Extension/Flexion");
-    m_flexion.SetAdvancedCriteria(false);
-    m_extension.SetAdvancedCriteria(false);
     return RunPair(m_flexion, m_extension);
 }
 
@@ -183,7 +187,7 @@ bool CQuilletDoc::CondyleCorrect()
         m_messages.push_back("CondyleCorrection - Time step or first point of Moment and Force differ, "
                              "no correction applied");
     } else {
-        m_flexion.CondyleCorrection(moment, m_force, offset);
+        m_momentCorrected = m_flexion.CondyleCorrection(moment, m_force, offset);
     }
     m_flexion.MoveMessagesTo(m_messages);
     return true;

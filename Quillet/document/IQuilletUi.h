@@ -60,6 +60,8 @@ public:
     // The error list dialog; never called with an empty list.
     virtual void ShowErrorList(const std::vector<std::string> &messages) = 0;
     virtual void ShowMessage(const std::string &text) = 0;
+    // A question answered Yes (true) or No.
+    virtual bool AskYesNo(const std::string &text) = 0;
     // File Open with its six options; false on Cancel.
     virtual bool ChooseNeckFile(CNeckFileChoice &choice) = 0;
     // The options of a command-line start; false on Cancel.

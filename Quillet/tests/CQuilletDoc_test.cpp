@@ -324,6 +324,43 @@ TEST_F(DocTest, AsciiFileWithAChosenDummyIsPutOnItsStepAndComputed)
     EXPECT_EQ(ui.dummyMeasurementOffered, (std::vector<int>{0, 0, 0}));
 }
 
+TEST_F(DocTest, DummyDialogShowsTheOutOfPositionLimitsTheRunUses)
+{
+    // Advanced tension of the child and small adult dummies differs out of position;
+    // compression does not.
+    NeckSignal plain = Axial();
+    const std::string normal = Uds("normal.uds", plain);
+    plain.title = "OOP TEST";
+    const std::string marked = Uds("marked.uds", plain);
+    struct Case {
+        int dummy;
+        std::string size;
+        bool option;
+        std::string path;
+        double compression, tension;
+    };
+    const Case cases[] = {
+        {1, "3C", true, normal, 1380.0, 1130.0},
+        {1, "3C", false, marked, 1380.0, 1130.0},
+        {1, "3C", false, normal, 1380.0, 1380.0},
+        {2, "6C", true, normal, 1820.0, 1490.0},
+        {3, "05", true, normal, 2520.0, 2070.0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.size + (c.option ? " option" : "") + " " + c.path);
+        CNeckOptions manual;
+        manual.checkUds = false;
+        manual.outOfPosition = c.option;
+        ui.dummies.push_back({CQuilletDoc::Axial, c.dummy, "HY", c.size, 0.0, 0.0});
+        Open(c.path, manual);
+        ASSERT_TRUE(doc.IsResultReady());
+        EXPECT_DOUBLE_EQ(doc.GetFirstCritical(), c.compression);
+        EXPECT_DOUBLE_EQ(doc.GetSecondCritical(), c.tension);
+        ASSERT_FALSE(ui.shownLimits.empty());
+        EXPECT_EQ(ui.shownLimits.back(), std::make_pair(c.compression, c.tension));
+    }
+}
+
 TEST_F(DocTest, ChosenDummyMomentUsesTheDummyOffsetAndAsciiForce)
 {
     // A moment from UDS and its force as an ASCII file on the same time axis.
@@ -494,6 +531,7 @@ TEST_F(DocTest, SavesWriteTheKeptSignalAndReadBack)
     doc.SaveUds();
     doc.SaveAscii();
     EXPECT_TRUE(ui.errorLists.empty());
+    EXPECT_TRUE(ui.questions.empty());
     EXPECT_EQ(ui.folderTitles, (std::vector<std::string>{"Select a Folder: To Save UDS Data",
                                                          "Select a Folder: To Save ASCII Data: X-Y Format"}));
     EXPECT_EQ(ui.progressCaptions,
@@ -518,6 +556,46 @@ TEST_F(DocTest, SavesWriteTheKeptSignalAndReadBack)
     ui.clipboardWorks = false;
     doc.CopyData();
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"Cannot open clipboard."}));
+}
+
+TEST_F(DocTest, SavesAskOnceBeforeReplacingAFileAndNoKeepsIt)
+{
+    // The corrected moment saved into the folder it was read from.
+    const std::string moment = Uds("neck_my.uds", NeckSignal{});
+    const std::string force = Uds("neck_fx.uds", Force());
+    const std::string ascii = folder.File("neck_my.txt");
+    WriteText(ascii, "0 1\n");
+    struct Case {
+        bool ascii;
+        bool yes;
+    };
+    for (const Case &c : {Case{false, false}, Case{false, true}, Case{true, false}, Case{true, true}}) {
+        SCOPED_TRACE(std::string(c.ascii ? "ASCII" : "UDS") + (c.yes ? " yes" : " no"));
+        ui.forces.push_back({force, 0});
+        Open(moment);
+        ASSERT_TRUE(doc.IsMomentCorrected());
+        const std::string target = c.ascii ? ascii : moment;
+        const std::string before = ReadText(target);
+        ui.questions.clear();
+        ui.folders.push_back(folder.Str());
+        ui.yesNo.push_back(c.yes);
+        c.ascii ? doc.SaveAscii() : doc.SaveUds();
+        ASSERT_EQ(ui.questions.size(), 1u);
+        EXPECT_EQ(ui.questions[0], "This file already exists:\n" + target + "\nReplace them?");
+        EXPECT_TRUE(ui.errorLists.empty());
+        if (!c.yes) {
+            EXPECT_EQ(ReadText(target), before);
+        } else if (c.ascii) {
+            EXPECT_NE(ReadText(target), before);
+        } else {
+            kx::CNSignal back;
+            back.LoadUDSFile(target);
+            EXPECT_EQ(back.GetStatus(), "CORRECTED FOR CONDYL");
+            ASSERT_EQ(back.GetY().size(), doc.GetPlotY().size());
+            EXPECT_NEAR(back.GetY()[100], doc.GetPlotY()[100], 1e-3);
+            WriteNeckUds(moment, NeckSignal{});
+        }
+    }
 }
 
 TEST_F(DocTest, FailedSaveIsReportedWhenTheSaveEnds)

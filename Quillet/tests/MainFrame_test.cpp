@@ -149,12 +149,48 @@ TEST_F(FrameTest, MomentShowsCorrectedAndOriginalCurves)
     Open(NeckSignal{}, "neck_my.uds");
     const kxchart::ChartContent &c = Shown().shown();
     EXPECT_EQ(c.curves, 2);
+    EXPECT_TRUE(doc.IsMomentCorrected());
     EXPECT_EQ(c.legend, (QStringList{QStringLiteral("Corrected"), QStringLiteral("Original")}));
     ASSERT_EQ(c.y.size(), 2 * std::size_t(c.points));
     EXPECT_NE(c.y[100], c.y[std::size_t(c.points) + 100]);
     ASSERT_EQ(c.lines.size(), 2u);
     EXPECT_DOUBLE_EQ(c.lines[0].value, 190.0);
     EXPECT_DOUBLE_EQ(c.lines[1].value, -57.0);
+}
+
+TEST_F(FrameTest, RefusedCorrectionIsNeverLabelledCorrected)
+{
+    NeckSignal shorter;
+    shorter.axis = "X";
+    shorter.yUnits = "NEWTONS";
+    shorter.peak = 800.0;
+    shorter.points = 300;
+    NeckSignal later = shorter;
+    later.points = NeckSignal{}.points;
+    later.firstPoint = 0;
+    WriteNeckUds(folder.File("short_fx.uds"), shorter);
+    WriteNeckUds(folder.File("later_fx.uds"), later);
+    struct Case {
+        const char *why;
+        std::string force;
+    };
+    const Case cases[] = {
+        {"blank force name", ""},
+        {"other point count", folder.File("short_fx.uds")},
+        {"other time axis", folder.File("later_fx.uds")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.why);
+        ui.forces.push_back({c.force, 0});
+        Open(NeckSignal{}, "neck_my.uds");
+        ASSERT_TRUE(doc.IsResultReady());
+        EXPECT_FALSE(doc.IsMomentCorrected());
+        const kxchart::ChartContent &chart = Shown().shown();
+        EXPECT_EQ(chart.curves, 1);
+        EXPECT_EQ(chart.y.size(), std::size_t(chart.points));
+        EXPECT_EQ(chart.legend, QStringList{QStringLiteral("Uncorrected")});
+        EXPECT_FALSE(chart.subtitle.contains(QStringLiteral("orrected")));
+    }
 }
 
 TEST_F(FrameTest, ChartCommandsReachTheChartAndReportFailures)

@@ -38,7 +38,8 @@ kxchart::ChartContent CNeckView::BuildContent(const CQuilletDoc &doc)
     const std::vector<double> &y = doc.GetPlotY();
     const std::vector<double> &original = doc.GetPlotYOriginal();
     const std::size_t n = std::min(x.size(), y.size());
-    const bool twin = doc.GetMeasurement() == CQuilletDoc::Moment && original.size() == n && n > 0;
+    const bool moment = doc.GetMeasurement() == CQuilletDoc::Moment;
+    const bool twin = moment && doc.IsMomentCorrected() && original.size() == n && n > 0;
     content.curves = twin ? 2 : 1;
     content.points = int(n);
     content.x.assign(x.begin(), x.begin() + std::ptrdiff_t(n));
@@ -47,6 +48,9 @@ kxchart::ChartContent CNeckView::BuildContent(const CQuilletDoc &doc)
         content.x.insert(content.x.end(), x.begin(), x.begin() + std::ptrdiff_t(n));
         content.y.insert(content.y.end(), original.begin(), original.end());
         content.legend = {QStringLiteral("Corrected"), QStringLiteral("Original")};
+    } else if (moment) {
+        // A refused correction leaves the measured moment alone on the chart.
+        content.legend = {QStringLiteral("Uncorrected")};
     }
     content.lineStyles.assign(std::size_t(content.curves), kxchart::LineThin);
     content.xLabel = QString::fromStdString(doc.GetXLabel());

@@ -1,5 +1,6 @@
 // The helpers every command uses: the strict number parser, the command guard, the
-// wait cursor, the checked text writer and the clipboard.
+// wait cursor, the checked text writer, the question before files are replaced and
+// the clipboard.
 
 #include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/services/Clipboard.h"
@@ -7,6 +8,7 @@
 #include "shared_ui/services/CommandGuard.h"
 #include "shared_ui/services/CWaitCursor.h"
 #include "shared_ui/services/NumberParser.h"
+#include "shared_ui/services/ReplaceQuestion.h"
 #include "shared_ui/services/TextFileWriter.h"
 
 #include <gtest/gtest.h>
@@ -263,6 +265,46 @@ TEST(TextFileWriter, OnlyRegularFilesAreWritten)
     EXPECT_FALSE(kxres::WriteTextFile(fifo, "x", &error));
     EXPECT_EQ(error, QStringLiteral("Failure to write file: ") + fifo);
     EXPECT_FALSE(QFileInfo(fifo).isFile());
+}
+
+TEST(ReplaceQuestion, NamesTheExistingFilesUpToTen)
+{
+    QTemporaryDir dir;
+    const std::string root = dir.path().toStdString();
+    std::vector<std::string> paths;
+    for (int i = 0; i < 12; ++i)
+        paths.push_back(root + "/f" + std::to_string(i) + ".uds");
+    struct Case {
+        std::size_t existing;
+        std::string expected;
+    };
+    std::string ten;
+    for (std::size_t i = 0; i < 10; ++i)
+        ten += paths[i] + "\n";
+    const Case cases[] = {
+        {0, {}},
+        {1, "This file already exists:\n" + paths[0] + "\nReplace them?"},
+        {2, "These files already exist:\n" + paths[0] + "\n" + paths[1] + "\nReplace them?"},
+        {12, "These files already exist:\n" + ten + "... and 2 more\nReplace them?"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.existing);
+        QDir(dir.path()).removeRecursively();
+        QDir().mkpath(dir.path());
+        for (std::size_t i = 0; i < c.existing; ++i) {
+            // A folder in the way counts as well as a file.
+            if (i == 1) {
+                QDir().mkpath(QString::fromStdString(paths[i]));
+            } else {
+                ASSERT_TRUE(kxres::WriteTextFile(QString::fromStdString(paths[i]), "old"));
+            }
+        }
+        const std::vector<std::string> existing = kxres::ExistingFiles(paths);
+        EXPECT_EQ(existing, std::vector<std::string>(paths.begin(), paths.begin() + std::ptrdiff_t(c.existing)));
+        if (c.existing > 0) {
+            EXPECT_EQ(kxres::ReplaceFilesQuestion(existing), c.expected);
+        }
+    }
 }
 
 TEST(Clipboard, PutsTheText)

@@ -79,11 +79,14 @@ public:
     std::deque<double> offsets;                // EnterCondyleOffset; empty: Cancel
     std::deque<CForceChoice> forces;           // ChooseForceFile; empty: Cancel
     std::deque<std::string> folders;           // ChooseFolder; empty: Cancel
+    std::deque<bool> yesNo;                    // AskYesNo; empty: No
+    std::vector<std::string> questions;        // every AskYesNo text
     bool clipboardWorks = true;
     bool folderThrows = false;                 // ChooseFolder fails with an exception
 
     void ShowErrorList(const std::vector<std::string> &list) override { errorLists.push_back(list); }
     void ShowMessage(const std::string &text) override { messages.push_back(text); }
+    bool AskYesNo(const std::string &text) override;
     bool ChooseNeckFile(CNeckFileChoice &choice) override;
     bool EditConditions(CNeckOptions &options) override;
     bool SelectDummy(const NeckLoadCases &loadCases, CDummyChoice &choice) override;
