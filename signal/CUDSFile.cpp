@@ -762,6 +762,10 @@ void CUDSFile::ReadDataRecords(int fd, const std::string& path) {
   if (!xy && form != "Y") {
     Fail("Format is not known.");
   }
+  // The times of a "Y" file are multiples of DEL (a stored NaN has already become 0).
+  if (!xy && !(std::isfinite(GetDel()) && GetDel() > 0.0F)) {
+    Fail("Invalid time step DEL in file: " + path + " (it must be a positive number)");
+  }
 
   const DecodeFn decode = Decoder(m_FileFloatFormat, m_HostFloatFormat);
   std::vector<double> x;
