@@ -109,6 +109,7 @@ void CData::CopyOwnMembers(const CData& other, bool copyY) {
   m_modified = other.m_modified;
   m_writeBigEndian = other.m_writeBigEndian;
   m_filterClass = other.m_filterClass;
+  m_nanSampleCount = other.m_nanSampleCount;
 }
 
 void CData::GetXYZ(std::vector<double>& x, std::vector<double>& y, std::vector<double>& z) const {

@@ -1,6 +1,7 @@
 #pragma once
 // A signal: one channel of test data (X, Y, Z samples) with its full UDS header.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -99,6 +100,9 @@ class CData : public CDataFields {
   void SetWriteBigEndian(bool bigEndian) { m_writeBigEndian = bigEndian; }
   FilterClass GetFilterClass() const { return m_filterClass; }
   void SetFilterClass(FilterClass filterClass) { m_filterClass = filterClass; }
+  // Samples of the UDS-1992 file this signal was read from that were stored as NaN
+  // and read as 0 (0 for a signal from a points file).
+  std::size_t GetNaNSampleCount() const { return m_nanSampleCount; }
 
   // UDS-1992 files and points text files.
   // A refused load leaves the signal as it was.
@@ -205,6 +209,7 @@ class CData : public CDataFields {
   bool m_modified = false;
   bool m_writeBigEndian = false;
   FilterClass m_filterClass = filter_class::Unknown;
+  std::size_t m_nanSampleCount = 0;
 
  private:
   void CopyOwnMembers(const CData& other, bool copyY = true);

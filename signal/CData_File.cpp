@@ -53,6 +53,7 @@ void CData::HeaderFromUDSFile(const CUDSFile& file) {
   m_fileName = file.GetFileName();
   m_pathName = file.GetPathName();
   m_fileText = file.GetText3();
+  m_nanSampleCount = file.GetNaNSampleCount();
 
   // Every header field through this signal's setters: reals widen to double,
   // STATUS is normalised; CLIP3M is the chest clip value.
@@ -142,6 +143,7 @@ void CData::ReadPointsFile(const std::string& directory, const std::string& name
   CPoints points;
   points.ReadFile(fullName);
   SetPoints(points.GetPoints());
+  m_nanSampleCount = 0;
 
   m_fileName = name;
   m_directory = directory;

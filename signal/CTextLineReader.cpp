@@ -58,6 +58,7 @@ CTextLineReader::CTextLineReader(std::FILE* file, std::string name, std::size_t 
 }
 
 bool CTextLineReader::Next(std::string_view& line) {
+  if (m_skipping) SkipRestOfLine();
   std::size_t scanned = m_begin;
   for (;;) {
     const void* hit =
@@ -67,28 +68,47 @@ bool CTextLineReader::Next(std::string_view& line) {
       const auto pos = static_cast<std::size_t>(static_cast<const char*>(hit) - m_buffer.data());
       line = Trimmed(m_begin, pos);
       ++m_lineNumber;
-      if (line.size() > m_maxLineLength) break;
       m_begin = pos + 1;
+      if (line.size() > m_maxLineLength) break;
       return true;
     }
     if (m_end > limit) {
       ++m_lineNumber;
+      // The rest of this line is dropped by the next call.
+      m_begin = m_end;
+      m_skipping = true;
       break;
     }
     if (m_eof || m_file == nullptr) {
       if (m_begin == m_end) return false;
       line = Trimmed(m_begin, m_end);
       ++m_lineNumber;
-      if (line.size() > m_maxLineLength) break;
       m_begin = m_end;
+      if (line.size() > m_maxLineLength) break;
       return true;
     }
     const std::size_t kept = m_end - m_begin;
     Fill();
     scanned = kept;
   }
+  line = {};
   throw std::logic_error("Line " + std::to_string(m_lineNumber) + " of " + m_name + " is longer than " +
                          std::to_string(m_maxLineLength) + " characters");
+}
+
+void CTextLineReader::SkipRestOfLine() {
+  for (;;) {
+    const void* hit =
+        m_end > m_begin ? std::memchr(m_buffer.data() + m_begin, '\n', m_end - m_begin) : nullptr;
+    if (hit != nullptr) {
+      m_begin = static_cast<std::size_t>(static_cast<const char*>(hit) - m_buffer.data()) + 1;
+      break;
+    }
+    m_begin = m_end;
+    if (m_eof || m_file == nullptr) break;
+    Fill();
+  }
+  m_skipping = false;
 }
 
 void CTextLineReader::SetMaxLineLength(std::size_t maxLineLength) {

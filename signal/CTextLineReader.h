@@ -33,7 +33,7 @@ class CTextLineReader {
 
   // The next line without its LF or CR-LF, valid until the next call; false at the end
   // (the last line may lack its line end). Throws std::logic_error "Line <n> of <name>
-  // is longer than <max> characters" for a longer line.
+  // is longer than <max> characters" for a longer line; the next call goes on after it.
   bool Next(std::string_view& line);
   // Same, copied.
   bool Next(std::string& line);
@@ -47,6 +47,8 @@ class CTextLineReader {
  private:
   std::string_view Trimmed(std::size_t from, std::size_t to) const;
   void Fill();
+  // Drops what is left of a line that was too long, up to and with its line end.
+  void SkipRestOfLine();
 
   std::FILE* m_file;
   std::string m_name;
@@ -57,6 +59,7 @@ class CTextLineReader {
   std::size_t m_lineNumber = 0;
   bool m_eof = false;
   bool m_failed = false;
+  bool m_skipping = false;
 };
 
 }  // namespace kx

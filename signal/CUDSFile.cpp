@@ -145,13 +145,19 @@ constexpr std::uint32_t IeeeToWord(std::uint32_t bits) {
 template <FloatFormat F>
 constexpr bool kWordPath = F != FloatFormat::Unknown;
 
+constexpr bool IsNaNBits(std::uint32_t bits) { return (bits & 0x7FFFFFFFU) > 0x7F800000U; }
+
+// Returns how many of the values were NaN (and became 0).
 template <FloatFormat From, FloatFormat To>
-void DecodeRun(const unsigned char* src, std::size_t count, double* dst) {
+std::size_t DecodeRun(const unsigned char* src, std::size_t count, double* dst) {
+  std::uint32_t nans = 0;
   if constexpr (kLittleEndianHost && To == FloatFormat::IeeeLittleEndian && kWordPath<From>) {
     for (std::size_t i = 0; i < count; ++i) {
       std::uint32_t w;
       std::memcpy(&w, src + 4 * i, 4);
-      const std::uint32_t bits = ZeroIfNaN(WordToIeee<From>(w));
+      const std::uint32_t ieee = WordToIeee<From>(w);
+      nans += IsNaNBits(ieee) ? 1U : 0U;
+      const std::uint32_t bits = ZeroIfNaN(ieee);
       float f;
       std::memcpy(&f, &bits, 4);
       dst[i] = static_cast<double>(f);
@@ -163,9 +169,11 @@ void DecodeRun(const unsigned char* src, std::size_t count, double* dst) {
       b = ConvertFloatBytes(b, From, To);
       float f;
       std::memcpy(&f, b.data(), 4);
+      nans += std::isnan(f) ? 1U : 0U;
       dst[i] = std::isnan(f) ? 0.0 : static_cast<double>(f);
     }
   }
+  return nans;
 }
 
 template <FloatFormat From, FloatFormat To>
@@ -192,7 +200,7 @@ void EncodeRun(const double* src, std::size_t count, unsigned char* dst) {
   }
 }
 
-using DecodeFn = void (*)(const unsigned char*, std::size_t, double*);
+using DecodeFn = std::size_t (*)(const unsigned char*, std::size_t, double*);
 using EncodeFn = void (*)(const double*, std::size_t, unsigned char*);
 
 template <FloatFormat From>
@@ -689,9 +697,14 @@ void CUDSFile::ReadDataRecords(int fd, const std::string& path) {
   }
 
   ClearSamples();
+  m_NaNSamples = 0;
   const bool xy = form == "X-Y";
   if (!xy && form != "Y") {
     Fail("Format is not known.");
+  }
+  // The times of a "Y" file are multiples of DEL (a stored NaN has already become 0).
+  if (!xy && !(std::isfinite(GetDel()) && GetDel() > 0.0F)) {
+    Fail("Invalid time step DEL in file: " + path + " (it must be a positive number)");
   }
 
   const DecodeFn decode = Decoder(m_FileFloatFormat, m_HostFloatFormat);
@@ -713,6 +726,8 @@ void CUDSFile::ReadDataRecords(int fd, const std::string& path) {
   const auto chunk_bytes = static_cast<std::size_t>(std::min(records, kChunkRecords) * record);
   const auto chunk = std::make_unique_for_overwrite<unsigned char[]>(chunk_bytes);
   std::vector<double> values(per);
+  // Which samples held a NaN in Y or X: made only when a record has one.
+  std::vector<bool> nan_at;
   for (std::uint64_t first = 0; first < records; first += kChunkRecords) {
     const std::uint64_t count = std::min(kChunkRecords, records - first);
     const auto bytes = static_cast<std::size_t>(count * record);
@@ -737,7 +752,17 @@ void CUDSFile::ReadDataRecords(int fd, const std::string& path) {
       }
       const auto take =
           static_cast<std::ptrdiff_t>(std::min<std::uint64_t>(per, n - target->size()));
-      decode(data + values_at, static_cast<std::size_t>(take), values.data());
+      if (decode(data + values_at, static_cast<std::size_t>(take), values.data()) > 0) {
+        nan_at.resize(n);
+        for (std::ptrdiff_t i = 0; i < take; ++i) {
+          Bytes stored;
+          std::memcpy(stored.data(), data + values_at + 4 * i, 4);
+          const Bytes host = ConvertFloatBytes(stored, m_FileFloatFormat, m_HostFloatFormat);
+          float value;
+          std::memcpy(&value, host.data(), 4);
+          if (std::isnan(value)) nan_at[target->size() + static_cast<std::size_t>(i)] = true;
+        }
+      }
       target->insert(target->end(), values.begin(), values.begin() + take);
     }
   }
@@ -755,6 +780,7 @@ void CUDSFile::ReadDataRecords(int fd, const std::string& path) {
   m_SampleX = std::move(x);
   m_SampleY = std::move(y);
   m_PointsFromSamples = true;
+  m_NaNSamples = static_cast<std::size_t>(std::count(nan_at.begin(), nan_at.end(), true));
 }
 
 // --- writing -----------------------------------------------------------------

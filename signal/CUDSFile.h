@@ -70,6 +70,8 @@ class CUDSFile : public CUDS1992, public CUDSFields {
   FloatFormat GetHostFloatFormat() const { return m_HostFloatFormat; }
   // Record 2 was present (read) or was written.
   bool HasComponent2Record() const { return m_HasRecord2; }
+  // Samples of the last read whose Y (or X) was stored as NaN and read as 0.
+  std::size_t GetNaNSampleCount() const { return m_NaNSamples; }
 
   // Number conversions on the four bytes of one value, as stored.
   static IntOrder ProbeHostIntOrder();
@@ -138,6 +140,7 @@ class CUDSFile : public CUDS1992, public CUDSFields {
   mutable bool m_PointsFromSamples = false;
   std::vector<double> m_SampleX;
   std::vector<double> m_SampleY;
+  std::size_t m_NaNSamples = 0;
 
   std::string m_FileName;
   std::string m_PathName;

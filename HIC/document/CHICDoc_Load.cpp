@@ -2,6 +2,8 @@
 
 #include "HIC/document/CHICDoc.h"
 
+#include "signal/LoadWarnings.h"
+
 #include <cmath>
 #include <exception>
 #include <filesystem>
@@ -54,6 +56,7 @@ kx::CNSignalPtr CHICDoc::ReadUds(const std::string &path)
     try {
         auto signal = std::make_shared<kx::CNSignal>();
         signal->LoadUDSFile(path);
+        kx::AddNaNSampleWarning(m_messages, path, *signal);
         return signal;
     } catch (const std::exception &e) {
         // Every text names its file.

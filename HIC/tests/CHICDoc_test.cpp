@@ -3,6 +3,7 @@
 #include "HIC/core/KxHicCriteria.h"
 #include "HIC/document/CHICDoc.h"
 #include "signal/CNSignal.h"
+#include "signal/tests/UdsTestFile.h"
 #include "support/HicTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -108,6 +109,20 @@ TEST_F(DocFixture, CommandLineWithThreeAxisFiles)
     EXPECT_NEAR(doc.T1(), 10.0, 0.3);
     EXPECT_EQ(doc.Labels().title, "x.uds");
     EXPECT_EQ(doc.Labels().subtitle.rfind("15.0 ms HIC = ", 0), 0u);
+}
+
+TEST_F(DocFixture, SamplesStoredAsNaNAreReportedWithTheHic)
+{
+    const std::string x = Head("x.uds", {Rect(1000, 200, 100, 60.0), kDt, -100, "XG"});
+    const std::string y = Head("y.uds", {Rect(1000, 200, 100, 80.0), kDt, -100, "YG"});
+    const std::string z = Head("z.uds", {std::vector<double>(1000, 0.0), kDt, -100, "ZG"});
+    kx::test::StoreNaNSamples(x, {250});
+    kx::test::StoreNaNSamples(z, {0, 999});
+    doc.RunCommandLine({x, y, z}, 15.0, ModeResultant);
+    ASSERT_TRUE(doc.ResultReady());
+    ASSERT_EQ(ui.errorLists.size(), 1u);
+    EXPECT_EQ(ui.errorLists[0], (std::vector<std::string>{x + ": 1 sample stored as NaN was read as 0",
+                                                          z + ": 2 samples stored as NaN were read as 0"}));
 }
 
 TEST_F(DocFixture, CommandLineModeFallsBackWhenItsPlotCannotBeShown)

@@ -3,6 +3,7 @@
 #include "Mirvane/core/CComparison.h"
 #include "Mirvane/core/CPlot.h"
 #include "signal/DataStatus.h"
+#include "signal/LoadWarnings.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -29,7 +30,11 @@ bool LoadOne(CSignal &record, std::vector<std::string> &errors)
 {
     std::string udsError;
     std::string pointsError;
-    if (record.LoadUDS(&udsError) || record.LoadPoints(&pointsError))
+    if (record.LoadUDS(&udsError)) {
+        kx::AddNaNSampleWarning(errors, record.GetFileName(), record.Signal());
+        return true;
+    }
+    if (record.LoadPoints(&pointsError))
         return true;
     errors.push_back(record.GetFileName() + ": " + udsError + "; as points text: " + pointsError);
     return false;

@@ -1,6 +1,7 @@
 #include "Mirvane/core/SummaryText.h"
 #include "Mirvane/document/CMirvaneDoc.h"
 #include "platform/CSettings.h"
+#include "signal/tests/UdsTestFile.h"
 #include "support/FakeMirvaneUi.h"
 #include "support/MirvaneFiles.h"
 
@@ -87,6 +88,22 @@ TEST(MirvaneDocRun, ChosenReferenceEveryKindTwice)
 }
 
 // Failed runs of every kind leave the previous results, report the reason and restore the cursor.
+// Every file read for the run, the reference included, warns of its samples stored as NaN.
+TEST(MirvaneDocRun, SamplesStoredAsNaNAreReportedWithTheRun)
+{
+    Fixture f;
+    const std::string ref = f.folder.Uds("ref.uds", 0, 101, 1e-4, [](double t) { return 1000 * t; });
+    const std::string a = f.folder.Uds("a.uds", 0, 101, 1e-4, [](double t) { return 1000 * t + 0.5; });
+    const std::string b = f.folder.Uds("b.uds", 0, 101, 1e-4, [](double t) { return 1000 * t - 0.5; });
+    kx::test::StoreNaNSamples(ref, {50});
+    kx::test::StoreNaNSamples(b, {1, 2});
+    f.Select(Choice({a, b}, ref));
+    ASSERT_EQ(f.doc.Records().size(), 2u);
+    ASSERT_EQ(f.ui.errorLists.size(), 1u);
+    EXPECT_EQ(f.ui.errorLists[0], (std::vector<std::string>{b + ": 2 samples stored as NaN were read as 0",
+                                                            ref + ": 1 sample stored as NaN was read as 0"}));
+}
+
 TEST(MirvaneDocRun, FailuresKeepThePreviousRun)
 {
     Fixture f;

@@ -3,6 +3,7 @@
 #include "Pellora/document/CPelloraDoc.h"
 
 #include "signal/CData.h"
+#include "signal/LoadWarnings.h"
 
 namespace pellora {
 
@@ -60,6 +61,7 @@ bool CPelloraDoc::LoadBatchFile(const std::string &path)
         auto file = std::make_shared<kx::CFile>();
         file->SetPathName(path);
         kx::CNSignalPtr signal = LoadUdsSignal(*file);
+        kx::AddNaNSampleWarning(m_errors, path, *signal);
         m_selectedFiles.push_back(std::move(file));
         m_signals.push_back(std::move(signal));
     } catch (const std::exception &e) {

@@ -4,6 +4,7 @@
 
 #include "Pellora/document/FileListNames.h"
 #include "platform/CSettings.h"
+#include "signal/LoadWarnings.h"
 
 #include <algorithm>
 #include <charconv>
@@ -51,6 +52,7 @@ CPelloraDoc::LoadResult CPelloraDoc::LoadFile(const kx::CFile &file)
     std::string udsError;
     try {
         result.signal = LoadUdsSignal(file);
+        kx::AddNaNSampleWarning(result.errors, file.GetPathName(), *result.signal);
         return result;
     } catch (const std::exception &e) {
         udsError = e.what();
@@ -74,13 +76,14 @@ bool CPelloraDoc::LoadFiles(const std::vector<CFilePtr> &files)
     bool ok = true;
     for (const CFilePtr &file : files) {
         LoadResult result = LoadFile(*file);
+        // A loaded file may still leave a warning to show.
+        ok = ok && result.signal && result.errors.empty();
+        m_errors.insert(m_errors.end(), result.errors.begin(), result.errors.end());
         if (result.signal) {
             m_selectedFiles.push_back(file);
             m_signals.push_back(std::move(result.signal));
         } else {
-            ok = false;
             m_failedPaths.insert(file->GetPathName());
-            m_errors.insert(m_errors.end(), result.errors.begin(), result.errors.end());
         }
     }
     return ok;

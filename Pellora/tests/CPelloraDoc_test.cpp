@@ -1,6 +1,7 @@
 #include "Pellora/document/CPelloraDoc.h"
 
 #include "platform/CSettings.h"
+#include "signal/tests/UdsTestFile.h"
 #include "support/PelloraTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -418,6 +419,37 @@ TEST_F(DocTest, BadAndMissingFilesAreCollectedAndGoodOnesKept)
     doc.SelectFiles({a});
     EXPECT_FALSE(doc.SelectFiles({a, bad}));
     EXPECT_EQ(ui.errorLists.size(), 2u);
+}
+
+TEST_F(DocTest, SamplesStoredAsNaNAreReportedOncePerFileLoad)
+{
+    const std::string a = Uds("a.uds"), b = Uds("b.uds"), c = Uds("c.uds");
+    kx::test::StoreNaNSamples(a, {3, 70});
+    kx::test::StoreNaNSamples(c, {0});
+    const std::string warnA = a + ": 2 samples stored as NaN were read as 0";
+    const std::string warnC = c + ": 1 sample stored as NaN was read as 0";
+
+    // The files load (NaN read as 0) and the list says so.
+    doc.SelectFiles({a, b});
+    ASSERT_EQ(doc.GetSignals().size(), 2u);
+    EXPECT_EQ(doc.GetSignals()[0]->GetY()[70], 0.0);
+    EXPECT_EQ(ui.errorLists, (std::vector<std::vector<std::string>>{{warnA}}));
+    // Only a newly loaded file is reported; a reload reports every one again.
+    doc.SelectFiles({a, b, c});
+    EXPECT_EQ(doc.GetSignals().size(), 3u);
+    ASSERT_EQ(ui.errorLists.size(), 2u);
+    EXPECT_EQ(ui.errorLists[1], std::vector<std::string>{warnC});
+    doc.OnReload();
+    ASSERT_EQ(ui.errorLists.size(), 3u);
+    EXPECT_EQ(ui.errorLists[2], (std::vector<std::string>{warnA, warnC}));
+
+    // A job over the listed files reports them at its end.
+    doc.OpenDirectory(folder.Str());
+    ui.errorLists.clear();
+    const CPelloraDoc::BatchResult result =
+        doc.RunBatch("job", "text", [](std::size_t, const std::string &, const std::string &) { return true; });
+    EXPECT_EQ(result.pages, 3);
+    EXPECT_EQ(ui.errorLists, (std::vector<std::vector<std::string>>{{warnA, warnC}}));
 }
 
 TEST_F(DocTest, SelectionChangeLoadsOnlyNewFiles)

@@ -2,6 +2,8 @@
 
 #include "Quillet/document/CQuilletDoc.h"
 
+#include "signal/LoadWarnings.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -139,8 +141,10 @@ void CQuilletDoc::OnFileOpen()
 
 void CQuilletDoc::ProcessPath(const std::string &path)
 {
+    m_readWarning = false;
     const bool ok = OnOpenDocument(path);
-    if (!ok)
+    // A result computed from samples read as 0 is not shown without the warning.
+    if (!ok || m_readWarning)
         ShowMessages();
     const std::string folder = FolderOf(path);
     if (!folder.empty())
@@ -233,6 +237,8 @@ bool CQuilletDoc::ReadInto(kx::CNSignal &signal, const std::string &path, bool a
             PutOnStep(signal);
         } else {
             signal.LoadUDSFile(path);
+            if (kx::AddNaNSampleWarning(m_messages, path, signal))
+                m_readWarning = true;
             signal.SetFileName(p.filename().string());
             signal.SetDirectory(FolderOf(path));
             signal.SetPathName(path);

@@ -164,6 +164,7 @@ private:
     int m_filterIndex = 1;
 
     std::vector<std::string> m_messages;
+    bool m_readWarning = false; // a file read for the open left a warning
     std::vector<std::string> m_files;
     std::vector<kx::CNSignalPtr> m_kept;
     std::vector<double> m_plotX;

@@ -1,6 +1,7 @@
 #include "Quillet/document/CQuilletDoc.h"
 
 #include "platform/CSettings.h"
+#include "signal/tests/UdsTestFile.h"
 #include "support/QuilletTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -231,6 +232,37 @@ TEST_F(DocTest, AxialLoadTakesCompressionFirstAndTensionSecond)
     EXPECT_NEAR(doc.GetFirstValue(), 2000.0, 20.0);
     EXPECT_NEAR(doc.GetSecondValue(), 2000.0, 20.0);
     EXPECT_EQ(doc.GetSubTitle().rfind("Compression ", 0), 0u);
+}
+
+// A value computed from samples stored as NaN (read as 0) comes with a warning per file.
+TEST_F(DocTest, SamplesStoredAsNaNAreReportedWithTheResult)
+{
+    // The tension peak of the axial load is at sample 100.
+    const std::string axial = Uds("neck_fz.uds", Axial());
+    kx::test::StoreNaNSamples(axial, {99, 100, 101});
+    Open(axial);
+    ASSERT_TRUE(doc.IsResultReady());
+    EXPECT_NEAR(doc.GetSecondValue(), 2000.0, 20.0);
+    EXPECT_EQ(ui.errorLists, (std::vector<std::vector<std::string>>{{axial + ": 3 samples stored as NaN were read as 0"}}));
+
+    // The moment and the force that corrects it are each reported.
+    const std::string moment = Uds("neck_my.uds", NeckSignal{});
+    const std::string force = Uds("neck_fx.uds", Force());
+    kx::test::StoreNaNSamples(moment, {5});
+    kx::test::StoreNaNSamples(force, {6, 7});
+    ui.errorLists.clear();
+    ui.forces.push_back({force, 0});
+    Open(moment);
+    ASSERT_TRUE(doc.IsResultReady());
+    ASSERT_EQ(ui.errorLists.size(), 1u);
+    EXPECT_TRUE(Contains(ui.errorLists[0], moment + ": 1 sample stored as NaN was read as 0"));
+    EXPECT_TRUE(Contains(ui.errorLists[0], force + ": 2 samples stored as NaN were read as 0"));
+
+    // A clean file shows no list with its result.
+    ui.errorLists.clear();
+    Open(Uds("clean.uds", Axial()));
+    ASSERT_TRUE(doc.IsResultReady());
+    EXPECT_TRUE(ui.errorLists.empty());
 }
 
 TEST_F(DocTest, LoadCasesAreFreshForEveryFile)

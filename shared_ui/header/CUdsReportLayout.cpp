@@ -11,7 +11,21 @@
 namespace {
 
 std::string Int(int value) { return std::to_string(value); }
-std::string General(double value) { return DoubleToText(value); }
+
+// A number text that shows zero ("-0", "-0.0000") loses its sign.
+std::string NoNegativeZero(std::string text) {
+  if (text.empty() || text[0] != '-') return text;
+  const std::size_t mantissa_end = std::min(text.find_first_of("eE"), text.size());
+  bool zero = mantissa_end > 1;
+  for (std::size_t i = 1; i < mantissa_end && zero; ++i) zero = text[i] == '0' || text[i] == '.';
+  return zero ? text.substr(1) : text;
+}
+
+std::string General(double value) { return NoNegativeZero(DoubleToText(value)); }
+std::string Fixed(double value, int decimals) { return NoNegativeZero(FormatFixed(value, decimals)); }
+
+// Signal times are in seconds; the report shows them in milliseconds.
+double Msec(double seconds) { return seconds * 1000.0; }
 
 bool IsBlank(const std::string& text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
@@ -102,9 +116,10 @@ std::string CUdsReport::TodayText() {
 }
 
 std::string CUdsReport::ValueText(double value) {
-  // A negative zero (a zero sample scaled by a negative factor) is a zero: blank, no sign.
-  if (value == 0.0) value = 0.0;
-  return (value >= 0.0 ? " " : "") + FormatFixed(value, 6);
+  // A negative zero (a zero sample scaled by a negative factor, or a value that rounds
+  // to zero) is a zero: blank, no sign.
+  const std::string text = Fixed(value, 6);
+  return (text[0] == '-' ? "" : " ") + text;
 }
 
 std::vector<CUdsReport::Section> CUdsReport::BuildSections(kx::CNSignal& s) {
@@ -173,11 +188,11 @@ std::vector<CUdsReport::Section> CUdsReport::BuildSections(kx::CNSignal& s) {
         {4.8, "ID4: " + Int(s.GetID4())},
         {6.3, "ID5: " + Int(s.GetID5())}}},
       {0.5,
-       {{0.01, "RD1: " + FormatFixed(s.GetRD1(), 4)},
-        {1.8, "RD2: " + FormatFixed(s.GetRD2(), 4)},
-        {3.3, "RD3: " + FormatFixed(s.GetRD3(), 4)},
-        {4.8, "RD4: " + FormatFixed(s.GetRD4(), 4)},
-        {6.3, "RD5: " + FormatFixed(s.GetRD5(), 4)}}},
+       {{0.01, "RD1: " + Fixed(s.GetRD1(), 4)},
+        {1.8, "RD2: " + Fixed(s.GetRD2(), 4)},
+        {3.3, "RD3: " + Fixed(s.GetRD3(), 4)},
+        {4.8, "RD4: " + Fixed(s.GetRD4(), 4)},
+        {6.3, "RD5: " + Fixed(s.GetRD5(), 4)}}},
   };
   sections.push_back(user);
   return sections;
@@ -196,12 +211,12 @@ std::vector<std::vector<std::string>> CUdsReport::CurveTableCells(kx::CNSignal& 
        "Axis: " + s.GetAxis(), "Location: " + s.GetSenLoc()},
       {"Data Type: " + s.GetYType(), "Filter Cutoff: " + General(s.GetFCut()) + "(Hz)   ",
        "Scale Factor: " + General(s.GetSclFac()), "Form: " + s.GetChanForm()},
-      {"Time Step: " + General(s.GetDel() * 1000.0) + " (msec)",
+      {"Time Step: " + General(Msec(s.GetDel())) + " (msec)",
        "Number of Points: " + std::to_string(static_cast<long long>(s.GetNLP()) - s.GetNFP() + 1), "First Point: " + Int(s.GetNFP()),
        "Last Point: " + Int(s.GetNLP())},
-      {"Time Range: " + FormatFixed(start, 4) + " to " + FormatFixed(end, 4) + "(msec)",
+      {"Time Range: " + Fixed(Msec(start), 4) + " to " + Fixed(Msec(end), 4) + "(msec)",
        "Data min: " + General(s.GetYMin()), "Data Max: " + General(s.GetYMax()),
-       "TO: " + General(s.GetStartTime())},
+       "TO: " + General(Msec(s.GetStartTime())) + "(msec)"},
       {"Units: " + s.GetYUnits(), "", "", ""},
       {"SenAtt: " + s.GetSenAtt(), "", "", ""},
       {"Type: " + s.GetCurTyp(), "", "", ""},

@@ -3,6 +3,7 @@
 #include "platform/BuildVersion.h"
 #include "platform/CSettings.h"
 #include "platform/MemoryReuse.h"
+#include "shared_ui/services/CErrorDialog.h"
 #include "shared_ui/services/CRecentFileList.h"
 
 #include <clocale>
@@ -86,6 +87,7 @@ void CKxStartup::InitInstance(QWidget *mainWindow, const QStringList &arguments)
     }
 
     if (m_options.suiteCommandLine) {
+        ShowCommandLineErrors();
         if (!namedFile) {
             // Posted, so that the Open dialog comes up as soon as the event loop runs.
             QTimer::singleShot(0, this, [this] {
@@ -98,6 +100,20 @@ void CKxStartup::InitInstance(QWidget *mainWindow, const QStringList &arguments)
     } else if (namedFile && onOpenDocument) {
         onOpenDocument(m_documentName);
     }
+}
+
+void CKxStartup::ShowCommandLineErrors()
+{
+    const std::vector<std::string> &messages = m_commandInfo.m_errors;
+    if (messages.empty())
+        return;
+    if (onCommandLineErrors) {
+        onCommandLineErrors(messages);
+        return;
+    }
+    kxres::CErrorDialog dialog(m_mainWindow);
+    dialog.SetMessages(messages);
+    dialog.exec();
 }
 
 void CKxStartup::Shutdown()

@@ -22,6 +22,8 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 class CRecentFileList;
 class QWidget;
@@ -52,6 +54,9 @@ public:
     std::function<void(CMyCommandInfo &info)> onOpenFiles;
     // The standard command line naming a document.
     std::function<void(const QString &path)> onOpenDocument;
+    // Shows what the suite command line's list files reported (a line too long) before
+    // the named files are opened; unset, the error-list dialog shows it.
+    std::function<void(const std::vector<std::string> &messages)> onCommandLineErrors;
 
     // Runs the start-up; call before the event loop. Arguments include the program name.
     void InitInstance(QWidget *mainWindow, const QStringList &arguments);
@@ -67,6 +72,7 @@ public:
 
 private:
     void Shutdown();
+    void ShowCommandLineErrors();
 
     CStartupOptions m_options;
     CMyCommandInfo m_commandInfo;

@@ -118,7 +118,15 @@ bool CMyCommandInfo::ReadListFile(const std::string &path)
             return false;
         kx::CTextLineReader reader(file, path);
         std::string line;
-        while (reader.Next(line)) {
+        for (;;) {
+            try {
+                if (!reader.Next(line))
+                    break;
+            } catch (const std::exception &e) {
+                // A line too long names no file; the lines after it still do.
+                m_errors.push_back(e.what());
+                continue;
+            }
             if (!IsBlank(line))
                 names.push_back(line);
         }

@@ -44,6 +44,8 @@ public:
     std::string m_sAnalysis;           // "HIC" after A_HIC
     QStringList m_FileList;
     std::vector<std::string> m_fileNames;
+    // What the list files gave besides names (a line too long), for the error list.
+    std::vector<std::string> m_errors;
 
 private:
     bool ReadListFile(const std::string &path);

@@ -2,6 +2,7 @@
 
 #include "platform/CSettings.h"
 #include "platform/CUsageDatabase.h"
+#include "shared_ui/services/CErrorDialog.h"
 #include "shared_ui/services/CKXAboutDlg.h"
 #include "shared_ui/services/CRecentFileList.h"
 
@@ -19,6 +20,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <QProcess>
 
@@ -140,6 +142,45 @@ TEST(CKxStartup, NamedFilesGoToTheDocumentWithTheSwitches)
     EXPECT_EQ(files, (std::vector<std::string>{"/data/a.uds", "/data/b.uds", "/data/c.uds"}));
     EXPECT_FALSE(startup.Tracker().IsStarted());
     EXPECT_FALSE(frame.isVisible());
+}
+
+// What a list file reports (a line too long for a path) is shown before the files it
+// names are opened, in the error-list dialog unless the program takes it itself.
+TEST(CKxStartup, ListFileReportsAreShownBeforeTheNamedFilesOpen)
+{
+    QTemporaryDir dir;
+    const std::string list = dir.filePath("hits.lst").toStdString();
+    std::ofstream(list, std::ios::binary) << "/data/b.uds\n" << std::string(2u << 20, 'x') << "\n/data/c.uds\n";
+    const std::string report = "Line 2 of " + list + " is longer than 1048576 characters";
+    for (const bool hook : {true, false}) {
+        SCOPED_TRACE(hook ? "own hook" : "error-list dialog");
+        CKxStartup startup({.appName = UniqueName("StartupList"), .title = "HIC", .trackUsage = false,
+                            .showMainWindow = false});
+        QWidget frame;
+        std::vector<std::string> events;
+        if (hook) {
+            startup.onCommandLineErrors = [&](const std::vector<std::string> &messages) {
+                for (const std::string &message : messages)
+                    events.push_back("error " + message);
+            };
+        } else {
+            QTimer::singleShot(0, [&] {
+                auto *dialog = qobject_cast<kxres::CErrorDialog *>(QApplication::activeModalWidget());
+                events.push_back(dialog ? "dialog " + dialog->MessageText().trimmed().toStdString() : "no dialog");
+                if (dialog)
+                    dialog->reject();
+            });
+        }
+        startup.onOpen = [&] { events.emplace_back("open"); };
+        startup.onOpenFiles = [&](CMyCommandInfo &info) {
+            for (const std::string &name : info.m_fileNames)
+                events.push_back("file " + name);
+        };
+        startup.InitInstance(&frame, {"hic", "-L", QString::fromStdString(list)});
+        QTest::qWait(20);
+        const std::string shown = (hook ? "error " : "dialog ") + report;
+        EXPECT_EQ(events, (std::vector<std::string>{shown, "file /data/b.uds", "file /data/c.uds"}));
+    }
 }
 
 TEST(CKxStartup, StandardCommandLineOpensTheNamedDocumentOrNothing)

@@ -219,16 +219,48 @@ TEST(CMyCommandInfo, ParamHookReceivesFlagsWithoutTheDash)
     EXPECT_EQ(info.m_nCFC, 60);
 }
 
-// A list that is a FIFO or a device is not read (and does not block); a list with an
-// endless line adds no name at all.
-TEST_F(CommandFiles, SpecialAndEndlessListsAddNoNames)
+// A list that is a FIFO or a device is not read (and does not block).
+TEST_F(CommandFiles, SpecialListsAddNoNames)
 {
     const std::string fifo = dir.filePath("pipe.lst").toStdString();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const std::string endless = Write("endless.lst", "a.uds\n" + std::string(3u << 20, 'b'));
-    for (const std::string &list : {fifo, std::string("/dev/zero"), endless}) {
+    for (const std::string &list : {fifo, std::string("/dev/zero")}) {
         SCOPED_TRACE(list);
         const CMyCommandInfo info = Parse({"first.uds", QString::fromStdString("-L" + list), "last.uds"});
         EXPECT_EQ(info.m_fileNames, (std::vector<std::string>{"first.uds", "last.uds"}));
+        EXPECT_TRUE(info.m_errors.empty());
+    }
+}
+
+// A line too long for a path is reported by its number; the other lines still name files.
+TEST_F(CommandFiles, OverLongListLinesAreReportedAndTheOtherNamesKept)
+{
+    const std::string wide(2u << 20, 'b');
+    struct Case {
+        const char *what;
+        std::string content;
+        std::vector<std::string> names;
+        std::vector<int> longLines;
+    };
+    const Case cases[] = {
+        {"between two names", "one.uds\n" + wide + "\ntwo.uds\r\n", {"one.uds", "two.uds"}, {2}},
+        {"with CR-LF, first", wide + "\r\none.uds", {"one.uds"}, {1}},
+        {"last, without a line end", "one.uds\n\n" + wide, {"one.uds"}, {3}},
+        {"two of them", wide + "\n" + wide + "\nthree.uds\n" + wide + "\n", {"three.uds"}, {1, 2, 4}},
+        {"just within the bound", std::string(1u << 20, 'c') + "\nd.uds\n", {std::string(1u << 20, 'c'), "d.uds"}, {}},
+    };
+    int k = 0;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string list = Write(("long" + std::to_string(k++) + ".lst").c_str(), c.content);
+        const CMyCommandInfo info = Parse({"first.uds", QString::fromStdString("-L" + list), "last.uds"});
+        std::vector<std::string> names{"first.uds"};
+        names.insert(names.end(), c.names.begin(), c.names.end());
+        names.push_back("last.uds");
+        EXPECT_EQ(info.m_fileNames, names);
+        std::vector<std::string> errors;
+        for (int line : c.longLines)
+            errors.push_back("Line " + std::to_string(line) + " of " + list + " is longer than 1048576 characters");
+        EXPECT_EQ(info.m_errors, errors);
     }
 }

@@ -10,8 +10,11 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <filesystem>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "shared_ui/printing/CPage.h"
 #include "shared_ui/header/CUdsReport.h"
@@ -146,7 +149,7 @@ TEST(ReportLayout, EveryCurveTableCell) {
       {"Status: AS MEASURED", "InitVel: 56 (kph) ", "Axis: XG", "Location: LF"},
       {"Data Type: ACCELERATION", "Filter Cutoff: 1000(Hz)   ", "Scale Factor: 1", "Form: Y"},
       {"Time Step: 1 (msec)", "Number of Points: 10", "First Point: 0", "Last Point: 9"},
-      {"Time Range: 0.0000 to 0.0090(msec)", "Data min: -2", "Data Max: 7", "TO: 0"},
+      {"Time Range: 0.0000 to 9.0000(msec)", "Data min: -2", "Data Max: 7", "TO: 0(msec)"},
       {"Units: G'S", "", "", ""},
       {"SenAtt: HEAD CG", "", "", ""},
       {"Type: TIME SERIES", "", "", ""},
@@ -155,6 +158,40 @@ TEST(ReportLayout, EveryCurveTableCell) {
   const std::vector<std::string> description = {"Curve Description: HEAD ACCEL X",
                                                 "CD1: COMMENT ONE", "CD2: COMMENT TWO"};
   EXPECT_EQ(CUdsReport::DescriptionCells(*s), description);
+}
+
+TEST(ReportLayout, TimesInMillisecondsAndNoNegativeZero) {
+  // A record from -20 ms to 150 ms at 0.2 ms whose largest value is a negative zero.
+  auto s = MakeFullHeaderSignal("Y", 10);
+  s->SetNFP(-100);
+  s->SetNLP(750);
+  s->SetDel(static_cast<double>(0.0002F));
+  std::vector<double> x;
+  std::vector<double> y;
+  for (int i = -100; i <= 750; ++i) {
+    x.push_back(static_cast<float>(i * static_cast<double>(0.0002F)));
+    y.push_back(i == 0 ? -0.0 : -std::abs(i) * 0.5);
+  }
+  s->SetXYData(x, y);
+  s->SetRD2(-0.00001);
+  s->SetClsSpd(-0.0);
+  const std::vector<std::vector<std::string>> cells = CUdsReport::CurveTableCells(*s);
+  const std::vector<std::string> timeStep = {"Time Step: 0.2 (msec)", "Number of Points: 851",
+                                             "First Point: -100", "Last Point: 750"};
+  const std::vector<std::string> timeRange = {"Time Range: -20.0000 to 150.0000(msec)",
+                                              "Data min: -375", "Data Max: 0", "TO: -20(msec)"};
+  EXPECT_EQ(cells.at(2), timeStep);
+  EXPECT_EQ(cells.at(3), timeRange);
+
+  // Every number of the report that shows zero shows it without a sign.
+  const std::vector<CUdsReport::Section> sections = CUdsReport::BuildSections(*s);
+  EXPECT_EQ(sections.at(1).lines.at(1).items.at(1).text, "Closing Speed: 0(kph)");
+  EXPECT_EQ(sections.at(7).lines.at(1).items.at(1).text, "RD2: 0.0000");
+  const struct {
+    double value;
+    const char* text;
+  } values[] = {{-0.0, " 0.000000"}, {-4e-7, " 0.000000"}, {-6e-7, "-0.000001"}, {1e-7, " 0.000000"}};
+  for (const auto& v : values) EXPECT_EQ(CUdsReport::ValueText(v.value), v.text) << v.value;
 }
 
 TEST(ReportLayout, AbsentVehiclesAndOccupantsShowBlanks) {

@@ -129,6 +129,18 @@ inline std::vector<unsigned char> ReadBytes(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// Stores a NaN over each of the given samples of a "Y" file in IEEE numbers without
+// record 2 (as the library writes a signal on this machine).
+inline void StoreNaNSamples(const std::filesystem::path& path, const std::vector<int>& samples) {
+  std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
+  const unsigned char nan[4] = {0x00, 0x00, 0xC0, 0x7F};
+  for (int i : samples) {
+    file.seekp(1024 + 512 * (i / 125) + 12 + 4 * (i % 125));
+    file.write(reinterpret_cast<const char*>(nan), 4);
+  }
+  ASSERT_TRUE(file.good());
+}
+
 // A fresh folder per test, removed afterwards.
 class UdsFolderTest : public ::testing::Test {
  protected:

@@ -6,14 +6,17 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <limits>
 #include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "MessageOf.h"
+#include "UdsTestFile.h"
 #include "signal/CNSignal.h"
 #include "signal/CUDSFile.h"
+#include "signal/LoadWarnings.h"
 
 namespace {
 
@@ -309,6 +312,41 @@ TEST_F(SignalFile, RefusedSaveKeepsTheExistingFile) {
             "Failure to open file for writing.");
   EXPECT_EQ(MessageOf([&] { good.SaveToUDSFile(""); }),
             "Failure to write file due to empty path and file name.");
+}
+
+TEST_F(SignalFile, SamplesStoredAsNaNAreCountedAndWarnedOfOnce) {
+  using kx::test::Numbers;
+  using kx::test::UdsTestFile;
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  UdsTestFile t = UdsTestFile::Make(Numbers::Ieee, "Y", 0, 3, 0.001F, false, 1);
+  t.Data(0, "Y DATA", {1.0F, nan, nan, 4.0F});
+  t.Save(Path("nan.uds"));
+  t.Data(0, "Y DATA", {1.0F, 2.0F, 3.0F, 4.0F});
+  t.Save(Path("clean.uds"));
+
+  CNSignal s;
+  s.LoadUDSFile(Path("nan.uds"));
+  EXPECT_EQ(s.GetY(), (Vec{1.0, 0.0, 0.0, 4.0}));
+  EXPECT_EQ(s.GetNaNSampleCount(), 2U);
+  EXPECT_EQ(CNSignal(s).GetNaNSampleCount(), 2U);
+
+  std::vector<std::string> messages{"earlier"};
+  EXPECT_TRUE(kx::AddNaNSampleWarning(messages, Path("nan.uds"), s));
+  EXPECT_EQ(messages, (std::vector<std::string>{"earlier", Path("nan.uds") + ": 2 samples stored as NaN were read as 0"}));
+
+  // Reading another file, or points text, forgets the count.
+  s.LoadUDSFile(Path("clean.uds"));
+  EXPECT_EQ(s.GetNaNSampleCount(), 0U);
+  EXPECT_FALSE(kx::AddNaNSampleWarning(messages, Path("clean.uds"), s));
+  EXPECT_EQ(messages.size(), 2U);
+  s.LoadUDSFile(Path("nan.uds"));
+  WriteText("pts.txt", "0 1\n0.001 2\n");
+  s.ReadPointsFile(Folder(), "pts.txt");
+  EXPECT_EQ(s.GetNaNSampleCount(), 0U);
+
+  EXPECT_EQ(kx::NaNSampleWarning("a.uds", 0), "");
+  EXPECT_EQ(kx::NaNSampleWarning("a.uds", 1), "a.uds: 1 sample stored as NaN was read as 0");
+  EXPECT_EQ(kx::NaNSampleWarning("a.uds", 125), "a.uds: 125 samples stored as NaN were read as 0");
 }
 
 TEST_F(SignalFile, PointsFileBecomesATimeSignal) {

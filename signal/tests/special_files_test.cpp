@@ -123,4 +123,44 @@ TEST_F(SpecialFiles, ALineLongerThanTheBoundIsRefusedWithItsNumber) {
   }
 }
 
+// After refusing a line the reader goes on with the next one, at any length of the
+// refused line (within the buffered part, across refills, at the end of the file).
+TEST_F(SpecialFiles, ReadingGoesOnAfterALineTooLong) {
+  struct Case {
+    std::string text;
+    std::size_t max;
+    std::vector<std::string> read;  // lines, "!<n>" where line n was refused
+  };
+  const std::string wide(3u << 20, 'w');
+  const Case cases[] = {
+      {"12345\n12345678901\nok\n", 10, {"12345", "!2", "ok"}},
+      {"12345678901\r\n\nok", 10, {"!1", "", "ok"}},
+      {"a\n" + wide + "\nb\n" + wide, CTextLineReader::kDefaultMaxLineLength, {"a", "!2", "b", "!4"}},
+      {wide + "\r\n" + wide + "\nlast", 4096, {"!1", "!2", "last"}},
+  };
+  int k = 0;
+  for (const Case& c : cases) {
+    const std::string path = Write("goes-on" + std::to_string(k++) + ".txt", c.text);
+    SCOPED_TRACE(path);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(CTextLineReader::OpenRegular(path), &std::fclose);
+    ASSERT_NE(file, nullptr);
+    CTextLineReader reader(file.get(), path, c.max);
+    std::vector<std::string> read;
+    for (;;) {
+      std::string line;
+      try {
+        if (!reader.Next(line)) break;
+        read.push_back(line);
+      } catch (const std::logic_error& e) {
+        read.push_back("!" + std::to_string(reader.LineNumber()));
+        EXPECT_EQ(e.what(), "Line " + std::to_string(reader.LineNumber()) + " of " + path + " is longer than " +
+                                std::to_string(c.max) + " characters");
+      }
+      ASSERT_LT(read.size(), 10u);
+    }
+    EXPECT_EQ(read, c.read);
+    EXPECT_FALSE(reader.Failed());
+  }
+}
+
 }  // namespace

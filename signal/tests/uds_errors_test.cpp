@@ -176,6 +176,41 @@ TEST_F(UdsBadFileTest, EachBadFileHasItsMessage) {
   }
 }
 
+TEST_F(UdsBadFileTest, YFileNeedsAPositiveTimeStep) {
+  const float kInf = std::numeric_limits<float>::infinity();
+  const struct {
+    float del;
+    bool refused;
+  } cases[] = {{std::numeric_limits<float>::quiet_NaN(), true},
+               {kInf, true},
+               {-kInf, true},
+               {0.0F, true},
+               {-0.0F, true},
+               {-0.0001F, true},
+               {0.0001F, false}};
+  const std::string path = PathOf("step.uds");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.del);
+    UdsTestFile t = UdsTestFile::Make(Numbers::Ieee, "Y", 0, 2, c.del, false, 1);
+    t.Data(0, "Y DATA", {1.0F, 2.0F, 3.0F});
+    t.Save(path);
+    CUDSFile f;
+    if (c.refused) {
+      EXPECT_EQ(ReadError(path, &f), "Invalid time step DEL in file: " + path + " (it must be a positive number)");
+      EXPECT_TRUE(f.GetSampleY().empty());
+    } else {
+      EXPECT_EQ(ReadError(path, &f), "(no error)");
+      EXPECT_EQ(f.GetSampleX().back(), static_cast<double>(2 * 0.0001F));
+    }
+  }
+  // An X-Y file carries its own times: its DEL is not looked at.
+  UdsTestFile t = UdsTestFile::Make(Numbers::Ieee, "X-Y", 0, 2, -1.0F, false, 2);
+  t.Data(0, "Y DATA", {1.0F, 2.0F, 3.0F});
+  t.Data(1, "X DATA", {0.0F, 0.1F, 0.2F});
+  t.Save(path);
+  EXPECT_EQ(ReadError(path), "(no error)");
+}
+
 TEST_F(UdsBadFileTest, PathsThatCannotBeRead) {
   EXPECT_EQ(ReadError(""), "Failure read file due to empty path and file name.");
   const std::string missing = PathOf("missing.uds");

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <cstring>
 #include <utility>
@@ -673,6 +674,48 @@ TEST_F(UdsReadTest, StoredNaNReadsAsZero) {
   r.ReadFile(PathOf("nan.uds"));
   EXPECT_EQ(r.GetSampleY(), (std::vector<double>{1.0, 0.0, 3.0}));
   EXPECT_EQ(r.GetPreFil(), 0.0F);
+}
+
+TEST_F(UdsReadTest, StoredNaNSamplesAreCounted) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  std::vector<float> many(130, 1.0F);
+  many[0] = many[124] = many[125] = nan;  // across the two records
+  struct Case {
+    const char* what;
+    Numbers numbers;
+    const char* form;
+    std::vector<float> y;
+    std::vector<float> x;
+    std::size_t count;
+  };
+  const Case cases[] = {
+      {"none", Numbers::Ieee, "Y", {1.0F, 2.0F, 3.0F}, {}, 0},
+      {"one", Numbers::Ieee, "Y", {1.0F, nan, 3.0F}, {}, 1},
+      {"big-endian", Numbers::Sun, "Y", {nan, nan, 3.0F}, {}, 2},
+      {"two records", Numbers::Ieee, "Y", many, {}, 3},
+      // A sample whose X and Y are both NaN counts once.
+      {"X-Y", Numbers::Ieee, "X-Y", {nan, 2.0F, nan}, {nan, nan, 0.2F}, 3},
+      {"VAX has no NaN", Numbers::Vax, "Y", {1.0F, 2.0F, 3.0F}, {}, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::int32_t n = static_cast<std::int32_t>(c.y.size());
+    const bool xy = std::string(c.form) == "X-Y";
+    const std::size_t records = (c.y.size() + 124) / 125;
+    UdsTestFile t = UdsTestFile::Make(c.numbers, c.form, 0, n - 1, 0.1F, false, records * (xy ? 2 : 1));
+    for (std::size_t r = 0; r < records; ++r) {
+      const auto from = c.y.begin() + static_cast<std::ptrdiff_t>(125 * r);
+      t.Data(r, "Y DATA", std::vector<float>(from, std::min(from + 125, c.y.end())));
+    }
+    if (xy) t.Data(1, "X DATA", c.x);
+    t.Save(PathOf("nan.uds"));
+    CUDSFile r;
+    r.ReadFile(PathOf("nan.uds"));
+    EXPECT_EQ(r.GetNaNSampleCount(), c.count);
+    EXPECT_EQ(r.GetSampleY().size(), c.y.size());
+    for (double v : r.GetSampleY()) EXPECT_FALSE(std::isnan(v));
+    for (double v : r.GetSampleX()) EXPECT_FALSE(std::isnan(v));
+  }
 }
 
 TEST_F(UdsReadTest, Record2IsKnownOnlyByItsName) {
