@@ -4,7 +4,7 @@
 #include "HIC/views/CHICView.h"
 #include "shared_ui/services/CKXAboutDlg.h"
 #include "shared_ui/services/CRecentFileList.h"
-#include "shared_ui/services/CommandGuard.h"
+#include "shared_ui/dialogs/DialogWarning.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "HIC/document/CHICDoc.h"
 #include "HIC/views/AisTables.h"
 #include "platform/chart/ChartRules.h"
-#include "shared_ui/services/CommandGuard.h"
+#include "shared_ui/dialogs/DialogWarning.h"
 
 #include <QResizeEvent>
 

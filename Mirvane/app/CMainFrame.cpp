@@ -4,7 +4,7 @@
 #include "Mirvane/document/CMirvaneDoc.h"
 #include "Mirvane/views/CMirvaneView.h"
 #include "shared_ui/services/CKXAboutDlg.h"
-#include "shared_ui/services/CommandGuard.h"
+#include "shared_ui/dialogs/DialogWarning.h"
 
 #include <QAction>
 #include <QApplication>

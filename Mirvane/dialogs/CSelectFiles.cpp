@@ -2,9 +2,9 @@
 
 #include "platform/CSettings.h"
 #include "shared_ui/dialogs/DialogWarning.h"
-#include "shared_ui/services/CommandGuard.h"
-#include "shared_ui/services/NumberParser.h"
-#include "shared_ui/services/TextFileWriter.h"
+#include "shared_ui/dialogs/DialogWarning.h"
+#include "shared_ui/kit/NumberParser.h"
+#include "shared_ui/kit/TextFileWriter.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,8 +3,8 @@
 #include "Mirvane/core/PlotFactory.h"
 #include "Mirvane/core/SummaryText.h"
 #include "platform/CSettings.h"
-#include "shared_ui/services/CommandGuard.h"
-#include "shared_ui/services/TextFileWriter.h"
+#include "shared_ui/kit/CommandGuard.h"
+#include "shared_ui/kit/TextFileWriter.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -7,7 +7,7 @@
 #include "platform/chart/ChartRules.h"
 #include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/services/Clipboard.h"
-#include "shared_ui/services/CommandGuard.h"
+#include "shared_ui/dialogs/DialogWarning.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

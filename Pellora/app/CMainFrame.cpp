@@ -9,7 +9,7 @@
 #include "shared_ui/services/CommandAction.h"
 #include "shared_ui/services/CKXAboutDlg.h"
 #include "shared_ui/printing/PageSetup.h"
-#include "shared_ui/services/CommandGuard.h"
+#include "shared_ui/dialogs/DialogWarning.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "Pellora/dialogs/CBiasTailPercentDlg.h"
 
-#include "shared_ui/services/NumberParser.h"
+#include "shared_ui/kit/NumberParser.h"
 
 #include "shared_ui/dialogs/DialogWarning.h"
 

@@ -3,8 +3,8 @@
 
 #include "Pellora/document/CPelloraDoc.h"
 
-#include "shared_ui/services/ReplaceQuestion.h"
-#include "shared_ui/services/TextFileWriter.h"
+#include "shared_ui/kit/ReplaceQuestion.h"
+#include "shared_ui/kit/TextFileWriter.h"
 #include "signal/CUDSFile.h"
 
 #include <QString>

@@ -2,7 +2,7 @@
 
 #include "Pellora/document/CPelloraDoc.h"
 
-#include "shared_ui/services/NumberParser.h"
+#include "shared_ui/kit/NumberParser.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "Pellora/views/CPelloraView.h"
 
 #include "shared_ui/services/Clipboard.h"
-#include "shared_ui/services/CommandGuard.h"
+#include "shared_ui/dialogs/DialogWarning.h"
 
 #include "Pellora/document/CPelloraDoc.h"
 #include "Pellora/document/FileListNames.h"

@@ -9,7 +9,7 @@
 #include "Pellora/document/FileListNames.h"
 #include "platform/CSettings.h"
 #include "shared_ui/printing/PageSetup.h"
-#include "shared_ui/services/CommandGuard.h"
+#include "shared_ui/dialogs/DialogWarning.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -4,7 +4,7 @@
 #include "Quillet/views/CNeckView.h"
 #include "shared_ui/services/CommandAction.h"
 #include "shared_ui/services/CKXAboutDlg.h"
-#include "shared_ui/services/CommandGuard.h"
+#include "shared_ui/dialogs/DialogWarning.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "Quillet/document/CQuilletDoc.h"
 #include "Quillet/views/CNeckView.h"
 #include "shared_ui/services/CKxStartup.h"
-#include "shared_ui/services/CommandGuard.h"
+#include "shared_ui/dialogs/DialogWarning.h"
 
 #include <QIcon>
 #include <QStyle>

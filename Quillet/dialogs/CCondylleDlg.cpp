@@ -1,7 +1,7 @@
 #include "Quillet/dialogs/CCondylleDlg.h"
 
 #include "shared_ui/dialogs/DialogWarning.h"
-#include "shared_ui/services/NumberParser.h"
+#include "shared_ui/kit/NumberParser.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

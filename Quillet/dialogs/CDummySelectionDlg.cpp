@@ -2,7 +2,7 @@
 
 #include "Quillet/core/KxNeck208.h"
 #include "shared_ui/dialogs/DialogWarning.h"
-#include "shared_ui/services/NumberParser.h"
+#include "shared_ui/kit/NumberParser.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -3,8 +3,8 @@
 #include "Quillet/document/CQuilletDoc.h"
 
 #include "shared_ui/services/CWaitCursor.h"
-#include "shared_ui/services/ReplaceQuestion.h"
-#include "shared_ui/services/TextFileWriter.h"
+#include "shared_ui/kit/ReplaceQuestion.h"
+#include "shared_ui/kit/TextFileWriter.h"
 
 #include <charconv>
 #include <filesystem>

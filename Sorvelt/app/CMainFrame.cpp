@@ -4,7 +4,7 @@
 #include "Sorvelt/views/CSorveltPlot.h"
 #include "Sorvelt/views/CSorveltView.h"
 #include "shared_ui/services/CKXAboutDlg.h"
-#include "shared_ui/services/CommandGuard.h"
+#include "shared_ui/dialogs/DialogWarning.h"
 
 #include <QAction>
 #include <QApplication>

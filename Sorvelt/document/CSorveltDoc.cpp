@@ -4,7 +4,7 @@
 #include "Sorvelt/core/MadymoFile.h"
 #include "platform/CSettings.h"
 #include "shared_ui/services/CWaitCursor.h"
-#include "shared_ui/services/CommandGuard.h"
+#include "shared_ui/kit/CommandGuard.h"
 
 #include <QDir>
 

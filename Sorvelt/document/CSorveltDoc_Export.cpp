@@ -9,7 +9,7 @@
 #include "Sorvelt/core/UdsConversion.h"
 #include "platform/CSettings.h"
 #include "shared_ui/services/CWaitCursor.h"
-#include "shared_ui/services/TextFileWriter.h"
+#include "shared_ui/kit/TextFileWriter.h"
 
 #include <algorithm>
 #include <cctype>

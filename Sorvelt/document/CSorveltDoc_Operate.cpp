@@ -6,7 +6,7 @@
 
 #include "Sorvelt/core/CurveBuilder.h"
 #include "shared_ui/services/CWaitCursor.h"
-#include "shared_ui/services/NumberParser.h"
+#include "shared_ui/kit/NumberParser.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include "Sorvelt/document/CSorveltDoc.h"
 #include "platform/chart/ChartRules.h"
-#include "shared_ui/services/CommandGuard.h"
+#include "shared_ui/dialogs/DialogWarning.h"
 
 #include <QResizeEvent>
 

@@ -1,6 +1,6 @@
 #include "shared_ui/controls/NEditChecks.h"
 
-#include "shared_ui/services/NumberParser.h"
+#include "shared_ui/kit/NumberParser.h"
 
 #include <QDate>
 #include <QLocale>

@@ -1,8 +1,8 @@
 #include "shared_ui/dialogs/CFilterClass.h"
 
 #include "shared_ui/dialogs/DialogWarning.h"
-#include "shared_ui/services/CommandGuard.h"
-#include "shared_ui/services/NumberParser.h"
+#include "shared_ui/dialogs/DialogWarning.h"
+#include "shared_ui/kit/NumberParser.h"
 #include "signal/FilterClass.h"
 
 #include <QButtonGroup>

@@ -4,8 +4,8 @@
 #include "shared_ui/controls/CPPToolTip.h"
 #include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/header/TextFunctions.h"
-#include "shared_ui/services/CommandGuard.h"
-#include "shared_ui/services/NumberParser.h"
+#include "shared_ui/dialogs/DialogWarning.h"
+#include "shared_ui/kit/NumberParser.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

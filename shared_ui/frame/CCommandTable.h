@@ -4,7 +4,7 @@
 // table. Every handler runs inside the command guard, so no exception leaves it, and
 // only while its rule (and the table's gate) allows it.
 
-#include "shared_ui/services/CommandGuard.h"
+#include "shared_ui/kit/CommandGuard.h"
 
 #include <QKeySequence>
 #include <QObject>

@@ -14,7 +14,7 @@
 #include <sstream>
 
 #include "shared_ui/header/TextFunctions.h"
-#include "shared_ui/services/TextFileWriter.h"
+#include "shared_ui/kit/TextFileWriter.h"
 
 namespace kxres {
 

@@ -5,11 +5,11 @@
 #include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/services/Clipboard.h"
 #include "shared_ui/services/CommandAction.h"
-#include "shared_ui/services/CommandGuard.h"
+#include "shared_ui/kit/CommandGuard.h"
 #include "shared_ui/services/CWaitCursor.h"
-#include "shared_ui/services/NumberParser.h"
-#include "shared_ui/services/ReplaceQuestion.h"
-#include "shared_ui/services/TextFileWriter.h"
+#include "shared_ui/kit/NumberParser.h"
+#include "shared_ui/kit/ReplaceQuestion.h"
+#include "shared_ui/kit/TextFileWriter.h"
 
 #include <gtest/gtest.h>
 

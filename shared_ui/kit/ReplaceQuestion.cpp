@@ -1,4 +1,4 @@
-#include "shared_ui/services/ReplaceQuestion.h"
+#include "shared_ui/kit/ReplaceQuestion.h"
 
 #include <filesystem>
 

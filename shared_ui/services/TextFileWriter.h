@@ -1,2 +1,0 @@
-#pragma once
-#include "shared_ui/kit/TextFileWriter.h"
