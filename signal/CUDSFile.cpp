@@ -150,18 +150,22 @@ constexpr bool IsNaNBits(std::uint32_t bits) { return (bits & 0x7FFFFFFFU) > 0x7
 // Returns how many of the values were NaN (and became 0).
 template <FloatFormat From, FloatFormat To>
 std::size_t DecodeRun(const unsigned char* src, std::size_t count, double* dst) {
-  std::uint32_t nans = 0;
+  std::size_t nans = 0;
   if constexpr (kLittleEndianHost && To == FloatFormat::IeeeLittleEndian && kWordPath<From>) {
+    // The mask that zeroes a NaN also counts the numbers.
+    std::size_t numbers = 0;
     for (std::size_t i = 0; i < count; ++i) {
       std::uint32_t w;
       std::memcpy(&w, src + 4 * i, 4);
       const std::uint32_t ieee = WordToIeee<From>(w);
-      nans += IsNaNBits(ieee) ? 1U : 0U;
-      const std::uint32_t bits = ZeroIfNaN(ieee);
+      const std::uint32_t keep = MaskIf(!IsNaNBits(ieee));
+      numbers += keep & 1U;
+      const std::uint32_t bits = ieee & keep;
       float f;
       std::memcpy(&f, &bits, 4);
       dst[i] = static_cast<double>(f);
     }
+    nans = count - numbers;
   } else {
     for (std::size_t i = 0; i < count; ++i) {
       Bytes b;
