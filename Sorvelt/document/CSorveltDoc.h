@@ -6,6 +6,7 @@
 
 #include "Sorvelt/core/CSignal.h"
 #include "Sorvelt/document/ISorveltUi.h"
+#include "Sorvelt/document/UpdateHint.h"
 
 #include <QObject>
 #include <QString>
@@ -27,8 +28,6 @@ namespace sorvelt {
 class CSorveltDoc : public QObject {
     Q_OBJECT
 public:
-    // Update hints: 0 everything (the tree is filled again), 2 the plot only.
-    enum Hint : int { HintAll = 0, HintPlot = 2 };
     // Fill value of the chart arrays beyond the end of a shorter curve; the chart's null value.
     static constexpr double PadValue = 2.220446049250313e-16;
 
@@ -96,10 +95,10 @@ public:
     bool Pack();
     // Title, subtitle and axis labels from the curves.
     void BuildPlotTexts();
-    void UpdateAllViews(int hint) { emit Updated(hint); }
+    void UpdateAllViews(UpdateHint hint) { emit Updated(hint); }
 
 signals:
-    void Updated(int hint);
+    void Updated(sorvelt::UpdateHint hint);
 
 private:
     // Runs a command body; an exception becomes one message.

@@ -8,7 +8,6 @@
 #include "Sorvelt/core/MadymoFile.h"
 #include "Sorvelt/core/UdsConversion.h"
 #include "platform/CSettings.h"
-#include "shared_ui/services/CWaitCursor.h"
 #include "shared_ui/kit/TextFileWriter.h"
 
 #include <algorithm>
@@ -69,9 +68,9 @@ void CSorveltDoc::OnSaveToUds()
             char title[64];
             std::snprintf(title, sizeof title, "Save UDS File #%zu As", i);
             std::string path;
-            if (!m_ui->ChooseSaveFile(title, "uds", GetOutputDir(), path))
+            if (!m_ui->ChooseSaveFile({title, "", "uds", GetOutputDir(), ""}, path))
                 continue;
-            kxres::CWaitCursor wait;
+            kxres::CUiWaitCursor wait(m_ui);
             CSignal &curve = m_curves[i];
             const double stepBefore = curve.Signal().GetDel();
             if (!MakeUniformStep(curve.Signal())) {
@@ -102,7 +101,7 @@ void CSorveltDoc::OnSaveToAscii()
             throw std::logic_error("The curves do not share one time axis; save them as UDS files or copy "
                                    "their data instead.");
         std::string path;
-        if (!m_ui->ChooseSaveFile("Save ASCII File as", "txt", GetOutputDir(), path))
+        if (!m_ui->ChooseSaveFile({"Save ASCII File as", "", "txt", GetOutputDir(), ""}, path))
             return;
         path = TrimBlanks(path);
         if (path.empty())
@@ -110,7 +109,7 @@ void CSorveltDoc::OnSaveToAscii()
         if (!EndsWithTxt(path))
             path += ".txt";
 
-        kxres::CWaitCursor wait;
+        kxres::CUiWaitCursor wait(m_ui);
         const auto &x = m_curves.front().Signal().GetX();
         std::string text;
         for (std::size_t i = 0; i < x.size(); ++i) {
@@ -135,7 +134,7 @@ void CSorveltDoc::OnCopyData()
     Guard([this] {
         if (!m_loaded || m_curves.empty() || m_pointsPerCurve < 1 || !m_ui)
             return;
-        kxres::CWaitCursor wait;
+        kxres::CUiWaitCursor wait(m_ui);
         std::size_t lines = 0;
         for (const CSignal &c : m_curves)
             lines = std::max(lines, std::min(c.Signal().GetX().size(), c.Signal().GetY().size()));
@@ -192,17 +191,13 @@ void CSorveltDoc::OnConvertToUds()
         if (!folderProblem.empty())
             throw std::invalid_argument(folderProblem);
 
-        m_ui->BeginProgress("Converting to UDS", static_cast<int>(total));
         ConversionResult result;
-        try {
-            result = ConvertToUds(*m_reader, request, [this](std::size_t done, const std::string &path) {
-                return m_ui->StepProgress(static_cast<int>(done), fs::path(path).filename().string());
+        {
+            const auto progress = m_ui->BeginProgress("Converting to UDS", "Converting...", static_cast<int>(total));
+            result = ConvertToUds(*m_reader, request, [&progress](std::size_t done, const std::string &path) {
+                return progress->Step(static_cast<int>(done), fs::path(path).filename().string());
             });
-        } catch (...) {
-            m_ui->EndProgress();
-            throw;
         }
-        m_ui->EndProgress();
         if (!result.errors.empty())
             m_ui->ShowErrorList(result.errors);
     });

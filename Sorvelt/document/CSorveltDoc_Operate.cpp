@@ -5,7 +5,6 @@
 #include "Sorvelt/document/CSorveltDoc.h"
 
 #include "Sorvelt/core/CurveBuilder.h"
-#include "shared_ui/services/CWaitCursor.h"
 #include "shared_ui/kit/NumberParser.h"
 
 #include <algorithm>
@@ -18,7 +17,7 @@ void CSorveltDoc::Operate(const std::function<void(std::vector<CSignal> &)> &op,
 {
     if (m_curves.empty())
         return;
-    kxres::CWaitCursor wait;
+    kxres::CUiWaitCursor wait(m_ui);
     std::vector<CSignal> work = m_curves;
     op(work);
     m_curves = std::move(work);
@@ -292,7 +291,7 @@ void CSorveltDoc::OnReload()
         std::vector<CSignal> rebuilt;
         std::string failure;
         {
-            kxres::CWaitCursor wait;
+            kxres::CUiWaitCursor wait(m_ui);
             for (unsigned n : m_selection) {
                 try {
                     rebuilt.push_back(Build(n));

@@ -105,7 +105,7 @@ TEST_F(SorveltDocTest, OpeningAFileEmptiesEverythingOfThePreviousOne)
     EXPECT_EQ(doc.GetYLabel(), "");
     EXPECT_EQ(ui.windowTexts.back(), "b.dat");
     EXPECT_EQ(ui.recentFiles, (std::vector<std::string>{a, b}));
-    EXPECT_EQ(updates.back().at(0).toInt(), int(CSorveltDoc::HintAll));
+    EXPECT_EQ(updates.back().at(0).toInt(), int(UpdateHint::All));
 
     doc.SetSelection({5});
     EXPECT_NEAR(Y(0).at(0), 600.0, 1e-9);
@@ -174,7 +174,7 @@ TEST_F(SorveltDocTest, ARelativeNameStoresTheAbsoluteFolder)
         EXPECT_EQ(doc.GetInputDir(), c.folder.string());
         ui.openFiles.clear();
         doc.OnFileOpen();   // cancelled: only the folder it started in is seen
-        EXPECT_EQ(ui.openStartFolders.back(), c.folder.string());
+        EXPECT_EQ(ui.openRequests.back().startFolder, c.folder.string());
     }
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -207,7 +207,7 @@ TEST_F(SorveltDocTest, SelectionKeepsOrderAndPlotTextsFollowTheCurves)
     EXPECT_TRUE(doc.GetChartX().empty());
     EXPECT_EQ(doc.GetYLabel(), "");
     ASSERT_EQ(updates.size(), 1);
-    EXPECT_EQ(updates[0].at(0).toInt(), int(CSorveltDoc::HintPlot));
+    EXPECT_EQ(updates[0].at(0).toInt(), int(UpdateHint::Plot));
 }
 
 TEST_F(SorveltDocTest, SubtitleOfLargeValuesIsCutAt47Characters)
@@ -528,7 +528,7 @@ TEST_F(SorveltDocTest, ConvertChecksTheFolderAndKeepsThePlot)
     EXPECT_EQ(ui.labelsShown.at(0).yLabel, "N");
 
     // Cancel in the progress window stops the run.
-    ui.cancelProgressAt = 1;
+    ui.cancelProgressAt = 2;
     ui.progressTexts.clear();
     ui.convert = [&](CConvertValues &v) { v.folder = folder.Str(); return true; };
     doc.OnConvertToUds();

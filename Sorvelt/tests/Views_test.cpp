@@ -72,8 +72,8 @@ TEST_F(ViewsTest, FrameSplitsOneThirdTwoThirdsAndShowsNoDataFirst)
     EXPECT_EQ(Shown().points, 4);
     EXPECT_TRUE(Shown().title.isEmpty());
     // Commands on curves wait for curves.
-    EXPECT_FALSE(frame.Action(CMainFrame::ID_OPERATE_SCALE_Y)->isEnabled());
-    EXPECT_FALSE(frame.Action(CMainFrame::ID_FILE_CONVERT)->isEnabled());
+    EXPECT_FALSE(frame.Commands().Action(CMainFrame::ID_OPERATE_SCALE_Y)->isEnabled());
+    EXPECT_FALSE(frame.Commands().Action(CMainFrame::ID_FILE_CONVERT)->isEnabled());
 }
 
 // The tree's own rule: a mixed parent is unticked by a click, its children with it.
@@ -170,10 +170,10 @@ TEST_F(ViewsTest, SaveZoomCarriesTheUsersZoomToTheNextPlotOnly)
     EXPECT_EQ(shown, zoom);
 
     // Save Zoom off: the next plot shows the whole curves, and turning it on again brings nothing back.
-    frame.RunCommand(CMainFrame::ID_VIEW_SAVE_ZOOM);
+    frame.Commands().Run(CMainFrame::ID_VIEW_SAVE_ZOOM);
     Tree().ClickStateIcon(Item(0, 1));
     EXPECT_FALSE(recording->zoomRange(shown));
-    frame.RunCommand(CMainFrame::ID_VIEW_SAVE_ZOOM);
+    frame.Commands().Run(CMainFrame::ID_VIEW_SAVE_ZOOM);
     Tree().ClickStateIcon(Item(0, 0));
     EXPECT_FALSE(recording->zoomRange(shown));
 }
@@ -188,8 +188,8 @@ TEST_F(ViewsTest, ZoomIsResetOnlyWithoutSaveZoomAndOpeningRefillsTheTree)
     const auto before = zooms();
     Tree().ClickStateIcon(Item(0, 0));
     EXPECT_EQ(zooms(), before);
-    frame.RunCommand(CMainFrame::ID_VIEW_SAVE_ZOOM);
-    EXPECT_FALSE(frame.Action(CMainFrame::ID_VIEW_SAVE_ZOOM)->isChecked());
+    frame.Commands().Run(CMainFrame::ID_VIEW_SAVE_ZOOM);
+    EXPECT_FALSE(frame.Commands().Action(CMainFrame::ID_VIEW_SAVE_ZOOM)->isChecked());
     Tree().ClickStateIcon(Item(0, 1));
     EXPECT_EQ(zooms(), before + 1);
     EXPECT_EQ(Shown().points, 10);

@@ -40,30 +40,6 @@ std::string WriteSimulation(const std::string &path, int parameters, int channel
     return path;
 }
 
-bool FakeUi::ChooseOpenFile(const std::string &, const std::string &, const std::string &startFolder,
-                            std::string &path)
-{
-    openStartFolders.push_back(startFolder);
-    if (openFiles.empty())
-        return false;
-    path = openFiles.front();
-    openFiles.pop_front();
-    return true;
-}
-
-bool FakeUi::ChooseSaveFile(const std::string &title, const std::string &, const std::string &, std::string &path)
-{
-    saveTitles.push_back(title);
-    if (saveFiles.empty())
-        return false;
-    const auto answer = saveFiles.front();
-    saveFiles.pop_front();
-    if (!answer)
-        return false;
-    path = *answer;
-    return true;
-}
-
 bool FakeUi::EditLabel(const std::string &caption, const std::string &, std::string &value)
 {
     labelCaptions.push_back(caption);
