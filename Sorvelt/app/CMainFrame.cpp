@@ -36,7 +36,7 @@ CMainFrame::CMainFrame(CSorveltDoc &doc, std::function<void(CMainFrame &)> addPl
     setCentralWidget(m_splitter);
     resize(1200, 750);
 
-    m_commands = new kxres::CCommandTable(this);
+    m_commands = new kxres::CCommandTable(this, [this](const QString &text) { m_doc.ReportError(text); });
     CreateMenus();
     CreateToolBar();
     statusBar()->showMessage(QStringLiteral("Ready"));

@@ -74,12 +74,10 @@ bool CSorveltDoc::OnNewDocument()
 
 void CSorveltDoc::OnFileOpen()
 {
-    Guard([this] {
-        std::string path;
-        if (!m_ui || !m_ui->ChooseOpenFile({"Open MADYMO Data File", "All Files (*.*)", "", GetInputDir(), ""}, path))
-            return;
-        OpenDocument(path);
-    });
+    std::string path;
+    if (!m_ui || !m_ui->ChooseOpenFile({"Open MADYMO Data File", "All Files (*.*)", "", GetInputDir(), ""}, path))
+        return;
+    OpenDocument(path);
 }
 
 bool CSorveltDoc::OpenDocument(const std::string &path)
@@ -241,21 +239,17 @@ void CSorveltDoc::BuildPlotTexts()
 
 void CSorveltDoc::OnPlotLabels()
 {
-    Guard([this] {
-        CPlotLabels labels = m_labels;
-        if (!m_ui || !m_ui->EditPlotLabels(labels))
-            return;
-        m_labels = labels;
-        UpdateAllViews(UpdateHint::Plot);
-    });
+    CPlotLabels labels = m_labels;
+    if (!m_ui || !m_ui->EditPlotLabels(labels))
+        return;
+    m_labels = labels;
+    UpdateAllViews(UpdateHint::Plot);
 }
 
 void CSorveltDoc::OnSaveZoom()
 {
-    Guard([this] {
-        m_saveZoom = !m_saveZoom;
-        m_settings->SetInt("SaveZoom", m_saveZoom ? 1 : 0);
-    });
+    m_saveZoom = !m_saveZoom;
+    m_settings->SetInt("SaveZoom", m_saveZoom ? 1 : 0);
 }
 
 } // namespace sorvelt

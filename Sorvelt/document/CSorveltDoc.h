@@ -38,6 +38,9 @@ public:
     void SetUi(ISorveltUi *ui) { m_ui = ui; }
     kxplatform::CSettings &Settings() { return *m_settings; }
 
+    // The commands (On...) throw on failure; their caller reports the text here.
+    void ReportError(const QString &text) { Message(text.toStdString()); }
+
     // File.
     bool OnNewDocument();
     void OnFileOpen();
@@ -101,7 +104,7 @@ signals:
     void Updated(sorvelt::UpdateHint hint);
 
 private:
-    // Runs a command body; an exception becomes one message.
+    // Runs a body outside the commands; an exception becomes one message.
     void Guard(const std::function<void()> &body);
     // Runs op on a copy of the curves and takes the copy when op returns.
     void Operate(const std::function<void(std::vector<CSignal> &)> &op, bool refreshTexts = true);

@@ -1,6 +1,8 @@
 #include "support/SorveltTestSupport.h"
 
 #include "Sorvelt/core/MadymoWriter.h"
+#include "Sorvelt/document/CSorveltDoc.h"
+#include "shared_ui/kit/CommandGuard.h"
 #include "platform/CSettings.h"
 
 #include <QFile>
@@ -83,6 +85,11 @@ bool FakeUi::EditPlotLabels(CPlotLabels &values)
 {
     labelsShown.push_back(values);
     return plotLabels && plotLabels(values);
+}
+
+void RunCommand(CSorveltDoc &doc, const std::function<void()> &command)
+{
+    kxres::Guarded([&doc](const QString &text) { doc.ReportError(text); }, command);
 }
 
 ScratchSettings::ScratchSettings()

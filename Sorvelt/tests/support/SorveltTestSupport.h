@@ -15,6 +15,10 @@
 #include <string>
 #include <vector>
 
+namespace sorvelt {
+class CSorveltDoc;
+}
+
 namespace sorvelttest {
 
 using namespace sorvelt;
@@ -67,6 +71,10 @@ public:
     void SetMainWindowText(const std::string &text) override { windowTexts.push_back(text); }
     void AddRecentFile(const std::string &path) override { recentFiles.push_back(path); }
 };
+
+// Runs a document command as the main frame's command table does: a failure is
+// reported through the document.
+void RunCommand(CSorveltDoc &doc, const std::function<void()> &command);
 
 // A settings program name of its own, its file removed at destruction.
 class ScratchSettings {
