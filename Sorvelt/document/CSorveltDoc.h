@@ -108,6 +108,8 @@ private:
     void Guard(const std::function<void()> &body);
     // Runs op on a copy of the curves and takes the copy when op returns.
     void Operate(const std::function<void(std::vector<CSignal> &)> &op, bool refreshTexts = true);
+    // Applies op to every curve with a uniform step; failure is shown once when op threw for any.
+    void OperateOnUniformSteps(const std::function<void(kx::CNSignal &)> &op, const std::string &failure);
     // Builds the curve of number n; throws with the reason on failure.
     CSignal Build(unsigned n);
     void Synchronise();

@@ -157,40 +157,32 @@ void CSorveltDoc::OnAutoRemoveY()
     });
 }
 
-void CSorveltDoc::OnDerivative()
+void CSorveltDoc::OperateOnUniformSteps(const std::function<void(kx::CNSignal &)> &op, const std::string &failure)
 {
     bool failed = false;
-    Operate([&failed](std::vector<CSignal> &curves) {
+    Operate([&](std::vector<CSignal> &curves) {
         for (CSignal &c : curves) {
             if (!MakeUniformStep(c.Signal()))
                 continue;
             try {
-                c.Signal().Differentiate();
+                op(c.Signal());
             } catch (const std::exception &) {
                 failed = true;
             }
         }
     });
     if (failed)
-        Message("Error Computing Derivative");
+        Message(failure);
+}
+
+void CSorveltDoc::OnDerivative()
+{
+    OperateOnUniformSteps([](kx::CNSignal &signal) { signal.Differentiate(); }, "Error Computing Derivative");
 }
 
 void CSorveltDoc::OnIntegrate()
 {
-    bool failed = false;
-    Operate([&failed](std::vector<CSignal> &curves) {
-        for (CSignal &c : curves) {
-            if (!MakeUniformStep(c.Signal()))
-                continue;
-            try {
-                c.Signal().Integrate();
-            } catch (const std::exception &) {
-                failed = true;
-            }
-        }
-    });
-    if (failed)
-        Message("Error Computing Integral");
+    OperateOnUniformSteps([](kx::CNSignal &signal) { signal.Integrate(); }, "Error Computing Integral");
 }
 
 void CSorveltDoc::OnFir100()
