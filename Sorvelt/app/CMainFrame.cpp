@@ -3,6 +3,7 @@
 #include "Sorvelt/document/CSorveltDoc.h"
 #include "Sorvelt/views/CSorveltPlot.h"
 #include "Sorvelt/views/CSorveltView.h"
+#include "shared_ui/frame/CCommandTable.h"
 #include "shared_ui/services/CKXAboutDlg.h"
 #include "shared_ui/dialogs/DialogWarning.h"
 
@@ -35,12 +36,13 @@ CMainFrame::CMainFrame(CSorveltDoc &doc, std::function<void(CMainFrame &)> addPl
     setCentralWidget(m_splitter);
     resize(1200, 750);
 
+    m_commands = new kxres::CCommandTable(this, [this](const QString &text) { m_doc.ReportError(text); });
     CreateMenus();
     CreateToolBar();
     statusBar()->showMessage(QStringLiteral("Ready"));
     m_tree->setFocus();
-    connect(&m_doc, &CSorveltDoc::Updated, this, [this](int) { UpdateCommandUI(); });
-    UpdateCommandUI();
+    connect(&m_doc, &CSorveltDoc::Updated, m_commands, &kxres::CCommandTable::Update);
+    m_commands->Update();
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -72,43 +74,6 @@ void CMainFrame::showEvent(QShowEvent *event)
     }
 }
 
-QAction *CMainFrame::AddCommand(QMenu *menu, int id, const QString &text, std::function<void()> run,
-                                std::function<bool()> enabled, const QKeySequence &shortcut)
-{
-    auto *action = menu->addAction(text);
-    action->setObjectName(QStringLiteral("command%1").arg(id));
-    if (!shortcut.isEmpty())
-        action->setShortcut(shortcut);
-    m_commands[id] = CommandEntry{action, std::move(run), std::move(enabled), {}};
-    connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
-    return action;
-}
-
-QAction *CMainFrame::Action(int id) const
-{
-    const auto it = m_commands.find(id);
-    return it == m_commands.end() ? nullptr : it->second.action;
-}
-
-void CMainFrame::RunCommand(int id)
-{
-    UpdateCommandUI();
-    const auto it = m_commands.find(id);
-    if (it == m_commands.end() || !it->second.run || !it->second.action->isEnabled())
-        return;
-    kxres::Guarded(this, it->second.run);
-    UpdateCommandUI();
-}
-
-void CMainFrame::UpdateCommandUI()
-{
-    for (auto &[id, entry] : m_commands) {
-        entry.action->setEnabled(!entry.enabled || entry.enabled());
-        if (entry.checked)
-            entry.action->setChecked(entry.checked());
-    }
-}
-
 void CMainFrame::CreateMenus()
 {
     CSorveltDoc *doc = &m_doc;
@@ -116,55 +81,54 @@ void CMainFrame::CreateMenus()
     const auto curves = [doc] { return doc->HasCurves(); };
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    AddCommand(file, ID_FILE_NEW, QStringLiteral("&New"), [doc] { doc->OnNewDocument(); }, {}, QKeySequence::New);
-    AddCommand(file, ID_FILE_OPEN, QStringLiteral("&Open..."), [doc] { doc->OnFileOpen(); }, {}, QKeySequence::Open);
-    AddCommand(file, ID_FILE_RELOAD, QStringLiteral("&Reload"), [doc] { doc->OnReload(); }, curves);
+    m_commands->Add(file, ID_FILE_NEW, QStringLiteral("&New"), [doc] { doc->OnNewDocument(); }, {}, QKeySequence::New);
+    m_commands->Add(file, ID_FILE_OPEN, QStringLiteral("&Open..."), [doc] { doc->OnFileOpen(); }, {}, QKeySequence::Open);
+    m_commands->Add(file, ID_FILE_RELOAD, QStringLiteral("&Reload"), [doc] { doc->OnReload(); }, curves);
     file->addSeparator();
-    AddCommand(file, ID_FILE_SAVE_UDS, QStringLiteral("Save To &Uds..."), [doc] { doc->OnSaveToUds(); }, curves);
-    AddCommand(file, ID_FILE_SAVE_ASCII, QStringLiteral("Save To &ASCII..."), [doc] { doc->OnSaveToAscii(); },
+    m_commands->Add(file, ID_FILE_SAVE_UDS, QStringLiteral("Save To &Uds..."), [doc] { doc->OnSaveToUds(); }, curves);
+    m_commands->Add(file, ID_FILE_SAVE_ASCII, QStringLiteral("Save To &ASCII..."), [doc] { doc->OnSaveToAscii(); },
                [doc] { return doc->HasCurves() && doc->GetPointsPerCurve() >= 2; });
-    AddCommand(file, ID_FILE_CONVERT, QStringLiteral("&Convert to UDS..."), [doc] { doc->OnConvertToUds(); }, loaded);
+    m_commands->Add(file, ID_FILE_CONVERT, QStringLiteral("&Convert to UDS..."), [doc] { doc->OnConvertToUds(); }, loaded);
     file->addSeparator();
-    AddCommand(file, ID_FILE_PRINT, QStringLiteral("&Print..."), [this] { m_plot->OnFilePrint(); }, {},
+    m_commands->Add(file, ID_FILE_PRINT, QStringLiteral("&Print..."), [this] { m_plot->OnFilePrint(); }, {},
                QKeySequence::Print);
     file->addSeparator();
     m_recentMenu = file->addMenu(QStringLiteral("Recent &Files"));
     m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
     m_recentMenu->setEnabled(false);
     file->addSeparator();
-    AddCommand(file, ID_APP_EXIT, QStringLiteral("E&xit"), [this] { close(); });
+    m_commands->Add(file, ID_APP_EXIT, QStringLiteral("E&xit"), [this] { close(); });
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    AddCommand(edit, ID_EDIT_COPY, QStringLiteral("&Copy"), [this] { m_plot->OnEditCopy(); }, {}, QKeySequence::Copy);
-    AddCommand(edit, ID_EDIT_COPY_DATA, QStringLiteral("Copy &Data"), [doc] { doc->OnCopyData(); }, curves);
+    m_commands->Add(edit, ID_EDIT_COPY, QStringLiteral("&Copy"), [this] { m_plot->OnEditCopy(); }, {}, QKeySequence::Copy);
+    m_commands->Add(edit, ID_EDIT_COPY_DATA, QStringLiteral("Copy &Data"), [doc] { doc->OnCopyData(); }, curves);
 
     QMenu *operate = menuBar()->addMenu(QStringLiteral("&Operate"));
-    AddCommand(operate, ID_CFC60, QStringLiteral("CFC 60"), [doc] { doc->OnCfc(60); }, curves);
-    AddCommand(operate, ID_CFC180, QStringLiteral("CFC 180"), [doc] { doc->OnCfc(180); }, curves);
-    AddCommand(operate, ID_CFC600, QStringLiteral("CFC 600"), [doc] { doc->OnCfc(600); }, curves);
-    AddCommand(operate, ID_CFC1000, QStringLiteral("CFC 1000"), [doc] { doc->OnCfc(1000); }, curves);
-    AddCommand(operate, ID_OPERATE_FILTER, QStringLiteral("&Filter..."), [doc] { doc->OnFilter(); }, curves);
-    AddCommand(operate, ID_OPERATE_FIR100, QStringLiteral("FIR100"), [doc] { doc->OnFir100(); }, curves);
+    m_commands->Add(operate, ID_CFC60, QStringLiteral("CFC 60"), [doc] { doc->OnCfc(60); }, curves);
+    m_commands->Add(operate, ID_CFC180, QStringLiteral("CFC 180"), [doc] { doc->OnCfc(180); }, curves);
+    m_commands->Add(operate, ID_CFC600, QStringLiteral("CFC 600"), [doc] { doc->OnCfc(600); }, curves);
+    m_commands->Add(operate, ID_CFC1000, QStringLiteral("CFC 1000"), [doc] { doc->OnCfc(1000); }, curves);
+    m_commands->Add(operate, ID_OPERATE_FILTER, QStringLiteral("&Filter..."), [doc] { doc->OnFilter(); }, curves);
+    m_commands->Add(operate, ID_OPERATE_FIR100, QStringLiteral("FIR100"), [doc] { doc->OnFir100(); }, curves);
     operate->addSeparator();
-    AddCommand(operate, ID_OPERATE_ADD_X, QStringLiteral("Add Constant &X..."), [doc] { doc->OnAddConstantX(); }, curves);
-    AddCommand(operate, ID_OPERATE_ADD_Y, QStringLiteral("Add Constant &Y..."), [doc] { doc->OnAddConstantY(); }, curves);
-    AddCommand(operate, ID_OPERATE_SCALE_X, QStringLiteral("Scale X Axis..."), [doc] { doc->OnScaleX(); }, curves);
-    AddCommand(operate, ID_OPERATE_SCALE_Y, QStringLiteral("Scale Y Axis..."), [doc] { doc->OnScaleY(); }, curves);
-    AddCommand(operate, ID_OPERATE_BIAS_AUTO, QStringLiteral("Auto Remove Y"), [doc] { doc->OnAutoRemoveY(); }, curves);
+    m_commands->Add(operate, ID_OPERATE_ADD_X, QStringLiteral("Add Constant &X..."), [doc] { doc->OnAddConstantX(); }, curves);
+    m_commands->Add(operate, ID_OPERATE_ADD_Y, QStringLiteral("Add Constant &Y..."), [doc] { doc->OnAddConstantY(); }, curves);
+    m_commands->Add(operate, ID_OPERATE_SCALE_X, QStringLiteral("Scale X Axis..."), [doc] { doc->OnScaleX(); }, curves);
+    m_commands->Add(operate, ID_OPERATE_SCALE_Y, QStringLiteral("Scale Y Axis..."), [doc] { doc->OnScaleY(); }, curves);
+    m_commands->Add(operate, ID_OPERATE_BIAS_AUTO, QStringLiteral("Auto Remove Y"), [doc] { doc->OnAutoRemoveY(); }, curves);
     operate->addSeparator();
-    AddCommand(operate, ID_OPERATE_DERIVATIVE, QStringLiteral("&Derivative"), [doc] { doc->OnDerivative(); }, curves);
-    AddCommand(operate, ID_OPERATE_INTEGRATE, QStringLiteral("&Integrate"), [doc] { doc->OnIntegrate(); }, curves);
-    AddCommand(operate, ID_OPERATE_RESAMPLE, QStringLiteral("&Resample..."), [doc] { doc->OnResample(); }, curves);
-    AddCommand(operate, ID_OPERATE_TRUNCATE, QStringLiteral("&Truncate..."), [doc] { doc->OnTruncate(); }, curves);
+    m_commands->Add(operate, ID_OPERATE_DERIVATIVE, QStringLiteral("&Derivative"), [doc] { doc->OnDerivative(); }, curves);
+    m_commands->Add(operate, ID_OPERATE_INTEGRATE, QStringLiteral("&Integrate"), [doc] { doc->OnIntegrate(); }, curves);
+    m_commands->Add(operate, ID_OPERATE_RESAMPLE, QStringLiteral("&Resample..."), [doc] { doc->OnResample(); }, curves);
+    m_commands->Add(operate, ID_OPERATE_TRUNCATE, QStringLiteral("&Truncate..."), [doc] { doc->OnTruncate(); }, curves);
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
-    QAction *zoom = AddCommand(view, ID_VIEW_SAVE_ZOOM, QStringLiteral("Save &Zoom"), [doc] { doc->OnSaveZoom(); });
-    zoom->setCheckable(true);
-    m_commands[ID_VIEW_SAVE_ZOOM].checked = [doc] { return doc->GetSaveZoom(); };
-    AddCommand(view, ID_VIEW_PLOT_LABELS, QStringLiteral("Plot &Labels..."), [doc] { doc->OnPlotLabels(); }, curves);
+    m_commands->Add(view, ID_VIEW_SAVE_ZOOM, QStringLiteral("Save &Zoom"), [doc] { doc->OnSaveZoom(); });
+    m_commands->SetChecked(ID_VIEW_SAVE_ZOOM, [doc] { return doc->GetSaveZoom(); });
+    m_commands->Add(view, ID_VIEW_PLOT_LABELS, QStringLiteral("Plot &Labels..."), [doc] { doc->OnPlotLabels(); }, curves);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    AddCommand(help, ID_APP_ABOUT, QStringLiteral("&About Sorvelt..."), [this] { OnAppAbout(); });
+    m_commands->Add(help, ID_APP_ABOUT, QStringLiteral("&About Sorvelt..."), [this] { OnAppAbout(); });
 }
 
 void CMainFrame::CreateToolBar()
@@ -174,7 +138,7 @@ void CMainFrame::CreateToolBar()
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
     QStyle *s = style();
     const auto add = [this](int id, const QIcon &icon) {
-        if (QAction *a = Action(id)) {
+        if (QAction *a = m_commands->Action(id)) {
             a->setIcon(icon);
             m_toolBar->addAction(a);
         }
@@ -186,7 +150,7 @@ void CMainFrame::CreateToolBar()
     add(ID_FILE_PRINT, s->standardIcon(QStyle::SP_FileIcon));
     m_toolBar->addSeparator();
     for (int id : {ID_CFC60, ID_CFC180, ID_CFC600, ID_CFC1000})
-        m_toolBar->addAction(Action(id));
+        m_toolBar->addAction(m_commands->Action(id));
     m_toolBar->addSeparator();
     add(ID_APP_ABOUT, s->standardIcon(QStyle::SP_MessageBoxQuestion));
 }

@@ -3,11 +3,12 @@
 // Sorvelt's main window: the curve tree on the left third, the chart on the right
 // two thirds, the menus, the tool bar and the status bar.
 
+#include "shared_ui/frame/CCommandTable.h"
+
 #include <QMainWindow>
 #include <QStringList>
 
 #include <functional>
-#include <map>
 
 class QAction;
 class QMenu;
@@ -64,10 +65,8 @@ public:
     QSplitter *Splitter() const { return m_splitter; }
     void SetPlot(CSorveltPlot *plot);
 
-    QAction *Action(int id) const;
-    // Runs a command as its menu item does (nothing while it is disabled).
-    void RunCommand(int id);
-    void UpdateCommandUI();
+    // The menu and tool bar commands.
+    kxres::CCommandTable &Commands() const { return *m_commands; }
 
     // The recent-file list shown in the File menu; opening one calls onOpenRecent.
     void SetRecentFiles(const QStringList &files);
@@ -78,14 +77,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    struct CommandEntry {
-        QAction *action = nullptr;
-        std::function<void()> run;
-        std::function<bool()> enabled;
-        std::function<bool()> checked;
-    };
-    QAction *AddCommand(QMenu *menu, int id, const QString &text, std::function<void()> run,
-                        std::function<bool()> enabled = {}, const QKeySequence &shortcut = {});
     void CreateMenus();
     void CreateToolBar();
 
@@ -95,7 +86,7 @@ private:
     QSplitter *m_splitter = nullptr;
     QToolBar *m_toolBar = nullptr;
     QMenu *m_recentMenu = nullptr;
-    std::map<int, CommandEntry> m_commands;
+    kxres::CCommandTable *m_commands = nullptr;
     bool m_splitDone = false;
 };
 

@@ -37,12 +37,11 @@ void CSorveltApp::InitInstance(const QStringList &arguments)
 {
     CKxStartup::SetupApplication(QStringLiteral("Sorvelt"), QStringLiteral("Sorvelt"));
     m_doc = std::make_unique<CSorveltDoc>(nullptr, m_options.settingsProgram);
-    m_ui = std::make_unique<CSorveltUi>(*m_doc);
-    m_doc->SetUi(m_ui.get());
     m_frame = std::make_unique<CMainFrame>(*m_doc);
     m_frame->setWindowIcon(QIcon::fromTheme(QStringLiteral("sorvelt"),
                                             m_frame->style()->standardIcon(QStyle::SP_ComputerIcon)));
-    m_ui->SetParent(m_frame.get());
+    m_ui = std::make_unique<CSorveltUi>(*m_doc, m_frame.get());
+    m_doc->SetUi(m_ui.get());
 
     CStartupOptions startupOptions;
     startupOptions.appName = m_options.settingsProgram;

@@ -3,7 +3,6 @@
 #include "Sorvelt/core/CurveBuilder.h"
 #include "Sorvelt/core/MadymoFile.h"
 #include "platform/CSettings.h"
-#include "shared_ui/services/CWaitCursor.h"
 #include "shared_ui/kit/CommandGuard.h"
 
 #include <QDir>
@@ -69,18 +68,16 @@ bool CSorveltDoc::OnNewDocument()
     m_loaded = false;
     m_folder.clear();
     m_name.clear();
-    UpdateAllViews(HintAll);
+    UpdateAllViews(UpdateHint::All);
     return true;
 }
 
 void CSorveltDoc::OnFileOpen()
 {
-    Guard([this] {
-        std::string path;
-        if (!m_ui || !m_ui->ChooseOpenFile("Open MADYMO Data File", "All Files (*.*)", GetInputDir(), path))
-            return;
-        OpenDocument(path);
-    });
+    std::string path;
+    if (!m_ui || !m_ui->ChooseOpenFile({"Open MADYMO Data File", "All Files (*.*)", "", GetInputDir(), ""}, path))
+        return;
+    OpenDocument(path);
 }
 
 bool CSorveltDoc::OpenDocument(const std::string &path)
@@ -90,7 +87,7 @@ bool CSorveltDoc::OpenDocument(const std::string &path)
         auto reader = std::make_unique<kx::MadymoFile>();
         bool read = false;
         {
-            kxres::CWaitCursor wait;
+            kxres::CUiWaitCursor wait(m_ui);
             read = reader->Read(path);
         }
         if (!read) {
@@ -119,7 +116,7 @@ bool CSorveltDoc::OpenDocument(const std::string &path)
             m_ui->SetMainWindowText(p.filename().string());
         }
         opened = true;
-        UpdateAllViews(HintAll);
+        UpdateAllViews(UpdateHint::All);
         // A file cut short inside a block was read up to there.
         std::string warnings;
         for (const std::string &line : m_reader->GetMessages())
@@ -146,7 +143,7 @@ CSignal CSorveltDoc::Build(unsigned n)
 
 void CSorveltDoc::Synchronise()
 {
-    kxres::CWaitCursor wait;
+    kxres::CUiWaitCursor wait(m_ui);
     std::vector<CSignal> kept;
     for (CSignal &curve : m_curves)
         if (std::find(m_selection.begin(), m_selection.end(), curve.CurveNumber()) != m_selection.end())
@@ -182,7 +179,7 @@ void CSorveltDoc::AfterChange(bool refreshTexts)
     Pack();
     if (refreshTexts)
         BuildPlotTexts();
-    UpdateAllViews(HintPlot);
+    UpdateAllViews(UpdateHint::Plot);
 }
 
 bool CSorveltDoc::Pack()
@@ -242,21 +239,17 @@ void CSorveltDoc::BuildPlotTexts()
 
 void CSorveltDoc::OnPlotLabels()
 {
-    Guard([this] {
-        CPlotLabels labels = m_labels;
-        if (!m_ui || !m_ui->EditPlotLabels(labels))
-            return;
-        m_labels = labels;
-        UpdateAllViews(HintPlot);
-    });
+    CPlotLabels labels = m_labels;
+    if (!m_ui || !m_ui->EditPlotLabels(labels))
+        return;
+    m_labels = labels;
+    UpdateAllViews(UpdateHint::Plot);
 }
 
 void CSorveltDoc::OnSaveZoom()
 {
-    Guard([this] {
-        m_saveZoom = !m_saveZoom;
-        m_settings->SetInt("SaveZoom", m_saveZoom ? 1 : 0);
-    });
+    m_saveZoom = !m_saveZoom;
+    m_settings->SetInt("SaveZoom", m_saveZoom ? 1 : 0);
 }
 
 } // namespace sorvelt

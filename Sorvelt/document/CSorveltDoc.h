@@ -6,6 +6,7 @@
 
 #include "Sorvelt/core/CSignal.h"
 #include "Sorvelt/document/ISorveltUi.h"
+#include "Sorvelt/document/UpdateHint.h"
 
 #include <QObject>
 #include <QString>
@@ -27,8 +28,6 @@ namespace sorvelt {
 class CSorveltDoc : public QObject {
     Q_OBJECT
 public:
-    // Update hints: 0 everything (the tree is filled again), 2 the plot only.
-    enum Hint : int { HintAll = 0, HintPlot = 2 };
     // Fill value of the chart arrays beyond the end of a shorter curve; the chart's null value.
     static constexpr double PadValue = 2.220446049250313e-16;
 
@@ -38,6 +37,9 @@ public:
 
     void SetUi(ISorveltUi *ui) { m_ui = ui; }
     kxplatform::CSettings &Settings() { return *m_settings; }
+
+    // The commands (On...) throw on failure; their caller reports the text here.
+    void ReportError(const QString &text) { Message(text.toStdString()); }
 
     // File.
     bool OnNewDocument();
@@ -96,16 +98,18 @@ public:
     bool Pack();
     // Title, subtitle and axis labels from the curves.
     void BuildPlotTexts();
-    void UpdateAllViews(int hint) { emit Updated(hint); }
+    void UpdateAllViews(UpdateHint hint) { emit Updated(hint); }
 
 signals:
-    void Updated(int hint);
+    void Updated(sorvelt::UpdateHint hint);
 
 private:
-    // Runs a command body; an exception becomes one message.
+    // Runs a body outside the commands; an exception becomes one message.
     void Guard(const std::function<void()> &body);
     // Runs op on a copy of the curves and takes the copy when op returns.
     void Operate(const std::function<void(std::vector<CSignal> &)> &op, bool refreshTexts = true);
+    // Applies op to every curve with a uniform step; failure is shown once when op threw for any.
+    void OperateOnUniformSteps(const std::function<void(kx::CNSignal &)> &op, const std::string &failure);
     // Builds the curve of number n; throws with the reason on failure.
     CSignal Build(unsigned n);
     void Synchronise();

@@ -5,7 +5,6 @@
 #include "Sorvelt/document/CSorveltDoc.h"
 
 #include "Sorvelt/core/CurveBuilder.h"
-#include "shared_ui/services/CWaitCursor.h"
 #include "shared_ui/kit/NumberParser.h"
 
 #include <algorithm>
@@ -18,7 +17,7 @@ void CSorveltDoc::Operate(const std::function<void(std::vector<CSignal> &)> &op,
 {
     if (m_curves.empty())
         return;
-    kxres::CWaitCursor wait;
+    kxres::CUiWaitCursor wait(m_ui);
     std::vector<CSignal> work = m_curves;
     op(work);
     m_curves = std::move(work);
@@ -52,43 +51,39 @@ std::string CurveName(const CSignal &curve)
 
 void CSorveltDoc::OnCfc(int filterClass)
 {
-    Guard([&] {
-        std::vector<std::string> warnings;
-        Operate([&](std::vector<CSignal> &curves) {
-            for (CSignal &c : curves) {
-                kx::CNSignal &signal = c.Signal();
-                if (!MakeUniformStep(signal)) {
-                    warnings.push_back(CurveName(c) + ": not filtered, the curve cannot be put on a constant time step");
-                    continue;
-                }
-                // A refused curve stays as it was; the others are filtered.
-                const kx::CNSignal kept(signal);
-                try {
-                    signal.Filter(filterClass);
-                } catch (const std::exception &e) {
-                    signal = kept;
-                    warnings.push_back(CurveName(c) + ": not filtered: " + e.what());
-                    continue;
-                }
-                signal.MoveMessagesTo(warnings);
-                signal.SetModified(true);
+    std::vector<std::string> warnings;
+    Operate([&](std::vector<CSignal> &curves) {
+        for (CSignal &c : curves) {
+            kx::CNSignal &signal = c.Signal();
+            if (!MakeUniformStep(signal)) {
+                warnings.push_back(CurveName(c) + ": not filtered, the curve cannot be put on a constant time step");
+                continue;
             }
-        });
-        if (!warnings.empty() && m_ui)
-            m_ui->ShowErrorList(warnings);
+            // A refused curve stays as it was; the others are filtered.
+            const kx::CNSignal kept(signal);
+            try {
+                signal.Filter(filterClass);
+            } catch (const std::exception &e) {
+                signal = kept;
+                warnings.push_back(CurveName(c) + ": not filtered: " + e.what());
+                continue;
+            }
+            signal.MoveMessagesTo(warnings);
+            signal.SetModified(true);
+        }
     });
+    if (!warnings.empty() && m_ui)
+        m_ui->ShowErrorList(warnings);
 }
 
 void CSorveltDoc::OnFilter()
 {
-    Guard([this] {
-        if (m_curves.empty())
-            return;
-        int filterClass = 1000;
-        if (!m_ui || !m_ui->ChooseFilterClass(filterClass))
-            return;
-        OnCfc(filterClass);
-    });
+    if (m_curves.empty())
+        return;
+    int filterClass = 1000;
+    if (!m_ui || !m_ui->ChooseFilterClass(filterClass))
+        return;
+    OnCfc(filterClass);
 }
 
 void CSorveltDoc::OperateWithValue(const std::string &caption, const std::string &prompt, const std::string &initial,
@@ -127,126 +122,100 @@ double ScaleFactor(double value, const std::string &axis)
 
 void CSorveltDoc::OnAddConstantX()
 {
-    Guard([this] {
-        OperateWithValue("Add A constant Value to X data", "X Value", "0.0", AsIs,
-                         [](kx::CNSignal &s, double value) { s.ShiftX(value); });
-    });
+    OperateWithValue("Add A constant Value to X data", "X Value", "0.0", AsIs,
+                     [](kx::CNSignal &s, double value) { s.ShiftX(value); });
 }
 
 void CSorveltDoc::OnAddConstantY()
 {
-    Guard([this] {
-        OperateWithValue("Add A constant Value to Y data", "Y Value", "0.0", AsIs,
-                         [](kx::CNSignal &s, double value) { s.ShiftY(value); });
-    });
+    OperateWithValue("Add A constant Value to Y data", "Y Value", "0.0", AsIs,
+                     [](kx::CNSignal &s, double value) { s.ShiftY(value); });
 }
 
 void CSorveltDoc::OnScaleX()
 {
-    Guard([this] {
-        OperateWithValue(
-            "Multiply X Axis by Constant Value", "X Multiplier", "1.0",
-            [](double value) { return ScaleFactor(value, "X"); },
-            [](kx::CNSignal &s, double factor) { s.ScaleX(factor); });
-    });
+    OperateWithValue(
+        "Multiply X Axis by Constant Value", "X Multiplier", "1.0",
+        [](double value) { return ScaleFactor(value, "X"); },
+        [](kx::CNSignal &s, double factor) { s.ScaleX(factor); });
 }
 
 void CSorveltDoc::OnScaleY()
 {
-    Guard([this] {
-        OperateWithValue(
-            "Multiply Y Axis by Constant Value", "Y Multiplier", "1.0",
-            [](double value) { return ScaleFactor(value, "Y"); },
-            [](kx::CNSignal &s, double factor) { s.ScaleY(factor); });
-    });
+    OperateWithValue(
+        "Multiply Y Axis by Constant Value", "Y Multiplier", "1.0",
+        [](double value) { return ScaleFactor(value, "Y"); },
+        [](kx::CNSignal &s, double factor) { s.ScaleY(factor); });
 }
 
 void CSorveltDoc::OnAutoRemoveY()
 {
-    Guard([this] {
-        Operate([](std::vector<CSignal> &curves) {
-            for (CSignal &c : curves)
-                if (MakeUniformStep(c.Signal()))
-                    c.Signal().Bias();
-        });
+    Operate([](std::vector<CSignal> &curves) {
+        for (CSignal &c : curves)
+            if (MakeUniformStep(c.Signal()))
+                c.Signal().Bias();
     });
+}
+
+void CSorveltDoc::OperateOnUniformSteps(const std::function<void(kx::CNSignal &)> &op, const std::string &failure)
+{
+    bool failed = false;
+    Operate([&](std::vector<CSignal> &curves) {
+        for (CSignal &c : curves) {
+            if (!MakeUniformStep(c.Signal()))
+                continue;
+            try {
+                op(c.Signal());
+            } catch (const std::exception &) {
+                failed = true;
+            }
+        }
+    });
+    if (failed)
+        Message(failure);
 }
 
 void CSorveltDoc::OnDerivative()
 {
-    Guard([this] {
-        bool failed = false;
-        Operate([&failed](std::vector<CSignal> &curves) {
-            for (CSignal &c : curves) {
-                if (!MakeUniformStep(c.Signal()))
-                    continue;
-                try {
-                    c.Signal().Differentiate();
-                } catch (const std::exception &) {
-                    failed = true;
-                }
-            }
-        });
-        if (failed)
-            Message("Error Computing Derivative");
-    });
+    OperateOnUniformSteps([](kx::CNSignal &signal) { signal.Differentiate(); }, "Error Computing Derivative");
 }
 
 void CSorveltDoc::OnIntegrate()
 {
-    Guard([this] {
-        bool failed = false;
-        Operate([&failed](std::vector<CSignal> &curves) {
-            for (CSignal &c : curves) {
-                if (!MakeUniformStep(c.Signal()))
-                    continue;
-                try {
-                    c.Signal().Integrate();
-                } catch (const std::exception &) {
-                    failed = true;
-                }
-            }
-        });
-        if (failed)
-            Message("Error Computing Integral");
-    });
+    OperateOnUniformSteps([](kx::CNSignal &signal) { signal.Integrate(); }, "Error Computing Integral");
 }
 
 void CSorveltDoc::OnFir100()
 {
-    Guard([this] {
-        Operate([](std::vector<CSignal> &curves) {
-            for (CSignal &c : curves)
-                if (MakeUniformStep(c.Signal()))
-                    c.Signal().FilterCFC(false);
-        });
+    Operate([](std::vector<CSignal> &curves) {
+        for (CSignal &c : curves)
+            if (MakeUniformStep(c.Signal()))
+                c.Signal().FilterCFC(false);
     });
 }
 
 void CSorveltDoc::OnResample()
 {
-    Guard([this] {
-        if (m_curves.empty())
-            return;
-        const kx::CNSignal &first = m_curves.front().Signal();
-        CResampleValues values;
-        const auto &x = first.GetX();
-        values.duration = x.size() >= 2 ? x.back() - x.front() : 0.0;
-        values.points = static_cast<int>(std::min(x.size(), first.GetY().size()));
-        values.step = first.GetDel() > 0.0 ? first.GetDel()
-                                           : (values.points > 1 ? values.duration / (values.points - 1) : 0.0);
-        if (!m_ui || !m_ui->EditResample(values))
-            return;
-        const double step = values.step;
-        if (!(step > 0.0) || !std::isfinite(step))
-            throw std::invalid_argument("Invalid Time Step Specified");
-        Operate(
-            [step](std::vector<CSignal> &curves) {
-                for (CSignal &c : curves)
-                    c.Signal().Interpolate(step);
-            },
-            false);
-    });
+    if (m_curves.empty())
+        return;
+    const kx::CNSignal &first = m_curves.front().Signal();
+    CResampleValues values;
+    const auto &x = first.GetX();
+    values.duration = x.size() >= 2 ? x.back() - x.front() : 0.0;
+    values.points = static_cast<int>(std::min(x.size(), first.GetY().size()));
+    values.step = first.GetDel() > 0.0 ? first.GetDel()
+                                       : (values.points > 1 ? values.duration / (values.points - 1) : 0.0);
+    if (!m_ui || !m_ui->EditResample(values))
+        return;
+    const double step = values.step;
+    if (!(step > 0.0) || !std::isfinite(step))
+        throw std::invalid_argument("Invalid Time Step Specified");
+    Operate(
+        [step](std::vector<CSignal> &curves) {
+            for (CSignal &c : curves)
+                c.Signal().Interpolate(step);
+        },
+        false);
 }
 
 bool CSorveltDoc::TimeSpan(double &firstX, double &lastX) const
@@ -265,48 +234,44 @@ bool CSorveltDoc::TimeSpan(double &firstX, double &lastX) const
 
 void CSorveltDoc::OnTruncate()
 {
-    Guard([this] {
-        double start = 0.0;
-        double stop = 0.0;
-        if (!TimeSpan(start, stop))
-            return;
-        if (!m_ui || !m_ui->EditTruncate(start, stop))
-            return;
-        if (!(stop > start))
-            throw std::invalid_argument("The stop time must be after the start time.");
-        Operate(
-            [start, stop](std::vector<CSignal> &curves) {
-                for (CSignal &c : curves)
-                    if (MakeUniformStep(c.Signal()))
-                        c.Signal().TruncateByTime(start, stop);
-            },
-            false);
-    });
+    double start = 0.0;
+    double stop = 0.0;
+    if (!TimeSpan(start, stop))
+        return;
+    if (!m_ui || !m_ui->EditTruncate(start, stop))
+        return;
+    if (!(stop > start))
+        throw std::invalid_argument("The stop time must be after the start time.");
+    Operate(
+        [start, stop](std::vector<CSignal> &curves) {
+            for (CSignal &c : curves)
+                if (MakeUniformStep(c.Signal()))
+                    c.Signal().TruncateByTime(start, stop);
+        },
+        false);
 }
 
 void CSorveltDoc::OnReload()
 {
-    Guard([this] {
-        if (!m_loaded)
-            return;
-        std::vector<CSignal> rebuilt;
-        std::string failure;
-        {
-            kxres::CWaitCursor wait;
-            for (unsigned n : m_selection) {
-                try {
-                    rebuilt.push_back(Build(n));
-                } catch (const std::exception &e) {
-                    if (failure.empty())
-                        failure = e.what();
-                }
+    if (!m_loaded)
+        return;
+    std::vector<CSignal> rebuilt;
+    std::string failure;
+    {
+        kxres::CUiWaitCursor wait(m_ui);
+        for (unsigned n : m_selection) {
+            try {
+                rebuilt.push_back(Build(n));
+            } catch (const std::exception &e) {
+                if (failure.empty())
+                    failure = e.what();
             }
         }
-        m_curves = std::move(rebuilt);
-        AfterChange(true);
-        if (!failure.empty())
-            Message(failure);
-    });
+    }
+    m_curves = std::move(rebuilt);
+    AfterChange(true);
+    if (!failure.empty())
+        Message(failure);
 }
 
 } // namespace sorvelt

@@ -93,7 +93,7 @@ TEST_F(SorveltDocTest, OpeningAFileEmptiesEverythingOfThePreviousOne)
     EXPECT_FALSE(doc.GetTitle().empty());
 
     ui.openFiles.push_back(b);
-    doc.OnFileOpen();
+    RunCommand(doc, [&] { doc.OnFileOpen(); });
     EXPECT_TRUE(doc.GetSelection().empty());
     EXPECT_TRUE(doc.GetCurves().empty());
     EXPECT_TRUE(doc.GetChartX().empty());
@@ -105,7 +105,7 @@ TEST_F(SorveltDocTest, OpeningAFileEmptiesEverythingOfThePreviousOne)
     EXPECT_EQ(doc.GetYLabel(), "");
     EXPECT_EQ(ui.windowTexts.back(), "b.dat");
     EXPECT_EQ(ui.recentFiles, (std::vector<std::string>{a, b}));
-    EXPECT_EQ(updates.back().at(0).toInt(), int(CSorveltDoc::HintAll));
+    EXPECT_EQ(updates.back().at(0).toInt(), int(UpdateHint::All));
 
     doc.SetSelection({5});
     EXPECT_NEAR(Y(0).at(0), 600.0, 1e-9);
@@ -140,7 +140,7 @@ TEST_F(SorveltDocTest, AFailedOpenChangesNothingAndShowsTheReadersMessage)
     EXPECT_EQ(doc.GetParameterNames().size(), 2u);
     EXPECT_EQ(doc.GetFileName(), "a");
     // The file still gives curves.
-    doc.OnReload();
+    RunCommand(doc, [&] { doc.OnReload(); });
     EXPECT_EQ(AllY(), before);
     EXPECT_EQ(ui.recentFiles.size(), 1u);
 }
@@ -173,8 +173,8 @@ TEST_F(SorveltDocTest, ARelativeNameStoresTheAbsoluteFolder)
         EXPECT_EQ(doc.GetFolder(), c.folder.string());
         EXPECT_EQ(doc.GetInputDir(), c.folder.string());
         ui.openFiles.clear();
-        doc.OnFileOpen();   // cancelled: only the folder it started in is seen
-        EXPECT_EQ(ui.openStartFolders.back(), c.folder.string());
+        RunCommand(doc, [&] { doc.OnFileOpen(); });   // cancelled: only the folder it started in is seen
+        EXPECT_EQ(ui.openRequests.back().startFolder, c.folder.string());
     }
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -207,7 +207,7 @@ TEST_F(SorveltDocTest, SelectionKeepsOrderAndPlotTextsFollowTheCurves)
     EXPECT_TRUE(doc.GetChartX().empty());
     EXPECT_EQ(doc.GetYLabel(), "");
     ASSERT_EQ(updates.size(), 1);
-    EXPECT_EQ(updates[0].at(0).toInt(), int(CSorveltDoc::HintPlot));
+    EXPECT_EQ(updates[0].at(0).toInt(), int(UpdateHint::Plot));
 }
 
 TEST_F(SorveltDocTest, SubtitleOfLargeValuesIsCutAt47Characters)
@@ -238,7 +238,7 @@ TEST_F(SorveltDocTest, UnequalLengthsArePaddedAndExportedWithTheirOwnX)
         v.step = 0.0002;
         return true;
     };
-    doc.OnResample();
+    RunCommand(doc, [&] { doc.OnResample(); });
     ASSERT_EQ(doc.GetCurves()[0].Signal().GetY().size(), 6u);
     doc.SetSelection({0, 3});          // curve 3 comes raw: 11 points
     ASSERT_EQ(doc.GetCurveCount(), 2);
@@ -255,20 +255,20 @@ TEST_F(SorveltDocTest, UnequalLengthsArePaddedAndExportedWithTheirOwnX)
 
     // Truncate is offered the curves' own span.
     ui.truncate = [](double &, double &) { return false; };
-    doc.OnTruncate();
+    RunCommand(doc, [&] { doc.OnTruncate(); });
     ASSERT_EQ(ui.truncateShown.size(), 1u);
     EXPECT_NEAR(ui.truncateShown[0].first, 0.0, 1e-12);
     EXPECT_NEAR(ui.truncateShown[0].second, 0.001, 1e-6);
 
     // ASCII: the time axes differ, so nothing is written.
-    doc.OnSaveToAscii();
+    RunCommand(doc, [&] { doc.OnSaveToAscii(); });
     EXPECT_TRUE(ui.saveTitles.empty());
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].find("time axis"), std::string::npos);
     EXPECT_FALSE(fs::exists(folder.File("out.txt")));
 
     // Copy Data: 11 lines, the short curve's columns empty after its end.
-    doc.OnCopyData();
+    RunCommand(doc, [&] { doc.OnCopyData(); });
     ASSERT_EQ(ui.clipboard.size(), 1u);
     EXPECT_NE(ui.clipboard[0].find("\r\n"), std::string::npos);
     const auto lines = Lines(ui.clipboard[0]);
@@ -288,7 +288,7 @@ TEST_F(SorveltDocTest, UnequalLengthsArePaddedAndExportedWithTheirOwnX)
     // UDS files: one per curve, each read back with its own length and step.
     ui.saveFiles.push_back(folder.File("c0.uds"));
     ui.saveFiles.push_back(folder.File("c1.uds"));
-    doc.OnSaveToUds();
+    RunCommand(doc, [&] { doc.OnSaveToUds(); });
     EXPECT_EQ(ui.saveTitles.back(), "Save UDS File #1 As");
     kx::CNSignal c0, c1;
     c0.LoadUDSFile(folder.File("c0.uds"));
@@ -313,7 +313,7 @@ TEST_F(SorveltDocTest, AsciiExportKeepsThePathAsTypedAndReadsBack)
     };
     for (const auto &[typed, written] : cases) {
         ui.saveFiles.push_back("  " + folder.Str() + "/" + typed);
-        doc.OnSaveToAscii();
+        RunCommand(doc, [&] { doc.OnSaveToAscii(); });
         const std::string path = folder.File(written);
         ASSERT_TRUE(fs::exists(path)) << written;
         const auto lines = Lines(ReadAll(path));
@@ -338,14 +338,14 @@ TEST_F(SorveltDocTest, RefusedOperationsChangeNothing)
         std::function<void()> run;
     };
     const Case cases[] = {
-        {"scale Y by 0", [&] { ui.labels.push_back("0"); doc.OnScaleY(); }},
-        {"scale X by 0", [&] { ui.labels.push_back("0.0"); doc.OnScaleX(); }},
-        {"scale Y by text", [&] { ui.labels.push_back("two"); doc.OnScaleY(); }},
-        {"add Y text", [&] { ui.labels.push_back("1,5"); doc.OnAddConstantY(); }},
-        {"truncate stop = start", [&] { ui.truncate = [](double &a, double &b) { a = b = 0.0005; return true; }; doc.OnTruncate(); }},
-        {"truncate stop before start", [&] { ui.truncate = [](double &a, double &b) { a = 0.0008; b = 0.0002; return true; }; doc.OnTruncate(); }},
-        {"resample to step 0", [&] { ui.resample = [](CResampleValues &v) { v.step = 0.0; return true; }; doc.OnResample(); }},
-        {"resample to a negative step", [&] { ui.resample = [](CResampleValues &v) { v.step = -1e-4; return true; }; doc.OnResample(); }},
+        {"scale Y by 0", [&] { ui.labels.push_back("0"); RunCommand(doc, [&] { doc.OnScaleY(); }); }},
+        {"scale X by 0", [&] { ui.labels.push_back("0.0"); RunCommand(doc, [&] { doc.OnScaleX(); }); }},
+        {"scale Y by text", [&] { ui.labels.push_back("two"); RunCommand(doc, [&] { doc.OnScaleY(); }); }},
+        {"add Y text", [&] { ui.labels.push_back("1,5"); RunCommand(doc, [&] { doc.OnAddConstantY(); }); }},
+        {"truncate stop = start", [&] { ui.truncate = [](double &a, double &b) { a = b = 0.0005; return true; }; RunCommand(doc, [&] { doc.OnTruncate(); }); }},
+        {"truncate stop before start", [&] { ui.truncate = [](double &a, double &b) { a = 0.0008; b = 0.0002; return true; }; RunCommand(doc, [&] { doc.OnTruncate(); }); }},
+        {"resample to step 0", [&] { ui.resample = [](CResampleValues &v) { v.step = 0.0; return true; }; RunCommand(doc, [&] { doc.OnResample(); }); }},
+        {"resample to a negative step", [&] { ui.resample = [](CResampleValues &v) { v.step = -1e-4; return true; }; RunCommand(doc, [&] { doc.OnResample(); }); }},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -357,7 +357,7 @@ TEST_F(SorveltDocTest, RefusedOperationsChangeNothing)
     }
     // Cancel changes nothing and says nothing.
     ui.messages.clear();
-    doc.OnScaleY();
+    RunCommand(doc, [&] { doc.OnScaleY(); });
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(AllY(), before);
 }
@@ -375,10 +375,10 @@ TEST_F(SorveltDocTest, AChannelWithoutDataGivesOneMessage)
     EXPECT_EQ(ui.messages.size(), 1u);
     EXPECT_TRUE(doc.GetCurves().empty());
     EXPECT_EQ(doc.GetCurveCount(), 0);
-    doc.OnReload();
+    RunCommand(doc, [&] { doc.OnReload(); });
     EXPECT_EQ(ui.messages.size(), 2u);
     ui.convert = [&](CConvertValues &v) { v.folder = folder.Str(); return true; };
-    doc.OnConvertToUds();
+    RunCommand(doc, [&] { doc.OnConvertToUds(); });
     ASSERT_EQ(ui.errorLists.size(), 1u);
     EXPECT_EQ(ui.errorLists[0].size(), 4u);
 }
@@ -389,28 +389,28 @@ TEST_F(SorveltDocTest, OperationsChangeEveryCurveAndReloadRestoresThem)
     doc.SetSelection({4, 0});
     const auto before = AllY();
     ui.labels.push_back("2.5");
-    doc.OnScaleY();
+    RunCommand(doc, [&] { doc.OnScaleY(); });
     ASSERT_TRUE(ui.messages.empty());
     EXPECT_NEAR(Y(0).at(1), 2.5 * 111.0, 1e-9);
     EXPECT_NEAR(Y(1).at(1), 2.5 * 1.0, 1e-9);
     EXPECT_TRUE(doc.GetCurves()[0].Signal().IsModified());
     EXPECT_EQ(ui.labelCaptions.back(), "Multiply Y Axis by Constant Value");
     ui.labels.push_back("1.0");
-    doc.OnAddConstantX();
+    RunCommand(doc, [&] { doc.OnAddConstantX(); });
     EXPECT_NEAR(doc.GetCurves()[1].Signal().GetX().at(0), 1.0, 1e-12);
     EXPECT_NEAR(doc.GetChartX().at(200), 1.0, 1e-12);
 
-    doc.OnReload();
+    RunCommand(doc, [&] { doc.OnReload(); });
     EXPECT_EQ(AllY(), before);
     EXPECT_EQ(doc.GetCurves()[0].CurveNumber(), 4u);
     EXPECT_FALSE(doc.GetCurves()[0].Signal().IsModified());
 
     ui.filterClass = 60;
-    doc.OnFilter();
-    doc.OnDerivative();
-    doc.OnIntegrate();
-    doc.OnFir100();
-    doc.OnAutoRemoveY();
+    RunCommand(doc, [&] { doc.OnFilter(); });
+    RunCommand(doc, [&] { doc.OnDerivative(); });
+    RunCommand(doc, [&] { doc.OnIntegrate(); });
+    RunCommand(doc, [&] { doc.OnFir100(); });
+    RunCommand(doc, [&] { doc.OnAutoRemoveY(); });
     EXPECT_TRUE(ui.messages.empty()) << ui.messages.front();
     EXPECT_EQ(doc.GetCurveCount(), 2);
     EXPECT_EQ(doc.GetChartX().size(), std::size_t(2 * doc.GetPointsPerCurve()));
@@ -429,13 +429,13 @@ TEST_F(SorveltDocTest, FilterRefusesCurvesOneByOne)
         {"cut to two samples",
          [&] {
              ui.truncate = [](double &a, double &b) { a = 0.0; b = 0.00015; return true; };
-             doc.OnTruncate();
+             RunCommand(doc, [&] { doc.OnTruncate(); });
          },
          "Too few data points"},
         {"time running backwards",
          [&] {
              ui.labels.push_back("-1");
-             doc.OnScaleX();
+             RunCommand(doc, [&] { doc.OnScaleX(); });
          },
          "cannot be put on a constant time step"},
     };
@@ -452,9 +452,9 @@ TEST_F(SorveltDocTest, FilterRefusesCurvesOneByOne)
         for (const int filterClass : {60, 180}) {
             ui.filterClass = filterClass;
             if (filterClass == 60)
-                doc.OnFilter();
+                RunCommand(doc, [&] { doc.OnFilter(); });
             else
-                doc.OnCfc(filterClass);
+                RunCommand(doc, [&] { doc.OnCfc(filterClass); });
             ASSERT_EQ(doc.GetCurves().size(), 2u);
             EXPECT_EQ(Y(0), spoiled);
             EXPECT_NE(doc.GetCurves()[0].Signal().GetStatus(), "FILTERED");
@@ -484,7 +484,7 @@ TEST_F(SorveltDocTest, ConvertChecksTheFolderAndKeepsThePlot)
         v.folder = folder.File("nowhere");
         return true;
     };
-    doc.OnConvertToUds();
+    RunCommand(doc, [&] { doc.OnConvertToUds(); });
     ASSERT_EQ(ui.convertShown.size(), 1u);
     EXPECT_EQ(ui.convertShown[0].parameters, "1-3");
     EXPECT_EQ(ui.convertShown[0].channels, "1-4");
@@ -501,7 +501,7 @@ TEST_F(SorveltDocTest, ConvertChecksTheFolderAndKeepsThePlot)
         v.folder = out;
         return true;
     };
-    doc.OnConvertToUds();
+    RunCommand(doc, [&] { doc.OnConvertToUds(); });
     EXPECT_EQ(ui.messages.size(), 1u);
     EXPECT_TRUE(ui.errorLists.empty());
     EXPECT_EQ(ui.progressBegun, 1);
@@ -514,7 +514,7 @@ TEST_F(SorveltDocTest, ConvertChecksTheFolderAndKeepsThePlot)
 
     // A bad list is refused before anything is written.
     ui.convert = [&](CConvertValues &v) { v.channels = "1-x"; v.folder = out; return true; };
-    doc.OnConvertToUds();
+    RunCommand(doc, [&] { doc.OnConvertToUds(); });
     EXPECT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.progressBegun, 1);
 
@@ -523,15 +523,15 @@ TEST_F(SorveltDocTest, ConvertChecksTheFolderAndKeepsThePlot)
     EXPECT_EQ(doc.GetCurveCount(), 1);
     EXPECT_EQ(doc.GetChartX().size(), std::size_t(doc.GetPointsPerCurve()));
     ui.plotLabels = [](CPlotLabels &l) { l.title = "Mine"; return true; };
-    doc.OnPlotLabels();
+    RunCommand(doc, [&] { doc.OnPlotLabels(); });
     EXPECT_EQ(doc.GetTitle(), "Mine");
     EXPECT_EQ(ui.labelsShown.at(0).yLabel, "N");
 
     // Cancel in the progress window stops the run.
-    ui.cancelProgressAt = 1;
+    ui.cancelProgressAt = 2;
     ui.progressTexts.clear();
     ui.convert = [&](CConvertValues &v) { v.folder = folder.Str(); return true; };
-    doc.OnConvertToUds();
+    RunCommand(doc, [&] { doc.OnConvertToUds(); });
     EXPECT_EQ(ui.progressTexts.size(), 2u);
     EXPECT_TRUE(fs::exists(folder.File("run__0.000")));
     EXPECT_FALSE(fs::exists(folder.File("run__0.001")));
@@ -540,7 +540,7 @@ TEST_F(SorveltDocTest, ConvertChecksTheFolderAndKeepsThePlot)
 TEST_F(SorveltDocTest, SaveZoomIsKeptInTheSettings)
 {
     EXPECT_TRUE(doc.GetSaveZoom());
-    doc.OnSaveZoom();
+    RunCommand(doc, [&] { doc.OnSaveZoom(); });
     EXPECT_FALSE(doc.GetSaveZoom());
     CSorveltDoc again(&ui, settings.Program());
     EXPECT_FALSE(again.GetSaveZoom());

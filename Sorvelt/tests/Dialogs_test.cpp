@@ -1,14 +1,18 @@
+#include "Sorvelt/app/CSorveltUi.h"
 #include "Sorvelt/dialogs/CConvertDlg.h"
 #include "Sorvelt/dialogs/CFilterClassDlg.h"
-#include "Sorvelt/dialogs/CPlotLabelDlg.h"
 #include "Sorvelt/dialogs/CResampleDlg.h"
 #include "Sorvelt/dialogs/CTruncateDlg.h"
+#include "Sorvelt/document/CSorveltDoc.h"
 #include "shared_ui/dialogs/DialogWarning.h"
 
 #include <QApplication>
+#include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -178,13 +182,32 @@ TEST(SorveltDialogs, FilterClassAndPlotLabels)
     none.accept();
     EXPECT_EQ(none.result(), QDialog::Rejected);
 
-    CPlotLabelDlg labels;
-    labels.SetLabels({"T", "S", "X", "Y"});
-    EXPECT_EQ(Child<QLineEdit>(labels, "subtitle")->text(), "S");
-    Type(labels, "yLabel", "kN");
-    labels.accept();
-    EXPECT_EQ(labels.GetLabels().title, "T");
-    EXPECT_EQ(labels.GetLabels().yLabel, "kN");
+    // The label dialog as the program shows it.
+    CSorveltDoc doc;
+    CSorveltUi ui(doc);
+    QString caption;
+    QStringList fieldNames;
+    QString subtitle;
+    QTimer::singleShot(0, [&] {
+        auto *dlg = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dlg, nullptr);
+        caption = dlg->windowTitle();
+        auto *form = dlg->findChild<QFormLayout *>();
+        ASSERT_NE(form, nullptr);
+        for (const char *name : {"title", "subtitle", "xLabel", "yLabel"})
+            if (auto *label = qobject_cast<QLabel *>(form->labelForField(Child<QLineEdit>(*dlg, name))))
+                fieldNames << label->text();
+        subtitle = Child<QLineEdit>(*dlg, "subtitle")->text();
+        Type(*dlg, "yLabel", "kN");
+        dlg->accept();
+    });
+    CPlotLabels labels{"T", "S", "X", "Y"};
+    EXPECT_TRUE(ui.EditPlotLabels(labels));
+    EXPECT_EQ(caption, "Enter the Labels for the Plot");
+    EXPECT_EQ(fieldNames, (QStringList{"Title", "Subtitle", "X Axis Label", "Y Axis Label"}));
+    EXPECT_EQ(subtitle, "S");
+    EXPECT_EQ(labels.title, "T");
+    EXPECT_EQ(labels.yLabel, "kN");
 }
 
 int main(int argc, char **argv)

@@ -3,6 +3,7 @@
 #include "Sorvelt/views/CSorveltPlot.h"
 #include "Sorvelt/views/CSorveltView.h"
 #include "platform/chart/RecordingChart.h"
+#include "shared_ui/dialogs/DialogWarning.h"
 #include "support/SorveltTestSupport.h"
 
 #include <QAction>
@@ -72,8 +73,36 @@ TEST_F(ViewsTest, FrameSplitsOneThirdTwoThirdsAndShowsNoDataFirst)
     EXPECT_EQ(Shown().points, 4);
     EXPECT_TRUE(Shown().title.isEmpty());
     // Commands on curves wait for curves.
-    EXPECT_FALSE(frame.Action(CMainFrame::ID_OPERATE_SCALE_Y)->isEnabled());
-    EXPECT_FALSE(frame.Action(CMainFrame::ID_FILE_CONVERT)->isEnabled());
+    EXPECT_FALSE(frame.Commands().Action(CMainFrame::ID_OPERATE_SCALE_Y)->isEnabled());
+    EXPECT_FALSE(frame.Commands().Action(CMainFrame::ID_FILE_CONVERT)->isEnabled());
+}
+
+// A command's failure reaches the user as the document's message, and the frame goes on.
+TEST_F(ViewsTest, FailingCommandsAreReportedThroughTheDocument)
+{
+    ASSERT_TRUE(doc.OpenDocument(WriteSimulation(folder.File("a.dat"), 2, 2, 10)));
+    Tree().ClickStateIcon(Item(0, 0));
+    ASSERT_TRUE(frame.Commands().Action(CMainFrame::ID_OPERATE_SCALE_Y)->isEnabled());
+    QStringList boxes;
+    auto previous = kxres::SetWarningHandler([&boxes](QWidget *, const QString &text) { boxes << text; });
+    const struct {
+        int command;
+        const char *answer;
+        const char *expected;
+    } cases[] = {
+        {CMainFrame::ID_OPERATE_SCALE_Y, "two", "is not a valid value"},
+        {CMainFrame::ID_OPERATE_ADD_X, "1,5", "is not a valid value"},
+    };
+    for (const auto &c : cases) {
+        ui.messages.clear();
+        ui.labels.push_back(std::string(c.answer));
+        EXPECT_FALSE(frame.Commands().Run(c.command));
+        ASSERT_EQ(ui.messages.size(), 1u) << c.answer;
+        EXPECT_NE(ui.messages[0].find(c.expected), std::string::npos) << ui.messages[0];
+        EXPECT_EQ(ui.messageIcons.back(), ISorveltUi::Icon::Exclamation);
+    }
+    kxres::SetWarningHandler(std::move(previous));
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join('|').toStdString();
 }
 
 // The tree's own rule: a mixed parent is unticked by a click, its children with it.
@@ -170,10 +199,10 @@ TEST_F(ViewsTest, SaveZoomCarriesTheUsersZoomToTheNextPlotOnly)
     EXPECT_EQ(shown, zoom);
 
     // Save Zoom off: the next plot shows the whole curves, and turning it on again brings nothing back.
-    frame.RunCommand(CMainFrame::ID_VIEW_SAVE_ZOOM);
+    frame.Commands().Run(CMainFrame::ID_VIEW_SAVE_ZOOM);
     Tree().ClickStateIcon(Item(0, 1));
     EXPECT_FALSE(recording->zoomRange(shown));
-    frame.RunCommand(CMainFrame::ID_VIEW_SAVE_ZOOM);
+    frame.Commands().Run(CMainFrame::ID_VIEW_SAVE_ZOOM);
     Tree().ClickStateIcon(Item(0, 0));
     EXPECT_FALSE(recording->zoomRange(shown));
 }
@@ -188,8 +217,8 @@ TEST_F(ViewsTest, ZoomIsResetOnlyWithoutSaveZoomAndOpeningRefillsTheTree)
     const auto before = zooms();
     Tree().ClickStateIcon(Item(0, 0));
     EXPECT_EQ(zooms(), before);
-    frame.RunCommand(CMainFrame::ID_VIEW_SAVE_ZOOM);
-    EXPECT_FALSE(frame.Action(CMainFrame::ID_VIEW_SAVE_ZOOM)->isChecked());
+    frame.Commands().Run(CMainFrame::ID_VIEW_SAVE_ZOOM);
+    EXPECT_FALSE(frame.Commands().Action(CMainFrame::ID_VIEW_SAVE_ZOOM)->isChecked());
     Tree().ClickStateIcon(Item(0, 1));
     EXPECT_EQ(zooms(), before + 1);
     EXPECT_EQ(Shown().points, 10);

@@ -86,9 +86,9 @@ kxchart::ChartContent CSorveltPlot::BuildContent(const CSorveltDoc &doc)
     return content;
 }
 
-void CSorveltPlot::OnUpdate(int hint)
+void CSorveltPlot::OnUpdate(UpdateHint hint)
 {
-    if (hint == 1)
+    if (hint == UpdateHint::Tree)
         return;
     kxres::Guarded(this, [this] {
         CreateChart();
@@ -117,18 +117,14 @@ void CSorveltPlot::OnUpdate(int hint)
 
 void CSorveltPlot::OnEditCopy()
 {
-    kxres::Guarded(this, [this] {
-        if (m_chart)
-            m_chart->copyToClipboard(kxchart::ClipboardImageSize());
-    });
+    if (m_chart)
+        m_chart->copyToClipboard(kxchart::ClipboardImageSize());
 }
 
 void CSorveltPlot::OnFilePrint()
 {
-    kxres::Guarded(this, [this] {
-        if (m_chart)
-            m_chart->print(this);
-    });
+    if (m_chart)
+        m_chart->print(this);
 }
 
 void CSorveltPlot::resizeEvent(QResizeEvent *event)

@@ -3,6 +3,7 @@
 // The chart pane: "No Data" until curves are ticked, then the document's packed
 // curves with their labels and a "P<parameter>-C<channel>" legend.
 
+#include "Sorvelt/document/UpdateHint.h"
 #include "platform/chart/Chart.h"
 
 #include <QRectF>
@@ -24,7 +25,7 @@ public:
 
     kxchart::Chart *Chart() const { return m_chart.get(); }
     // Hints other than 1 show the document's curves, or "No Data" without them.
-    void OnUpdate(int hint);
+    void OnUpdate(UpdateHint hint);
     void OnEditCopy();
     void OnFilePrint();
 

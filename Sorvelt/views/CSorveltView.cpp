@@ -30,9 +30,9 @@ CSorveltView::CSorveltView(CSorveltDoc &doc, QWidget *parent)
     connect(&m_doc, &CSorveltDoc::Updated, this, &CSorveltView::OnUpdate);
 }
 
-void CSorveltView::OnUpdate(int hint)
+void CSorveltView::OnUpdate(UpdateHint hint)
 {
-    if (hint == CSorveltDoc::HintPlot)
+    if (hint == UpdateHint::Plot)
         return;
     Fill();
 }

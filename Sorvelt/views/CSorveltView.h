@@ -4,6 +4,8 @@
 // check box (or Space on the current item) ticks or unticks it; a mixed item is
 // unticked. The ticked channels become the document's selection.
 
+#include "Sorvelt/document/UpdateHint.h"
+
 #include <QTreeWidget>
 
 #include <vector>
@@ -23,7 +25,7 @@ public:
     explicit CSorveltView(CSorveltDoc &doc, QWidget *parent = nullptr);
 
     // Hints other than 2 fill the tree again from the document's names.
-    void OnUpdate(int hint);
+    void OnUpdate(UpdateHint hint);
 
     // What a click on the item's check box does.
     void ClickStateIcon(QTreeWidgetItem *item);

@@ -1,6 +1,8 @@
 #include "support/SorveltTestSupport.h"
 
 #include "Sorvelt/core/MadymoWriter.h"
+#include "Sorvelt/document/CSorveltDoc.h"
+#include "shared_ui/kit/CommandGuard.h"
 #include "platform/CSettings.h"
 
 #include <QFile>
@@ -38,30 +40,6 @@ std::string WriteSimulation(const std::string &path, int parameters, int channel
     };
     WriteMadymoFile(path, content);
     return path;
-}
-
-bool FakeUi::ChooseOpenFile(const std::string &, const std::string &, const std::string &startFolder,
-                            std::string &path)
-{
-    openStartFolders.push_back(startFolder);
-    if (openFiles.empty())
-        return false;
-    path = openFiles.front();
-    openFiles.pop_front();
-    return true;
-}
-
-bool FakeUi::ChooseSaveFile(const std::string &title, const std::string &, const std::string &, std::string &path)
-{
-    saveTitles.push_back(title);
-    if (saveFiles.empty())
-        return false;
-    const auto answer = saveFiles.front();
-    saveFiles.pop_front();
-    if (!answer)
-        return false;
-    path = *answer;
-    return true;
 }
 
 bool FakeUi::EditLabel(const std::string &caption, const std::string &, std::string &value)
@@ -107,6 +85,11 @@ bool FakeUi::EditPlotLabels(CPlotLabels &values)
 {
     labelsShown.push_back(values);
     return plotLabels && plotLabels(values);
+}
+
+void RunCommand(CSorveltDoc &doc, const std::function<void()> &command)
+{
+    kxres::Guarded([&doc](const QString &text) { doc.ReportError(text); }, command);
 }
 
 ScratchSettings::ScratchSettings()

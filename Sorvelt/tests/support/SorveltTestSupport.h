@@ -4,6 +4,7 @@
 // scripted user interface, temporary folders and settings of their own.
 
 #include "Sorvelt/document/ISorveltUi.h"
+#include "shared_ui/tests/support/FakeKxUi.h"
 
 #include <QString>
 
@@ -13,6 +14,10 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace sorvelt {
+class CSorveltDoc;
+}
 
 namespace sorvelttest {
 
@@ -38,61 +43,38 @@ private:
 std::string WriteSimulation(const std::string &path, int parameters, int channels, int steps, double stepMs = 0.1,
                             double scale = 1.0);
 
-// The scripted user: answers are queued per kind; every call is recorded.
-class FakeUi : public ISorveltUi {
+// The scripted user: the shared fake plus Sorvelt's own prompts; answers are queued
+// per kind, every call is recorded.
+class FakeUi : public kxtest::CFakeKxUi<ISorveltUi> {
 public:
-    std::vector<std::string> messages;
-    std::vector<std::vector<std::string>> errorLists;
     std::vector<std::string> windowTexts;
     std::vector<std::string> recentFiles;
-    std::vector<std::string> clipboard;
-    std::vector<std::string> saveTitles;
-    std::vector<std::string> openStartFolders;
     std::vector<std::string> labelCaptions;
     std::vector<CConvertValues> convertShown;
     std::vector<CResampleValues> resampleShown;
     std::vector<std::pair<double, double>> truncateShown;
     std::vector<CPlotLabels> labelsShown;
-    std::vector<std::string> progressTexts;
-    int progressBegun = 0;
-    int progressEnded = 0;
 
-    std::deque<std::string> openFiles;                       // empty: Cancel
-    std::deque<std::optional<std::string>> saveFiles;        // nullopt or empty queue: Cancel
     std::deque<std::optional<std::string>> labels;           // EditLabel answers
     std::optional<int> filterClass;                          // nullopt: Cancel
     std::function<bool(CResampleValues &)> resample;
     std::function<bool(double &, double &)> truncate;
     std::function<bool(CConvertValues &)> convert;
     std::function<bool(CPlotLabels &)> plotLabels;
-    int cancelProgressAt = -1;
 
-    void ShowMessage(const std::string &text, Icon) override { messages.push_back(text); }
-    void ShowErrorList(const std::vector<std::string> &list) override { errorLists.push_back(list); }
-    bool ChooseOpenFile(const std::string &, const std::string &, const std::string &, std::string &path) override;
-    bool ChooseSaveFile(const std::string &title, const std::string &, const std::string &,
-                        std::string &path) override;
     bool EditLabel(const std::string &caption, const std::string &prompt, std::string &value) override;
     bool ChooseFilterClass(int &value) override;
     bool EditResample(CResampleValues &values) override;
     bool EditTruncate(double &start, double &stop) override;
     bool EditConvert(CConvertValues &values) override;
     bool EditPlotLabels(CPlotLabels &values) override;
-    bool PutTextOnClipboard(const std::string &text) override
-    {
-        clipboard.push_back(text);
-        return true;
-    }
     void SetMainWindowText(const std::string &text) override { windowTexts.push_back(text); }
     void AddRecentFile(const std::string &path) override { recentFiles.push_back(path); }
-    void BeginProgress(const std::string &, int) override { ++progressBegun; }
-    bool StepProgress(int done, const std::string &text) override
-    {
-        progressTexts.push_back(text);
-        return cancelProgressAt < 0 || done < cancelProgressAt;
-    }
-    void EndProgress() override { ++progressEnded; }
 };
+
+// Runs a document command as the main frame's command table does: a failure is
+// reported through the document.
+void RunCommand(CSorveltDoc &doc, const std::function<void()> &command);
 
 // A settings program name of its own, its file removed at destruction.
 class ScratchSettings {
