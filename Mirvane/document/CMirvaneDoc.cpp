@@ -13,31 +13,6 @@
 
 namespace mirvane {
 
-namespace {
-
-// Shows the wait cursor while alive, restoring it on every path.
-class WaitCursor {
-public:
-    explicit WaitCursor(IMirvaneUi *ui)
-        : m_ui(ui)
-    {
-        if (m_ui)
-            m_ui->BeginWaitCursor();
-    }
-    ~WaitCursor()
-    {
-        if (m_ui)
-            m_ui->EndWaitCursor();
-    }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-
-private:
-    IMirvaneUi *m_ui;
-};
-
-} // namespace
-
 CMirvaneDoc::CMirvaneDoc(IMirvaneUi *ui, const QString &settingsProgram)
     : m_ui(ui)
     , m_settings(std::make_unique<kxplatform::CSettings>(settingsProgram))
@@ -61,7 +36,7 @@ void CMirvaneDoc::UpdateAllViews(int hint)
 void CMirvaneDoc::Report(const std::string &text)
 {
     if (m_ui)
-        m_ui->ShowMessage(text);
+        m_ui->ShowMessage(text, kxres::IKxUi::Icon::Exclamation);
 }
 
 void CMirvaneDoc::ShowErrors()
@@ -144,7 +119,7 @@ void CMirvaneDoc::Execute(const CRunOptions &givenOptions)
     m_errors.clear();
     bool ok = false;
     {
-        WaitCursor wait(m_ui);
+        kxres::CUiWaitCursor wait(m_ui);
         CRunResult result;
         ok = CComparisonRun::Execute(options, result, m_errors);
         if (ok) {
@@ -224,8 +199,9 @@ void CMirvaneDoc::OnSaveUds()
         for (std::size_t s = 0; s < m_series.size(); ++s) {
             const std::string label = s < m_labels.size() ? m_labels[s] : std::string();
             std::string path;
-            if (!m_ui->ChooseSaveFile("Save " + label + " as", "UDS Files (*.uds);;All Files (*)",
-                                      Folder("UdsOutputDir"), path))
+            if (!m_ui->ChooseSaveFile({"Save " + label + " as", "UDS Files (*.uds);;All Files (*)", "",
+                                       Folder("UdsOutputDir"), ""},
+                                      path))
                 continue;
             try {
                 m_series[s].SaveToUDSFile(path);
@@ -247,8 +223,9 @@ void CMirvaneDoc::OnSaveAscii()
         if (!m_ui || m_series.empty())
             return;
         std::string path;
-        if (!m_ui->ChooseSaveFile("Save ASCII data As", "Text Files (*.txt);;All Files (*)",
-                                  Folder("AsciiOutputDir"), path))
+        if (!m_ui->ChooseSaveFile({"Save ASCII data As", "Text Files (*.txt);;All Files (*)", "",
+                                   Folder("AsciiOutputDir"), ""},
+                                  path))
             return;
         QString error;
         if (!kxres::WriteTextFile(QString::fromStdString(path), AsciiText(m_series),
@@ -266,9 +243,10 @@ void CMirvaneDoc::OnSaveHtml(const std::vector<int> &columnOrder)
         if (!m_ui)
             return;
         std::string path;
-        if (!m_ui->ChooseSaveFile("Save Results to HTML File",
-                                  "HTML Files (*.html);;HTML Files (*.htm);;All Files (*.*)",
-                                  Folder("UdsOutputDir"), path))
+        if (!m_ui->ChooseSaveFile({"Save Results to HTML File",
+                                   "HTML Files (*.html);;HTML Files (*.htm);;All Files (*.*)", "",
+                                   Folder("UdsOutputDir"), ""},
+                                  path))
             return;
         QString error;
         if (!kxres::WriteTextFile(QString::fromStdString(path), HtmlSummary(m_records, columnOrder), &error)) {

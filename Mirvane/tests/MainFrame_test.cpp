@@ -295,7 +295,7 @@ TEST(MirvaneFrame, HtmlSummaryInChromium)
     ASSERT_EQ(f.doc.Records().size(), 3u);
     f.view->Table()->horizontalHeader()->moveSection(0, 15);
     const std::string out = f.folder.Path("summary.html");
-    f.ui.savePaths = {out};
+    f.ui.saveFiles = {out};
     f.frame.Action(CMainFrame::ID_SAVE_HTML)->trigger();
     ASSERT_TRUE(QFile::exists(QString::fromStdString(out)));
 
