@@ -28,7 +28,7 @@ CMainFrame::CMainFrame(CMirvaneDoc &doc, CMirvaneView *view)
     BuildMenus();
     connect(m_view, &CMirvaneView::PlotKindsChanged, this, [this](const std::vector<int> &kinds) { FillPlotKinds(kinds); });
     connect(m_view, &CMirvaneView::PlotKindsCleared, this, [this] { ClearPlotKinds(); });
-    m_doc.AddUpdateListener([this](int) { UpdateCommands(); });
+    connect(&m_doc, &CMirvaneDoc::Updated, this, &CMainFrame::UpdateCommands);
     resize(1200, 700);
     UpdateCommands();
     qApp->installEventFilter(this);

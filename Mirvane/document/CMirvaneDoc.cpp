@@ -22,15 +22,9 @@ CMirvaneDoc::CMirvaneDoc(IMirvaneUi *ui, const QString &settingsProgram)
 
 CMirvaneDoc::~CMirvaneDoc() = default;
 
-void CMirvaneDoc::AddUpdateListener(std::function<void(int)> listener)
+void CMirvaneDoc::UpdateAllViews(UpdateHint hint)
 {
-    m_listeners.push_back(std::move(listener));
-}
-
-void CMirvaneDoc::UpdateAllViews(int hint)
-{
-    for (const auto &listener : m_listeners)
-        listener(hint);
+    emit Updated(hint);
 }
 
 void CMirvaneDoc::Report(const std::string &text)
@@ -144,7 +138,7 @@ void CMirvaneDoc::Execute(const CRunOptions &givenOptions)
         }
     }
     if (ok)
-        UpdateAllViews(HintRun);
+        UpdateAllViews(UpdateHint::Run);
     ShowErrors();
 }
 
@@ -185,7 +179,7 @@ bool CMirvaneDoc::SetPlot(int kind)
         result = true;
     });
     if (result)
-        UpdateAllViews(HintPlot);
+        UpdateAllViews(UpdateHint::Plot);
     return result;
 }
 
@@ -274,7 +268,7 @@ void CMirvaneDoc::OnCriticalValues()
         if (!m_ui->EditCriticalValues(values))
             return;
         CriticalValues() = values;
-        UpdateAllViews(HintPlot);
+        UpdateAllViews(UpdateHint::Plot);
     });
 }
 
@@ -287,7 +281,7 @@ void CMirvaneDoc::OnCorridorSize()
         if (!m_ui->EditCorridorSize(size))
             return;
         m_corridorSize = size;
-        UpdateAllViews(HintPlot);
+        UpdateAllViews(UpdateHint::Plot);
     });
 }
 

@@ -44,7 +44,11 @@ struct Fixture {
     FakeMirvaneUi ui;
     CMirvaneDoc doc{&ui, mirvane_test::TestSettingsName()};
     std::vector<int> hints;
-    Fixture() { doc.AddUpdateListener([this](int hint) { hints.push_back(hint); }); }
+    Fixture()
+    {
+        QObject::connect(&doc, &CMirvaneDoc::Updated,
+                         [this](mirvane::UpdateHint hint) { hints.push_back(static_cast<int>(hint)); });
+    }
     void Select(const CSelectFilesValues &v)
     {
         ui.selections.push_back(v);

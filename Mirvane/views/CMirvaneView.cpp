@@ -42,7 +42,7 @@ CMirvaneView::CMirvaneView(CMirvaneDoc &doc, kxchart::ChartFactory factory, QWid
     };
     openHelp = [](const QString &path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
     showMessage = [this](const QString &text) { kxres::Warn(this, text); };
-    m_doc.AddUpdateListener([this](int hint) { OnUpdate(hint); });
+    connect(&m_doc, &CMirvaneDoc::Updated, this, &CMirvaneView::OnUpdate);
 }
 
 CMirvaneView::~CMirvaneView() = default;
@@ -61,17 +61,15 @@ void CMirvaneView::DestroyChart()
     }
 }
 
-void CMirvaneView::OnUpdate(int hint)
+void CMirvaneView::OnUpdate(UpdateHint hint)
 {
-    if (hint < 1)
-        return;
     if (!m_doc.HasSignals()) {
         DestroyChart();
         m_table->hide();
         emit PlotKindsCleared();
         return;
     }
-    if (hint == CMirvaneDoc::HintRun)
+    if (hint == UpdateHint::Run)
         emit PlotKindsChanged(m_doc.PlotKinds());
     if (m_doc.CurrentPlotKind() != PlotSummary) {
         m_table->hide();
