@@ -40,7 +40,8 @@ public:
     kxplatform::CSettings &Settings() { return *m_settings; }
     void UpdateAllViews(UpdateHint hint);
 
-    // Commands; none lets an exception out.
+    // Commands. Select Files and the run let no exception out; the others run
+    // under the frame's command guard.
     void OnSelectFiles();
     void OnSaveUds();
     void OnSaveAscii();

@@ -7,7 +7,6 @@
 #include "platform/chart/ChartRules.h"
 #include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/services/Clipboard.h"
-#include "shared_ui/dialogs/DialogWarning.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -139,52 +138,42 @@ QString CMirvaneView::CopyDataText() const
 
 void CMirvaneView::OnCopy()
 {
-    kxres::Guarded(this, [this] {
-        if (HasChart())
-            m_chart->copyToClipboard(kxchart::ClipboardImageSize());
-    });
+    if (HasChart())
+        m_chart->copyToClipboard(kxchart::ClipboardImageSize());
 }
 
 void CMirvaneView::OnCopyData()
 {
-    kxres::Guarded(this, [this] {
-        if (m_doc.CurrentPlotKind() == PlotSummary)
-            kxres::PutTextOnClipboard(CopyDataText());
-    });
+    if (m_doc.CurrentPlotKind() == PlotSummary)
+        kxres::PutTextOnClipboard(CopyDataText());
 }
 
 void CMirvaneView::OnPrint()
 {
-    kxres::Guarded(this, [this] {
-        if (HasChart())
-            m_chart->print(this);
-    });
+    if (HasChart())
+        m_chart->print(this);
 }
 
 void CMirvaneView::OnSaveBitmap()
 {
-    kxres::Guarded(this, [this] {
-        if (!HasChart())
-            return;
-        const QString path = chooseSaveFile(QStringLiteral("Save Bitmap as"), QStringLiteral("Windows Bitmap(*.bmp)"));
-        if (path.isEmpty())
-            return;
-        if (!m_chart->save(kxchart::ImageFormat::Bitmap, path, size()))
-            Report(QString::fromLatin1(kxchart::kSaveFailure));
-    });
+    if (!HasChart())
+        return;
+    const QString path = chooseSaveFile(QStringLiteral("Save Bitmap as"), QStringLiteral("Windows Bitmap(*.bmp)"));
+    if (path.isEmpty())
+        return;
+    if (!m_chart->save(kxchart::ImageFormat::Bitmap, path, size()))
+        Report(QString::fromLatin1(kxchart::kSaveFailure));
 }
 
 void CMirvaneView::OnSavePdf()
 {
-    kxres::Guarded(this, [this] {
-        if (!HasChart())
-            return;
-        const QString path = chooseSaveFile(QStringLiteral("Save PDF as"), QStringLiteral("PDF Document(*.pdf)"));
-        if (path.isEmpty())
-            return;
-        if (!m_chart->save(kxchart::ImageFormat::Vector, path, kxchart::VectorSize(QSize())))
-            Report(QString::fromLatin1(kxchart::kSaveFailure));
-    });
+    if (!HasChart())
+        return;
+    const QString path = chooseSaveFile(QStringLiteral("Save PDF as"), QStringLiteral("PDF Document(*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!m_chart->save(kxchart::ImageFormat::Vector, path, kxchart::VectorSize(QSize())))
+        Report(QString::fromLatin1(kxchart::kSaveFailure));
 }
 
 void CMirvaneView::OnSaveHtml()
@@ -205,16 +194,14 @@ QStringList CMirvaneView::HelpPageCandidates(const QString &programDir)
 
 void CMirvaneView::OnHelp()
 {
-    kxres::Guarded(this, [this] {
-        for (const QString &candidate : helpPages) {
-            if (QFileInfo::exists(candidate)) {
-                if (!openHelp(QFileInfo(candidate).absoluteFilePath()))
-                    Report(QStringLiteral("Unable to open the help page: ") + candidate);
-                return;
-            }
+    for (const QString &candidate : helpPages) {
+        if (QFileInfo::exists(candidate)) {
+            if (!openHelp(QFileInfo(candidate).absoluteFilePath()))
+                Report(QStringLiteral("Unable to open the help page: ") + candidate);
+            return;
         }
-        Report(QStringLiteral("The help page mirvane-help.html is not installed."));
-    });
+    }
+    Report(QStringLiteral("The help page mirvane-help.html is not installed."));
 }
 
 } // namespace mirvane
