@@ -5,6 +5,7 @@
 #include "Mirvane/views/CMirvaneView.h"
 #include "platform/chart/ChartRules.h"
 #include "platform/chart/RecordingChart.h"
+#include "shared_ui/dialogs/DialogWarning.h"
 #include "support/FakeMirvaneUi.h"
 #include "support/MirvaneFiles.h"
 
@@ -174,6 +175,24 @@ TEST(MirvaneFrame, MenusHoldTheirCommandsInOrder)
     EXPECT_EQ(menus[3], (QStringList{"Contents", "About Mirvane..."}));
     EXPECT_EQ(f.frame.Action(CMainFrame::ID_SELECT_FILES)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
     EXPECT_EQ(f.frame.Action(CMainFrame::ID_FILE_PRINT)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+}
+
+TEST(MirvaneFrame, FailingCommandsReachTheUserWithTheirText)
+{
+    Frame f;
+    f.RunThree();
+    QStringList warnings;
+    const auto previous = kxres::SetWarningHandler([&](QWidget *, const QString &text) { warnings << text; });
+    f.ui.promptsThrow = "dialog failed";
+    f.ui.corridorSize = 3.0;
+    for (const int id : {CMainFrame::ID_CRITICAL_VALUES, CMainFrame::ID_CORRIDOR_SIZE, CMainFrame::ID_VIEW_HEADERS}) {
+        warnings.clear();
+        f.frame.Action(id)->trigger();
+        EXPECT_EQ(warnings, QStringList{QStringLiteral("dialog failed")}) << id;
+    }
+    kxres::SetWarningHandler(previous);
+    EXPECT_DOUBLE_EQ(f.doc.CorridorSize(), 4.0);
+    EXPECT_TRUE(f.ui.headerShown.empty());
 }
 
 TEST(MirvaneFrame, PlotKindsDrawAndSave)

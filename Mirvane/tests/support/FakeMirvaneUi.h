@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,7 @@ public:
     }
     bool EditCriticalValues(mirvane::CCriticalValues &values) override
     {
+        ThrowIfAsked();
         if (!criticalValues)
             return false;
         values = *criticalValues;
@@ -36,19 +38,32 @@ public:
     }
     bool EditCorridorSize(double &size) override
     {
+        ThrowIfAsked();
         if (!corridorSize)
             return false;
         size = *corridorSize;
         return true;
     }
-    void ShowUdsHeader(std::vector<kx::CNSignalPtr> signalList) override { headerShown.push_back(std::move(signalList)); }
+    void ShowUdsHeader(std::vector<kx::CNSignalPtr> signalList) override
+    {
+        ThrowIfAsked();
+        headerShown.push_back(std::move(signalList));
+    }
 
     std::deque<std::optional<mirvane::CSelectFilesValues>> selections;
     std::optional<mirvane::CCriticalValues> criticalValues;
     std::optional<double> corridorSize;
+    std::string promptsThrow;   // when set, the edit and header prompts fail with this text
 
     std::vector<mirvane::CSelectFilesValues> shownSelections;
     std::vector<std::vector<kx::CNSignalPtr>> headerShown;
+
+private:
+    void ThrowIfAsked() const
+    {
+        if (!promptsThrow.empty())
+            throw std::runtime_error(promptsThrow);
+    }
 };
 
 } // namespace mirvane_test
