@@ -5,6 +5,7 @@
 #include "Mirvane/views/CMirvaneView.h"
 #include "shared_ui/services/CKXAboutDlg.h"
 #include "shared_ui/dialogs/DialogWarning.h"
+#include "shared_ui/frame/CCommandTable.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,13 +23,14 @@ namespace mirvane {
 CMainFrame::CMainFrame(CMirvaneDoc &doc, CMirvaneView *view)
     : m_doc(doc)
     , m_view(view)
+    , m_commands(new kxres::CCommandTable(this))
 {
     setWindowTitle(QStringLiteral("Mirvane"));
     setCentralWidget(m_view);
     BuildMenus();
     connect(m_view, &CMirvaneView::PlotKindsChanged, this, [this](const std::vector<int> &kinds) { FillPlotKinds(kinds); });
     connect(m_view, &CMirvaneView::PlotKindsCleared, this, [this] { ClearPlotKinds(); });
-    m_doc.AddUpdateListener([this](int) { UpdateCommands(); });
+    connect(&m_doc, &CMirvaneDoc::Updated, this, &CMainFrame::UpdateCommands);
     resize(1200, 700);
     UpdateCommands();
     qApp->installEventFilter(this);
@@ -38,75 +40,68 @@ CMainFrame::~CMainFrame() = default;
 
 QAction *CMainFrame::Action(int id) const
 {
-    const auto it = m_actions.find(id);
-    return it == m_actions.end() ? nullptr : it->second;
-}
-
-QAction *CMainFrame::AddCommand(int id, const QString &text, const QString &tip, std::function<void()> handler)
-{
-    auto *action = new QAction(text, this);
-    action->setStatusTip(tip);
-    connect(action, &QAction::triggered, this, [this, handler] {
-        kxres::Guarded(this, handler);
-        UpdateCommands();
-    });
-    m_actions[id] = action;
-    return action;
+    return m_commands->Action(id);
 }
 
 void CMainFrame::BuildMenus()
 {
     QStyle *s = style();
-    QAction *select = AddCommand(ID_SELECT_FILES, QStringLiteral("&Select Files..."),
-                                 QStringLiteral("Select the Files for processing"), [this] { m_doc.OnSelectFiles(); });
-    select->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    select->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
-    QAction *uds = AddCommand(ID_SAVE_UDS, QStringLiteral("&Uds Files"), QStringLiteral("Save the Plotted data as Uds files"),
-                              [this] { m_doc.OnSaveUds(); });
-    uds->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
-    AddCommand(ID_SAVE_ASCII, QStringLiteral("&Ascii Files"), QStringLiteral("Save the plotted Data as ASCII XY data files"),
-               [this] { m_doc.OnSaveAscii(); });
-    AddCommand(ID_SAVE_BMP, QStringLiteral("&Bmp"), QStringLiteral("Save the current plot as a bmp file"),
-               [this] { m_view->OnSaveBitmap(); });
-    AddCommand(ID_SAVE_PDF, QStringLiteral("&Pdf"), QStringLiteral("Save the current plot as a PDF file"),
-               [this] { m_view->OnSavePdf(); });
-    AddCommand(ID_SAVE_HTML, QStringLiteral("&HTML"), QStringLiteral("Save the results as an HTML file"),
-               [this] { m_view->OnSaveHtml(); });
-    QAction *print = AddCommand(ID_FILE_PRINT, QStringLiteral("&Print..."), QStringLiteral("Print the current plot"),
-                                [this] { m_view->OnPrint(); });
-    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    print->setIcon(s->standardIcon(QStyle::SP_FileDialogDetailedView));
-    QAction *exit = AddCommand(ID_APP_EXIT, QStringLiteral("E&xit"), QStringLiteral("Quit the application"), [this] { close(); });
-    QAction *copy = AddCommand(ID_EDIT_COPY, QStringLiteral("&Copy"), QStringLiteral("Copy the chart to the clipboard"),
-                               [this] { m_view->OnCopy(); });
-    copy->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
-    copy->setIcon(s->standardIcon(QStyle::SP_FileDialogContentsView));
-    AddCommand(ID_EDIT_COPY_DATA, QStringLiteral("Copy &Data"), QStringLiteral("Copy the plotted data to the clipboard"),
-               [this] { m_view->OnCopyData(); });
-    AddCommand(ID_CRITICAL_VALUES, QStringLiteral("Critical &Values"),
-               QStringLiteral("Edit the critical values for Pass / Fail Criteria"), [this] { m_doc.OnCriticalValues(); });
-    AddCommand(ID_CORRIDOR_SIZE, QStringLiteral("Corridor &Size"), QStringLiteral("Set size for Corridor Plot"),
-               [this] { m_doc.OnCorridorSize(); });
-    QAction *help = AddCommand(ID_HELP_CONTENTS, QStringLiteral("&Contents"),
-                               QStringLiteral("Show the Table of Contents for the Help file"), [this] { m_view->OnHelp(); });
-    help->setIcon(s->standardIcon(QStyle::SP_DialogHelpButton));
-    AddCommand(ID_APP_ABOUT, QStringLiteral("&About Mirvane..."), QStringLiteral("Display program information"),
-               [this] { OnAbout(); });
-    QAction *headers = AddCommand(ID_VIEW_HEADERS, QStringLiteral("UDS &Headers"),
-                                  QStringLiteral("Show the UDS headers of the loaded signals"), [this] { m_doc.ShowHeaders(); });
-    headers->setIcon(s->standardIcon(QStyle::SP_FileDialogInfoView));
+    kxres::CCommandTable &c = *m_commands;
+    const auto canSave = [this] { return m_doc.CanSave(); };
+    const auto chart = [this] { return m_view->HasChart(); };
+    const auto summaryRun = [this] { return m_doc.CurrentPlotKind() == PlotSummary && m_doc.HasSignals(); };
+    const auto tip = [](QAction *action, const char *text) {
+        action->setStatusTip(QLatin1String(text));
+        return action;
+    };
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(select);
+    QAction *select = tip(c.Add(file, ID_SELECT_FILES, QStringLiteral("&Select Files..."),
+                                [this] { m_doc.OnSelectFiles(); }, {}, QKeySequence(Qt::CTRL | Qt::Key_O)),
+                          "Select the Files for processing");
+    select->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
     QMenu *save = file->addMenu(QStringLiteral("&Save"));
-    for (int id : {ID_SAVE_UDS, ID_SAVE_ASCII, ID_SAVE_BMP, ID_SAVE_PDF, ID_SAVE_HTML})
-        save->addAction(Action(id));
-    file->addAction(print);
+    QAction *uds = tip(c.Add(save, ID_SAVE_UDS, QStringLiteral("&Uds Files"), [this] { m_doc.OnSaveUds(); }, canSave),
+                       "Save the Plotted data as Uds files");
+    uds->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
+    tip(c.Add(save, ID_SAVE_ASCII, QStringLiteral("&Ascii Files"), [this] { m_doc.OnSaveAscii(); }, canSave),
+        "Save the plotted Data as ASCII XY data files");
+    tip(c.Add(save, ID_SAVE_BMP, QStringLiteral("&Bmp"), [this] { m_view->OnSaveBitmap(); }, chart),
+        "Save the current plot as a bmp file");
+    tip(c.Add(save, ID_SAVE_PDF, QStringLiteral("&Pdf"), [this] { m_view->OnSavePdf(); }, chart),
+        "Save the current plot as a PDF file");
+    tip(c.Add(save, ID_SAVE_HTML, QStringLiteral("&HTML"), [this] { m_view->OnSaveHtml(); }, summaryRun),
+        "Save the results as an HTML file");
+    QAction *print = tip(c.Add(file, ID_FILE_PRINT, QStringLiteral("&Print..."), [this] { m_view->OnPrint(); },
+                               [this] { return m_doc.CurrentPlotKind() != PlotSummary && m_view->HasChart(); },
+                               QKeySequence(Qt::CTRL | Qt::Key_P)),
+                         "Print the current plot");
+    print->setIcon(s->standardIcon(QStyle::SP_FileDialogDetailedView));
     file->addSeparator();
-    file->addAction(exit);
+    tip(c.Add(file, ID_APP_EXIT, QStringLiteral("E&xit"), [this] { close(); }), "Quit the application");
+
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    for (int id : {ID_EDIT_COPY, ID_EDIT_COPY_DATA, ID_CRITICAL_VALUES, ID_CORRIDOR_SIZE})
-        edit->addAction(Action(id));
+    QAction *copy = tip(c.Add(edit, ID_EDIT_COPY, QStringLiteral("&Copy"), [this] { m_view->OnCopy(); }),
+                        "Copy the chart to the clipboard");
+    copy->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+    copy->setIcon(s->standardIcon(QStyle::SP_FileDialogContentsView));
+    tip(c.Add(edit, ID_EDIT_COPY_DATA, QStringLiteral("Copy &Data"), [this] { m_view->OnCopyData(); }, summaryRun),
+        "Copy the plotted data to the clipboard");
+    tip(c.Add(edit, ID_CRITICAL_VALUES, QStringLiteral("Critical &Values"), [this] { m_doc.OnCriticalValues(); }),
+        "Edit the critical values for Pass / Fail Criteria");
+    tip(c.Add(edit, ID_CORRIDOR_SIZE, QStringLiteral("Corridor &Size"), [this] { m_doc.OnCorridorSize(); }),
+        "Set size for Corridor Plot");
+    QAction *headers = tip(c.Add(nullptr, ID_VIEW_HEADERS, QStringLiteral("UDS &Headers"), [this] { m_doc.ShowHeaders(); },
+                                 [this] { return m_doc.HasSignals(); }),
+                           "Show the UDS headers of the loaded signals");
+    headers->setIcon(s->standardIcon(QStyle::SP_FileDialogInfoView));
+    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    QAction *help = tip(c.Add(helpMenu, ID_HELP_CONTENTS, QStringLiteral("&Contents"), [this] { m_view->OnHelp(); }),
+                        "Show the Table of Contents for the Help file");
+    help->setIcon(s->standardIcon(QStyle::SP_DialogHelpButton));
+    tip(c.Add(helpMenu, ID_APP_ABOUT, QStringLiteral("&About Mirvane..."), [this] { OnAbout(); }),
+        "Display program information");
 
     // The tool bar and the plot-type bar share the top row.
     m_toolBar = addToolBar(QStringLiteral("Toolbar"));
@@ -140,20 +135,12 @@ void CMainFrame::BuildMenus()
         });
     });
 
-    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
-    QAction *toolbar = m_toolBar->toggleViewAction();
-    toolbar->setText(QStringLiteral("&Toolbar"));
-    m_actions[ID_VIEW_TOOLBAR] = toolbar;
-    view->addAction(toolbar);
-    auto *statusAction = new QAction(QStringLiteral("&Status Bar"), this);
-    statusAction->setCheckable(true);
-    statusAction->setChecked(true);
-    connect(statusAction, &QAction::toggled, statusBar(), &QWidget::setVisible);
-    m_actions[ID_VIEW_STATUS_BAR] = statusAction;
-    view->addAction(statusAction);
-    QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-    helpMenu->addAction(help);
-    helpMenu->addAction(Action(ID_APP_ABOUT));
+    c.Add(view, ID_VIEW_TOOLBAR, QStringLiteral("&Toolbar"), [this] { m_toolBar->setVisible(m_toolBar->isHidden()); });
+    c.SetChecked(ID_VIEW_TOOLBAR, [this] { return !m_toolBar->isHidden(); });
+    c.Add(view, ID_VIEW_STATUS_BAR, QStringLiteral("&Status Bar"),
+          [this] { statusBar()->setVisible(statusBar()->isHidden()); });
+    c.SetChecked(ID_VIEW_STATUS_BAR, [this] { return !statusBar()->isHidden(); });
+    c.UpdateOnShow(view);
     CreateStatusBar();
 }
 
@@ -196,16 +183,7 @@ void CMainFrame::ReturnActivation()
 
 void CMainFrame::UpdateCommands()
 {
-    const bool summary = m_doc.CurrentPlotKind() == PlotSummary;
-    const bool chart = m_view->HasChart();
-    Action(ID_SAVE_UDS)->setEnabled(m_doc.CanSave());
-    Action(ID_SAVE_ASCII)->setEnabled(m_doc.CanSave());
-    Action(ID_SAVE_BMP)->setEnabled(chart);
-    Action(ID_SAVE_PDF)->setEnabled(chart);
-    Action(ID_SAVE_HTML)->setEnabled(summary && m_doc.HasSignals());
-    Action(ID_FILE_PRINT)->setEnabled(!summary && chart);
-    Action(ID_EDIT_COPY_DATA)->setEnabled(summary && m_doc.HasSignals());
-    Action(ID_VIEW_HEADERS)->setEnabled(m_doc.HasSignals());
+    m_commands->Update();
 }
 
 void CMainFrame::FillPlotKinds(const std::vector<int> &kinds)

@@ -5,12 +5,15 @@
 
 #include <QMainWindow>
 
-#include <map>
 #include <vector>
 
 class QAction;
 class QComboBox;
 class QToolBar;
+
+namespace kxres {
+class CCommandTable;
+}
 
 namespace mirvane {
 
@@ -59,7 +62,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QAction *AddCommand(int id, const QString &text, const QString &tip, std::function<void()> handler);
     void BuildMenus();
     void CreateStatusBar();
     // Gives the keyboard back to the open modal dialog or to this window when
@@ -71,7 +73,7 @@ private:
     QComboBox *m_plotType = nullptr;
     QToolBar *m_toolBar = nullptr;
     QToolBar *m_dialogBar = nullptr;
-    std::map<int, QAction *> m_actions;
+    kxres::CCommandTable *m_commands;
     bool m_filling = false;
 };
 

@@ -32,13 +32,12 @@ void CMirvaneApp::InitInstance(const QStringList &arguments)
 {
     CKxStartup::SetupApplication(QStringLiteral("Mirvane"), QStringLiteral("Mirvane"));
     m_doc = std::make_unique<CMirvaneDoc>(nullptr, m_options.settingsProgram);
-    m_ui = std::make_unique<CMirvaneUi>(m_doc->Settings());
-    m_doc->SetUi(m_ui.get());
     auto *view = new CMirvaneView(*m_doc);
     m_frame = std::make_unique<CMainFrame>(*m_doc, view);
     m_frame->setWindowIcon(QIcon::fromTheme(QStringLiteral("mirvane"),
                                             m_frame->style()->standardIcon(QStyle::SP_FileDialogContentsView)));
-    m_ui->SetParent(m_frame.get());
+    m_ui = std::make_unique<CMirvaneUi>(m_doc->Settings(), m_frame.get());
+    m_doc->SetUi(m_ui.get());
 
     CStartupOptions startupOptions;
     startupOptions.appName = QStringLiteral("Mirvane");

@@ -2,16 +2,15 @@
 
 #include "platform/CSettings.h"
 #include "shared_ui/dialogs/DialogWarning.h"
-#include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/kit/NumberParser.h"
 #include "shared_ui/kit/TextFileWriter.h"
+#include "signal/HitList.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -22,7 +21,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextStream>
 #include <QVBoxLayout>
 
 namespace mirvane {
@@ -236,16 +234,18 @@ void CSelectFiles::OnRemove()
 
 bool CSelectFiles::ReadHitlist(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    std::vector<std::string> lines;
+    std::string error;
+    const kx::HitListRead read = kx::ReadHitList(path.toStdString(), lines, error);
+    if (read == kx::HitListRead::kNotOpened) {
         kxres::WarnError(this, QStringLiteral("Unable to read Hit list file"));
         return false;
     }
-    QTextStream in(&file);
-    while (!in.atEnd()) {
-        const QString line = in.readLine();
-        if (!line.isEmpty())
-            AddEntry(line);
+    for (const std::string &line : lines)
+        AddEntry(QString::fromStdString(line));
+    if (read == kx::HitListRead::kRefused) {
+        kxres::WarnError(this, QString::fromStdString(error));
+        return false;
     }
     m_settings.SetString("HitlistDir", FolderOf(path).toStdString());
     return true;

@@ -13,31 +13,6 @@
 
 namespace mirvane {
 
-namespace {
-
-// Shows the wait cursor while alive, restoring it on every path.
-class WaitCursor {
-public:
-    explicit WaitCursor(IMirvaneUi *ui)
-        : m_ui(ui)
-    {
-        if (m_ui)
-            m_ui->BeginWaitCursor();
-    }
-    ~WaitCursor()
-    {
-        if (m_ui)
-            m_ui->EndWaitCursor();
-    }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-
-private:
-    IMirvaneUi *m_ui;
-};
-
-} // namespace
-
 CMirvaneDoc::CMirvaneDoc(IMirvaneUi *ui, const QString &settingsProgram)
     : m_ui(ui)
     , m_settings(std::make_unique<kxplatform::CSettings>(settingsProgram))
@@ -47,21 +22,15 @@ CMirvaneDoc::CMirvaneDoc(IMirvaneUi *ui, const QString &settingsProgram)
 
 CMirvaneDoc::~CMirvaneDoc() = default;
 
-void CMirvaneDoc::AddUpdateListener(std::function<void(int)> listener)
+void CMirvaneDoc::UpdateAllViews(UpdateHint hint)
 {
-    m_listeners.push_back(std::move(listener));
-}
-
-void CMirvaneDoc::UpdateAllViews(int hint)
-{
-    for (const auto &listener : m_listeners)
-        listener(hint);
+    emit Updated(hint);
 }
 
 void CMirvaneDoc::Report(const std::string &text)
 {
     if (m_ui)
-        m_ui->ShowMessage(text);
+        m_ui->ShowMessage(text, kxres::IKxUi::Icon::Exclamation);
 }
 
 void CMirvaneDoc::ShowErrors()
@@ -144,7 +113,7 @@ void CMirvaneDoc::Execute(const CRunOptions &givenOptions)
     m_errors.clear();
     bool ok = false;
     {
-        WaitCursor wait(m_ui);
+        kxres::CUiWaitCursor wait(m_ui);
         CRunResult result;
         ok = CComparisonRun::Execute(options, result, m_errors);
         if (ok) {
@@ -169,7 +138,7 @@ void CMirvaneDoc::Execute(const CRunOptions &givenOptions)
         }
     }
     if (ok)
-        UpdateAllViews(HintRun);
+        UpdateAllViews(UpdateHint::Run);
     ShowErrors();
 }
 
@@ -210,73 +179,70 @@ bool CMirvaneDoc::SetPlot(int kind)
         result = true;
     });
     if (result)
-        UpdateAllViews(HintPlot);
+        UpdateAllViews(UpdateHint::Plot);
     return result;
 }
 
 void CMirvaneDoc::OnSaveUds()
 {
-    kxres::Guarded([this](const QString &text) { Report(text.toStdString()); }, [this] {
-        if (!m_ui || m_series.empty())
-            return;
-        std::string last;
-        std::vector<std::string> errors;
-        for (std::size_t s = 0; s < m_series.size(); ++s) {
-            const std::string label = s < m_labels.size() ? m_labels[s] : std::string();
-            std::string path;
-            if (!m_ui->ChooseSaveFile("Save " + label + " as", "UDS Files (*.uds);;All Files (*)",
-                                      Folder("UdsOutputDir"), path))
-                continue;
-            try {
-                m_series[s].SaveToUDSFile(path);
-                last = path;
-            } catch (const std::exception &e) {
-                errors.push_back(path + ": " + e.what());
-            }
+    if (!m_ui || m_series.empty())
+        return;
+    std::string last;
+    std::vector<std::string> errors;
+    for (std::size_t s = 0; s < m_series.size(); ++s) {
+        const std::string label = s < m_labels.size() ? m_labels[s] : std::string();
+        std::string path;
+        if (!m_ui->ChooseSaveFile({"Save " + label + " as", "UDS Files (*.uds);;All Files (*)", "",
+                                   Folder("UdsOutputDir"), ""},
+                                  path))
+            continue;
+        try {
+            m_series[s].SaveToUDSFile(path);
+            last = path;
+        } catch (const std::exception &e) {
+            errors.push_back(path + ": " + e.what());
         }
-        if (!last.empty())
-            StoreFolder("UdsOutputDir", last);
-        if (!errors.empty())
-            m_ui->ShowErrorList(errors);
-    });
+    }
+    if (!last.empty())
+        StoreFolder("UdsOutputDir", last);
+    if (!errors.empty())
+        m_ui->ShowErrorList(errors);
 }
 
 void CMirvaneDoc::OnSaveAscii()
 {
-    kxres::Guarded([this](const QString &text) { Report(text.toStdString()); }, [this] {
-        if (!m_ui || m_series.empty())
-            return;
-        std::string path;
-        if (!m_ui->ChooseSaveFile("Save ASCII data As", "Text Files (*.txt);;All Files (*)",
-                                  Folder("AsciiOutputDir"), path))
-            return;
-        QString error;
-        if (!kxres::WriteTextFile(QString::fromStdString(path), AsciiText(m_series),
-                                  &error)) {
-            Report(error.toStdString());
-            return;
-        }
-        StoreFolder("AsciiOutputDir", path);
-    });
+    if (!m_ui || m_series.empty())
+        return;
+    std::string path;
+    if (!m_ui->ChooseSaveFile({"Save ASCII data As", "Text Files (*.txt);;All Files (*)", "",
+                               Folder("AsciiOutputDir"), ""},
+                              path))
+        return;
+    QString error;
+    if (!kxres::WriteTextFile(QString::fromStdString(path), AsciiText(m_series),
+                              &error)) {
+        Report(error.toStdString());
+        return;
+    }
+    StoreFolder("AsciiOutputDir", path);
 }
 
 void CMirvaneDoc::OnSaveHtml(const std::vector<int> &columnOrder)
 {
-    kxres::Guarded([this](const QString &text) { Report(text.toStdString()); }, [&] {
-        if (!m_ui)
-            return;
-        std::string path;
-        if (!m_ui->ChooseSaveFile("Save Results to HTML File",
-                                  "HTML Files (*.html);;HTML Files (*.htm);;All Files (*.*)",
-                                  Folder("UdsOutputDir"), path))
-            return;
-        QString error;
-        if (!kxres::WriteTextFile(QString::fromStdString(path), HtmlSummary(m_records, columnOrder), &error)) {
-            Report(error.toStdString());
-            return;
-        }
-        StoreFolder("UdsOutputDir", path);
-    });
+    if (!m_ui)
+        return;
+    std::string path;
+    if (!m_ui->ChooseSaveFile({"Save Results to HTML File",
+                               "HTML Files (*.html);;HTML Files (*.htm);;All Files (*.*)", "",
+                               Folder("UdsOutputDir"), ""},
+                              path))
+        return;
+    QString error;
+    if (!kxres::WriteTextFile(QString::fromStdString(path), HtmlSummary(m_records, columnOrder), &error)) {
+        Report(error.toStdString());
+        return;
+    }
+    StoreFolder("UdsOutputDir", path);
 }
 
 void CMirvaneDoc::TakeChartArrays(std::vector<double> &x, std::vector<double> &y)
@@ -289,36 +255,30 @@ void CMirvaneDoc::TakeChartArrays(std::vector<double> &x, std::vector<double> &y
 
 void CMirvaneDoc::OnCriticalValues()
 {
-    kxres::Guarded([this](const QString &text) { Report(text.toStdString()); }, [this] {
-        if (!m_ui)
-            return;
-        CCriticalValues values = CriticalValues();
-        if (!m_ui->EditCriticalValues(values))
-            return;
-        CriticalValues() = values;
-        UpdateAllViews(HintPlot);
-    });
+    if (!m_ui)
+        return;
+    CCriticalValues values = CriticalValues();
+    if (!m_ui->EditCriticalValues(values))
+        return;
+    CriticalValues() = values;
+    UpdateAllViews(UpdateHint::Plot);
 }
 
 void CMirvaneDoc::OnCorridorSize()
 {
-    kxres::Guarded([this](const QString &text) { Report(text.toStdString()); }, [this] {
-        if (!m_ui)
-            return;
-        double size = m_corridorSize;
-        if (!m_ui->EditCorridorSize(size))
-            return;
-        m_corridorSize = size;
-        UpdateAllViews(HintPlot);
-    });
+    if (!m_ui)
+        return;
+    double size = m_corridorSize;
+    if (!m_ui->EditCorridorSize(size))
+        return;
+    m_corridorSize = size;
+    UpdateAllViews(UpdateHint::Plot);
 }
 
 void CMirvaneDoc::ShowHeaders()
 {
-    kxres::Guarded([this](const QString &text) { Report(text.toStdString()); }, [this] {
-        if (m_ui && HasSignals())
-            m_ui->ShowUdsHeader(m_loaded);
-    });
+    if (m_ui && HasSignals())
+        m_ui->ShowUdsHeader(m_loaded);
 }
 
 } // namespace mirvane

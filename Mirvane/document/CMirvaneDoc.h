@@ -2,17 +2,17 @@
 
 // Mirvane's one document: the evaluated records, the reference, the current plot
 // kind with its series and chart arrays, and the commands. It holds no widgets; it
-// talks to the user through IMirvaneUi and tells its views of changes through the
-// update listeners.
+// talks to the user through IMirvaneUi and tells its views of changes through
+// Updated.
 
 #include "Mirvane/core/CComparisonRun.h"
 #include "Mirvane/core/CPlot.h"
 #include "Mirvane/core/CSignal.h"
 #include "Mirvane/document/IMirvaneUi.h"
 
+#include <QObject>
 #include <QString>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,19 +23,25 @@ class CSettings;
 
 namespace mirvane {
 
-class CMirvaneDoc {
-public:
-    enum Hint : int { HintRun = 1, HintPlot = 2 };
+Q_NAMESPACE
 
+// What changed: a new run, or the plot or a setting.
+enum class UpdateHint { Run = 1, Plot = 2 };
+Q_ENUM_NS(UpdateHint)
+
+class CMirvaneDoc : public QObject {
+    Q_OBJECT
+
+public:
     explicit CMirvaneDoc(IMirvaneUi *ui = nullptr, const QString &settingsProgram = QStringLiteral("Mirvane"));
     ~CMirvaneDoc();
 
     void SetUi(IMirvaneUi *ui) { m_ui = ui; }
     kxplatform::CSettings &Settings() { return *m_settings; }
-    void AddUpdateListener(std::function<void(int hint)> listener);
-    void UpdateAllViews(int hint);
+    void UpdateAllViews(UpdateHint hint);
 
-    // Commands; none lets an exception out.
+    // Commands. Select Files and the run let no exception out; the others run
+    // under the frame's command guard.
     void OnSelectFiles();
     void OnSaveUds();
     void OnSaveAscii();
@@ -76,6 +82,9 @@ public:
     double CorridorSize() const { return m_corridorSize; }
     int ReferenceKind() const { return m_referenceKind; }
 
+signals:
+    void Updated(mirvane::UpdateHint hint);
+
 private:
     void Execute(const CRunOptions &options);
     void ShowErrors();
@@ -85,7 +94,6 @@ private:
 
     IMirvaneUi *m_ui = nullptr;
     std::unique_ptr<kxplatform::CSettings> m_settings;
-    std::vector<std::function<void(int)>> m_listeners;
 
     std::vector<CSignal> m_records;
     CSignal m_reference;

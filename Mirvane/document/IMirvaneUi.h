@@ -4,6 +4,7 @@
 // in the tests.
 
 #include "Mirvane/core/ResultColumns.h"
+#include "shared_ui/kit/IKxUi.h"
 #include "signal/CNSignal.h"
 
 #include <string>
@@ -23,23 +24,13 @@ struct CSelectFilesValues {
     double maxTime = static_cast<double>(0.3f);
 };
 
-class IMirvaneUi {
+class IMirvaneUi : public kxres::IKxUi {
 public:
-    virtual ~IMirvaneUi() = default;
-
-    // The error list dialog; never called with an empty list.
-    virtual void ShowErrorList(const std::vector<std::string> &messages) = 0;
-    virtual void ShowMessage(const std::string &text) = 0;
     virtual bool SelectFiles(CSelectFilesValues &values) = 0;
-    // A save-file dialog with the overwrite prompt; path holds the choice on true.
-    virtual bool ChooseSaveFile(const std::string &title, const std::string &filter, const std::string &startFolder,
-                                std::string &path) = 0;
     virtual bool EditCriticalValues(CCriticalValues &values) = 0;
     virtual bool EditCorridorSize(double &size) = 0;
     // The UDS header viewer, modal.
     virtual void ShowUdsHeader(std::vector<kx::CNSignalPtr> signalList) = 0;
-    virtual void BeginWaitCursor() {}
-    virtual void EndWaitCursor() {}
 };
 
 } // namespace mirvane

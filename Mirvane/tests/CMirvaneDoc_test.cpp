@@ -44,7 +44,11 @@ struct Fixture {
     FakeMirvaneUi ui;
     CMirvaneDoc doc{&ui, mirvane_test::TestSettingsName()};
     std::vector<int> hints;
-    Fixture() { doc.AddUpdateListener([this](int hint) { hints.push_back(hint); }); }
+    Fixture()
+    {
+        QObject::connect(&doc, &CMirvaneDoc::Updated,
+                         [this](mirvane::UpdateHint hint) { hints.push_back(static_cast<int>(hint)); });
+    }
     void Select(const CSelectFilesValues &v)
     {
         ui.selections.push_back(v);
@@ -65,7 +69,7 @@ TEST(MirvaneDocRun, ChosenReferenceEveryKindTwice)
     EXPECT_EQ(f.doc.CurrentPlotKind(), PlotSummary);
     EXPECT_EQ(f.doc.PlotKinds(), (std::vector<int>{1, 7, 8, 9, 4, 3, 5, 6, 10, 11}));
     EXPECT_EQ(f.hints, std::vector<int>{1});
-    EXPECT_EQ(f.ui.waitDepth, 0);
+    EXPECT_EQ(f.ui.openWaitCursors, 0);
     const CSignal &record = f.doc.Records()[0];
     EXPECT_EQ(record.GetReferenceName(), ref);
     EXPECT_NEAR(record.Comparison().GetResidualSum() / record.Comparison().GetCount(), 0.5, 1e-4);
@@ -138,7 +142,7 @@ TEST(MirvaneDocRun, FailuresKeepThePreviousRun)
         EXPECT_EQ(f.doc.Records().size(), 5u) << c.name;
         EXPECT_EQ(f.doc.Records()[4].GetFileName(), five[4]) << c.name;
         EXPECT_EQ(f.doc.CurrentPlotKind(), PlotResiduals) << c.name;
-        EXPECT_EQ(f.ui.waitDepth, 0) << c.name;
+        EXPECT_EQ(f.ui.openWaitCursors, 0) << c.name;
     }
     // The dialog offers the names of the failed run again, to be mended.
     f.ui.selections.push_back(std::nullopt);
@@ -255,8 +259,8 @@ TEST(MirvaneDocSave, ComputedSeriesRoundTrip)
         ASSERT_TRUE(f.doc.SetPlot(kind));
         const std::string out = f.folder.Path("saved" + std::to_string(kind) + ".uds");
         // Every series but the last is cancelled.
-        f.ui.savePaths.assign(f.doc.Series().size() - 1, "");
-        f.ui.savePaths.push_back(out);
+        f.ui.saveFiles.assign(f.doc.Series().size() - 1, "");
+        f.ui.saveFiles.push_back(out);
         f.ui.saveTitles.clear();
         f.doc.OnSaveUds();
         ASSERT_EQ(f.ui.saveTitles.size(), f.doc.Series().size());
@@ -298,7 +302,7 @@ TEST(MirvaneDocSave, AsciiLinesAndWriteFailures)
     settings.SetString("UdsOutputDir", "/kept/");
     settings.Sync();
     const std::string bad = f.folder.Path("no/such/folder/out.txt");
-    f.ui.savePaths = {bad, bad};
+    f.ui.saveFiles = {bad, bad};
     f.doc.OnSaveAscii();
     f.doc.OnSaveHtml({0, 1});
     ASSERT_EQ(f.ui.messages.size(), 2u);
@@ -309,7 +313,7 @@ TEST(MirvaneDocSave, AsciiLinesAndWriteFailures)
     EXPECT_EQ(after.GetString("UdsOutputDir"), "/kept/");
 
     const std::string good = f.folder.Path("out.txt");
-    f.ui.savePaths = {good};
+    f.ui.saveFiles = {good};
     f.doc.OnSaveAscii();
     EXPECT_EQ(ReadAll(good).substr(0, 2), "0 ");
 }
@@ -322,7 +326,7 @@ TEST(MirvaneDocHtml, EscapedNamesAndColumnOrder)
     f.Select(Choice({odd}, ref));
     ASSERT_EQ(f.doc.Records().size(), 1u);
     const std::string out = f.folder.Path("summary.html");
-    f.ui.savePaths = {out};
+    f.ui.saveFiles = {out};
     f.doc.OnSaveHtml({5, 0, 1});
     const std::string html = ReadAll(out);
     EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);

@@ -192,6 +192,22 @@ TEST_F(MirvaneDialogs, HitLists)
     EXPECT_EQ(warnings, QStringList{QStringLiteral("Unable to read Hit list file")});
     EXPECT_EQ(settings.GetString("HitlistDir"), "/kept/");
 
+    // A line too long is refused with the reader's words; the names before it are kept.
+    warnings.clear();
+    const std::string longHit = (dir.path() + "/long.hit").toStdString();
+    std::ofstream(longHit) << "three.uds\n" << std::string((std::size_t{1} << 20) + 1, 'x') << "\nfour.uds\n";
+    dlg.SetValues(Values({}));
+    dlg.openFile = QString::fromStdString(longHit);
+    dlg.OnReadHitlist();
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].startsWith(QStringLiteral("Line 2 of ") + dlg.openFile)) << warnings[0].toStdString();
+    EXPECT_EQ(ListTexts(dlg.List()), (std::vector<std::string>{"three.uds"}));
+    EXPECT_EQ(settings.GetString("HitlistDir"), "/kept/");
+    dlg.SetValues(Values({"one.uds"}));
+    dlg.openFile = QString::fromStdString(hit);
+    dlg.OnReadHitlist();
+    settings.SetString("HitlistDir", "/kept/");
+
     warnings.clear();
     dlg.saveFile = dir.path() + QStringLiteral("/no/such/folder/out.hit");
     dlg.OnSaveHitlist();

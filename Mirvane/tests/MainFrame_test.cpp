@@ -5,6 +5,7 @@
 #include "Mirvane/views/CMirvaneView.h"
 #include "platform/chart/ChartRules.h"
 #include "platform/chart/RecordingChart.h"
+#include "shared_ui/dialogs/DialogWarning.h"
 #include "support/FakeMirvaneUi.h"
 #include "support/MirvaneFiles.h"
 
@@ -176,6 +177,24 @@ TEST(MirvaneFrame, MenusHoldTheirCommandsInOrder)
     EXPECT_EQ(f.frame.Action(CMainFrame::ID_FILE_PRINT)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
 }
 
+TEST(MirvaneFrame, FailingCommandsReachTheUserWithTheirText)
+{
+    Frame f;
+    f.RunThree();
+    QStringList warnings;
+    const auto previous = kxres::SetWarningHandler([&](QWidget *, const QString &text) { warnings << text; });
+    f.ui.promptsThrow = "dialog failed";
+    f.ui.corridorSize = 3.0;
+    for (const int id : {CMainFrame::ID_CRITICAL_VALUES, CMainFrame::ID_CORRIDOR_SIZE, CMainFrame::ID_VIEW_HEADERS}) {
+        warnings.clear();
+        f.frame.Action(id)->trigger();
+        EXPECT_EQ(warnings, QStringList{QStringLiteral("dialog failed")}) << id;
+    }
+    kxres::SetWarningHandler(previous);
+    EXPECT_DOUBLE_EQ(f.doc.CorridorSize(), 4.0);
+    EXPECT_TRUE(f.ui.headerShown.empty());
+}
+
 TEST(MirvaneFrame, PlotKindsDrawAndSave)
 {
     Frame f;
@@ -295,7 +314,7 @@ TEST(MirvaneFrame, HtmlSummaryInChromium)
     ASSERT_EQ(f.doc.Records().size(), 3u);
     f.view->Table()->horizontalHeader()->moveSection(0, 15);
     const std::string out = f.folder.Path("summary.html");
-    f.ui.savePaths = {out};
+    f.ui.saveFiles = {out};
     f.frame.Action(CMainFrame::ID_SAVE_HTML)->trigger();
     ASSERT_TRUE(QFile::exists(QString::fromStdString(out)));
 

@@ -7,7 +7,6 @@
 #include "platform/chart/ChartRules.h"
 #include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/services/Clipboard.h"
-#include "shared_ui/dialogs/DialogWarning.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -42,7 +41,7 @@ CMirvaneView::CMirvaneView(CMirvaneDoc &doc, kxchart::ChartFactory factory, QWid
     };
     openHelp = [](const QString &path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
     showMessage = [this](const QString &text) { kxres::Warn(this, text); };
-    m_doc.AddUpdateListener([this](int hint) { OnUpdate(hint); });
+    connect(&m_doc, &CMirvaneDoc::Updated, this, &CMirvaneView::OnUpdate);
 }
 
 CMirvaneView::~CMirvaneView() = default;
@@ -61,17 +60,15 @@ void CMirvaneView::DestroyChart()
     }
 }
 
-void CMirvaneView::OnUpdate(int hint)
+void CMirvaneView::OnUpdate(UpdateHint hint)
 {
-    if (hint < 1)
-        return;
     if (!m_doc.HasSignals()) {
         DestroyChart();
         m_table->hide();
         emit PlotKindsCleared();
         return;
     }
-    if (hint == CMirvaneDoc::HintRun)
+    if (hint == UpdateHint::Run)
         emit PlotKindsChanged(m_doc.PlotKinds());
     if (m_doc.CurrentPlotKind() != PlotSummary) {
         m_table->hide();
@@ -141,52 +138,42 @@ QString CMirvaneView::CopyDataText() const
 
 void CMirvaneView::OnCopy()
 {
-    kxres::Guarded(this, [this] {
-        if (HasChart())
-            m_chart->copyToClipboard(kxchart::ClipboardImageSize());
-    });
+    if (HasChart())
+        m_chart->copyToClipboard(kxchart::ClipboardImageSize());
 }
 
 void CMirvaneView::OnCopyData()
 {
-    kxres::Guarded(this, [this] {
-        if (m_doc.CurrentPlotKind() == PlotSummary)
-            kxres::PutTextOnClipboard(CopyDataText());
-    });
+    if (m_doc.CurrentPlotKind() == PlotSummary)
+        kxres::PutTextOnClipboard(CopyDataText());
 }
 
 void CMirvaneView::OnPrint()
 {
-    kxres::Guarded(this, [this] {
-        if (HasChart())
-            m_chart->print(this);
-    });
+    if (HasChart())
+        m_chart->print(this);
 }
 
 void CMirvaneView::OnSaveBitmap()
 {
-    kxres::Guarded(this, [this] {
-        if (!HasChart())
-            return;
-        const QString path = chooseSaveFile(QStringLiteral("Save Bitmap as"), QStringLiteral("Windows Bitmap(*.bmp)"));
-        if (path.isEmpty())
-            return;
-        if (!m_chart->save(kxchart::ImageFormat::Bitmap, path, size()))
-            Report(QString::fromLatin1(kxchart::kSaveFailure));
-    });
+    if (!HasChart())
+        return;
+    const QString path = chooseSaveFile(QStringLiteral("Save Bitmap as"), QStringLiteral("Windows Bitmap(*.bmp)"));
+    if (path.isEmpty())
+        return;
+    if (!m_chart->save(kxchart::ImageFormat::Bitmap, path, size()))
+        Report(QString::fromLatin1(kxchart::kSaveFailure));
 }
 
 void CMirvaneView::OnSavePdf()
 {
-    kxres::Guarded(this, [this] {
-        if (!HasChart())
-            return;
-        const QString path = chooseSaveFile(QStringLiteral("Save PDF as"), QStringLiteral("PDF Document(*.pdf)"));
-        if (path.isEmpty())
-            return;
-        if (!m_chart->save(kxchart::ImageFormat::Vector, path, kxchart::VectorSize(QSize())))
-            Report(QString::fromLatin1(kxchart::kSaveFailure));
-    });
+    if (!HasChart())
+        return;
+    const QString path = chooseSaveFile(QStringLiteral("Save PDF as"), QStringLiteral("PDF Document(*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!m_chart->save(kxchart::ImageFormat::Vector, path, kxchart::VectorSize(QSize())))
+        Report(QString::fromLatin1(kxchart::kSaveFailure));
 }
 
 void CMirvaneView::OnSaveHtml()
@@ -207,16 +194,14 @@ QStringList CMirvaneView::HelpPageCandidates(const QString &programDir)
 
 void CMirvaneView::OnHelp()
 {
-    kxres::Guarded(this, [this] {
-        for (const QString &candidate : helpPages) {
-            if (QFileInfo::exists(candidate)) {
-                if (!openHelp(QFileInfo(candidate).absoluteFilePath()))
-                    Report(QStringLiteral("Unable to open the help page: ") + candidate);
-                return;
-            }
+    for (const QString &candidate : helpPages) {
+        if (QFileInfo::exists(candidate)) {
+            if (!openHelp(QFileInfo(candidate).absoluteFilePath()))
+                Report(QStringLiteral("Unable to open the help page: ") + candidate);
+            return;
         }
-        Report(QStringLiteral("The help page mirvane-help.html is not installed."));
-    });
+    }
+    Report(QStringLiteral("The help page mirvane-help.html is not installed."));
 }
 
 } // namespace mirvane

@@ -3,6 +3,7 @@
 // The one view: the results table for the Summary, else the chart of the current
 // plot kind. It carries the picture, clipboard, print, HTML and help commands.
 
+#include "Mirvane/document/CMirvaneDoc.h"
 #include "platform/chart/Chart.h"
 
 #include <QWidget>
@@ -15,7 +16,6 @@ class QTableView;
 
 namespace mirvane {
 
-class CMirvaneDoc;
 class CResultsModel;
 
 class CMirvaneView : public QWidget {
@@ -25,7 +25,7 @@ public:
                           QWidget *parent = nullptr);
     ~CMirvaneView() override;
 
-    void OnUpdate(int hint);
+    void OnUpdate(UpdateHint hint);
 
     // Commands.
     void OnCopy();

@@ -4,18 +4,18 @@
 // showed is recorded.
 
 #include "Mirvane/document/IMirvaneUi.h"
+#include "shared_ui/tests/support/FakeKxUi.h"
 
 #include <deque>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace mirvane_test {
 
-class FakeMirvaneUi : public mirvane::IMirvaneUi {
+class FakeMirvaneUi : public kxtest::CFakeKxUi<mirvane::IMirvaneUi> {
 public:
-    void ShowErrorList(const std::vector<std::string> &messages) override { errorLists.push_back(messages); }
-    void ShowMessage(const std::string &text) override { messages.push_back(text); }
     bool SelectFiles(mirvane::CSelectFilesValues &values) override
     {
         shownSelections.push_back(values);
@@ -28,17 +28,9 @@ public:
         values = *next;
         return true;
     }
-    bool ChooseSaveFile(const std::string &title, const std::string &, const std::string &, std::string &path) override
-    {
-        saveTitles.push_back(title);
-        if (savePaths.empty())
-            return false;
-        path = savePaths.front();
-        savePaths.pop_front();
-        return !path.empty();
-    }
     bool EditCriticalValues(mirvane::CCriticalValues &values) override
     {
+        ThrowIfAsked();
         if (!criticalValues)
             return false;
         values = *criticalValues;
@@ -46,27 +38,32 @@ public:
     }
     bool EditCorridorSize(double &size) override
     {
+        ThrowIfAsked();
         if (!corridorSize)
             return false;
         size = *corridorSize;
         return true;
     }
-    void ShowUdsHeader(std::vector<kx::CNSignalPtr> signalList) override { headerShown.push_back(std::move(signalList)); }
-    void BeginWaitCursor() override { ++waitDepth; ++waitBegun; }
-    void EndWaitCursor() override { --waitDepth; }
+    void ShowUdsHeader(std::vector<kx::CNSignalPtr> signalList) override
+    {
+        ThrowIfAsked();
+        headerShown.push_back(std::move(signalList));
+    }
 
     std::deque<std::optional<mirvane::CSelectFilesValues>> selections;
-    std::deque<std::string> savePaths;   // an empty entry cancels
     std::optional<mirvane::CCriticalValues> criticalValues;
     std::optional<double> corridorSize;
+    std::string promptsThrow;   // when set, the edit and header prompts fail with this text
 
     std::vector<mirvane::CSelectFilesValues> shownSelections;
-    std::vector<std::vector<std::string>> errorLists;
-    std::vector<std::string> messages;
-    std::vector<std::string> saveTitles;
     std::vector<std::vector<kx::CNSignalPtr>> headerShown;
-    int waitDepth = 0;
-    int waitBegun = 0;
+
+private:
+    void ThrowIfAsked() const
+    {
+        if (!promptsThrow.empty())
+            throw std::runtime_error(promptsThrow);
+    }
 };
 
 } // namespace mirvane_test
