@@ -143,7 +143,7 @@ void CMirvaneView::OnCopy()
 {
     kxres::Guarded(this, [this] {
         if (HasChart())
-            m_chart->copyToClipboard(kxchart::ClipboardImageSize());
+            m_chart->copyPictureToClipboard();
     });
 }
 

@@ -119,7 +119,7 @@ void CSorveltPlot::OnEditCopy()
 {
     kxres::Guarded(this, [this] {
         if (m_chart)
-            m_chart->copyToClipboard(kxchart::ClipboardImageSize());
+            m_chart->copyPictureToClipboard();
     });
 }
 
