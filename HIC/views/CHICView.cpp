@@ -251,7 +251,7 @@ void CHICView::OnEditCopy()
 {
     kxres::Guarded(this, [&] {
         if (m_chart && m_chart->isCreated())
-            m_chart->copyToClipboard(kxchart::ClipboardImageSize());
+            m_chart->copyPictureToClipboard();
     });
 }
 

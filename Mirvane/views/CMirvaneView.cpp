@@ -139,7 +139,7 @@ QString CMirvaneView::CopyDataText() const
 void CMirvaneView::OnCopy()
 {
     if (HasChart())
-        m_chart->copyToClipboard(kxchart::ClipboardImageSize());
+        m_chart->copyPictureToClipboard();
 }
 
 void CMirvaneView::OnCopyData()

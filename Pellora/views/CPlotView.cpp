@@ -576,10 +576,7 @@ void CPlotView::CopyPlot()
 {
     if (!HasChart())
         return;
-    const int saved = m_chart->exportResolution();
-    m_chart->setExportResolution(kxchart::ClipboardResolution());
-    m_chart->copyToClipboard(kxchart::ClipboardImageSize());
-    m_chart->setExportResolution(saved);
+    m_chart->copyPictureToClipboard();
 }
 
 void CPlotView::SaveAsJpeg()

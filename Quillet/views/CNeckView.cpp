@@ -129,10 +129,7 @@ void CNeckView::CopyPlot()
 {
     if (!HasChart())
         return;
-    const int saved = m_chart->exportResolution();
-    m_chart->setExportResolution(kxchart::ClipboardResolution());
-    m_chart->copyToClipboard(kxchart::ClipboardImageSize());
-    m_chart->setExportResolution(saved);
+    m_chart->copyPictureToClipboard();
 }
 
 } // namespace quillet

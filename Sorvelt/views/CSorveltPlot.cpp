@@ -118,7 +118,7 @@ void CSorveltPlot::OnUpdate(UpdateHint hint)
 void CSorveltPlot::OnEditCopy()
 {
     if (m_chart)
-        m_chart->copyToClipboard(kxchart::ClipboardImageSize());
+        m_chart->copyPictureToClipboard();
 }
 
 void CSorveltPlot::OnFilePrint()

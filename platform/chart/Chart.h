@@ -4,6 +4,7 @@
 // content, then reinitialise it; a chart that was never created ignores every command.
 
 #include "platform/chart/ChartContent.h"
+#include "platform/chart/ChartRules.h"
 
 #include <QImage>
 #include <QRect>
@@ -55,6 +56,16 @@ public:
 
     // Output. Sizes are in pixels at the export resolution.
     virtual bool copyToClipboard(const QSize &size) = 0;
+    // The Copy command: the clipboard picture size drawn at the clipboard resolution;
+    // the export resolution is left as it was.
+    virtual bool copyPictureToClipboard()
+    {
+        const int saved = exportResolution();
+        setExportResolution(ClipboardResolution());
+        const bool copied = copyToClipboard(ClipboardImageSize());
+        setExportResolution(saved);
+        return copied;
+    }
     virtual bool save(ImageFormat format, const QString &path, const QSize &size) = 0;
     virtual QImage render(const QSize &size) = 0;
     virtual bool paint(QPainter &painter, const QRect &target) = 0;

@@ -106,6 +106,14 @@ bool RecordingChart::copyToClipboard(const QSize &size)
     return true;
 }
 
+bool RecordingChart::copyPictureToClipboard()
+{
+    if (!m_created)
+        return false;
+    record("copy picture");
+    return Chart::copyPictureToClipboard();
+}
+
 bool RecordingChart::save(ImageFormat format, const QString &path, const QSize &size)
 {
     if (!m_created)

@@ -30,6 +30,8 @@ public:
     void setExportResolution(int dpi) override;
 
     bool copyToClipboard(const QSize &size) override;
+    // Records "copy picture", then the copy it makes.
+    bool copyPictureToClipboard() override;
     bool save(ImageFormat format, const QString &path, const QSize &size) override;
     QImage render(const QSize &size) override;
     bool paint(QPainter &painter, const QRect &target) override;

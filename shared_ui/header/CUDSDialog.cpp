@@ -8,7 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "shared_ui/printing/CPrintPreviewer.h"
+#include "shared_ui/header/CPrintPreviewer.h"
 #include "shared_ui/header/CUDSCurveDialog.h"
 #include "shared_ui/header/CUDSOCCDialog.h"
 #include "shared_ui/header/CUDSTestDialog.h"

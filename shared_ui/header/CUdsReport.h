@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "shared_ui/printing/CViewPrintPreview.h"
+#include "shared_ui/printing/IPageSource.h"
 #include "signal/CNSignal.h"
 
 class CPage;
@@ -20,7 +21,7 @@ class QPrinter;
 class QWidget;
 struct CPrintInfo;
 
-class CUdsReport {
+class CUdsReport : public IPageSource {
  public:
   static constexpr int SpecReport = 0;
   static constexpr int FullReport = 1;
@@ -52,7 +53,7 @@ class CUdsReport {
   };
 
   CUdsReport();
-  ~CUdsReport();
+  ~CUdsReport() override;
   CUdsReport(const CUdsReport&) = delete;
   CUdsReport& operator=(const CUdsReport&) = delete;
 
@@ -63,11 +64,9 @@ class CUdsReport {
   int GetKind() const { return m_kind; }
   void SetSignal(std::shared_ptr<kx::CNSignal> signal);
   const std::shared_ptr<kx::CNSignal>& GetSignal() const { return m_signal; }
-  // Never less than one page.
-  int GetPageCount() const;
-
-  // Draws page info->m_nCurPage of the report on the painter.
-  void OnPrint(QPainter* dc, CPrintInfo* info);
+  void BeginJob() override { InvalidatePages(); }
+  int GetPageCount() const override;
+  void OnPrint(QPainter* dc, CPrintInfo* info) override;
 
   // Size of the preview window when it is not maximised, on a screen of the given size.
   static QSize PreviewNormalSize(const QSize& screen);

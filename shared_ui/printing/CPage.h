@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "shared_ui/printing/CPrinter.h"
+#include "shared_ui/printing/ITableSurface.h"
 
 class QPainter;
 class CPrintRegion;
@@ -26,7 +27,7 @@ struct CPrintInfo {
   double m_logPixelsY = 0.0;
 };
 
-class CPage {
+class CPage : public ITableSurface {
  public:
   using FormatCallback = std::string (*)(int value);
   static constexpr int MM_TEXT = 1;
@@ -35,7 +36,7 @@ class CPage {
 
   // mode 1: logical units are device units; mode 8: a 1000 x 1000 grid over the rectangle.
   CPage(const CPrintInfo& info, QPainter* dc, int mode);
-  virtual ~CPage();
+  ~CPage() override;
   CPage(const CPage&) = delete;
   CPage& operator=(const CPage&) = delete;
 
@@ -96,8 +97,8 @@ class CPage {
   // Returns the previous face; null only queries.
   virtual std::string SetFontName(const char* face);
   virtual double GetNextColumn(bool inches, bool addWidth);
-  virtual KxColorRef SetTextColor(KxColorRef colour);
-  virtual int SetFontSize(int points);
+  KxColorRef SetTextColor(KxColorRef colour) override;
+  int SetFontSize(int points) override;
   // > 0 sets, -1 resets to the page size, 0 only queries; each returns the old edge.
   virtual double SetRightEdge(double inches);
   virtual int SetRightEdge(int units);
@@ -156,16 +157,20 @@ class CPage {
   int GetBottomEdge() const { return m_state.bottom; }
   double GetLineSpacing() const { return m_spacing; }
   double GetLogPixelsX() const { return m_logPixelsX; }
-  double GetLogPixelsY() const { return m_logPixelsY; }
+  double GetLogPixelsY() const override { return m_logPixelsY; }
   const PrintState& GetState() const { return m_state; }
   std::size_t GetRegionCount() const { return m_regions.size(); }
 
  protected:
   friend class CPrintRegion;
-  friend class CPrintTable;
 
-  void SaveState();
-  void RestoreState();
+  bool IsGridMode() const override { return m_mode == MM_ANISOTROPIC; }
+  void SaveState() override;
+  void RestoreState() override;
+  void DrawCellText(PrintState& state, double spacing) override {
+    m_printer.DrawText(state, spacing);
+  }
+  void SetNextColumn(int col) override { m_nextCol = col; }
   // Row increased by the line-spacing rule.
   int ApplySpacing(int row) const;
   int PrintFormatted(int row, int col, int flags, int size, const std::string& text);
@@ -180,8 +185,9 @@ class CPage {
   // A line or a box from (left, top) to (right, bottom) in its own print state.
   void Shape(bool box, int top, int left, int bottom, int right, int penWidth, int fill,
              int style);
-  void Line(int top, int left, int bottom, int right, int penWidth, int style);
-  void Box(int top, int left, int bottom, int right, int penWidth, int fill, int style);
+  void Line(int top, int left, int bottom, int right, int penWidth, int style) override;
+  void Box(int top, int left, int bottom, int right, int penWidth, int fill,
+           int style) override;
   void ApplyFlagsAndSize(int flags, int size);
   std::string ValueText(int value) const;
 

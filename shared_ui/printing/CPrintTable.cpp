@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <string>
 
-#include "shared_ui/printing/CPage.h"
 #include "shared_ui/printing/CPrinter.h"
+#include "shared_ui/printing/ITableSurface.h"
 
 TableDescription::TableDescription() = default;
 TableDescription::~TableDescription() = default;
 
-CPrintTable::CPrintTable(PrintState* cell, TableDescription* description, CPage* page)
+CPrintTable::CPrintTable(PrintState* cell, TableDescription* description, ITableSurface* page)
     : m_cell(cell), m_desc(description), m_page(page) {}
 
 CPrintTable::~CPrintTable() = default;
@@ -28,7 +28,7 @@ int CPrintTable::ColumnLeft(int col) const {
 
 int CPrintTable::RowHeight(bool dataRow) {
   double base = m_desc->pointSize;
-  if (m_page->GetMode() != CPage::MM_ANISOTROPIC) {
+  if (!m_page->IsGridMode()) {
     base = m_desc->pointSize / 72.0 * m_page->GetLogPixelsY();
   }
   if (dataRow) return static_cast<int>(1.5 * base) * std::max(1, m_desc->linesPerRow);
@@ -87,7 +87,7 @@ void CPrintTable::PrintHeader() {
     state.text = title;
     KxColorRef old = 0;
     if (m_desc->headerFill >= 2) old = m_page->SetTextColor(0x00FFFFFF);
-    m_page->m_printer.DrawText(state, 1.0);
+    m_page->DrawCellText(state, 1.0);
     if (m_desc->headerFill >= 2) m_page->SetTextColor(old);
     m_page->RestoreState();
   }
@@ -142,8 +142,8 @@ void CPrintTable::Cell(const char* text, int row, int col, int size, int flags, 
   state.flags = flags;
   if (fixed && m_desc->linesPerRow == 1) state.flags |= 0xA00;
   state.text = text != nullptr ? text : "";
-  m_page->m_printer.DrawText(state, 2.0);
-  m_page->m_nextCol = state.colAfter;
+  m_page->DrawCellText(state, 2.0);
+  m_page->SetNextColumn(state.colAfter);
 }
 
 void CPrintTable::PrintCell(const char* text, int row, int col, int size, int flags) {

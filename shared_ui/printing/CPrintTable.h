@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-class CPage;
 class CPrintTable;
+class ITableSurface;
 struct PrintState;
 
 struct TableColumn {
@@ -48,7 +48,7 @@ struct TableDescription {
 
 class CPrintTable {
  public:
-  CPrintTable(PrintState* cell, TableDescription* description, CPage* page);
+  CPrintTable(PrintState* cell, TableDescription* description, ITableSurface* page);
   virtual ~CPrintTable();
   CPrintTable(const CPrintTable&) = delete;
   CPrintTable& operator=(const CPrintTable&) = delete;
@@ -72,5 +72,5 @@ class CPrintTable {
 
   PrintState* m_cell;
   TableDescription* m_desc;
-  CPage* m_page;
+  ITableSurface* m_page;
 };

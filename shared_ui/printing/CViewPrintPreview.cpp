@@ -7,13 +7,13 @@
 
 #include "shared_ui/printing/CKXPreviewView.h"
 #include "shared_ui/printing/CPage.h"
+#include "shared_ui/printing/IPageSource.h"
 #include "shared_ui/printing/PageSetup.h"
-#include "shared_ui/header/CUdsReport.h"
 
 namespace kxres {
 
-CViewPrintPreview::CViewPrintPreview(CUdsReport* report, QWidget* owner)
-    : QWidget(owner, Qt::Window), m_report(report),
+CViewPrintPreview::CViewPrintPreview(IPageSource* source, QWidget* owner)
+    : QWidget(owner, Qt::Window), m_source(source),
       m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   setAttribute(Qt::WA_DeleteOnClose);
   ApplyProgramPageSetup(*m_printer);
@@ -45,17 +45,17 @@ void CViewPrintPreview::FocusNextPage() {
 }
 
 void CViewPrintPreview::OnPrint(QPrinter* printer) {
-  if (m_report == nullptr || printer == nullptr) return;
+  if (m_source == nullptr || printer == nullptr) return;
   QPainter painter(printer);
   CPrintInfo info;
   info.m_rectDraw = QRect(0, 0, printer->width(), printer->height());
-  m_report->InvalidatePages();
-  const int pages = m_report->GetPageCount();
+  m_source->BeginJob();
+  const int pages = m_source->GetPageCount();
   info.m_nMaxPage = static_cast<unsigned>(pages);
   for (int n = 1; n <= pages; ++n) {
     if (n > 1) printer->newPage();
     info.m_nCurPage = static_cast<unsigned>(n);
-    m_report->OnPrint(&painter, &info);
+    m_source->OnPrint(&painter, &info);
   }
 }
 

@@ -1,13 +1,13 @@
 #pragma once
-// The window of the header report's preview: it runs the preview and lets the report
-// draw each page. It is deleted when it closes.
+// The preview window of a page source: it runs the preview and lets the source draw each
+// page. It is deleted when it closes.
 
 #include <QPrinter>
 #include <QWidget>
 
 #include <memory>
 
-class CUdsReport;
+class IPageSource;
 
 namespace kxres {
 
@@ -16,11 +16,11 @@ class CKXPreviewView;
 class CViewPrintPreview : public QWidget {
   Q_OBJECT
  public:
-  // The report is not owned; it outlives the window (it deletes an open one).
-  CViewPrintPreview(CUdsReport* report, QWidget* owner);
+  // The source is not owned; it outlives the window (it deletes an open one).
+  CViewPrintPreview(IPageSource* source, QWidget* owner);
   ~CViewPrintPreview() override;
 
-  // Builds the preview pane over a printer for the report's pages.
+  // Builds the preview pane over a printer for the source's pages.
   void OnFilePrintPreview();
   void FocusNextPage();
   CKXPreviewView* GetView() const { return m_view; }
@@ -31,7 +31,7 @@ class CViewPrintPreview : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
-  CUdsReport* m_report;
+  IPageSource* m_source;
   std::unique_ptr<QPrinter> m_printer;
   CKXPreviewView* m_view = nullptr;
 };

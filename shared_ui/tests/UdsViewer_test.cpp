@@ -24,7 +24,7 @@
 #include <type_traits>
 
 #include "shared_ui/printing/CKXPreviewView.h"
-#include "shared_ui/printing/CPrintPreviewer.h"
+#include "shared_ui/header/CPrintPreviewer.h"
 #include "shared_ui/header/CUDSCurveDialog.h"
 #include "shared_ui/header/CUDSDialog.h"
 #include "shared_ui/header/CUDSOCCDialog.h"

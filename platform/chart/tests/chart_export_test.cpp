@@ -1,10 +1,12 @@
 // Exports of the drawn chart read back as the files they claim to be.
 
+#include "platform/chart/ChartRules.h"
 #include "platform/chart/PlotChart.h"
 
 #include <qcustomplot.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -69,6 +71,30 @@ TEST(PlotChartExport, ImagesReadBackAtTheirPixelSizeAndThePdfIsAPdf)
     const QByteArray bytes = file.readAll();
     EXPECT_TRUE(bytes.startsWith("%PDF")) << bytes.left(8).toStdString();
     EXPECT_TRUE(bytes.contains("/Type /Page"));
+}
+
+TEST(PlotChartExport, CopiedPictureIsTheClipboardSizeDrawnAtTheClipboardResolution)
+{
+    PlotChart chart;
+    EXPECT_FALSE(chart.copyPictureToClipboard());
+    ASSERT_TRUE(chart.create(nullptr, QRect(0, 0, 640, 400)));
+    chart.content() = unequalCurves();
+    chart.reinitialise();
+    chart.setExportResolution(150);
+
+    QApplication::clipboard()->clear();
+    ASSERT_TRUE(chart.copyPictureToClipboard());
+    const QImage copied = QApplication::clipboard()->image();
+    EXPECT_EQ(copied.size(), ClipboardImageSize());
+    // The resolution of the chart's own exports is left as it was.
+    EXPECT_EQ(chart.exportResolution(), 150);
+
+    chart.setExportResolution(ClipboardResolution());
+    const QImage atClipboardResolution = chart.render(ClipboardImageSize());
+    chart.setExportResolution(96);
+    const QImage atScreenResolution = chart.render(ClipboardImageSize());
+    EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), atClipboardResolution.convertToFormat(QImage::Format_RGB32));
+    EXPECT_NE(copied.convertToFormat(QImage::Format_RGB32), atScreenResolution.convertToFormat(QImage::Format_RGB32));
 }
 
 int main(int argc, char **argv)

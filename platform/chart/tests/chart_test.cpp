@@ -247,6 +247,19 @@ TEST(RecordingChart, RecordsCommandsAndTheShownContent)
     EXPECT_EQ(chart.shown().title, QString("Head Acceleration"));
 }
 
+TEST(RecordingChart, RecordsTheCopiedPictureAndKeepsItsResolution)
+{
+    RecordingChart chart;
+    EXPECT_FALSE(chart.copyPictureToClipboard());
+    EXPECT_TRUE(chart.calls().empty());
+    chart.create(nullptr, QRect(0, 0, 100, 50));
+    chart.setExportResolution(150);
+    EXPECT_TRUE(chart.copyPictureToClipboard());
+    const std::vector<std::string> expected = {"create", "copy picture", "copy 2000x1000"};
+    EXPECT_EQ(chart.calls(), expected);
+    EXPECT_EQ(chart.exportResolution(), 150);
+}
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);

@@ -1,4 +1,4 @@
-#include "shared_ui/printing/CPrintPreviewer.h"
+#include "shared_ui/header/CPrintPreviewer.h"
 
 #include <QApplication>
 #include <QFileDialog>
