@@ -36,7 +36,7 @@ protected:
     DocTest()
         : doc(&ui, settings.Program())
     {
-        QObject::connect(&doc, &CQuilletDoc::Updated, [this](int hint) { hints.push_back(hint); });
+        QObject::connect(&doc, &CQuilletDoc::Updated, [this](UpdateHint hint) { hints.push_back(hint); });
     }
 
     std::string Uds(const std::string &name, const NeckSignal &s)
@@ -76,7 +76,7 @@ protected:
     TempFolder folder;
     FakeUi ui;
     CQuilletDoc doc;
-    std::vector<int> hints;
+    std::vector<UpdateHint> hints;
 };
 
 } // namespace
@@ -118,7 +118,7 @@ TEST_F(DocTest, MomentIsCorrectedWithItsForceBySignOfTheCoordinateSystem)
         EXPECT_TRUE(Contains(doc.GetMessages(), "Advanced Criteria do not apply for Extension/Flexion"));
     }
     EXPECT_EQ(ui.forceCalls, 2);
-    EXPECT_EQ(hints, (std::vector<int>{CQuilletDoc::HintResult, CQuilletDoc::HintResult}));
+    EXPECT_EQ(hints, (std::vector<UpdateHint>{CQuilletDoc::HintResult, CQuilletDoc::HintResult}));
 }
 
 TEST_F(DocTest, ForceOnTheWrongAxisAsksForTheOffset)
@@ -193,7 +193,7 @@ TEST_F(DocTest, CancelledForceDialogGivesNoResult)
     Open(Uds("neck_my.uds", NeckSignal{}));
     EXPECT_FALSE(doc.IsResultReady());
     EXPECT_TRUE(doc.GetPlotY().empty());
-    EXPECT_EQ(hints, (std::vector<int>{CQuilletDoc::HintResult}));
+    EXPECT_EQ(hints, (std::vector<UpdateHint>{CQuilletDoc::HintResult}));
 }
 
 // ---- deciding the measurement ----------------------------------------------------
@@ -491,7 +491,7 @@ TEST_F(DocTest, CommandLineShowsTheFailuresOfNamedFilesAndOpensTheGoodOne)
     EXPECT_EQ(doc.GetTitle(), "neck_fz.uds - Neck Axial Load");
     ASSERT_EQ(ui.errorLists.size(), 1u);
     EXPECT_TRUE(Contains(ui.errorLists[0], missing));
-    EXPECT_EQ(hints, (std::vector<int>{CQuilletDoc::HintResult}));
+    EXPECT_EQ(hints, (std::vector<UpdateHint>{CQuilletDoc::HintResult}));
 }
 
 TEST_F(DocTest, CommandLineWithOnlyMissingFilesShowsWhyAndAsksNothing)
@@ -566,7 +566,7 @@ TEST_F(DocTest, SavesWriteTheKeptSignalAndReadBack)
     EXPECT_TRUE(ui.questions.empty());
     EXPECT_EQ(ui.folderTitles, (std::vector<std::string>{"Select a Folder: To Save UDS Data",
                                                          "Select a Folder: To Save ASCII Data: X-Y Format"}));
-    EXPECT_EQ(ui.progressCaptions,
+    EXPECT_EQ(ui.progressTitles,
               (std::vector<std::string>{"Save Current UDS Files", "Saving Current ASCII Signal Data"}));
 
     kx::CNSignal back;
