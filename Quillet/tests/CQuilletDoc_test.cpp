@@ -644,6 +644,34 @@ TEST_F(DocTest, FailedSaveIsReportedWhenTheSaveEnds)
     EXPECT_EQ(ui.errorLists.size(), 2u);
 }
 
+TEST_F(DocTest, WaitCursorAndProgressAreClosedBeforeTheErrorList)
+{
+    Open(Uds("neck_fz.uds", Axial()));
+    EXPECT_GT(ui.waitCursors, 0);
+    EXPECT_EQ(ui.openWaitCursors, 0);
+    struct Case {
+        const char *name;
+        void (CQuilletDoc::*save)();
+    };
+    for (const Case &c : {Case{"UDS", &CQuilletDoc::SaveUds}, Case{"ASCII", &CQuilletDoc::SaveAscii}}) {
+        SCOPED_TRACE(c.name);
+        const int begun = ui.progressBegun;
+        const int cursors = ui.waitCursors;
+        int openProgress = -1;
+        int openCursors = -1;
+        ui.onErrorList = [&] {
+            openProgress = ui.progressBegun - ui.progressEnded;
+            openCursors = ui.openWaitCursors;
+        };
+        ui.folders = {folder.File("no/such/folder")};
+        (doc.*c.save)();
+        EXPECT_EQ(ui.progressBegun, begun + 1);
+        EXPECT_GT(ui.waitCursors, cursors);
+        EXPECT_EQ(openProgress, 0);
+        EXPECT_EQ(openCursors, 0);
+    }
+}
+
 TEST(QuilletDocNames, AsciiFileNames)
 {
     const std::pair<std::string, std::string> cases[] = {
