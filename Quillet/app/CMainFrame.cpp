@@ -2,9 +2,7 @@
 
 #include "Quillet/document/CQuilletDoc.h"
 #include "Quillet/views/CNeckView.h"
-#include "shared_ui/services/CommandAction.h"
 #include "shared_ui/services/CKXAboutDlg.h"
-#include "shared_ui/dialogs/DialogWarning.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,92 +33,48 @@ CMainFrame::CMainFrame(CQuilletDoc &doc, CNeckView *view, QWidget *parent)
         statusBar()->addPermanentWidget(label);
     }
 
-    const auto chart = [this] { return m_view->HasChart(); };
-    const auto kept = [this] { return m_doc.HasKeptSignals(); };
-    // Open and About never depend on a file: a cancelled first Open must not lock the program.
-    SetHandler(ID_FILE_OPEN, [this] { m_doc.OnFileOpen(); }, {});
-    SetHandler(ID_APP_ABOUT, [this] { OnAppAbout(); }, {});
-    SetHandler(ID_APP_EXIT, [this] { close(); }, {});
-    SetHandler(ID_FILE_SAVE_ASCII, [this] { m_doc.SaveAscii(); }, chart);
-    SetHandler(ID_FILE_SAVE_GRAPH, [this] { m_view->SaveGraph(); }, chart);
-    SetHandler(ID_FILE_SAVE_UDS, [this] { m_doc.SaveUds(); }, chart);
-    SetHandler(ID_FILE_PRINT, [this] { m_view->PrintGraph(); }, chart);
-    SetHandler(ID_EDIT_COPY_PLOT, [this] { m_view->CopyPlot(); }, chart);
-    SetHandler(ID_EDIT_COPY_DATA, [this] { m_doc.CopyData(); }, chart);
-    SetHandler(ID_EDIT_CUSTOMIZE, [this] { m_view->CustomizeGraph(); }, chart);
-    SetHandler(ID_VIEW_UDS_SPECIFICATION, [this] { m_doc.ShowUDSSpecification(); }, kept);
-    SetHandler(ID_TOOL_UDS_SPECIFICATION, [this] { m_doc.ShowUDSSpecification(); }, kept);
-    SetHandler(ID_VIEW_ERROR_MESSAGES, [this] { m_doc.ShowErrorMessages(); },
-               [this] { return !m_doc.GetMessages().empty(); });
-
-    connect(&m_doc, &CQuilletDoc::Updated, this, [this](int) { UpdateCommandUI(); });
+    connect(&m_doc, &CQuilletDoc::Updated, this, [this] { UpdateCommandUI(); });
     connect(m_view, &CNeckView::ChartChanged, this, &CMainFrame::UpdateCommandUI);
     UpdateCommandUI();
 }
 
 CMainFrame::~CMainFrame() = default;
 
-QAction *CMainFrame::Action(int id) const
-{
-    const auto it = m_commands.find(id);
-    return it == m_commands.end() ? nullptr : it->second.action;
-}
-
-void CMainFrame::SetHandler(int id, std::function<void()> run, std::function<bool()> enabled)
-{
-    CommandEntry &entry = m_commands[id];
-    entry.run = std::move(run);
-    entry.enabled = std::move(enabled);
-}
-
-void CMainFrame::RunCommand(int id)
-{
-    UpdateCommandUI();
-    const auto it = m_commands.find(id);
-    if (it == m_commands.end() || !it->second.run || !it->second.action || !it->second.action->isEnabled())
-        return;
-    kxres::Guarded(this, it->second.run);
-    UpdateCommandUI();
-}
-
-void CMainFrame::UpdateCommandUI()
-{
-    for (auto &[id, entry] : m_commands) {
-        if (entry.action)
-            entry.action->setEnabled(entry.run && (!entry.enabled || entry.enabled()));
-    }
-}
-
-QAction *CMainFrame::AddCommand(QMenu *menu, int id, const QString &text, const QKeySequence &shortcut)
-{
-    QAction *action = kxres::AddCommandAction(this, menu, id, text, shortcut, [this](int command) { RunCommand(command); });
-    m_commands[id].action = action;
-    return action;
-}
-
 void CMainFrame::CreateMenus()
 {
+    const auto chart = [this] { return m_view->HasChart(); };
+    const auto kept = [this] { return m_doc.HasKeptSignals(); };
+    const auto key = [](const char *text) { return QKeySequence(QLatin1String(text)); };
+    kxres::CCommandTable &c = m_commands;
+
+    // Open and About never depend on a file: a cancelled first Open must not lock the program.
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    AddCommand(file, ID_FILE_OPEN, QStringLiteral("&Open..."), QKeySequence(QStringLiteral("Ctrl+O")));
-    AddCommand(file, ID_FILE_SAVE_ASCII, QStringLiteral("Save &ASCII"));
-    AddCommand(file, ID_FILE_SAVE_GRAPH, QStringLiteral("Save &Graph"));
-    AddCommand(file, ID_FILE_SAVE_UDS, QStringLiteral("Save &UDS Specification"));
+    c.Add(file, ID_FILE_OPEN, QStringLiteral("&Open..."), [this] { m_doc.OnFileOpen(); }, {}, key("Ctrl+O"));
+    c.Add(file, ID_FILE_SAVE_ASCII, QStringLiteral("Save &ASCII"), [this] { m_doc.SaveAscii(); }, chart);
+    c.Add(file, ID_FILE_SAVE_GRAPH, QStringLiteral("Save &Graph"), [this] { m_view->SaveGraph(); }, chart);
+    c.Add(file, ID_FILE_SAVE_UDS, QStringLiteral("Save &UDS Specification"), [this] { m_doc.SaveUds(); }, chart);
     file->addSeparator();
-    AddCommand(file, ID_FILE_PRINT, QStringLiteral("&Print..."), QKeySequence(QStringLiteral("Ctrl+P")));
+    c.Add(file, ID_FILE_PRINT, QStringLiteral("&Print..."), [this] { m_view->PrintGraph(); }, chart, key("Ctrl+P"));
     file->addSeparator();
-    AddCommand(file, ID_APP_EXIT, QStringLiteral("E&xit"));
+    c.Add(file, ID_APP_EXIT, QStringLiteral("E&xit"), [this] { close(); });
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    AddCommand(edit, ID_EDIT_COPY_PLOT, QStringLiteral("&Copy Plot"), QKeySequence(QStringLiteral("Ctrl+C")));
-    AddCommand(edit, ID_EDIT_COPY_DATA, QStringLiteral("Copy &Data"), QKeySequence(QStringLiteral("Ctrl+D")));
-    AddCommand(edit, ID_EDIT_CUSTOMIZE, QStringLiteral("C&ustomize Graph"));
+    c.Add(edit, ID_EDIT_COPY_PLOT, QStringLiteral("&Copy Plot"), [this] { m_view->CopyPlot(); }, chart, key("Ctrl+C"));
+    c.Add(edit, ID_EDIT_COPY_DATA, QStringLiteral("Copy &Data"), [this] { m_doc.CopyData(); }, chart, key("Ctrl+D"));
+    c.Add(edit, ID_EDIT_CUSTOMIZE, QStringLiteral("C&ustomize Graph"), [this] { m_view->CustomizeGraph(); }, chart);
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
-    AddCommand(view, ID_VIEW_UDS_SPECIFICATION, QStringLiteral("&UDS Specification"));
-    AddCommand(view, ID_VIEW_ERROR_MESSAGES, QStringLiteral("&Error Messages"));
+    c.Add(view, ID_VIEW_UDS_SPECIFICATION, QStringLiteral("&UDS Specification"),
+          [this] { m_doc.ShowUDSSpecification(); }, kept);
+    c.Add(view, ID_VIEW_ERROR_MESSAGES, QStringLiteral("&Error Messages"), [this] { m_doc.ShowErrorMessages(); },
+          [this] { return !m_doc.GetMessages().empty(); });
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    AddCommand(help, ID_APP_ABOUT, QStringLiteral("&About Quillet..."));
+    c.Add(help, ID_APP_ABOUT, QStringLiteral("&About Quillet..."), [this] { OnAppAbout(); });
+
+    // The tool bar's own UDS specification button.
+    c.Add(nullptr, ID_TOOL_UDS_SPECIFICATION, QStringLiteral("UDS Specification"),
+          [this] { m_doc.ShowUDSSpecification(); }, kept);
 }
 
 void CMainFrame::CreateToolBar()
@@ -136,10 +90,7 @@ void CMainFrame::CreateToolBar()
     put(ID_FILE_SAVE_GRAPH, QStyle::SP_DialogSaveButton);
     put(ID_FILE_PRINT, QStyle::SP_FileDialogDetailedView);
     put(ID_EDIT_COPY_PLOT, QStyle::SP_FileDialogContentsView);
-    // The tool bar's own UDS specification button.
-    auto *uds = AddCommand(nullptr, ID_TOOL_UDS_SPECIFICATION, QStringLiteral("UDS Specification"));
-    uds->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
-    m_toolBar->addAction(uds);
+    put(ID_TOOL_UDS_SPECIFICATION, QStyle::SP_FileDialogInfoView);
     put(ID_APP_ABOUT, QStyle::SP_MessageBoxQuestion);
 }
 

@@ -2,13 +2,11 @@
 
 // Quillet's main window: the neck chart, the menus, the tool bar and the status bar.
 
+#include "shared_ui/frame/CCommandTable.h"
+
 #include <QMainWindow>
 
-#include <functional>
-#include <map>
-
 class QAction;
-class QMenu;
 class QToolBar;
 
 namespace quillet {
@@ -42,27 +40,20 @@ public:
     CNeckView *View() const { return m_view; }
     QToolBar *ToolBar() const { return m_toolBar; }
     // The action of a command id (null for an unknown id).
-    QAction *Action(int id) const;
+    QAction *Action(int id) const { return m_commands.Action(id); }
     // Runs a command as its menu entry does: only when enabled, inside the guard.
-    void RunCommand(int id);
-    void UpdateCommandUI();
+    void RunCommand(int id) { m_commands.Run(id); }
+    void UpdateCommandUI() { m_commands.Update(); }
     void OnAppAbout();
 
 private:
-    struct CommandEntry {
-        QAction *action = nullptr;
-        std::function<void()> run;
-        std::function<bool()> enabled;
-    };
-    QAction *AddCommand(QMenu *menu, int id, const QString &text, const QKeySequence &shortcut = {});
-    void SetHandler(int id, std::function<void()> run, std::function<bool()> enabled);
     void CreateMenus();
     void CreateToolBar();
 
     CQuilletDoc &m_doc;
     CNeckView *m_view = nullptr;
     QToolBar *m_toolBar = nullptr;
-    std::map<int, CommandEntry> m_commands;
+    kxres::CCommandTable m_commands{this};
 };
 
 } // namespace quillet

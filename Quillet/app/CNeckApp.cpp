@@ -33,13 +33,12 @@ void CNeckApp::InitInstance(const QStringList &arguments)
 {
     CKxStartup::SetupApplication(QStringLiteral("Quillet"), QStringLiteral("Quillet"));
     m_doc = std::make_unique<CQuilletDoc>(nullptr, m_options.settingsProgram);
-    m_ui = std::make_unique<CQuilletUi>(m_doc->Settings());
-    m_doc->SetUi(m_ui.get());
     m_doc->OnNewDocument();
     m_frame = std::make_unique<CMainFrame>(*m_doc, new CNeckView(*m_doc));
     m_frame->setWindowIcon(QIcon::fromTheme(QStringLiteral("quillet"),
                                             m_frame->style()->standardIcon(QStyle::SP_ComputerIcon)));
-    m_ui->SetParent(m_frame.get());
+    m_ui = std::make_unique<CQuilletUi>(m_doc->Settings(), m_frame.get());
+    m_doc->SetUi(m_ui.get());
 
     CStartupOptions startupOptions;
     startupOptions.appName = QStringLiteral("Quillet");

@@ -10,6 +10,7 @@
 #include "Quillet/core/KxNeckTension.h"
 #include "Quillet/document/CQuilletDoc.h"
 #include "platform/CSettings.h"
+#include "shared_ui/tests/support/FakeKxUi.h"
 #include "signal/CUDSFile.h"
 
 #include <benchmark/benchmark.h>
@@ -86,10 +87,8 @@ const fs::path &ForceFile()
 }
 
 // Answers the force dialog with the force file; nothing else is asked.
-class BenchUi : public IQuilletUi {
+class BenchUi : public kxtest::CFakeKxUi<IQuilletUi> {
 public:
-    void ShowErrorList(const std::vector<std::string> &) override {}
-    void ShowMessage(const std::string &) override {}
     bool AskYesNo(const std::string &) override { return false; }
     bool ChooseNeckFile(CNeckFileChoice &) override { return false; }
     bool EditConditions(CNeckOptions &) override { return true; }
@@ -101,9 +100,7 @@ public:
         choice.fileType = 0;
         return true;
     }
-    bool ChooseFolder(const std::string &, std::string &) override { return false; }
     void ShowUdsHeader(std::vector<kx::CNSignalPtr>) override {}
-    bool PutTextOnClipboard(const std::string &) override { return true; }
     void SetMainWindowText(const std::string &) override {}
 };
 

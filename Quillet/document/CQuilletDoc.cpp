@@ -151,7 +151,7 @@ void CQuilletDoc::ProcessPath(const std::string &path)
         m_settings->SetString("InputDir", folder);
     if (m_ui)
         m_ui->SetMainWindowText(fs::path(path).stem().string() + " - Quillet");
-    emit Updated(HintResult);
+    UpdateAllViews(UpdateHint::Result);
 }
 
 void CQuilletDoc::OpenFileList(const std::vector<std::string> &names)
@@ -180,7 +180,7 @@ void CQuilletDoc::OpenFileList(const std::vector<std::string> &names)
     ShowMessages();
     if (m_ui)
         m_ui->SetMainWindowText(fs::path(m_files.front()).stem().string() + " - Quillet");
-    emit Updated(HintResult);
+    UpdateAllViews(UpdateHint::Result);
 }
 
 void CQuilletDoc::ShowMessages()

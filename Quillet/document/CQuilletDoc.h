@@ -23,12 +23,20 @@
 
 namespace quillet {
 
+Q_NAMESPACE
+
+// What changed when the views are told.
+enum class UpdateHint : int {
+    Result = 100,   // a file was opened and computed
+};
+Q_ENUM_NS(UpdateHint)
+
 class CQuilletDoc : public QObject {
     Q_OBJECT
 public:
     enum Measurement : int { Shear = 0, Moment = 1, Axial = 2 };
     // The hint of every update after an open.
-    static constexpr int HintResult = 100;
+    static constexpr UpdateHint HintResult = UpdateHint::Result;
     static constexpr int OtherDummy = 6;
 
     explicit CQuilletDoc(IQuilletUi *ui, const QString &settingsProgram = QStringLiteral("Quillet"),
@@ -49,6 +57,9 @@ public:
     // Reads, decides, runs and titles one file; false leaves no result.
     bool OnOpenDocument(const std::string &path);
 
+    // Tells every view what changed.
+    void UpdateAllViews(UpdateHint hint) { emit Updated(hint); }
+
     void ShowUDSSpecification();
     void ShowErrorMessages();
     // The saves and the copy of the kept signals.
@@ -57,8 +68,10 @@ public:
     void CopyData();
     // Writes every kept signal into folder, leaving files already there unless
     // replaceExisting; returns the failure texts.
-    std::vector<std::string> WriteUdsFiles(const std::string &folder, bool replaceExisting);
-    std::vector<std::string> WriteAsciiFiles(const std::string &folder, bool replaceExisting);
+    std::vector<std::string> WriteUdsFiles(const std::string &folder, bool replaceExisting,
+                                           kxres::IProgress *progress = nullptr);
+    std::vector<std::string> WriteAsciiFiles(const std::string &folder, bool replaceExisting,
+                                             kxres::IProgress *progress = nullptr);
     std::string CopyDataText() const;
     // "name.uds" -> "name.txt", other dots become "_".
     static std::string AsciiFileName(const std::string &signalFileName);
@@ -98,7 +111,7 @@ public:
     void SetFilterIndex(int index) { m_filterIndex = index; }
 
 signals:
-    void Updated(int hint);
+    void Updated(quillet::UpdateHint hint);
 
 private:
     bool ReadSignal(const std::string &path);

@@ -2,7 +2,6 @@
 
 #include "Quillet/document/CQuilletDoc.h"
 
-#include "shared_ui/services/CWaitCursor.h"
 #include "shared_ui/kit/ReplaceQuestion.h"
 #include "shared_ui/kit/TextFileWriter.h"
 
@@ -71,9 +70,11 @@ bool CQuilletDoc::MayReplace(const std::vector<std::string> &targets)
     return existing.empty() || (m_ui && m_ui->AskYesNo(kxres::ReplaceFilesQuestion(existing)));
 }
 
-std::vector<std::string> CQuilletDoc::WriteUdsFiles(const std::string &folder, bool replaceExisting)
+std::vector<std::string> CQuilletDoc::WriteUdsFiles(const std::string &folder, bool replaceExisting,
+                                                    kxres::IProgress *progress)
 {
     std::vector<std::string> failures;
+    int done = 0;
     for (const kx::CNSignalPtr &signal : m_kept) {
         const std::string path = Joined(folder, signal->GetFileName());
         if (!IsFolder(folder) || signal->GetFileName().empty()) {
@@ -88,15 +89,17 @@ std::vector<std::string> CQuilletDoc::WriteUdsFiles(const std::string &folder, b
         } catch (const std::exception &e) {
             failures.push_back(std::string("Failure to open the file. ") + path + ": " + e.what());
         }
-        if (m_ui && !m_ui->StepProgress())
+        if (progress && !progress->Step(++done, {}))
             break;
     }
     return failures;
 }
 
-std::vector<std::string> CQuilletDoc::WriteAsciiFiles(const std::string &folder, bool replaceExisting)
+std::vector<std::string> CQuilletDoc::WriteAsciiFiles(const std::string &folder, bool replaceExisting,
+                                                      kxres::IProgress *progress)
 {
     std::vector<std::string> failures;
+    int done = 0;
     for (const kx::CNSignalPtr &signal : m_kept) {
         const std::string target = Joined(folder, AsciiFileName(signal->GetFileName()));
         if (!replaceExisting && Exists(target))
@@ -115,7 +118,7 @@ std::vector<std::string> CQuilletDoc::WriteAsciiFiles(const std::string &folder,
         writer.Write(text);
         if (!writer.Commit())
             failures.push_back(writer.Error().toStdString());
-        if (m_ui && !m_ui->StepProgress())
+        if (progress && !progress->Step(++done, {}))
             break;
     }
     return failures;
@@ -129,13 +132,12 @@ void CQuilletDoc::SaveUds()
     if (!m_ui->ChooseFolder("Select a Folder: To Save UDS Data", folder))
         return;
     const bool replace = MayReplace(TargetPaths(folder, false));
-    m_ui->BeginProgress("Save Current UDS Files", int(m_kept.size()));
     std::vector<std::string> failures;
     {
-        kxres::CWaitCursor wait;
-        failures = WriteUdsFiles(folder, replace);
+        const std::unique_ptr<kxres::IProgress> progress = m_ui->BeginProgress("Save Current UDS Files", {}, int(m_kept.size()));
+        kxres::CUiWaitCursor wait(m_ui);
+        failures = WriteUdsFiles(folder, replace, progress.get());
     }
-    m_ui->EndProgress();
     if (!failures.empty()) {
         m_messages.insert(m_messages.end(), failures.begin(), failures.end());
         m_ui->ShowErrorList(failures);
@@ -150,13 +152,12 @@ void CQuilletDoc::SaveAscii()
     if (!m_ui->ChooseFolder("Select a Folder: To Save ASCII Data: X-Y Format", folder))
         return;
     const bool replace = MayReplace(TargetPaths(folder, true));
-    m_ui->BeginProgress("Saving Current ASCII Signal Data", int(m_kept.size()));
     std::vector<std::string> failures;
     {
-        kxres::CWaitCursor wait;
-        failures = WriteAsciiFiles(folder, replace);
+        const std::unique_ptr<kxres::IProgress> progress = m_ui->BeginProgress("Saving Current ASCII Signal Data", {}, int(m_kept.size()));
+        kxres::CUiWaitCursor wait(m_ui);
+        failures = WriteAsciiFiles(folder, replace, progress.get());
     }
-    m_ui->EndProgress();
     if (!failures.empty()) {
         m_messages.insert(m_messages.end(), failures.begin(), failures.end());
         m_ui->ShowErrorList(failures);
@@ -181,7 +182,7 @@ std::string CQuilletDoc::CopyDataText() const
 void CQuilletDoc::CopyData()
 {
     if (m_ui && !m_ui->PutTextOnClipboard(CopyDataText()))
-        m_ui->ShowMessage("Cannot open clipboard.");
+        m_ui->ShowMessage("Cannot open clipboard.", kxres::IKxUi::Icon::Exclamation);
 }
 
 } // namespace quillet

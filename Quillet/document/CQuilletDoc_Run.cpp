@@ -2,7 +2,6 @@
 
 #include "Quillet/document/CQuilletDoc.h"
 
-#include "shared_ui/services/CWaitCursor.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -85,7 +84,7 @@ bool CQuilletDoc::RunPair(First &first, Second &second)
     const double typed2 = m_critical2;
     bool result = false;
     {
-        kxres::CWaitCursor wait;
+        kxres::CUiWaitCursor wait(m_ui);
         DummyCodes codes(signal, !m_options.checkUds, other ? "HY" : m_dummyType, other ? "50" : m_dummySize);
         if (first.Compute(signal)) {
             m_value1 = first.GetValue();

@@ -3,6 +3,7 @@
 // How the neck document reaches the user: the program implements it with widgets,
 // the tests with a scripted fake.
 
+#include "shared_ui/kit/IKxUi.h"
 #include "signal/CNSignal.h"
 
 #include <array>
@@ -53,13 +54,9 @@ struct CForceChoice {
 // rear shear, flexion, extension.
 using NeckLoadCases = std::array<KxNeck208 *, 6>;
 
-class IQuilletUi {
+// The neck program's own prompts beside the shared ones.
+class IQuilletUi : public kxres::IKxUi {
 public:
-    virtual ~IQuilletUi() = default;
-
-    // The error list dialog; never called with an empty list.
-    virtual void ShowErrorList(const std::vector<std::string> &messages) = 0;
-    virtual void ShowMessage(const std::string &text) = 0;
     // A question answered Yes (true) or No.
     virtual bool AskYesNo(const std::string &text) = 0;
     // File Open with its six options; false on Cancel.
@@ -71,16 +68,9 @@ public:
     virtual bool EnterCondyleOffset(double &offset) = 0;
     // The force file; path holds the last one on entry.
     virtual bool ChooseForceFile(CForceChoice &choice) = 0;
-    // A folder for the saves; false on Cancel.
-    virtual bool ChooseFolder(const std::string &title, std::string &folder) = 0;
     // The UDS header viewer, modal, on a copy of the signal list.
     virtual void ShowUdsHeader(std::vector<kx::CNSignalPtr> signalList) = 0;
-    virtual bool PutTextOnClipboard(const std::string &text) = 0;
     virtual void SetMainWindowText(const std::string &text) = 0;
-    // Progress of a save; StepProgress is false once the user cancelled.
-    virtual void BeginProgress(const std::string &caption, int steps) { (void)caption; (void)steps; }
-    virtual bool StepProgress() { return true; }
-    virtual void EndProgress() {}
 };
 
 // The force file's type for the filter index of its file dialog: the fourth

@@ -36,7 +36,7 @@ protected:
     DocTest()
         : doc(&ui, settings.Program())
     {
-        QObject::connect(&doc, &CQuilletDoc::Updated, [this](int hint) { hints.push_back(hint); });
+        QObject::connect(&doc, &CQuilletDoc::Updated, [this](UpdateHint hint) { hints.push_back(hint); });
     }
 
     std::string Uds(const std::string &name, const NeckSignal &s)
@@ -76,7 +76,7 @@ protected:
     TempFolder folder;
     FakeUi ui;
     CQuilletDoc doc;
-    std::vector<int> hints;
+    std::vector<UpdateHint> hints;
 };
 
 } // namespace
@@ -118,7 +118,7 @@ TEST_F(DocTest, MomentIsCorrectedWithItsForceBySignOfTheCoordinateSystem)
         EXPECT_TRUE(Contains(doc.GetMessages(), "Advanced Criteria do not apply for Extension/Flexion"));
     }
     EXPECT_EQ(ui.forceCalls, 2);
-    EXPECT_EQ(hints, (std::vector<int>{CQuilletDoc::HintResult, CQuilletDoc::HintResult}));
+    EXPECT_EQ(hints, (std::vector<UpdateHint>{CQuilletDoc::HintResult, CQuilletDoc::HintResult}));
 }
 
 TEST_F(DocTest, ForceOnTheWrongAxisAsksForTheOffset)
@@ -193,7 +193,7 @@ TEST_F(DocTest, CancelledForceDialogGivesNoResult)
     Open(Uds("neck_my.uds", NeckSignal{}));
     EXPECT_FALSE(doc.IsResultReady());
     EXPECT_TRUE(doc.GetPlotY().empty());
-    EXPECT_EQ(hints, (std::vector<int>{CQuilletDoc::HintResult}));
+    EXPECT_EQ(hints, (std::vector<UpdateHint>{CQuilletDoc::HintResult}));
 }
 
 // ---- deciding the measurement ----------------------------------------------------
@@ -491,7 +491,7 @@ TEST_F(DocTest, CommandLineShowsTheFailuresOfNamedFilesAndOpensTheGoodOne)
     EXPECT_EQ(doc.GetTitle(), "neck_fz.uds - Neck Axial Load");
     ASSERT_EQ(ui.errorLists.size(), 1u);
     EXPECT_TRUE(Contains(ui.errorLists[0], missing));
-    EXPECT_EQ(hints, (std::vector<int>{CQuilletDoc::HintResult}));
+    EXPECT_EQ(hints, (std::vector<UpdateHint>{CQuilletDoc::HintResult}));
 }
 
 TEST_F(DocTest, CommandLineWithOnlyMissingFilesShowsWhyAndAsksNothing)
@@ -566,7 +566,7 @@ TEST_F(DocTest, SavesWriteTheKeptSignalAndReadBack)
     EXPECT_TRUE(ui.questions.empty());
     EXPECT_EQ(ui.folderTitles, (std::vector<std::string>{"Select a Folder: To Save UDS Data",
                                                          "Select a Folder: To Save ASCII Data: X-Y Format"}));
-    EXPECT_EQ(ui.progressCaptions,
+    EXPECT_EQ(ui.progressTitles,
               (std::vector<std::string>{"Save Current UDS Files", "Saving Current ASCII Signal Data"}));
 
     kx::CNSignal back;
@@ -642,6 +642,34 @@ TEST_F(DocTest, FailedSaveIsReportedWhenTheSaveEnds)
     // A cancelled folder writes and reports nothing.
     doc.SaveUds();
     EXPECT_EQ(ui.errorLists.size(), 2u);
+}
+
+TEST_F(DocTest, WaitCursorAndProgressAreClosedBeforeTheErrorList)
+{
+    Open(Uds("neck_fz.uds", Axial()));
+    EXPECT_GT(ui.waitCursors, 0);
+    EXPECT_EQ(ui.openWaitCursors, 0);
+    struct Case {
+        const char *name;
+        void (CQuilletDoc::*save)();
+    };
+    for (const Case &c : {Case{"UDS", &CQuilletDoc::SaveUds}, Case{"ASCII", &CQuilletDoc::SaveAscii}}) {
+        SCOPED_TRACE(c.name);
+        const int begun = ui.progressBegun;
+        const int cursors = ui.waitCursors;
+        int openProgress = -1;
+        int openCursors = -1;
+        ui.onErrorList = [&] {
+            openProgress = ui.progressBegun - ui.progressEnded;
+            openCursors = ui.openWaitCursors;
+        };
+        ui.folders = {folder.File("no/such/folder")};
+        (doc.*c.save)();
+        EXPECT_EQ(ui.progressBegun, begun + 1);
+        EXPECT_GT(ui.waitCursors, cursors);
+        EXPECT_EQ(openProgress, 0);
+        EXPECT_EQ(openCursors, 0);
+    }
 }
 
 TEST(QuilletDocNames, AsciiFileNames)

@@ -72,7 +72,7 @@ kxchart::ChartContent CNeckView::BuildContent(const CQuilletDoc &doc)
     return content;
 }
 
-void CNeckView::OnUpdate(int)
+void CNeckView::OnUpdate(UpdateHint)
 {
     if (!m_doc.IsResultReady()) {
         // A failed open shows nothing rather than the previous file's curve.

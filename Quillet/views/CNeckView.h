@@ -13,6 +13,7 @@
 namespace quillet {
 
 class CQuilletDoc;
+enum class UpdateHint : int;
 
 class CNeckView : public QWidget {
     Q_OBJECT
@@ -22,7 +23,7 @@ public:
     ~CNeckView() override;
 
     // Redraws from the document; without a result the chart is removed.
-    void OnUpdate(int hint);
+    void OnUpdate(quillet::UpdateHint hint);
     bool HasChart() const { return m_chart && m_chart->isCreated(); }
     kxchart::Chart *Chart() const { return m_chart.get(); }
 

@@ -11,7 +11,6 @@
 #include <fstream>
 #include <numbers>
 #include <sstream>
-#include <stdexcept>
 
 namespace quillettest {
 
@@ -151,26 +150,6 @@ bool FakeUi::ChooseForceFile(CForceChoice &choice)
         return false;
     choice = forces.front();
     forces.pop_front();
-    return true;
-}
-
-bool FakeUi::ChooseFolder(const std::string &title, std::string &folder)
-{
-    folderTitles.push_back(title);
-    if (folderThrows)
-        throw std::runtime_error("folder chooser failed");
-    if (folders.empty())
-        return false;
-    folder = folders.front();
-    folders.pop_front();
-    return true;
-}
-
-bool FakeUi::PutTextOnClipboard(const std::string &text)
-{
-    if (!clipboardWorks)
-        return false;
-    clipboard.push_back(text);
     return true;
 }
 

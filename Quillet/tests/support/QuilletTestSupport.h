@@ -4,6 +4,7 @@
 // scripted user interface, and temporary folders.
 
 #include "Quillet/document/IQuilletUi.h"
+#include "shared_ui/tests/support/FakeKxUi.h"
 
 #include <QString>
 
@@ -54,14 +55,9 @@ void WriteText(const std::string &path, const std::string &text);
 std::string ReadText(const std::string &path);
 
 // The scripted user: answers are queued per kind; every call is recorded.
-class FakeUi : public IQuilletUi {
+class FakeUi : public kxtest::CFakeKxUi<IQuilletUi> {
 public:
-    std::vector<std::vector<std::string>> errorLists;
-    std::vector<std::string> messages;
     std::vector<std::string> windowTexts;
-    std::vector<std::string> clipboard;
-    std::vector<std::string> progressCaptions;
-    std::vector<std::string> folderTitles;
     int headerViews = 0;
     int conditionCalls = 0;
     int forceCalls = 0;
@@ -78,25 +74,17 @@ public:
     std::deque<CDummyChoice> dummies;          // SelectDummy; empty: Cancel
     std::deque<double> offsets;                // EnterCondyleOffset; empty: Cancel
     std::deque<CForceChoice> forces;           // ChooseForceFile; empty: Cancel
-    std::deque<std::string> folders;           // ChooseFolder; empty: Cancel
     std::deque<bool> yesNo;                    // AskYesNo; empty: No
     std::vector<std::string> questions;        // every AskYesNo text
-    bool clipboardWorks = true;
-    bool folderThrows = false;                 // ChooseFolder fails with an exception
 
-    void ShowErrorList(const std::vector<std::string> &list) override { errorLists.push_back(list); }
-    void ShowMessage(const std::string &text) override { messages.push_back(text); }
     bool AskYesNo(const std::string &text) override;
     bool ChooseNeckFile(CNeckFileChoice &choice) override;
     bool EditConditions(CNeckOptions &options) override;
     bool SelectDummy(const NeckLoadCases &loadCases, CDummyChoice &choice) override;
     bool EnterCondyleOffset(double &offset) override;
     bool ChooseForceFile(CForceChoice &choice) override;
-    bool ChooseFolder(const std::string &title, std::string &folder) override;
     void ShowUdsHeader(std::vector<kx::CNSignalPtr>) override { ++headerViews; }
-    bool PutTextOnClipboard(const std::string &text) override;
     void SetMainWindowText(const std::string &text) override { windowTexts.push_back(text); }
-    void BeginProgress(const std::string &caption, int) override { progressCaptions.push_back(caption); }
 };
 
 class ScratchSettings {
