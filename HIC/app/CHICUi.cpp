@@ -55,9 +55,10 @@ bool CHICUi::EditLabels(PlotLabels &labels)
     return true;
 }
 
-bool CHICUi::EditWindow(double &windowMs)
+bool CHICUi::EditWindow(double &windowMs, double stepMs)
 {
     CWindowSize dlg(windowMs, m_parent);
+    dlg.SetTimeStep(stepMs);
     if (dlg.exec() != QDialog::Accepted)
         return false;
     windowMs = dlg.Window();

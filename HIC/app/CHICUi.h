@@ -28,7 +28,7 @@ public:
     void ShowMessage(const std::string &text) override;
     bool OpenFiles(OpenFilesValues &values) override;
     bool EditLabels(PlotLabels &labels) override;
-    bool EditWindow(double &windowMs) override;
+    bool EditWindow(double &windowMs, double stepMs) override;
     bool EditSurfaceParams(SurfaceParams &params) override;
     bool ChooseSaveFile(const std::string &title, const std::string &filter, std::string &path) override;
     bool PutTextOnClipboard(const std::string &text) override;

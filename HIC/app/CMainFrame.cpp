@@ -170,7 +170,7 @@ void CMainFrame::Dispatch(Command id)
         case ID_EDIT_LABELS: m_doc.EditLabels(); break;
         case ID_EDIT_WINDOW: {
             double window = m_doc.Window();
-            if (ui && ui->EditWindow(window))
+            if (ui && ui->EditWindow(window, m_doc.TimeStepMs()))
                 ChangeWindow(window, false);
             break;
         }
@@ -186,8 +186,7 @@ void CMainFrame::Dispatch(Command id)
             break;
         }
         case ID_VIEW_AIS:
-            m_doc.SetWindow(15.0);
-            if (m_doc.ResultReady())
+            if (m_doc.SetWindow(15.0) && m_doc.ResultReady())
                 m_view->SetMode(ModeAis);
             else if (ui)
                 ui->ShowMessage("Failure to Calculate HIC 15");

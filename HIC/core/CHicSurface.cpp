@@ -29,9 +29,14 @@ int CHicSurface::Count(double from, double to, double every) {
 }
 
 double CHicSurface::ContourFactor(double maximum) {
-  double factor = 1.0;
-  while (maximum / factor > kContourLimit && factor < 1.0e300) factor *= 10.0;
-  return factor;
+  if (!(maximum > kContourLimit)) return 1.0;
+  // c = 1, times 10 while c < trunc(maximum / limit); the factor is c / 10 in whole
+  // numbers, and 1 where that leaves nothing.
+  const double ratio = std::trunc(maximum / kContourLimit);
+  double c = 1.0;
+  while (c < ratio && c < 1.0e300) c *= 10.0;
+  const double factor = std::trunc(c / 10.0);
+  return factor < 1.0 ? 1.0 : factor;
 }
 
 bool CHicSurface::Row(double from, double to, double every, double window, double* out,

@@ -52,7 +52,8 @@ class CHicSurface {
 
   // nearest((to - from) / every), 0 for an empty or unusable range.
   static int Count(double from, double to, double every);
-  // The smallest power of ten that brings maximum to the contour limit or below (1 at least).
+  // The power of ten the surface is divided by: 1 up to the limit; above it one tenth of
+  // the first power of ten reaching trunc(maximum / limit), and 1 at least.
   static double ContourFactor(double maximum);
 
  private:

@@ -59,6 +59,12 @@ void CWindowSize::accept()
         kxres::Warn(this, QStringLiteral("Invalid Window Size Selected"));
         return;
     }
+    // A window shorter than one sample interval holds no two samples to integrate over.
+    if (*value < m_stepMs * (1.0 - 1.0e-9)) {
+        kxres::Warn(this, QStringLiteral("Invalid Window Size Selected: it is shorter than one time step (%1 ms)")
+                              .arg(m_stepMs, 0, 'g', 6));
+        return;
+    }
     m_window = *value;
     QDialog::accept();
 }

@@ -16,6 +16,8 @@ public:
     explicit CWindowSize(double windowMs, QWidget *parent = nullptr);
     // The window chosen (ms); 0 for "UnWindowed".
     double Window() const { return m_window; }
+    // The data's time step (ms): a custom window shorter than it is refused.
+    void SetTimeStep(double stepMs) { m_stepMs = stepMs; }
     void accept() override;
 
     QRadioButton *ListRadio() const { return m_listRadio; }
@@ -27,6 +29,7 @@ private:
     void UpdateEnabling();
 
     double m_window;
+    double m_stepMs = 0.0;
     QRadioButton *m_listRadio;
     QRadioButton *m_customRadio;
     QComboBox *m_list;

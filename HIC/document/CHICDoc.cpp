@@ -164,18 +164,25 @@ void CHICDoc::ShowErrors()
     ShowMessages();
 }
 
+double CHICDoc::TimeStepMs() const
+{
+    return m_res ? m_res->GetDel() * 1000.0 : 0.0;
+}
+
 bool CHICDoc::SetWindow(double windowMs)
 {
+    const double previous = m_window;
     m_window = windowMs;
     if (!m_resultReady)
         return true;
     const std::size_t before = m_messages.size();
     if (ComputeHic())
         return true;
-    m_resultReady = false;
+    // A window the criterion refuses changes nothing: the previous window and its
+    // results stay, and the user reads why.
+    m_window = previous;
     if (m_ui && m_messages.size() > before)
         m_ui->ShowErrorList({m_messages.begin() + static_cast<std::ptrdiff_t>(before), m_messages.end()});
-    UpdateAllViews(0);
     return false;
 }
 

@@ -79,6 +79,8 @@ public:
     double T1() const { return m_t1; }
     double T2() const { return m_t2; }
     double Window() const { return m_window; }
+    // The resultant's time step in ms; 0 without one.
+    double TimeStepMs() const;
     double Sfc() const { return m_sfc; }
     double SfcProbability() const { return m_sfcProbability; }
     double SfcCritical() const { return m_sfcCritical; }

@@ -34,7 +34,7 @@ public:
     virtual bool OpenFiles(OpenFilesValues &values) = 0;
     virtual bool EditLabels(PlotLabels &labels) = 0;
     // The window dialog; windowMs in and out.
-    virtual bool EditWindow(double &windowMs) = 0;
+    virtual bool EditWindow(double &windowMs, double stepMs) = 0;
     virtual bool EditSurfaceParams(SurfaceParams &params) = 0;
     // A save-file dialog; path holds the chosen file on true.
     virtual bool ChooseSaveFile(const std::string &title, const std::string &filter, std::string &path) = 0;

@@ -125,6 +125,28 @@ TEST_F(DocFixture, SamplesStoredAsNaNAreReportedWithTheHic)
                                                           z + ": 2 samples stored as NaN were read as 0"}));
 }
 
+TEST_F(DocFixture, AWindowTheCriterionRefusesKeepsThePreviousWindowAndResult)
+{
+    const std::string res = Head("r.uds", {Rect(1000, 200, 100, 80.0)});
+    doc.RunCommandLine({res}, 36.0, ModeResultant);
+    ASSERT_TRUE(doc.ResultReady());
+    EXPECT_NEAR(doc.TimeStepMs(), 0.1, 1e-6);
+    const double hic = doc.Hic();
+    const std::string subtitle = doc.Labels().subtitle;
+    ui.errorLists.clear();
+    // Half a step: no two samples to integrate over.
+    EXPECT_FALSE(doc.SetWindow(0.05));
+    EXPECT_TRUE(doc.ResultReady());
+    EXPECT_DOUBLE_EQ(doc.Window(), 36.0);
+    EXPECT_DOUBLE_EQ(doc.Hic(), hic);
+    EXPECT_EQ(doc.Labels().subtitle, subtitle);
+    ASSERT_EQ(ui.errorLists.size(), 1u);
+    EXPECT_TRUE(Contains(ui.errorLists[0], "Fail to compute HIC Injury Criteria."));
+    // A window it takes still changes the result.
+    EXPECT_TRUE(doc.SetWindow(15.0));
+    EXPECT_DOUBLE_EQ(doc.Window(), 15.0);
+}
+
 TEST_F(DocFixture, CommandLineModeFallsBackWhenItsPlotCannotBeShown)
 {
     // A 20 ms step: the 36 ms HIC exists, the 15 ms one of the SFC does not.

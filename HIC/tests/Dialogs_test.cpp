@@ -65,6 +65,29 @@ TEST(WindowSizeDialog, ListFollowsTheWindowAndCustomWindowsMustBePositive)
     custom.CustomEdit()->setText(QStringLiteral(" 22.5 "));
     custom.accept();
     EXPECT_EQ(custom.Window(), 22.5);
+
+    // On 0.1 ms data a window must span one step at least; the list's entries stay.
+    warnings.texts.clear();
+    struct Step {
+        const char *text;
+        bool accepted;
+    };
+    for (const Step c : {Step{"0.05", false}, Step{"0.0999", false}, Step{"0.1", true}, Step{"0.3", true}}) {
+        CWindowSize dlg(36.0);
+        dlg.SetTimeStep(0.1);
+        dlg.CustomRadio()->setChecked(true);
+        dlg.CustomEdit()->setText(QString::fromLatin1(c.text));
+        dlg.accept();
+        EXPECT_EQ(dlg.result() == QDialog::Accepted, c.accepted) << c.text;
+        EXPECT_EQ(dlg.Window(), c.accepted ? std::stod(c.text) : 36.0) << c.text;
+    }
+    EXPECT_EQ(warnings.texts, std::vector<QString>(2, QStringLiteral("Invalid Window Size Selected: it is shorter "
+                                                                     "than one time step (0.1 ms)")));
+    CWindowSize listed(0.05);
+    listed.SetTimeStep(0.1);
+    listed.List()->setCurrentIndex(1);
+    listed.accept();
+    EXPECT_EQ(listed.Window(), 15.0);
 }
 
 TEST(SurfaceParamsDialog, RefusesIntervalsInOrder)

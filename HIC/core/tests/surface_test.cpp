@@ -129,14 +129,17 @@ TEST(HicSurface, SignedInputGivesTheSurfaceOfItsMagnitude) {
   }
 }
 
-TEST(HicSurface, ContourFactorIsTheSmallestPowerOfTenReachingTheLimit) {
+TEST(HicSurface, ContourFactorIsATenthOfThePowerOfTenReachingTheRatio) {
   struct Case {
     double maximum;
     double factor;
   };
-  for (const Case c : {Case{0.0, 1.0}, Case{1600.0, 1.0}, Case{1600.5, 10.0}, Case{2000.0, 10.0},
-                       Case{3000.0, 10.0}, Case{16000.0, 10.0}, Case{16001.0, 100.0},
-                       Case{20000.0, 100.0}, Case{2.0e6, 10000.0}}) {
+  // Below 3200 the ratio is 1, c stays 1 and c / 10 would be 0: the factor is 1 there.
+  for (const Case c : {Case{0.0, 1.0}, Case{1599.0, 1.0}, Case{1600.0, 1.0}, Case{1600.5, 1.0},
+                       Case{3199.0, 1.0}, Case{3200.0, 1.0}, Case{5000.0, 1.0}, Case{16000.0, 1.0},
+                       Case{17599.0, 1.0}, Case{17600.0, 10.0}, Case{19233.0, 10.0},
+                       Case{20000.0, 10.0}, Case{160000.0, 10.0}, Case{176000.0, 100.0},
+                       Case{2.0e6, 1000.0}, Case{-5.0, 1.0}}) {
     EXPECT_EQ(CHicSurface::ContourFactor(c.maximum), c.factor) << c.maximum;
   }
 }
@@ -153,12 +156,11 @@ TEST(HicSurface, LargeMaximaAreDividedDown) {
     std::string error;
     ASSERT_TRUE(surface.Compute(p, r, error)) << error;
     EXPECT_NEAR(r.maximum, hic, 1e-6 * hic);
-    const double factor = hic > 16000.0 ? 100.0 : 10.0;
+    const double factor = hic > 16000.0 ? 10.0 : 1.0;
     EXPECT_EQ(r.factor, factor);
     double largest = 0.0;
     for (double v : r.values) largest = std::max(largest, v);
     EXPECT_NEAR(largest, hic / factor, 1e-6 * hic);
-    EXPECT_LE(largest, CHicSurface::kContourLimit);
   }
 }
 

@@ -92,8 +92,9 @@ bool FakeUi::EditLabels(PlotLabels &labels)
     return true;
 }
 
-bool FakeUi::EditWindow(double &windowMs)
+bool FakeUi::EditWindow(double &windowMs, double stepMs)
 {
+    windowSteps.push_back(stepMs);
     if (windowAnswers.empty())
         return false;
     windowMs = windowAnswers.front();

@@ -60,6 +60,7 @@ public:
     std::deque<OpenFilesValues> openAnswers;      // empty: Cancel
     std::deque<PlotLabels> labelAnswers;          // empty: Cancel
     std::deque<double> windowAnswers;             // empty: Cancel
+    std::vector<double> windowSteps;              // the time step each window dialog was given
     std::function<bool(SurfaceParams &)> surfaceAnswer;  // unset: Cancel
     std::deque<std::string> saveAnswers;          // empty: Cancel
     int waitCursors = 0;
@@ -68,7 +69,7 @@ public:
     void ShowMessage(const std::string &text) override { messages.push_back(text); }
     bool OpenFiles(OpenFilesValues &values) override;
     bool EditLabels(PlotLabels &labels) override;
-    bool EditWindow(double &windowMs) override;
+    bool EditWindow(double &windowMs, double stepMs) override;
     bool EditSurfaceParams(SurfaceParams &params) override { return surfaceAnswer && surfaceAnswer(params); }
     bool ChooseSaveFile(const std::string &title, const std::string &filter, std::string &path) override;
     bool clipboardWorks = true;
