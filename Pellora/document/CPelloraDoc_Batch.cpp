@@ -98,7 +98,7 @@ CPelloraDoc::BatchResult CPelloraDoc::RunBatch(const std::string &title, const s
     m_batchCancel = false;
     {
         FlagGuard running(m_batchRunning);
-        std::unique_ptr<IBatchProgress> progress =
+        std::unique_ptr<kxres::IProgress> progress =
             m_ui ? m_ui->BeginProgress(title, text, static_cast<int>(entries.size())) : nullptr;
         try {
             for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -113,9 +113,8 @@ CPelloraDoc::BatchResult CPelloraDoc::RunBatch(const std::string &title, const s
                             ++result.pages;
                     }
                 }
-                if (progress)
-                    progress->Step();
-                if (m_batchCancel || (progress && progress->IsCancelled())) {
+                const bool goOn = !progress || progress->Step(static_cast<int>(i) + 1, std::string());
+                if (m_batchCancel || !goOn) {
                     result.cancelled = true;
                     break;
                 }

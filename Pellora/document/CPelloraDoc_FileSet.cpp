@@ -89,7 +89,8 @@ void CPelloraDoc::OnOpenHitlist()
     if (!m_ui)
         return;
     std::string path;
-    if (m_ui->ChooseOpenFile("Select HitList File", "HitList File (*.*)", GetOutputDir(), path) && !path.empty())
+    const CSaveFileRequest request{"Select HitList File", "HitList File (*.*)", "", GetOutputDir(), ""};
+    if (m_ui->ChooseOpenFile(request, path) && !path.empty())
         OpenHitList(path);
 }
 
