@@ -68,7 +68,7 @@ CMainFrame::CMainFrame(CPelloraDoc &doc, QWidget *parent)
     InstallHandlers();
     m_list->setFocus();
 
-    connect(&m_doc, &CPelloraDoc::Updated, this, [this](int) { UpdateCommandUI(); });
+    connect(&m_doc, &CPelloraDoc::Updated, this, [this](UpdateHint) { UpdateCommandUI(); });
     connect(m_list, &QListWidget::itemSelectionChanged, this, &CMainFrame::UpdateCommandUI);
     UpdateCommandUI();
 }
@@ -420,7 +420,7 @@ void CMainFrame::OnSortByName()
     m_doc.Settings().SetInt("Sort", 0);
     m_doc.Settings().Sync();
     m_doc.SortFileNames();
-    m_doc.UpdateAllViews(CPelloraDoc::HintFileList);
+    m_doc.UpdateAllViews(UpdateHint::FileList);
 }
 
 void CMainFrame::OnSortByCurve()
@@ -428,7 +428,7 @@ void CMainFrame::OnSortByCurve()
     m_doc.Settings().SetInt("Sort", 1);
     m_doc.Settings().Sync();
     m_doc.SortFileNames();
-    m_doc.UpdateAllViews(CPelloraDoc::HintFileList);
+    m_doc.UpdateAllViews(UpdateHint::FileList);
 }
 
 void CMainFrame::OnMultiLineTitle()
@@ -438,7 +438,7 @@ void CMainFrame::OnMultiLineTitle()
         plot->SetShortHeader(m_shortHeader);
     m_doc.Settings().SetInt("ShortHeader", m_shortHeader ? 1 : 0);
     m_doc.Settings().Sync();
-    m_doc.UpdateAllViews(CPelloraDoc::HintPlot);
+    m_doc.UpdateAllViews(UpdateHint::Plot);
 }
 
 QSize CMainFrame::JpegSizeFor(int index)

@@ -108,7 +108,7 @@ CPelloraDoc::BatchResult CPelloraDoc::RunBatch(const std::string &title, const s
                     if (kx::CData::CountPoints(signal.GetNFP(), signal.GetNLP()) < 1 || m_maxPointCount < 2) {
                         m_errors.push_back(FileError(entry.path, "holds too few points to plot; it is skipped."));
                     } else {
-                        UpdateAllViews(HintPlot);
+                        UpdateAllViews(UpdateHint::Plot);
                         if (page(i, entry.path, entry.name))
                             ++result.pages;
                     }
@@ -121,15 +121,15 @@ CPelloraDoc::BatchResult CPelloraDoc::RunBatch(const std::string &title, const s
             }
         } catch (...) {
             RestorePlotState(std::move(saved));
-            UpdateAllViews(HintFileList);
-            UpdateAllViews(HintPlot);
+            UpdateAllViews(UpdateHint::FileList);
+            UpdateAllViews(UpdateHint::Plot);
             throw;
         }
     }
     RestorePlotState(std::move(saved));
     // The list shows the document's selection again, the plot its content.
-    UpdateAllViews(HintFileList);
-    UpdateAllViews(HintPlot);
+    UpdateAllViews(UpdateHint::FileList);
+    UpdateAllViews(UpdateHint::Plot);
     if (result.cancelled && m_ui)
         m_ui->ShowMessage("Printing Cancelled", IPelloraUi::Icon::Information);
     ShowErrorList();
