@@ -6,7 +6,6 @@
 #include "Pellora/app/DdeCommand.h"
 #include "Pellora/views/IPlotPane.h"
 #include "platform/CSettings.h"
-#include "shared_ui/services/CommandAction.h"
 #include "shared_ui/services/CKXAboutDlg.h"
 #include "shared_ui/printing/PageSetup.h"
 #include "shared_ui/dialogs/DialogWarning.h"
@@ -30,7 +29,18 @@ namespace pellora {
 CMainFrame::CMainFrame(CPelloraDoc &doc, QWidget *parent)
     : QMainWindow(parent)
     , m_doc(doc)
+    , m_commands(this)
 {
+    // While a batch job runs, no command reaches the document (it works on the job's file).
+    m_commands.SetGate([this] { return !m_doc.IsBatchRunning(); });
+    m_commands.SetAfterRun([this] {
+        UpdateCommandUI();
+        // A close asked for while a batch job ran happens once the job has ended.
+        if (m_closeAfterBatch && !m_doc.IsBatchRunning()) {
+            m_closeAfterBatch = false;
+            QTimer::singleShot(0, this, &QWidget::close);
+        }
+    });
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(QStringLiteral("Pellora"));
     setAcceptDrops(true);
@@ -68,7 +78,7 @@ CMainFrame::CMainFrame(CPelloraDoc &doc, QWidget *parent)
     InstallHandlers();
     m_list->setFocus();
 
-    connect(&m_doc, &CPelloraDoc::Updated, this, [this](int) { UpdateCommandUI(); });
+    connect(&m_doc, &CPelloraDoc::Updated, this, [this](UpdateHint) { UpdateCommandUI(); });
     connect(m_list, &QListWidget::itemSelectionChanged, this, &CMainFrame::UpdateCommandUI);
     UpdateCommandUI();
 }
@@ -102,33 +112,13 @@ IPlotPane *CMainFrame::Plot() const
 
 QAction *CMainFrame::Action(int id) const
 {
-    const auto it = m_commands.find(id);
-    return it == m_commands.end() ? nullptr : it->second.action;
+    return m_commands.Action(id);
 }
 
 void CMainFrame::SetCommandHandler(int id, std::function<void()> run, std::function<bool()> enabled)
 {
-    auto it = m_commands.find(id);
-    if (it == m_commands.end())
-        return;
-    it->second.run = std::move(run);
-    it->second.enabled = std::move(enabled);
+    m_commands.Bind(id, std::move(run), std::move(enabled));
     UpdateCommandUI();
-}
-
-void CMainFrame::RunCommand(int id)
-{
-    UpdateCommandUI();
-    const auto it = m_commands.find(id);
-    if (it == m_commands.end() || !it->second.run || !it->second.action->isEnabled())
-        return;
-    kxres::Guarded(this, [&] { it->second.run(); });
-    UpdateCommandUI();
-    // A close asked for while a batch job ran happens once the job has ended.
-    if (m_closeAfterBatch && !m_doc.IsBatchRunning()) {
-        m_closeAfterBatch = false;
-        QTimer::singleShot(0, this, &QWidget::close);
-    }
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event)
@@ -145,12 +135,7 @@ void CMainFrame::closeEvent(QCloseEvent *event)
 
 void CMainFrame::UpdateCommandUI()
 {
-    // While a batch job runs, no command reaches the document (it works on the job's file).
-    const bool batch = m_doc.IsBatchRunning();
-    for (auto &[id, entry] : m_commands) {
-        const bool enabled = !batch && entry.run && (!entry.enabled || entry.enabled());
-        entry.action->setEnabled(enabled);
-    }
+    m_commands.Update();
     const bool byCurve = m_doc.Settings().GetInt("Sort", 0) == 1;
     if (QAction *a = Action(ID_VIEW_SORT_NAME))
         a->setChecked(!byCurve);
@@ -162,9 +147,7 @@ void CMainFrame::UpdateCommandUI()
 
 QAction *CMainFrame::AddCommand(QMenu *menu, int id, const QString &text, const QKeySequence &shortcut)
 {
-    QAction *action = kxres::AddCommandAction(this, menu, id, text, shortcut, [this](int command) { RunCommand(command); });
-    m_commands[id].action = action;
-    return action;
+    return m_commands.Add(menu, id, text, {}, {}, shortcut);
 }
 
 void CMainFrame::CreateMenus()
@@ -291,12 +274,8 @@ void CMainFrame::CreateToolBar()
         const char *text;
     } classes[] = {{ID_CFC60, "60"}, {ID_CFC180, "180"}, {ID_CFC600, "600"}, {ID_CFC1000, "1000"}};
     for (const auto &c : classes) {
-        auto *action = new QAction(QLatin1String(c.text), this);
-        action->setObjectName(QStringLiteral("ID_%1").arg(c.id));
+        QAction *action = AddCommand(nullptr, c.id, QLatin1String(c.text));
         action->setToolTip(QStringLiteral("Filter with channel class %1").arg(QLatin1String(c.text)));
-        const int id = c.id;
-        connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
-        m_commands[id].action = action;
         m_toolBar->addAction(action);
     }
     m_toolBar->addSeparator();
@@ -358,10 +337,6 @@ void CMainFrame::InstallHandlers()
 void CMainFrame::InstallOperationHandlers()
 {
     CPelloraDoc &doc = m_doc;
-    // Every command runs guarded: no exception leaves a handler.
-    const auto guarded = [this](std::function<void()> run) {
-        return [this, run = std::move(run)] { kxres::Guarded(this, run); };
-    };
     const auto loaded = [&doc] { return doc.HasSignals(); };
     const auto chart = [this, &doc] { return doc.HasSignals() && Plot() && Plot()->HasChart(); };
     const struct {
@@ -383,29 +358,29 @@ void CMainFrame::InstallOperationHandlers()
             enabled = [&doc] { return doc.CanResultant(); };
         else if (r.combining)
             enabled = [&doc] { return doc.CanCombine(); };
-        SetCommandHandler(r.id, guarded([&doc, code] { doc.RunOperation(code); }), enabled);
+        SetCommandHandler(r.id, [&doc, code] { doc.RunOperation(code); }, enabled);
     }
     for (int id : {ID_CFC60, ID_CFC180, ID_CFC600, ID_CFC1000})
-        SetCommandHandler(id, guarded([&doc, id] { doc.OnFilterClassCommand(id); }), loaded);
-    SetCommandHandler(ID_OPERATE_FILTER, guarded([&doc] { doc.OnFilter(); }), loaded);
-    SetCommandHandler(ID_OPERATE_RESAMPLE, guarded([&doc] { doc.OnResample(); }), loaded);
-    SetCommandHandler(ID_OPERATE_TRUNCATE, guarded([&doc] { doc.OnTruncate(); }), loaded);
-    SetCommandHandler(ID_OPERATE_PAD_CUT, guarded([&doc] { doc.OnPadCut(); }), [&doc] { return doc.CanPadCut(); });
-    SetCommandHandler(ID_OPERATE_XY_SIGNAL, guarded([&doc] { doc.OnCreateXYSignal(); }),
+        SetCommandHandler(id, [&doc, id] { doc.OnFilterClassCommand(id); }, loaded);
+    SetCommandHandler(ID_OPERATE_FILTER, [&doc] { doc.OnFilter(); }, loaded);
+    SetCommandHandler(ID_OPERATE_RESAMPLE, [&doc] { doc.OnResample(); }, loaded);
+    SetCommandHandler(ID_OPERATE_TRUNCATE, [&doc] { doc.OnTruncate(); }, loaded);
+    SetCommandHandler(ID_OPERATE_PAD_CUT, [&doc] { doc.OnPadCut(); }, [&doc] { return doc.CanPadCut(); });
+    SetCommandHandler(ID_OPERATE_XY_SIGNAL, [&doc] { doc.OnCreateXYSignal(); },
                       [&doc] { return doc.CanCreateXYSignal(); });
 
-    SetCommandHandler(ID_FILE_SAVE_AS_UDS, guarded([this, &doc] { doc.OnSaveAsUds(m_list->CurrentItemStem()); }), chart);
-    SetCommandHandler(ID_FILE_SAVE_ALL_UDS, guarded([&doc] { doc.OnSaveAllUds(); }), loaded);
-    SetCommandHandler(ID_FILE_SAVE_AS_ASCII, guarded([&doc] { doc.OnSaveAsAscii(); }), chart);
-    SetCommandHandler(ID_FILE_SAVE_AS_IMAGEEXPRESS, guarded([&doc] { doc.OnSaveAsImageExpress(); }), loaded);
-    SetCommandHandler(ID_EDIT_COPY_DATA, guarded([&doc] { doc.OnCopyData(); }), loaded);
+    SetCommandHandler(ID_FILE_SAVE_AS_UDS, [this, &doc] { doc.OnSaveAsUds(m_list->CurrentItemStem()); }, chart);
+    SetCommandHandler(ID_FILE_SAVE_ALL_UDS, [&doc] { doc.OnSaveAllUds(); }, loaded);
+    SetCommandHandler(ID_FILE_SAVE_AS_ASCII, [&doc] { doc.OnSaveAsAscii(); }, chart);
+    SetCommandHandler(ID_FILE_SAVE_AS_IMAGEEXPRESS, [&doc] { doc.OnSaveAsImageExpress(); }, loaded);
+    SetCommandHandler(ID_EDIT_COPY_DATA, [&doc] { doc.OnCopyData(); }, loaded);
 
-    SetCommandHandler(ID_INJURY_QUILLET, guarded([&doc] { doc.OnInjuryQuillet(); }), [&doc] { return doc.CanRunOneSignal(); });
-    SetCommandHandler(ID_INJURY_VC, guarded([&doc] { doc.OnInjuryViscous(); }), [&doc] { return doc.CanRunOneSignal(); });
-    SetCommandHandler(ID_INJURY_HIC, guarded([&doc] { doc.OnInjuryHic(); }), [&doc] { return doc.CanRunOneOrThree(); });
-    SetCommandHandler(ID_INJURY_CLIP3MS, guarded([&doc] { doc.OnInjuryClip3ms(); }), [&doc] { return doc.CanRunOneOrThree(); });
-    SetCommandHandler(ID_INJURY_NIJ, guarded([&doc] { doc.OnInjuryNij(); }), [&doc] { return doc.CanRunThree(); });
-    SetCommandHandler(ID_INJURY_TIBIA, guarded([&doc] { doc.OnInjuryTibia(); }), [&doc] { return doc.CanRunThree(); });
+    SetCommandHandler(ID_INJURY_QUILLET, [&doc] { doc.OnInjuryQuillet(); }, [&doc] { return doc.CanRunOneSignal(); });
+    SetCommandHandler(ID_INJURY_VC, [&doc] { doc.OnInjuryViscous(); }, [&doc] { return doc.CanRunOneSignal(); });
+    SetCommandHandler(ID_INJURY_HIC, [&doc] { doc.OnInjuryHic(); }, [&doc] { return doc.CanRunOneOrThree(); });
+    SetCommandHandler(ID_INJURY_CLIP3MS, [&doc] { doc.OnInjuryClip3ms(); }, [&doc] { return doc.CanRunOneOrThree(); });
+    SetCommandHandler(ID_INJURY_NIJ, [&doc] { doc.OnInjuryNij(); }, [&doc] { return doc.CanRunThree(); });
+    SetCommandHandler(ID_INJURY_TIBIA, [&doc] { doc.OnInjuryTibia(); }, [&doc] { return doc.CanRunThree(); });
 }
 
 bool CMainFrame::IsShortHeader() const
@@ -420,7 +395,7 @@ void CMainFrame::OnSortByName()
     m_doc.Settings().SetInt("Sort", 0);
     m_doc.Settings().Sync();
     m_doc.SortFileNames();
-    m_doc.UpdateAllViews(CPelloraDoc::HintFileList);
+    m_doc.UpdateAllViews(UpdateHint::FileList);
 }
 
 void CMainFrame::OnSortByCurve()
@@ -428,7 +403,7 @@ void CMainFrame::OnSortByCurve()
     m_doc.Settings().SetInt("Sort", 1);
     m_doc.Settings().Sync();
     m_doc.SortFileNames();
-    m_doc.UpdateAllViews(CPelloraDoc::HintFileList);
+    m_doc.UpdateAllViews(UpdateHint::FileList);
 }
 
 void CMainFrame::OnMultiLineTitle()
@@ -438,7 +413,7 @@ void CMainFrame::OnMultiLineTitle()
         plot->SetShortHeader(m_shortHeader);
     m_doc.Settings().SetInt("ShortHeader", m_shortHeader ? 1 : 0);
     m_doc.Settings().Sync();
-    m_doc.UpdateAllViews(CPelloraDoc::HintPlot);
+    m_doc.UpdateAllViews(UpdateHint::Plot);
 }
 
 QSize CMainFrame::JpegSizeFor(int index)

@@ -3,12 +3,13 @@
 // Pellora's main window: the file list above, the plot pane below, the menus,
 // the tool bar and the status bar.
 
+#include "shared_ui/frame/CCommandTable.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <QSize>
 
 #include <functional>
-#include <map>
 
 class QAction;
 class QLabel;
@@ -129,11 +130,6 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    struct CommandEntry {
-        QAction *action = nullptr;
-        std::function<void()> run;
-        std::function<bool()> enabled;
-    };
     QAction *AddCommand(QMenu *menu, int id, const QString &text, const QKeySequence &shortcut = {});
     void CreateMenus();
     void CreateToolBar();
@@ -141,7 +137,6 @@ private:
     void InstallHandlers();
     // Operate, export and Injury commands of the document.
     void InstallOperationHandlers();
-    void RunCommand(int id);
     IPlotPane *Plot() const;
     bool RunDdeCommand(const DdeCommand &command);
 
@@ -150,7 +145,7 @@ private:
     QPointer<QWidget> m_plotPane;
     QSplitter *m_splitter = nullptr;
     QToolBar *m_toolBar = nullptr;
-    std::map<int, CommandEntry> m_commands;
+    kxres::CCommandTable m_commands;
     bool m_shortHeader = true;
     bool m_closeAfterBatch = false;
 };

@@ -59,14 +59,13 @@ int CPelloraApp::InitInstance(const QStringList &arguments)
         return 0;
 
     m_doc = std::make_unique<CPelloraDoc>(nullptr, m_options.settingsProgram);
-    m_ui = std::make_unique<CPelloraUi>(m_doc->Settings());
-    m_doc->SetUi(m_ui.get());
     m_doc->OnNewDocument();
     m_frame = std::make_unique<CMainFrame>(*m_doc);
+    m_ui = std::make_unique<CPelloraUi>(m_doc->Settings(), m_frame.get());
+    m_doc->SetUi(m_ui.get());
     m_frame->SetPlotPane(new CPlotView(*m_doc));
     m_frame->setWindowIcon(QIcon::fromTheme(QStringLiteral("pellora"),
                                             m_frame->style()->standardIcon(QStyle::SP_ComputerIcon)));
-    m_ui->SetParent(m_frame.get());
 
     m_instance = std::make_unique<kxplatform::CSingleInstance>(m_options.instanceKey);
     if (m_instance->Listen()) {

@@ -3,8 +3,8 @@
 // The document's way to the user, on the program's dialogs.
 
 #include "Pellora/document/IPelloraUi.h"
+#include "shared_ui/frame/CQtKxUi.h"
 
-#include <QPointer>
 #include <QWidget>
 
 namespace kxplatform {
@@ -13,17 +13,11 @@ class CSettings;
 
 namespace pellora {
 
-class CPelloraUi : public IPelloraUi {
+class CPelloraUi : public kxres::CQtKxUi<IPelloraUi> {
 public:
     CPelloraUi(kxplatform::CSettings &settings, QWidget *parent = nullptr);
 
-    void SetParent(QWidget *parent) { m_parent = parent; }
-
-    void ShowErrorList(const std::vector<std::string> &messages) override;
-    void ShowMessage(const std::string &text, Icon icon) override;
     bool ChooseBrowseDirectory(std::string &directory) override;
-    bool ChooseOpenFile(const std::string &title, const std::string &filter, const std::string &startFolder,
-                        std::string &path) override;
     bool EditLabel(const std::string &caption, const std::string &prompt, std::string &value) override;
     bool EditSignalLabels(std::vector<std::string> &labels, const std::vector<kx::CNSignalPtr> &signalList,
                           const std::string &nameColumn, const std::string &labelColumn) override;
@@ -32,10 +26,6 @@ public:
     bool EditHitList(std::vector<std::string> &names) override;
     void ShowUdsHeader(std::vector<kx::CNSignalPtr> signalList) override;
     void SetMainWindowText(const std::string &text) override;
-    void BeginWaitCursor() override;
-    void EndWaitCursor() override;
-    std::unique_ptr<IBatchProgress> BeginProgress(const std::string &title, const std::string &text,
-                                                  int count) override;
 
     // ---- operations, exports and program starts ----
     bool AskResample(CResampleValues &values) override;
@@ -44,8 +34,6 @@ public:
     bool AskPadCut(double step, int nfp, int nlp, CPadCutValues &values) override;
     bool AskBiasTail(CBiasTailValues &values) override;
     bool AskExportStep(double duration, double step, int points, double &chosenStep) override;
-    bool ChooseSaveFile(const CSaveFileRequest &request, std::string &path) override;
-    bool ChooseFolder(const std::string &title, std::string &folder) override;
     bool ChooseHitListFile(const std::string &startFolder, std::string &path, bool &append) override;
     bool AskOkCancel(const std::string &text) override;
     bool AskYesNo(const std::string &text) override;
@@ -53,13 +41,11 @@ public:
                       int &xIndex) override;
     bool ShiftAxes(const std::array<std::string, 3> &names, const std::string &note,
                    std::array<int, 3> &order) override;
-    bool PutTextOnClipboard(const std::string &text) override;
     bool StartProgram(const std::string &program, const std::vector<std::string> &args,
                       std::string &error) override;
 
 private:
     kxplatform::CSettings &m_settings;
-    QPointer<QWidget> m_parent;
 };
 
 } // namespace pellora

@@ -9,11 +9,8 @@
 #include "Pellora/dialogs/CResampleDlg.h"
 #include "Pellora/dialogs/CSelectXYAxes.h"
 #include "Pellora/document/ProgramLauncher.h"
-#include "shared_ui/printing/CDestination.h"
-#include "shared_ui/services/Clipboard.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QMessageBox>
 
 namespace pellora {
@@ -25,19 +22,11 @@ QString Q(const std::string &text)
     return QString::fromStdString(text);
 }
 
-// "Name (*.*)" means every file here.
-QString QtFilter(const std::string &filter)
-{
-    QString qtFilter = Q(filter);
-    qtFilter.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
-    return qtFilter;
-}
-
 } // namespace
 
 bool CPelloraUi::AskPadCut(double step, int nfp, int nlp, CPadCutValues &values)
 {
-    CAddPoints dlg(m_parent);
+    CAddPoints dlg(Parent());
     dlg.SetPoints(step, nfp, nlp);
     if (dlg.exec() != QDialog::Accepted)
         return false;
@@ -49,7 +38,7 @@ bool CPelloraUi::AskPadCut(double step, int nfp, int nlp, CPadCutValues &values)
 
 bool CPelloraUi::AskBiasTail(CBiasTailValues &values)
 {
-    CBiasTailPercentDlg dlg(m_parent);
+    CBiasTailPercentDlg dlg(Parent());
     dlg.SetPercentage(values.percent);
     dlg.SetFromStart(values.fromStart);
     if (dlg.exec() != QDialog::Accepted)
@@ -61,7 +50,7 @@ bool CPelloraUi::AskBiasTail(CBiasTailValues &values)
 
 bool CPelloraUi::AskExportStep(double duration, double step, int points, double &chosenStep)
 {
-    CResampleDlg dlg(m_parent);
+    CResampleDlg dlg(Parent());
     dlg.SetValues(static_cast<float>(step), points, duration);
     if (dlg.exec() != QDialog::Accepted)
         return false;
@@ -69,33 +58,9 @@ bool CPelloraUi::AskExportStep(double duration, double step, int points, double 
     return true;
 }
 
-bool CPelloraUi::ChooseSaveFile(const CSaveFileRequest &request, std::string &path)
-{
-    QFileDialog dlg(m_parent, Q(request.title), Q(request.startFolder), QtFilter(request.filter));
-    dlg.setAcceptMode(QFileDialog::AcceptSave);
-    dlg.setFileMode(QFileDialog::AnyFile);
-    dlg.setDefaultSuffix(Q(request.defaultExtension));
-    if (!request.proposedName.empty())
-        dlg.selectFile(Q(request.proposedName));
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
-        return false;
-    path = dlg.selectedFiles().front().toStdString();
-    return true;
-}
-
-bool CPelloraUi::ChooseFolder(const std::string &title, std::string &folder)
-{
-    CDestination chooser(m_parent, Q(title));
-    chooser.SetInitialFolder(folder);
-    if (!chooser.SelectFolder())
-        return false;
-    folder = chooser.GetFolderPathString();
-    return true;
-}
-
 bool CPelloraUi::ChooseHitListFile(const std::string &startFolder, std::string &path, bool &append)
 {
-    CAppendFileDlg dlg(m_parent, QStringLiteral("Save Hitlist as"), Q(startFolder),
+    CAppendFileDlg dlg(Parent(), QStringLiteral("Save Hitlist as"), Q(startFolder),
                        QStringLiteral("Hit List Files (*)"));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return false;
@@ -106,20 +71,20 @@ bool CPelloraUi::ChooseHitListFile(const std::string &startFolder, std::string &
 
 bool CPelloraUi::AskOkCancel(const std::string &text)
 {
-    return QMessageBox::question(m_parent, QStringLiteral("Pellora"), Q(text), QMessageBox::Ok | QMessageBox::Cancel,
+    return QMessageBox::question(Parent(), QStringLiteral("Pellora"), Q(text), QMessageBox::Ok | QMessageBox::Cancel,
                                  QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 bool CPelloraUi::AskYesNo(const std::string &text)
 {
-    return QMessageBox::question(m_parent, QStringLiteral("Pellora"), Q(text), QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::question(Parent(), QStringLiteral("Pellora"), Q(text), QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool CPelloraUi::SelectXYAxes(const std::array<std::string, 2> &names, const std::array<std::string, 2> &xUnits,
                               int &xIndex)
 {
-    CSelectXYAxes dlg(m_parent);
+    CSelectXYAxes dlg(Parent());
     dlg.SetSignals(Q(names[0]), Q(xUnits[0]), Q(names[1]), Q(xUnits[1]));
     if (dlg.exec() != QDialog::Accepted)
         return false;
@@ -130,18 +95,13 @@ bool CPelloraUi::SelectXYAxes(const std::array<std::string, 2> &names, const std
 bool CPelloraUi::ShiftAxes(const std::array<std::string, 3> &names, const std::string &note,
                            std::array<int, 3> &order)
 {
-    CAxisShifter dlg(m_parent);
+    CAxisShifter dlg(Parent());
     dlg.SetNames({Q(names[0]), Q(names[1]), Q(names[2])});
     dlg.SetNote(Q(note));
     if (dlg.exec() != QDialog::Accepted)
         return false;
     order = dlg.GetOrder();
     return true;
-}
-
-bool CPelloraUi::PutTextOnClipboard(const std::string &text)
-{
-    return kxres::PutTextOnClipboard(Q(text));
 }
 
 bool CPelloraUi::StartProgram(const std::string &program, const std::vector<std::string> &args, std::string &error)

@@ -10,7 +10,7 @@ namespace pellora {
 
 bool CPelloraUi::AskResample(CResampleValues &values)
 {
-    kxres::CResampleDlg dlg(m_parent);
+    kxres::CResampleDlg dlg(Parent());
     dlg.SetTimeStep(values.step);
     dlg.SetNumberOfPoints(values.points);
     if (dlg.DoModal() != QDialog::Accepted)
@@ -22,7 +22,7 @@ bool CPelloraUi::AskResample(CResampleValues &values)
 
 bool CPelloraUi::AskTruncate(CTruncateValues &values)
 {
-    kxres::CTruncateDlg dlg(m_parent);
+    kxres::CTruncateDlg dlg(Parent());
     dlg.SetMinTime(values.minTime, values.minSet);
     dlg.SetMaxTime(values.maxTime, values.maxSet);
     if (dlg.DoModal() != QDialog::Accepted)
@@ -36,7 +36,7 @@ bool CPelloraUi::AskTruncate(CTruncateValues &values)
 
 bool CPelloraUi::AskFilterClass(const std::vector<kx::CNSignalPtr> &signalList, CFilterChoice &choice)
 {
-    kxres::CFilterClass dlg(m_parent);
+    kxres::CFilterClass dlg(Parent());
     if (dlg.DoModal(signalList, 0) != QDialog::Accepted)
         return false;
     choice.cutoffSelected = dlg.IsCutoffSelected();

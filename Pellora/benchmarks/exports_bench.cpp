@@ -183,7 +183,7 @@ void BM_OperateBias50x100k(benchmark::State &state)
 {
     Loaded l(Files("operate", 50, 100'000, 1.0e-4));
     int refreshes = 0;
-    QObject::connect(&l.doc, &CPelloraDoc::Updated, [&refreshes](int hint) { refreshes += hint == 2; });
+    QObject::connect(&l.doc, &CPelloraDoc::Updated, [&refreshes](pellora::UpdateHint hint) { refreshes += hint == pellora::UpdateHint::Plot; });
     for (auto _ : state)
         l.doc.RunOperation(CPelloraDoc::OpBiasAuto);
     state.counters["refreshes_per_command"] =

@@ -45,7 +45,7 @@ void BM_RebuildTwentyCurves(benchmark::State &state)
     CPlotView view(*doc);
     view.resize(1200, 600);
     for (auto _ : state) {
-        view.OnUpdate(CPelloraDoc::HintPlot);
+        view.OnUpdate(UpdateHint::Plot);
         QApplication::processEvents();  // the chart draws once, from the event loop
     }
 }
@@ -56,7 +56,7 @@ void BM_RedrawAfterResize(benchmark::State &state)
     auto doc = MakeDocument();
     CPlotView view(*doc);
     view.resize(1200, 600);
-    view.OnUpdate(CPelloraDoc::HintPlot);
+    view.OnUpdate(UpdateHint::Plot);
     bool wide = false;
     for (auto _ : state) {
         wide = !wide;

@@ -125,9 +125,9 @@ void CPelloraDoc::Reset()
     m_failedPaths.clear();
 }
 
-void CPelloraDoc::UpdateAllViews(int hint)
+void CPelloraDoc::UpdateAllViews(UpdateHint hint)
 {
-    if (hint == HintFileList)
+    if (hint == UpdateHint::FileList)
         SortFileNames();
     emit Updated(hint);
 }
@@ -174,7 +174,7 @@ void CPelloraDoc::OnLabelTitle()
         return;
     value = pellora::Trim(value);
     m_title = value.substr(0, std::min(value.size(), MaxTitleLength));
-    UpdateAllViews(HintPlot);
+    UpdateAllViews(UpdateHint::Plot);
 }
 
 void CPelloraDoc::OnLabelSubTitle()
@@ -183,19 +183,19 @@ void CPelloraDoc::OnLabelSubTitle()
     if (!EditOneLabel("Sub Title Label", value))
         return;
     m_subTitle = value.substr(0, std::min(value.size(), MaxSubTitleLength));
-    UpdateAllViews(HintPlot);
+    UpdateAllViews(UpdateHint::Plot);
 }
 
 void CPelloraDoc::OnLabelXAxis()
 {
     if (EditOneLabel("X Axis Label", m_xLabel))
-        UpdateAllViews(HintPlot);
+        UpdateAllViews(UpdateHint::Plot);
 }
 
 void CPelloraDoc::OnLabelYAxis()
 {
     if (EditOneLabel("Y Axis Label", m_yLabel))
-        UpdateAllViews(HintPlot);
+        UpdateAllViews(UpdateHint::Plot);
 }
 
 void CPelloraDoc::OnSignalLabels()
@@ -211,7 +211,7 @@ void CPelloraDoc::OnSignalLabels()
     for (const std::string &label : m_signalLabels)
         subtitle += (label.empty() ? std::string("Filename: ") + "Error: Empty" : label) + "\t";
     m_subTitle = subtitle;
-    UpdateAllViews(HintPlot);
+    UpdateAllViews(UpdateHint::Plot);
 }
 
 void CPelloraDoc::OnOptions()
@@ -230,7 +230,7 @@ void CPelloraDoc::OnOptions()
     m_settings->SetInt("ColumnHeaders", m_columnHeaders ? 1 : 0);
     m_settings->SetInt("LineStyle", m_lineStyle);
     m_settings->Sync();
-    UpdateAllViews(HintPlot);
+    UpdateAllViews(UpdateHint::Plot);
 }
 
 void CPelloraDoc::OnPageMarginSetup()

@@ -6,6 +6,7 @@
 // views of changes with Updated(hint).
 
 #include "Pellora/document/IPelloraUi.h"
+#include "Pellora/document/UpdateHint.h"
 #include "signal/CFile.h"
 #include "signal/CNSignal.h"
 
@@ -29,8 +30,6 @@ namespace pellora {
 class CPelloraDoc : public QObject {
     Q_OBJECT
 public:
-    // Update hints of the views.
-    enum Hint : int { HintFileList = 1, HintPlot = 2 };
     // Fill value of the chart arrays beyond the end of a shorter curve.
     static constexpr double PadValue = 2.220446049250313e-16;
 
@@ -48,8 +47,8 @@ public:
     bool OnNewDocument();
     // Empties the plot texts, the error list, the selected files, the signals and the chart.
     void Reset();
-    // Hint 1 first puts the names in the stored sort order, in both modes.
-    void UpdateAllViews(int hint);
+    // The file-list hint first puts the names in the stored sort order, in both modes.
+    void UpdateAllViews(UpdateHint hint);
 
     // Commands.
     void OnOpenDirectory();
@@ -253,7 +252,7 @@ public:
     static std::string FileError(const std::string &path, const std::string &text);
 
 signals:
-    void Updated(int hint);
+    void Updated(pellora::UpdateHint hint);
 
 private:
     struct LoadResult {

@@ -98,7 +98,7 @@ CPelloraDoc::BatchResult CPelloraDoc::RunBatch(const std::string &title, const s
     m_batchCancel = false;
     {
         FlagGuard running(m_batchRunning);
-        std::unique_ptr<IBatchProgress> progress =
+        std::unique_ptr<kxres::IProgress> progress =
             m_ui ? m_ui->BeginProgress(title, text, static_cast<int>(entries.size())) : nullptr;
         try {
             for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -108,29 +108,28 @@ CPelloraDoc::BatchResult CPelloraDoc::RunBatch(const std::string &title, const s
                     if (kx::CData::CountPoints(signal.GetNFP(), signal.GetNLP()) < 1 || m_maxPointCount < 2) {
                         m_errors.push_back(FileError(entry.path, "holds too few points to plot; it is skipped."));
                     } else {
-                        UpdateAllViews(HintPlot);
+                        UpdateAllViews(UpdateHint::Plot);
                         if (page(i, entry.path, entry.name))
                             ++result.pages;
                     }
                 }
-                if (progress)
-                    progress->Step();
-                if (m_batchCancel || (progress && progress->IsCancelled())) {
+                const bool goOn = !progress || progress->Step(static_cast<int>(i) + 1, std::string());
+                if (m_batchCancel || !goOn) {
                     result.cancelled = true;
                     break;
                 }
             }
         } catch (...) {
             RestorePlotState(std::move(saved));
-            UpdateAllViews(HintFileList);
-            UpdateAllViews(HintPlot);
+            UpdateAllViews(UpdateHint::FileList);
+            UpdateAllViews(UpdateHint::Plot);
             throw;
         }
     }
     RestorePlotState(std::move(saved));
     // The list shows the document's selection again, the plot its content.
-    UpdateAllViews(HintFileList);
-    UpdateAllViews(HintPlot);
+    UpdateAllViews(UpdateHint::FileList);
+    UpdateAllViews(UpdateHint::Plot);
     if (result.cancelled && m_ui)
         m_ui->ShowMessage("Printing Cancelled", IPelloraUi::Icon::Information);
     ShowErrorList();

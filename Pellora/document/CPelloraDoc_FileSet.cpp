@@ -42,8 +42,8 @@ void CPelloraDoc::OpenDirectory(const std::string &directory)
     m_fileNames = pellora::ListDirectory(m_directory, m_listPattern);
     if (m_ui)
         m_ui->EndWaitCursor();
-    UpdateAllViews(HintFileList);
-    UpdateAllViews(HintPlot);
+    UpdateAllViews(UpdateHint::FileList);
+    UpdateAllViews(UpdateHint::Plot);
     SetWindowText("Browsing " + m_directory);
 }
 
@@ -66,7 +66,7 @@ bool CPelloraDoc::ApplyFilter(const std::string &pattern)
     }
     m_fileNames = std::move(names);
     m_listPattern = pattern;
-    UpdateAllViews(HintFileList);
+    UpdateAllViews(UpdateHint::FileList);
     return true;
 }
 
@@ -81,7 +81,7 @@ void CPelloraDoc::ListAgainAfterWriting(const std::string &folder)
         CUiWaitCursor wait(m_ui);
         m_fileNames = pellora::ListDirectory(m_directory, m_listPattern);
     }
-    UpdateAllViews(HintFileList);
+    UpdateAllViews(UpdateHint::FileList);
 }
 
 void CPelloraDoc::OnOpenHitlist()
@@ -89,7 +89,8 @@ void CPelloraDoc::OnOpenHitlist()
     if (!m_ui)
         return;
     std::string path;
-    if (m_ui->ChooseOpenFile("Select HitList File", "HitList File (*.*)", GetOutputDir(), path) && !path.empty())
+    const CSaveFileRequest request{"Select HitList File", "HitList File (*.*)", "", GetOutputDir(), ""};
+    if (m_ui->ChooseOpenFile(request, path) && !path.empty())
         OpenHitList(path);
 }
 
@@ -108,8 +109,8 @@ bool CPelloraDoc::OpenHitList(const std::string &path)
         m_hitListName = full.filename().string();
         SetWindowText("Browsing " + m_hitListName);
     }
-    UpdateAllViews(HintFileList);
-    UpdateAllViews(HintPlot);
+    UpdateAllViews(UpdateHint::FileList);
+    UpdateAllViews(UpdateHint::Plot);
     ShowErrorList();
     return ok;
 }
@@ -178,7 +179,7 @@ bool CPelloraDoc::CommandLineBrowse(const std::vector<std::string> &names)
     m_hitList = true;
     SetWindowText("Browsing Command Line arguments");
     if (!m_loadAtOnce) {
-        UpdateAllViews(HintFileList);
+        UpdateAllViews(UpdateHint::FileList);
         ShowErrorList();
         return true;
     }
@@ -197,7 +198,7 @@ bool CPelloraDoc::CommandLineBrowse(const std::vector<std::string> &names)
     m_signals.clear();
     bool ok = LoadFiles(files) && m_errors.empty();
     m_loadAtOnce = false;
-    UpdateAllViews(HintFileList);
+    UpdateAllViews(UpdateHint::FileList);
     return EndLoad(ok);
 }
 
@@ -233,7 +234,7 @@ bool CPelloraDoc::AddCommandLine(const std::vector<std::string> &names, bool loa
         if (loadAtOnce) {
             // The named files become the selection and are plotted.
             SelectFiles(found);
-            UpdateAllViews(HintFileList);
+            UpdateAllViews(UpdateHint::FileList);
         }
     }
     errors.insert(errors.end(), m_errors.begin(), m_errors.end());
@@ -271,7 +272,7 @@ std::size_t CPelloraDoc::AddFileNames(const std::vector<std::string> &paths)
             ++added;
         }
     }
-    UpdateAllViews(HintFileList);
+    UpdateAllViews(UpdateHint::FileList);
     return added;
 }
 
@@ -293,7 +294,7 @@ bool CPelloraDoc::AddHitList(const std::string &path)
     m_errors.clear();
     const bool ok = ReadHitList(path);
     if (ok)
-        UpdateAllViews(HintFileList);
+        UpdateAllViews(UpdateHint::FileList);
     ShowErrorList();
     return ok;
 }
@@ -358,10 +359,10 @@ void CPelloraDoc::SetFileNames(std::vector<std::string> names)
             dropped = true;
         }
     }
-    UpdateAllViews(HintFileList);
+    UpdateAllViews(UpdateHint::FileList);
     if (dropped) {
         RebuildPlot();
-        UpdateAllViews(HintPlot);
+        UpdateAllViews(UpdateHint::Plot);
     }
 }
 
@@ -374,8 +375,8 @@ void CPelloraDoc::ClearHitList()
     m_signals.clear();
     BuildChartArrays();
     BuildPlotTexts();
-    UpdateAllViews(HintFileList);
-    UpdateAllViews(HintPlot);
+    UpdateAllViews(UpdateHint::FileList);
+    UpdateAllViews(UpdateHint::Plot);
 }
 
 void CPelloraDoc::OnEditHitList()

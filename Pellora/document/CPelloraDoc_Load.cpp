@@ -154,7 +154,7 @@ bool CPelloraDoc::LoadSelectedFiles()
 bool CPelloraDoc::EndLoad(bool ok)
 {
     RebuildPlot();
-    UpdateAllViews(HintPlot);
+    UpdateAllViews(UpdateHint::Plot);
     if (!ok) {
         ShowErrorList();
         return false;

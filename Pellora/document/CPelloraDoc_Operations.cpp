@@ -388,7 +388,7 @@ bool CPelloraDoc::Refresh(bool reload)
         return ok;
     }
     RebuildPlot();
-    UpdateAllViews(HintPlot);
+    UpdateAllViews(UpdateHint::Plot);
     return true;
 }
 

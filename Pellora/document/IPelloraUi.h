@@ -3,6 +3,7 @@
 // How the document reaches the user: the program implements it with widgets,
 // the tests with a scripted fake.
 
+#include "shared_ui/kit/IKxUi.h"
 #include "signal/CNSignal.h"
 
 #include <array>
@@ -57,38 +58,13 @@ struct CBiasTailValues {
     int fromStart = 0;
 };
 
-struct CSaveFileRequest {
-    std::string title;
-    std::string filter;             // "Name (*.ext)"
-    std::string defaultExtension;   // without the dot
-    std::string startFolder;
-    std::string proposedName;       // may be empty
-};
+using CSaveFileRequest = kxres::CFileRequest;
 
-// The progress window of a batch job. While it lives the rest of the program
-// takes no input; its Cancel only raises a flag that the job polls.
-class IBatchProgress {
+// The program's own prompts beside the shared ones.
+class IPelloraUi : public kxres::IKxUi {
 public:
-    virtual ~IBatchProgress() = default;
-    // Lets pending events run, then moves one step on.
-    virtual void Step() = 0;
-    virtual bool IsCancelled() const = 0;
-};
-
-class IPelloraUi {
-public:
-    enum class Icon { Information, Exclamation, Stop };
-
-    virtual ~IPelloraUi() = default;
-
-    // The error list dialog; never called with an empty list.
-    virtual void ShowErrorList(const std::vector<std::string> &messages) = 0;
-    virtual void ShowMessage(const std::string &text, Icon icon) = 0;
     // The directory dialog of Open Directory; false on Cancel.
     virtual bool ChooseBrowseDirectory(std::string &directory) = 0;
-    // An open-file dialog; path holds the chosen file on true.
-    virtual bool ChooseOpenFile(const std::string &title, const std::string &filter, const std::string &startFolder,
-                                std::string &path) = 0;
     // The one-value label dialog; value in and out.
     virtual bool EditLabel(const std::string &caption, const std::string &prompt, std::string &value) = 0;
     virtual bool EditSignalLabels(std::vector<std::string> &labels, const std::vector<kx::CNSignalPtr> &signalList,
@@ -99,8 +75,6 @@ public:
     // The UDS header viewer, modal, on a copy of the signal list.
     virtual void ShowUdsHeader(std::vector<kx::CNSignalPtr> signalList) = 0;
     virtual void SetMainWindowText(const std::string &text) = 0;
-    virtual void BeginWaitCursor() {}
-    virtual void EndWaitCursor() {}
 
     // ---- signal operations, exports and program starts ----
     // Shared resample / truncate / filter-class prompts; values in and out.
@@ -112,10 +86,6 @@ public:
     virtual bool AskBiasTail(CBiasTailValues &values) = 0;
     // The program's own resample dialog of the ImageExpress export; step out.
     virtual bool AskExportStep(double duration, double step, int points, double &chosenStep) = 0;
-    // A save dialog with overwrite prompt; path holds the chosen file on true.
-    virtual bool ChooseSaveFile(const CSaveFileRequest &request, std::string &path) = 0;
-    // The folder chooser; folder in (start) and out.
-    virtual bool ChooseFolder(const std::string &title, std::string &folder) = 0;
     // The hit-list save dialog with its append box.
     virtual bool ChooseHitListFile(const std::string &startFolder, std::string &path, bool &append) = 0;
     // OK / Cancel, and Yes / No questions; true for OK and Yes.
@@ -127,40 +97,11 @@ public:
     // Orders three signals as X, Y and Z branches: order[k] is the index of branch k.
     virtual bool ShiftAxes(const std::array<std::string, 3> &names, const std::string &note,
                            std::array<int, 3> &order) = 0;
-    virtual bool PutTextOnClipboard(const std::string &text) = 0;
     // Starts program with args, not waiting; false with error set when it cannot start.
     virtual bool StartProgram(const std::string &program, const std::vector<std::string> &args,
                               std::string &error) = 0;
-
-    // Batch jobs: a progress window over count steps; null when there is none.
-    virtual std::unique_ptr<IBatchProgress> BeginProgress(const std::string &title, const std::string &text,
-                                                          int count)
-    {
-        (void)title;
-        (void)text;
-        (void)count;
-        return nullptr;
-    }
 };
 
-// The wait cursor of a user interface for its lifetime, restored on every path.
-class CUiWaitCursor {
-public:
-    explicit CUiWaitCursor(IPelloraUi *ui) : m_ui(ui)
-    {
-        if (m_ui)
-            m_ui->BeginWaitCursor();
-    }
-    ~CUiWaitCursor()
-    {
-        if (m_ui)
-            m_ui->EndWaitCursor();
-    }
-    CUiWaitCursor(const CUiWaitCursor &) = delete;
-    CUiWaitCursor &operator=(const CUiWaitCursor &) = delete;
-
-private:
-    IPelloraUi *m_ui;
-};
+using kxres::CUiWaitCursor;
 
 } // namespace pellora

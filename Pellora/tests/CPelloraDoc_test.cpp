@@ -25,7 +25,7 @@ protected:
     DocTest()
         : doc(&ui, settings.Program())
     {
-        QObject::connect(&doc, &CPelloraDoc::Updated, [this](int hint) { hints.push_back(hint); });
+        QObject::connect(&doc, &CPelloraDoc::Updated, [this](UpdateHint hint) { hints.push_back(hint); });
     }
 
     std::string Uds(const std::string &name, const SampleSignal &s = {})
@@ -45,7 +45,7 @@ protected:
     TempFolder folder;
     FakeUi ui;
     CPelloraDoc doc;
-    std::vector<int> hints;
+    std::vector<UpdateHint> hints;
 };
 
 std::vector<std::string> Names(const std::vector<CPelloraDoc::CFilePtr> &files)
@@ -155,7 +155,7 @@ TEST_F(DocTest, OpenDirectoryListsFilesWithoutExcludedNamesOrFolders)
     EXPECT_EQ(doc.GetDirectory(), folder.Str());
     EXPECT_EQ(ui.windowTexts.back(), "Browsing " + folder.Str());
     ASSERT_FALSE(hints.empty());
-    EXPECT_EQ(hints.front(), CPelloraDoc::HintFileList);
+    EXPECT_EQ(hints.front(), UpdateHint::FileList);
 }
 
 TEST_F(DocTest, CancelledDirectoryChooserKeepsTheList)
@@ -297,7 +297,7 @@ TEST_F(DocTest, DataFileSwitchesToHitListModeAndIsListedOnce)
     EXPECT_TRUE(doc.IsHitList());
     EXPECT_TRUE(doc.GetDirectory().empty());
     EXPECT_EQ(doc.GetFileNames(), (std::vector<std::string>{folder.File("a.uds"), b}));
-    EXPECT_EQ(hints, (std::vector<int>{1, 1}));
+    EXPECT_EQ(hints, (std::vector<UpdateHint>{UpdateHint::FileList, UpdateHint::FileList}));
 }
 
 TEST_F(DocTest, RemoveSelectedAndUnselectedNames)
@@ -369,7 +369,7 @@ TEST_F(DocTest, CommandLineLoadAtOnceLoadsAndPlots)
     EXPECT_EQ(doc.GetSignalCount(), 2);
     EXPECT_EQ(doc.GetMaxPointCount(), 100);
     EXPECT_TRUE(ui.errorLists.empty());
-    EXPECT_NE(std::find(hints.begin(), hints.end(), 2), hints.end());
+    EXPECT_NE(std::find(hints.begin(), hints.end(), UpdateHint::Plot), hints.end());
 }
 
 // ---- loading --------------------------------------------------------------------------

@@ -50,7 +50,7 @@ protected:
     ExportTest()
         : doc(&ui, settings.Program())
     {
-        QObject::connect(&doc, &CPelloraDoc::Updated, [this](int hint) { hints.push_back(hint); });
+        QObject::connect(&doc, &CPelloraDoc::Updated, [this](UpdateHint hint) { hints.push_back(hint); });
         doc.SetOutputDir("/nowhere/");
     }
 
@@ -79,7 +79,7 @@ protected:
     TempFolder folder;
     FakeUi ui;
     CPelloraDoc doc;
-    std::vector<int> hints;
+    std::vector<UpdateHint> hints;
 };
 
 } // namespace
@@ -255,7 +255,7 @@ TEST_F(ExportTest, ImageExpressAlignsSignalsOfDifferentSteps)
         // The held coarse signal is now on the common step.
         for (const auto &s : doc.GetSignals())
             EXPECT_NEAR(s->GetDel(), 0.0005, 1e-9);
-        EXPECT_EQ(hints, std::vector<int>{CPelloraDoc::HintPlot});
+        EXPECT_EQ(hints, std::vector<UpdateHint>{UpdateHint::Plot});
         hints.clear();
     }
 }
@@ -545,7 +545,7 @@ TEST_F(ExportTest, CreateXYSignalPlotsOneAgainstTheOther)
     EXPECT_DOUBLE_EQ(xy.GetFCut(), 100.0);
     EXPECT_DOUBLE_EQ(xy.GetXMax(), 4.0);
     EXPECT_TRUE(xy.IsModified());
-    EXPECT_EQ(hints, std::vector<int>{CPelloraDoc::HintPlot});
+    EXPECT_EQ(hints, std::vector<UpdateHint>{UpdateHint::Plot});
 }
 
 TEST_F(ExportTest, CreateXYSignalRefusalsLeaveTheSignals)

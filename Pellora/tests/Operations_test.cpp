@@ -23,7 +23,7 @@ protected:
     OperateTest()
         : doc(&ui, settings.Program())
     {
-        QObject::connect(&doc, &CPelloraDoc::Updated, [this](int hint) { hints.push_back(hint); });
+        QObject::connect(&doc, &CPelloraDoc::Updated, [this](UpdateHint hint) { hints.push_back(hint); });
     }
 
     std::string Values(const std::string &name, const ValueSignal &s)
@@ -44,7 +44,7 @@ protected:
     TempFolder folder;
     FakeUi ui;
     CPelloraDoc doc;
-    std::vector<int> hints;
+    std::vector<UpdateHint> hints;
 };
 
 void ExpectValues(const std::vector<double> &actual, const std::vector<double> &expected, double tolerance = 1e-9)
@@ -84,7 +84,7 @@ TEST_F(OperateTest, SingleSignalCodesGiveHandCheckedValues)
         ExpectValues(Signal(0).GetX(), c.x);
         ExpectValues(Signal(0).GetY(), c.y);
         EXPECT_TRUE(Signal(0).IsModified());
-        EXPECT_EQ(hints, std::vector<int>{CPelloraDoc::HintPlot});
+        EXPECT_EQ(hints, std::vector<UpdateHint>{UpdateHint::Plot});
         // The chart shows the changed curve.
         ExpectValues(doc.GetChartY(), c.y);
     }
@@ -126,7 +126,7 @@ TEST_F(OperateTest, CombiningCodesCombineTheSelectionOnce)
         EXPECT_EQ(doc.GetSelectedFiles().front()->GetFileName(), "s0.uds");
         ExpectValues(Signal(0).GetY(), c.expected);
         EXPECT_EQ(doc.GetSignalCount(), 1);
-        EXPECT_EQ(hints, std::vector<int>{CPelloraDoc::HintPlot});
+        EXPECT_EQ(hints, std::vector<UpdateHint>{UpdateHint::Plot});
     }
 }
 
@@ -178,7 +178,7 @@ TEST_F(OperateTest, FailureOnOneSignalStillRefreshesOnceAndNamesIt)
     EXPECT_NE(ui.messages[0].find("short.uds"), std::string::npos) << ui.messages[0];
     EXPECT_NE(ui.messages[0].find("Too few data points"), std::string::npos) << ui.messages[0];
     // What is shown is what is held.
-    EXPECT_EQ(hints, std::vector<int>{CPelloraDoc::HintPlot});
+    EXPECT_EQ(hints, std::vector<UpdateHint>{UpdateHint::Plot});
     ExpectValues(std::vector<double>(doc.GetChartY().begin(), doc.GetChartY().begin() + 5), {0, 1, 4, 9, 16});
 }
 
@@ -220,7 +220,7 @@ TEST_F(OperateTest, ClassButtonsFilterAndWarningsReachTheErrorList)
     EXPECT_TRUE(doc.OnFilterClassCommand(32804));
     EXPECT_EQ(Signal(0).GetFilterClass(), 60);
     EXPECT_TRUE(Signal(0).IsModified());
-    EXPECT_EQ(hints, std::vector<int>{CPelloraDoc::HintPlot});
+    EXPECT_EQ(hints, std::vector<UpdateHint>{UpdateHint::Plot});
     ASSERT_EQ(ui.errorLists.size(), 1u);
     bool tail = false;
     for (const std::string &m : ui.errorLists[0])
@@ -286,7 +286,7 @@ TEST_F(OperateTest, ResampleByStepOrCountAndUnchangedDoesNothing)
     doc.OnResample();
     EXPECT_NEAR(Signal(0).GetDel(), 0.0005, 1e-9);
     EXPECT_TRUE(Signal(0).IsModified());
-    EXPECT_EQ(hints, std::vector<int>{CPelloraDoc::HintPlot});
+    EXPECT_EQ(hints, std::vector<UpdateHint>{UpdateHint::Plot});
 }
 
 TEST_F(OperateTest, ResampleLeavesASignalAlreadyOnTheStep)
@@ -321,7 +321,7 @@ TEST_F(OperateTest, ResampleFailureKeepsLaterSignalsAndRefreshes)
     EXPECT_EQ(Signal(2).GetY(), c);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].find("back.txt"), std::string::npos) << ui.messages[0];
-    EXPECT_EQ(hints, std::vector<int>{CPelloraDoc::HintPlot});
+    EXPECT_EQ(hints, std::vector<UpdateHint>{UpdateHint::Plot});
 }
 
 // ---- truncate -------------------------------------------------------------------
@@ -347,7 +347,7 @@ TEST_F(OperateTest, TruncateUsesEachSignalsOwnRangeForAnUnsetBound)
     // From 3 s to each signal's own end (the last sample is never kept).
     ExpectValues(Signal(0).GetX(), {3, 4, 5, 6, 7, 8});
     ExpectValues(Signal(1).GetX(), {3, 4, 5, 6, 7, 8, 9, 10});
-    EXPECT_EQ(hints, std::vector<int>{CPelloraDoc::HintPlot});
+    EXPECT_EQ(hints, std::vector<UpdateHint>{UpdateHint::Plot});
 }
 
 TEST_F(OperateTest, TruncateWithoutBoundOrWithThePresetChangesNothing)
@@ -395,7 +395,7 @@ TEST_F(OperateTest, PadAndCutPoints)
     ExpectValues({s.GetY()[n - 3], s.GetY()[n - 2], s.GetY()[n - 1]}, {5.0, 5.0, 5.0});
     EXPECT_EQ(s.GetNFP(), 1);
     EXPECT_EQ(s.GetNLP(), 103);
-    EXPECT_EQ(hints, std::vector<int>{CPelloraDoc::HintPlot});
+    EXPECT_EQ(hints, std::vector<UpdateHint>{UpdateHint::Plot});
 }
 
 TEST_F(OperateTest, PadAndCutRefusals)

@@ -188,12 +188,12 @@ TEST_F(PlotViewTest, SeveralSubtitleLinesBecomeAMultiLineSubtitle)
     Browse();
     Select({"a.uds"});
     doc.SetSubTitle("Driver head\tPassenger head\t");
-    doc.UpdateAllViews(CPelloraDoc::HintPlot);
+    doc.UpdateAllViews(UpdateHint::Plot);
     EXPECT_TRUE(chart().shown().subtitle.isEmpty());
     EXPECT_EQ(chart().shown().subtitleLines, (QStringList{"Driver head", "Passenger head"}));
 
     doc.SetSubTitle("Driver head\t");
-    doc.UpdateAllViews(CPelloraDoc::HintPlot);
+    doc.UpdateAllViews(UpdateHint::Plot);
     EXPECT_EQ(chart().shown().subtitle, QString("Driver head"));
     EXPECT_TRUE(chart().shown().subtitleLines.isEmpty());
 }
@@ -296,9 +296,9 @@ TEST_F(PlotViewTest, OnlyFileListAndPlotHintsRebuildAndOnePointEmptiesThePane)
     ASSERT_EQ(made, 1);
     RecordingChart *first = last;
 
-    doc.UpdateAllViews(3);
+    doc.UpdateAllViews(static_cast<UpdateHint>(3));
     EXPECT_EQ(made, 1);
-    doc.UpdateAllViews(CPelloraDoc::HintFileList);
+    doc.UpdateAllViews(UpdateHint::FileList);
     EXPECT_EQ(made, 2);
 
     // A document left with a single point has nothing to plot: the pane is empty
@@ -309,7 +309,7 @@ TEST_F(PlotViewTest, OnlyFileListAndPlotHintsRebuildAndOnePointEmptiesThePane)
     doc.Signals() = {single};
     doc.BuildChartArrays();
     ASSERT_EQ(doc.GetMaxPointCount(), 1);
-    doc.UpdateAllViews(CPelloraDoc::HintPlot);
+    doc.UpdateAllViews(UpdateHint::Plot);
     EXPECT_EQ(made, before);
     EXPECT_FALSE(View().HasChart());
     EXPECT_NE(first, nullptr);
@@ -531,7 +531,7 @@ TEST_F(PlotViewTest, SnapshotOfTheSampleSignals)
     EXPECT_FALSE(image.isNull());
     image.save(QStringLiteral("plot_view_one.png"));
     real.SetShortHeader(false);
-    doc.UpdateAllViews(CPelloraDoc::HintPlot);
+    doc.UpdateAllViews(UpdateHint::Plot);
     real.grab().toImage().save(QStringLiteral("plot_view_header.png"));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

@@ -36,9 +36,9 @@ CPelloraView::CPelloraView(CPelloraDoc &doc, QWidget *parent)
     connect(&m_doc, &CPelloraDoc::Updated, this, &CPelloraView::OnUpdate);
 }
 
-void CPelloraView::OnUpdate(int hint)
+void CPelloraView::OnUpdate(UpdateHint hint)
 {
-    if (hint == CPelloraDoc::HintFileList)
+    if (hint == UpdateHint::FileList)
         Refill();
 }
 

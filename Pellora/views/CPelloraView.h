@@ -3,6 +3,8 @@
 // The file list: the upper pane of the main window. Shows the document's names
 // (a folder's files or a hit list) and hands the selection to the document.
 
+#include "Pellora/document/UpdateHint.h"
+
 #include <QListWidget>
 #include <QStringList>
 
@@ -23,7 +25,7 @@ public:
 
     CPelloraDoc &Document() const { return m_doc; }
 
-    void OnUpdate(int hint);
+    void OnUpdate(pellora::UpdateHint hint);
     // Refills the list from the document, selecting the files it holds.
     void Refill();
 

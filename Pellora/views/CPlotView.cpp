@@ -118,9 +118,9 @@ bool CPlotView::HasChart() const
     return m_chart && m_chart->isCreated();
 }
 
-void CPlotView::OnUpdate(int hint)
+void CPlotView::OnUpdate(UpdateHint hint)
 {
-    if (hint != CPelloraDoc::HintFileList && hint != CPelloraDoc::HintPlot)
+    if (hint != UpdateHint::FileList && hint != UpdateHint::Plot)
         return;
     // Nothing to plot: an empty pane, never the chart of data no longer selected.
     if (m_doc.GetMaxPointCount() < 2)

@@ -4,6 +4,7 @@
 // document's current signals, prints it into the page margins, saves it as an
 // image, copies it, and saves one image per listed file (Save All Plots).
 
+#include "Pellora/document/UpdateHint.h"
 #include "Pellora/views/IPlotPane.h"
 #include "platform/chart/Chart.h"
 #include "signal/CNSignal.h"
@@ -42,7 +43,7 @@ public:
 
     // Hints 1 (file list) and 2 (plot) rebuild the chart when the document holds
     // at least two points; other hints do nothing.
-    void OnUpdate(int hint);
+    void OnUpdate(pellora::UpdateHint hint);
 
     // IPlotPane.
     bool HasChart() const override;

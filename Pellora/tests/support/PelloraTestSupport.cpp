@@ -100,15 +100,6 @@ bool FakeUi::ChooseBrowseDirectory(std::string &directory)
     return true;
 }
 
-bool FakeUi::ChooseOpenFile(const std::string &, const std::string &, const std::string &, std::string &path)
-{
-    if (openFiles.empty())
-        return false;
-    path = openFiles.front();
-    openFiles.pop_front();
-    return true;
-}
-
 bool FakeUi::EditLabel(const std::string &caption, const std::string &prompt, std::string &value)
 {
     labelCaptions.push_back(caption);
@@ -123,26 +114,6 @@ bool FakeUi::EditLabel(const std::string &caption, const std::string &prompt, st
 }
 
 // ---- operations, exports and program starts ----
-
-bool FakeUi::ChooseSaveFile(const CSaveFileRequest &request, std::string &path)
-{
-    saveRequests.push_back(request);
-    if (saveFiles.empty())
-        return false;
-    path = saveFiles.front();
-    saveFiles.pop_front();
-    return true;
-}
-
-bool FakeUi::ChooseFolder(const std::string &title, std::string &folder)
-{
-    folderTitles.push_back(title);
-    if (folders.empty())
-        return false;
-    folder = folders.front();
-    folders.pop_front();
-    return true;
-}
 
 bool FakeUi::ChooseHitListFile(const std::string &, std::string &path, bool &append)
 {
@@ -190,33 +161,6 @@ ScratchSettings::~ScratchSettings()
     kxplatform::CSettings settings(m_program);
     const QString file = settings.FileName();
     QFile::remove(file);
-}
-
-namespace {
-
-class FakeProgress : public IBatchProgress {
-public:
-    explicit FakeProgress(FakeUi &ui) : m_ui(ui) {}
-    void Step() override
-    {
-        ++m_steps;
-        if (m_ui.onProgressStep && m_ui.onProgressStep(m_steps))
-            m_cancelled = true;
-    }
-    bool IsCancelled() const override { return m_cancelled; }
-
-private:
-    FakeUi &m_ui;
-    int m_steps = 0;
-    bool m_cancelled = false;
-};
-
-} // namespace
-
-std::unique_ptr<IBatchProgress> FakeUi::BeginProgress(const std::string &title, const std::string &, int)
-{
-    progressTitles.push_back(title);
-    return std::make_unique<FakeProgress>(*this);
 }
 
 } // namespace pelloratest

@@ -4,6 +4,7 @@
 // scripted user interface, and temporary folders.
 
 #include "Pellora/document/IPelloraUi.h"
+#include "shared_ui/tests/support/FakeKxUi.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -77,10 +78,8 @@ struct ValueSignal {
 void WriteUdsValues(const std::string &path, const ValueSignal &signal);
 
 // The scripted user: answers are queued per kind; every call is recorded.
-class FakeUi : public IPelloraUi {
+class FakeUi : public kxtest::CFakeKxUi<IPelloraUi> {
 public:
-    std::vector<std::vector<std::string>> errorLists;
-    std::vector<std::string> messages;
     std::vector<std::string> windowTexts;
     std::vector<std::string> labelCaptions;
     std::vector<std::string> labelPrompts;
@@ -88,22 +87,13 @@ public:
     std::size_t lastHeaderSignals = 0;
 
     std::deque<std::string> directories;          // ChooseBrowseDirectory; empty: Cancel
-    std::deque<std::string> openFiles;            // ChooseOpenFile; empty: Cancel
     std::deque<std::pair<bool, std::string>> labels;   // EditLabel answers
     std::function<bool(std::vector<std::string> &)> signalLabels;
     std::function<bool(CPlottingOptionValues &)> options;
     std::function<bool(CPageMarginValues &)> margins;
     std::function<bool(std::vector<std::string> &)> hitList;
 
-    void ShowErrorList(const std::vector<std::string> &list) override
-    {
-        errorLists.push_back(list);
-        if (onErrorList)
-            onErrorList();
-    }
-    void ShowMessage(const std::string &text, Icon) override { messages.push_back(text); }
     bool ChooseBrowseDirectory(std::string &directory) override;
-    bool ChooseOpenFile(const std::string &, const std::string &, const std::string &, std::string &path) override;
     bool EditLabel(const std::string &caption, const std::string &prompt, std::string &value) override;
     bool EditSignalLabels(std::vector<std::string> &labels, const std::vector<kx::CNSignalPtr> &,
                           const std::string &, const std::string &) override
@@ -128,10 +118,6 @@ public:
     std::function<bool(double, int, int, CPadCutValues &)> padCut;
     std::function<bool(CBiasTailValues &)> biasTail;
     std::function<bool(double, double, int, double &)> exportStep;
-    std::deque<std::string> saveFiles;             // ChooseSaveFile; empty: Cancel
-    std::vector<CSaveFileRequest> saveRequests;
-    std::deque<std::string> folders;               // ChooseFolder; empty: Cancel
-    std::vector<std::string> folderTitles;
     std::deque<std::pair<std::string, bool>> hitListFiles;   // path, append
     std::deque<bool> okCancel;                     // AskOkCancel; empty: Cancel
     std::deque<bool> yesNo;                        // AskYesNo; empty: No
@@ -139,23 +125,12 @@ public:
     std::function<bool(int &)> xyAxes;
     std::function<bool(std::array<int, 3> &)> axisOrder;
     std::vector<std::string> axisNotes;
-    std::vector<std::string> clipboard;
-    bool clipboardWorks = true;
     struct Start {
         std::string program;
         std::vector<std::string> args;
     };
     std::vector<Start> starts;
     bool reallyStart = false;                      // hand starts to the real launcher
-    int waitCursors = 0;
-
-    int openWaitCursors = 0;                       // begun and not yet ended
-    void BeginWaitCursor() override
-    {
-        ++waitCursors;
-        ++openWaitCursors;
-    }
-    void EndWaitCursor() override { --openWaitCursors; }
     bool AskResample(CResampleValues &v) override { return resample && resample(v); }
     bool AskTruncate(CTruncateValues &v) override { return truncate && truncate(v); }
     bool AskFilterClass(const std::vector<kx::CNSignalPtr> &, CFilterChoice &c) override
@@ -171,8 +146,6 @@ public:
     {
         return exportStep && exportStep(duration, step, points, chosen);
     }
-    bool ChooseSaveFile(const CSaveFileRequest &request, std::string &path) override;
-    bool ChooseFolder(const std::string &title, std::string &folder) override;
     bool ChooseHitListFile(const std::string &startFolder, std::string &path, bool &append) override;
     bool AskOkCancel(const std::string &text) override;
     bool AskYesNo(const std::string &text) override;
@@ -185,20 +158,7 @@ public:
         axisNotes.push_back(note);
         return axisOrder && axisOrder(order);
     }
-    bool PutTextOnClipboard(const std::string &text) override
-    {
-        clipboard.push_back(text);
-        return clipboardWorks;
-    }
     bool StartProgram(const std::string &program, const std::vector<std::string> &args, std::string &error) override;
-    // Batch jobs: every progress window's title, and a hook run at each step
-    // (steps counted from 1); the hook returns true to press Cancel.
-    std::vector<std::string> progressTitles;
-    std::function<bool(int step)> onProgressStep;
-    // Run while the error list is "shown" (e.g. a nested event loop of a dialog).
-    std::function<void()> onErrorList;
-    std::unique_ptr<IBatchProgress> BeginProgress(const std::string &title, const std::string &text,
-                                                  int count) override;
 };
 
 // A settings program name of its own for one test, its file removed at destruction.
