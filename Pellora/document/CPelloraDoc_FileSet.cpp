@@ -4,7 +4,7 @@
 
 #include "Pellora/document/FileListNames.h"
 #include "platform/CSettings.h"
-#include "signal/CTextLineReader.h"
+#include "signal/HitList.h"
 
 #include <algorithm>
 #include <cctype>
@@ -117,29 +117,16 @@ bool CPelloraDoc::OpenHitList(const std::string &path)
 
 bool CPelloraDoc::ReadHitList(const std::string &path)
 {
-    std::unique_ptr<std::FILE, int (*)(std::FILE *)> in(nullptr, &std::fclose);
-    try {
-        in.reset(kx::CTextLineReader::OpenRegular(path));
-    } catch (const std::exception &e) {
-        m_errors.push_back(e.what());
-        return false;
-    }
-    if (!in) {
+    std::vector<std::string> lines;
+    std::string error;
+    const kx::HitListRead read = kx::ReadHitList(path, lines, error);
+    if (read == kx::HitListRead::kNotOpened) {
         m_errors.push_back("Failure to open file: " + path + " for reading.");
         return false;
     }
     const std::string base = fs::path(pellora::AbsolutePath(path)).parent_path().string();
     std::set<std::string> listed(m_fileNames.begin(), m_fileNames.end());
-    kx::CTextLineReader reader(in.get(), path);
-    std::string line;
-    for (;;) {
-        try {
-            if (!reader.Next(line))
-                break;
-        } catch (const std::exception &e) {
-            m_errors.push_back(e.what());
-            return false;
-        }
+    for (const std::string &line : lines) {
         if (pellora::Trim(line).empty())
             continue;
         bool matched = false;
@@ -152,6 +139,10 @@ bool CPelloraDoc::ReadHitList(const std::string &path)
             if (listed.insert(file).second)
                 m_fileNames.push_back(file);
         }
+    }
+    if (read == kx::HitListRead::kRefused) {
+        m_errors.push_back(error);
+        return false;
     }
     return true;
 }
