@@ -1,32 +1,15 @@
 #pragma once
 
-// "Enter Lables for the Plot": title, subtitle and the two axis labels.
+// "Enter Lables for the Plot": the shared four-field label dialog with HIC's texts.
 
-#include "HIC/document/IHicUi.h"
-
-#include <QDialog>
-
-class QLineEdit;
+#include "shared_ui/dialogs/CPlotLabelDlg.h"
 
 namespace hic {
 
-class CLabelDlg : public QDialog {
+class CLabelDlg : public kxres::CPlotLabelDlg {
     Q_OBJECT
 public:
     explicit CLabelDlg(QWidget *parent = nullptr);
-    void SetLabels(const PlotLabels &labels);
-    PlotLabels Labels() const;
-
-    QLineEdit *TitleEdit() const { return m_title; }
-    QLineEdit *SubtitleEdit() const { return m_subtitle; }
-    QLineEdit *XLabelEdit() const { return m_xLabel; }
-    QLineEdit *YLabelEdit() const { return m_yLabel; }
-
-private:
-    QLineEdit *m_title;
-    QLineEdit *m_subtitle;
-    QLineEdit *m_xLabel;
-    QLineEdit *m_yLabel;
 };
 
 } // namespace hic

@@ -76,7 +76,7 @@ void CHICDoc::BuildResultText()
     else
         std::snprintf(text, sizeof text, "Unwindowed HIC = %.3f  from %.1f to %.1f ms (%.1f ms)", m_hic, m_t1, m_t2,
                       m_t2 - m_t1);
-    m_labels.subtitle = text;
+    m_labels.subTitle = text;
     m_labels.title = m_baseName;
     m_labels.xLabel = "Time in Seconds";
     m_labels.yLabel = "G's";

@@ -4,6 +4,7 @@
 // the tests with a scripted fake.
 
 #include "HIC/core/CHicSurface.h"
+#include "shared_ui/kit/PlotLabels.h"
 
 #include <string>
 #include <vector>
@@ -20,9 +21,7 @@ struct OpenFilesValues {
 };
 
 // The four texts of a plot.
-struct PlotLabels {
-    std::string title, subtitle, xLabel, yLabel;
-};
+using PlotLabels = kxres::CPlotLabels;
 
 class IHicUi {
 public:

@@ -108,7 +108,7 @@ TEST_F(DocFixture, CommandLineWithThreeAxisFiles)
     // Time zero is sample 100: the pulse starts at 10 ms.
     EXPECT_NEAR(doc.T1(), 10.0, 0.3);
     EXPECT_EQ(doc.Labels().title, "x.uds");
-    EXPECT_EQ(doc.Labels().subtitle.rfind("15.0 ms HIC = ", 0), 0u);
+    EXPECT_EQ(doc.Labels().subTitle.rfind("15.0 ms HIC = ", 0), 0u);
 }
 
 TEST_F(DocFixture, SamplesStoredAsNaNAreReportedWithTheHic)
@@ -132,14 +132,14 @@ TEST_F(DocFixture, AWindowTheCriterionRefusesKeepsThePreviousWindowAndResult)
     ASSERT_TRUE(doc.ResultReady());
     EXPECT_NEAR(doc.TimeStepMs(), 0.1, 1e-6);
     const double hic = doc.Hic();
-    const std::string subtitle = doc.Labels().subtitle;
+    const std::string subtitle = doc.Labels().subTitle;
     ui.errorLists.clear();
     // Half a step: no two samples to integrate over.
     EXPECT_FALSE(doc.SetWindow(0.05));
     EXPECT_TRUE(doc.ResultReady());
     EXPECT_DOUBLE_EQ(doc.Window(), 36.0);
     EXPECT_DOUBLE_EQ(doc.Hic(), hic);
-    EXPECT_EQ(doc.Labels().subtitle, subtitle);
+    EXPECT_EQ(doc.Labels().subTitle, subtitle);
     ASSERT_EQ(ui.errorLists.size(), 1u);
     EXPECT_TRUE(Contains(ui.errorLists[0], "Fail to compute HIC Injury Criteria."));
     // A window it takes still changes the result.
@@ -159,7 +159,7 @@ TEST_F(DocFixture, CommandLineModeFallsBackWhenItsPlotCannotBeShown)
     const std::string res = Head("r.uds", {Rect(1000, 200, 100, 80.0)});
     EXPECT_EQ(doc.RunCommandLine({res}, 36.0, ModeXYZ), ModeResultant);
     EXPECT_EQ(doc.RunCommandLine({res}, 0.0, ModeSurface), ModeSurface);
-    EXPECT_EQ(doc.Labels().subtitle.rfind("Unwindowed HIC = ", 0), 0u);
+    EXPECT_EQ(doc.Labels().subTitle.rfind("Unwindowed HIC = ", 0), 0u);
 }
 
 TEST_F(DocFixture, AsciiSampledAtFiveMicrosecondsIsResampled)

@@ -166,7 +166,7 @@ TEST(LabelDialog, CarriesTheFourLabels)
     dlg.YLabelEdit()->setText(QStringLiteral("G"));
     const PlotLabels l = dlg.Labels();
     EXPECT_EQ(l.title, "t");
-    EXPECT_EQ(l.subtitle, "s");
+    EXPECT_EQ(l.subTitle, "s");
     EXPECT_EQ(l.xLabel, "x");
     EXPECT_EQ(l.yLabel, "G");
 }

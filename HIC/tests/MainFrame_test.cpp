@@ -96,7 +96,7 @@ TEST_F(FrameFixture, WindowCommandsRecomputeAndChooseTheMode)
     EXPECT_EQ(doc.Window(), 36.0);
     frame.Run(F::ID_NO_WINDOW);
     EXPECT_EQ(doc.Window(), 0.0);
-    EXPECT_EQ(doc.Labels().subtitle.rfind("Unwindowed HIC = ", 0), 0u);
+    EXPECT_EQ(doc.Labels().subTitle.rfind("Unwindowed HIC = ", 0), 0u);
 
     ui.windowAnswers.push_back(20.0);
     frame.Run(F::ID_EDIT_WINDOW);

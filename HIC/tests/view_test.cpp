@@ -77,7 +77,7 @@ TEST_F(ViewFixture, ResultantModeMarksTheHicInterval)
     EXPECT_EQ(c.points, 2000);
     EXPECT_NEAR(c.x.front(), -100 * kDt, 1e-9);
     EXPECT_EQ(c.title, QStringLiteral("x.uds"));
-    EXPECT_EQ(c.subtitle, QString::fromStdString(doc.Labels().subtitle));
+    EXPECT_EQ(c.subtitle, QString::fromStdString(doc.Labels().subTitle));
     EXPECT_EQ(c.xLabel, QStringLiteral("Time in Seconds"));
     EXPECT_EQ(c.yLabel, QStringLiteral("G's"));
     ASSERT_EQ(c.lines.size(), 2u);
@@ -220,7 +220,7 @@ TEST_F(ViewFixture, SmallSurfaceKeepsItsSubtitle)
         return true;
     };
     ASSERT_TRUE(view.SetMode(ModeSurface));
-    EXPECT_EQ(surface->shown().subtitle, QString::fromStdString(doc.Labels().subtitle));
+    EXPECT_EQ(surface->shown().subtitle, QString::fromStdString(doc.Labels().subTitle));
 }
 
 TEST_F(ViewFixture, ChartCommandsUseTheirSizesAndReportFailures)

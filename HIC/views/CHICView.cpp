@@ -29,7 +29,7 @@ std::vector<double> TimesOf(const kx::CNSignal &s)
 void Labels(const CHICDoc &doc, kxchart::ChartContent &c)
 {
     c.title = QString::fromStdString(doc.Labels().title);
-    c.subtitle = QString::fromStdString(doc.Labels().subtitle);
+    c.subtitle = QString::fromStdString(doc.Labels().subTitle);
     c.xLabel = QString::fromStdString(doc.Labels().xLabel);
     c.yLabel = QString::fromStdString(doc.Labels().yLabel);
 }
@@ -222,7 +222,7 @@ void CHICView::FillAis(kxchart::ChartContent &c) const
 void CHICView::FillSurface(kxchart::ChartContent &c) const
 {
     c.title = QString::fromStdString(m_doc.Labels().title);
-    c.subtitle = QString::fromStdString(m_doc.Labels().subtitle);
+    c.subtitle = QString::fromStdString(m_doc.Labels().subTitle);
     if (m_surface.factor > 1.0)
         c.subtitle += QStringLiteral("; Contour factor = 1/%1").arg(m_surface.factor, 0, 'f', 0);
     c.xLabel = QStringLiteral("T1 (sec)");
