@@ -9,9 +9,15 @@
 #include <QImage>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
+#include <QPainter>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QWidget>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -159,6 +165,141 @@ TEST(SurfaceChartGl, TheWholeSurfaceStaysInAWideView)
         EXPECT_EQ(onEdge, 0) << size.width() << " x " << size.height();
     }
     chart->destroy();
+}
+
+// Dark grey: text and the wireframe, not the coloured surface or the faint grid.
+bool Ink(const QColor &c)
+{
+    const int spread = std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()});
+    return spread < 40 && c.lightness() < 110;
+}
+
+// Heights in pixels of the glyphs of the labels: connected blots of ink of letter size.
+std::vector<int> GlyphHeights(const QImage &image)
+{
+    const int w = image.width(), h = image.height();
+    std::vector<char> ink(std::size_t(w) * std::size_t(h), 0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            ink[std::size_t(y) * std::size_t(w) + std::size_t(x)] = Ink(image.pixelColor(x, y));
+    std::vector<int> heights;
+    std::vector<std::pair<int, int>> stack;
+    for (int y0 = 0; y0 < h; ++y0) {
+        for (int x0 = 0; x0 < w; ++x0) {
+            if (!ink[std::size_t(y0) * std::size_t(w) + std::size_t(x0)])
+                continue;
+            int top = y0, bottom = y0, left = x0, right = x0, pixels = 0;
+            stack.assign(1, {x0, y0});
+            ink[std::size_t(y0) * std::size_t(w) + std::size_t(x0)] = 0;
+            while (!stack.empty()) {
+                const auto [x, y] = stack.back();
+                stack.pop_back();
+                ++pixels;
+                top = std::min(top, y), bottom = std::max(bottom, y);
+                left = std::min(left, x), right = std::max(right, x);
+                for (int dy = -1; dy <= 1; ++dy) {
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int nx = x + dx, ny = y + dy;
+                        if (nx < 0 || ny < 0 || nx >= w || ny >= h)
+                            continue;
+                        char &next = ink[std::size_t(ny) * std::size_t(w) + std::size_t(nx)];
+                        if (next) {
+                            next = 0;
+                            stack.push_back({nx, ny});
+                        }
+                    }
+                }
+            }
+            const int height = bottom - top + 1, width = right - left + 1;
+            // Dots and commas are too small to tell, lines and the wireframe too long.
+            if (pixels >= 6 && height >= 3 && height <= 80 && width <= 80 && width <= 3 * height)
+                heights.push_back(height);
+        }
+    }
+    return heights;
+}
+
+int Median(std::vector<int> values)
+{
+    if (values.empty())
+        return 0;
+    std::nth_element(values.begin(), values.begin() + std::ptrdiff_t(values.size() / 2), values.end());
+    return values[values.size() / 2];
+}
+
+TEST(SurfaceChartGl, LabelsAreReadableInTheWindowAndInTheBitmap)
+{
+    if (!CanMakeGlContext())
+        GTEST_SKIP() << "no OpenGL context (run under xvfb-run)";
+    QWidget parent;
+    parent.resize(1100, 660);
+    parent.show();
+    auto chart = kxchart::makeSurfaceChart();
+    ASSERT_TRUE(chart->create(&parent, QRect(0, 0, 1100, 660)));
+    chart->content().xLabel = QStringLiteral("T1 (sec)");
+    chart->content().yLabel = QStringLiteral("HIC");
+    chart->content().surface = Ridge();
+    chart->reinitialise();
+    QApplication::processEvents();
+    // The graph of the default window, and the bitmap that File / Save / Bmp writes
+    // (the titles above it take their share of the 600 rows).
+    for (const QSize size : {QSize(1090, 600), QSize(800, 540)}) {
+        const QImage image = chart->render(size);
+        const std::vector<int> glyphs = GlyphHeights(image);
+        ASSERT_GE(glyphs.size(), 30u) << size.width() << " x " << size.height();
+        EXPECT_GE(Median(glyphs), 11) << size.width() << " x " << size.height();
+        // No label is cut by the picture's edges.
+        int onEdge = 0;
+        for (int x = 0; x < image.width(); ++x)
+            onEdge += Ink(image.pixelColor(x, 0)) + Ink(image.pixelColor(x, image.height() - 1));
+        for (int y = 0; y < image.height(); ++y)
+            onEdge += Ink(image.pixelColor(0, y)) + Ink(image.pixelColor(image.width() - 1, y));
+        EXPECT_EQ(onEdge, 0) << size.width() << " x " << size.height();
+    }
+    chart->destroy();
+}
+
+TEST(SurfaceChartGl, APrintedPageHoldsTheGraphAtAPageResolution)
+{
+    if (!CanMakeGlContext())
+        GTEST_SKIP() << "no OpenGL context (run under xvfb-run)";
+    QWidget parent;
+    parent.resize(800, 500);
+    parent.show();
+    auto chart = kxchart::makeSurfaceChart();
+    ASSERT_TRUE(chart->create(&parent, QRect(0, 0, 800, 500)));
+    chart->content().title = QStringLiteral("Ridge");
+    chart->content().surface = Ridge();
+    chart->reinitialise();
+    QApplication::processEvents();
+    const auto dir = std::filesystem::temp_directory_path() / "hic-surface-print-test";
+    std::filesystem::create_directories(dir);
+    const std::string file = (dir / "page.pdf").string();
+    {
+        // The printer the print dialog hands over: high resolution, A4 across.
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(file));
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Landscape);
+        ASSERT_GE(printer.resolution(), 600);
+        QPainter painter;
+        ASSERT_TRUE(painter.begin(&printer));
+        const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+        EXPECT_TRUE(chart->paint(painter, QRect(QPoint(0, 0), page.size())));
+        ASSERT_TRUE(painter.end());
+    }
+    std::ifstream in(file, std::ios::binary);
+    const std::string pdf((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // The picture's width in pixels, against the 11.7 inches of the page.
+    const QRegularExpressionMatch image =
+        QRegularExpression(QStringLiteral("/Subtype /Image\\s*/Width (\\d+)")).match(QString::fromLatin1(pdf));
+    ASSERT_TRUE(image.hasMatch());
+    const int width = image.captured(1).toInt();
+    EXPECT_LE(width, int(11.7 * 300));
+    EXPECT_GE(width, int(10.0 * 100));
+    chart->destroy();
+    std::filesystem::remove_all(dir);
 }
 
 } // namespace

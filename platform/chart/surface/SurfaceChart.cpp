@@ -17,11 +17,13 @@
 #include <QWidget>
 #include <QtDataVisualization/Q3DCamera>
 #include <QtDataVisualization/Q3DScene>
+#include <QtDataVisualization/Q3DTheme>
 #include <QtDataVisualization/Q3DSurface>
 #include <QtDataVisualization/QSurface3DSeries>
 #include <QtDataVisualization/QSurfaceDataProxy>
 #include <QtDataVisualization/QValue3DAxis>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <filesystem>
@@ -50,8 +52,16 @@ std::vector<QColor> contourColours(int levels)
 
 namespace {
 
-// Camera zoom in percent that keeps the whole box and its axis titles in view.
-constexpr float kSurfaceZoom = 68.0f;
+// Camera zoom in percent and the height it looks at (below the box's middle): the
+// whole box, its tick numbers and its axis titles stay in view.
+constexpr float kSurfaceZoom = 62.0f;
+constexpr float kSurfaceTargetY = -0.8f;
+// Finest resolution the graph is rendered at on paper and in files: past it the
+// picture only costs memory (a printer page at 1200 dpi took gigabytes).
+constexpr int kGraphDpi = 150;
+// Point size of the tick numbers and axis titles. The graph scales its labels with
+// the picture, so this size keeps them readable down to an 800 x 600 bitmap.
+constexpr qreal kLabelPointSize = 60.0;
 
 class SurfaceChart : public Chart {
 public:
@@ -87,6 +97,20 @@ public:
         m_graph->scene()->activeCamera()->setCameraPreset(Q3DCamera::CameraPresetIsometricRightHigh);
         // Seen from above, the near corner of the box leaves a wide view at full zoom.
         m_graph->scene()->activeCamera()->setZoomLevel(kSurfaceZoom);
+        m_graph->scene()->activeCamera()->setTarget(QVector3D(0.0f, kSurfaceTargetY, 0.0f));
+        // Shadows hardly show from this camera, and their maps double the memory a
+        // rendering takes.
+        m_graph->setShadowQuality(QAbstract3DGraph::ShadowQualityNone);
+        Q3DTheme *theme = m_graph->activeTheme();
+        QFont labels = theme->font();
+        labels.setPointSizeF(kLabelPointSize);
+        theme->setFont(labels);
+        // Plain black text, turned towards the viewer.
+        theme->setLabelTextColor(Qt::black);
+        theme->setLabelBackgroundEnabled(false);
+        theme->setLabelBorderEnabled(false);
+        for (QValue3DAxis *axis : {m_graph->axisX(), m_graph->axisY(), m_graph->axisZ()})
+            axis->setLabelAutoRotation(90.0f);
         m_series = new QSurface3DSeries();
         m_graph->addSeries(m_series);
         m_box->setGeometry(rect);
@@ -246,7 +270,7 @@ public:
         const QRect area(target.left(), top, target.width(), target.bottom() - top);
         if (area.height() < 10)
             return false;
-        const QImage graph = m_graph->renderToImage(0, area.size());
+        const QImage graph = m_graph->renderToImage(0, graphPixels(area.size(), painter.device()->logicalDpiY()));
         if (graph.isNull())
             return false;
         painter.drawImage(area, graph);
@@ -274,6 +298,16 @@ public:
     int saveDialog(QWidget *) override { return 0; }
 
 private:
+    // Pixels the graph is rendered with to fill size device pixels at dpi.
+    static QSize graphPixels(const QSize &size, int dpi)
+    {
+        if (dpi <= kGraphDpi)
+            return size;
+        const double scale = double(kGraphDpi) / dpi;
+        return QSize(std::max(1, int(std::lround(size.width() * scale))),
+                     std::max(1, int(std::lround(size.height() * scale))));
+    }
+
     ChartContent m_content;
     QPointer<QWidget> m_box;
     QLabel *m_title = nullptr;
