@@ -1,9 +1,10 @@
 #include "platform/chart/surface/SurfaceChart.h"
 
+#include "signal/CReplacingFile.h"
+
 #include <QClipboard>
+#include <QFile>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLinearGradient>
@@ -24,9 +25,7 @@
 #include <QtDataVisualization/QValue3DAxis>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
-#include <filesystem>
 
 namespace kxchart {
 
@@ -201,37 +200,26 @@ public:
     {
         if (!m_box || path.isEmpty() || size.isEmpty())
             return false;
-        const QFileInfo info(path);
-        static std::atomic<unsigned> counter{0};
-        const QString temp = info.dir().filePath(QStringLiteral(".kxsurface-%1-%2.%3")
-                                                     .arg(QCoreApplication::applicationPid())
-                                                     .arg(counter++)
-                                                     .arg(info.suffix()));
-        bool ok = false;
-        if (format == ImageFormat::Vector) {
-            QPdfWriter pdf(temp);
-            pdf.setPageSize(QPageSize(QSizeF(size.width(), size.height()), QPageSize::Point));
-            pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-            pdf.setResolution(300);
-            QPainter painter;
-            if (painter.begin(&pdf)) {
+        // Written next to the target and renamed over it, so a failed save leaves the
+        // old file as it was.
+        return kx::ReplaceFileVia(QFile::encodeName(path).toStdString(), [&](const std::string &tempPath) {
+            const QString temp = QFile::decodeName(tempPath.c_str());
+            if (format == ImageFormat::Vector) {
+                QPdfWriter pdf(temp);
+                pdf.setPageSize(QPageSize(QSizeF(size.width(), size.height()), QPageSize::Point));
+                pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+                pdf.setResolution(300);
+                QPainter painter;
+                if (!painter.begin(&pdf))
+                    return false;
                 const QRect page(QPoint(0, 0), QSize(pdf.width(), pdf.height()));
-                ok = paint(painter, page);
-                ok = painter.end() && ok;
+                const bool ok = paint(painter, page);
+                return painter.end() && ok;
             }
-        } else {
             const QImage image = render(size);
             const char *kind = format == ImageFormat::Bitmap ? "BMP" : format == ImageFormat::Jpeg ? "JPG" : "PNG";
-            ok = !image.isNull() && image.save(temp, kind);
-        }
-        std::error_code error;
-        if (ok)
-            std::filesystem::rename(QFile::encodeName(temp).toStdString(), QFile::encodeName(path).toStdString(), error);
-        if (!ok || error) {
-            QFile::remove(temp);
-            return false;
-        }
-        return true;
+            return !image.isNull() && image.save(temp, kind);
+        });
     }
 
     QImage render(const QSize &size) override
