@@ -35,12 +35,12 @@ void CHICApp::InitInstance(const QStringList &arguments)
     CKxStartup::SetupApplication(QStringLiteral("HIC"), QStringLiteral("HIC"));
     m_settings = std::make_unique<kxplatform::CSettings>(m_options.settingsProgram);
     m_doc = std::make_unique<CHICDoc>();
-    m_ui = std::make_unique<CHICUi>(*m_settings);
-    m_doc->SetUi(m_ui.get());
     auto *view = new CHICView(*m_doc, kxchart::makeChart, kxchart::makeSurfaceChart);
     m_frame = std::make_unique<CMainFrame>(*m_doc, view);
     m_frame->setWindowIcon(QIcon::fromTheme(QStringLiteral("hic"), m_frame->style()->standardIcon(QStyle::SP_ComputerIcon)));
-    m_ui->SetParent(m_frame.get());
+    m_ui = std::make_unique<CHICUi>(*m_settings, m_frame.get());
+    m_doc->SetUi(m_ui.get());
+    m_doc->SetSettings(m_settings.get());
     CMainFrame *frame = m_frame.get();
     m_doc->SetUpdateListener([view, frame](int hint) {
         view->OnUpdate(hint);

@@ -189,7 +189,7 @@ void CMainFrame::Dispatch(Command id)
             if (m_doc.SetWindow(15.0) && m_doc.ResultReady())
                 m_view->SetMode(ModeAis);
             else if (ui)
-                ui->ShowMessage("Failure to Calculate HIC 15");
+                ui->ShowMessage("Failure to Calculate HIC 15", kxres::IKxUi::Icon::Exclamation);
             break;
         case ID_VIEW_ERRORS: m_doc.ShowErrors(); break;
         case ID_HIC15: ChangeWindow(15.0, true); break;

@@ -1,7 +1,10 @@
 #include "HIC/document/CHICDoc.h"
 
+#include "platform/CSettings.h"
+
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 
 namespace hic {
 
@@ -208,9 +211,41 @@ bool CHICDoc::SaveResultant()
     if (!m_resultReady || !m_ui)
         return false;
     std::string path = m_baseName;
-    if (!m_ui->ChooseSaveFile("Save Resultant as", "UDS-1992 (*)", path))
+    if (!ChooseSaveFile("Save Resultant as", "UDS-1992 (*)", path))
         return false;
     return OnSaveDocument(path);
+}
+
+bool CHICDoc::ChooseSaveFile(const std::string &title, const std::string &filter, std::string &path)
+{
+    namespace fs = std::filesystem;
+    if (!m_ui)
+        return false;
+    kxres::CFileRequest request;
+    request.title = title;
+    request.filter = filter;
+    if (!path.empty()) {
+        const fs::path proposed(path);
+        if (proposed.is_relative()) {
+            if (m_settings)
+                request.startFolder = m_settings->GetString("OutputDir");
+            request.proposedName = path;
+        } else {
+            request.startFolder = proposed.parent_path().string();
+            request.proposedName = proposed.filename().string();
+        }
+    }
+    std::string chosen;
+    if (!m_ui->ChooseSaveFile(request, chosen))
+        return false;
+    if (m_settings) {
+        std::error_code ec;
+        const fs::path full = fs::absolute(fs::path(chosen), ec);
+        if (!ec)
+            m_settings->SetString("OutputDir", full.parent_path().string());
+    }
+    path = chosen;
+    return true;
 }
 
 std::string CHICDoc::PlotDataText(int mode) const

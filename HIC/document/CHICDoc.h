@@ -11,6 +11,10 @@
 #include <string>
 #include <vector>
 
+namespace kxplatform {
+class CSettings;
+}
+
 namespace hic {
 
 // Plot modes of the view.
@@ -29,6 +33,8 @@ public:
 
     void SetUi(IHicUi *ui) { m_ui = ui; }
     IHicUi *Ui() const { return m_ui; }
+    // Where the output folder last chosen is kept; none: no memory.
+    void SetSettings(kxplatform::CSettings *settings) { m_settings = settings; }
     void SetUpdateListener(UpdateListener listener) { m_onUpdate = std::move(listener); }
     void UpdateAllViews(int hint = 0);
 
@@ -67,6 +73,9 @@ public:
     // Save: the resultant as UDS-1992.
     bool OnSaveDocument(const std::string &path);
     bool SaveResultant();
+    // The save chooser, started in the output folder last chosen; path in is the
+    // proposed file, out the chosen one.
+    bool ChooseSaveFile(const std::string &title, const std::string &filter, std::string &path);
 
     // The plotted data as tab-separated text (resultant, and X, Y, Z in mode 2).
     std::string PlotDataText(int mode) const;
@@ -107,6 +116,7 @@ private:
     kx::CNSignalPtr ReadUds(const std::string &path);
 
     IHicUi *m_ui = nullptr;
+    kxplatform::CSettings *m_settings = nullptr;
     UpdateListener m_onUpdate;
 
     OpenFilesValues m_open;

@@ -4,10 +4,10 @@
 // the tests with a scripted fake.
 
 #include "HIC/core/CHicSurface.h"
+#include "shared_ui/kit/IKxUi.h"
 #include "shared_ui/kit/PlotLabels.h"
 
 #include <string>
-#include <vector>
 
 namespace hic {
 
@@ -23,23 +23,13 @@ struct OpenFilesValues {
 // The four texts of a plot.
 using PlotLabels = kxres::CPlotLabels;
 
-class IHicUi {
+class IHicUi : public kxres::IKxUi {
 public:
-    virtual ~IHicUi() = default;
-
-    // The error list dialog; never called with an empty list.
-    virtual void ShowErrorList(const std::vector<std::string> &messages) = 0;
-    virtual void ShowMessage(const std::string &text) = 0;
     virtual bool OpenFiles(OpenFilesValues &values) = 0;
     virtual bool EditLabels(PlotLabels &labels) = 0;
     // The window dialog; windowMs in and out.
     virtual bool EditWindow(double &windowMs, double stepMs) = 0;
     virtual bool EditSurfaceParams(SurfaceParams &params) = 0;
-    // A save-file dialog; path holds the chosen file on true.
-    virtual bool ChooseSaveFile(const std::string &title, const std::string &filter, std::string &path) = 0;
-    virtual bool PutTextOnClipboard(const std::string &text) = 0;
-    virtual void BeginWaitCursor() {}
-    virtual void EndWaitCursor() {}
 };
 
 } // namespace hic

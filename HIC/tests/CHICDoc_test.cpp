@@ -2,11 +2,14 @@
 
 #include "HIC/core/KxHicCriteria.h"
 #include "HIC/document/CHICDoc.h"
+#include "platform/CSettings.h"
 #include "signal/CNSignal.h"
 #include "signal/tests/UdsTestFile.h"
 #include "support/HicTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <QUuid>
 
 #include <algorithm>
 #include <cmath>
@@ -238,7 +241,7 @@ TEST_F(DocFixture, EmptyDummyTypeRetriesTheSfcOnACopy)
     EXPECT_EQ(doc.SfcCurve().size(), 301u);
     // The saved resultant keeps its own codes and the 36 ms result that was shown.
     const std::string saved = folder.File("saved.uds");
-    ui.saveAnswers.push_back(saved);
+    ui.saveFiles.push_back(saved);
     ASSERT_TRUE(doc.SaveResultant());
     kx::CNSignal back;
     back.LoadUDSFile(saved);
@@ -248,6 +251,27 @@ TEST_F(DocFixture, EmptyDummyTypeRetriesTheSfcOnACopy)
     EXPECT_NEAR(back.GetT1(), doc.T1(), 1e-4);
     EXPECT_NEAR(back.GetT2(), doc.T2(), 1e-4);
     EXPECT_NEAR(back.GetHICDTUP(), 36.0, 1e-9);
+}
+
+TEST_F(DocFixture, SaveChooserStartsInTheOutputFolderLastChosen)
+{
+    const QString program = QStringLiteral("hic-doc-test-") + QUuid::createUuid().toString(QUuid::Id128).left(8);
+    kxplatform::CSettings settings(program);
+    doc.SetSettings(&settings);
+    const std::string path = Head("r.uds", {Rect(1000, 200, 100, 80.0)});
+    ASSERT_TRUE(doc.OpenFiles({"", "", "", path, 0, true, false, false}));
+    std::filesystem::create_directories(folder.Path() / "out");
+    ui.saveFiles = {folder.File("out/first.uds"), ""};
+    EXPECT_TRUE(doc.SaveResultant());
+    EXPECT_FALSE(doc.SaveResultant());
+    ASSERT_EQ(ui.saveRequests.size(), 2u);
+    EXPECT_EQ(ui.saveRequests[0].startFolder, "");
+    EXPECT_EQ(ui.saveRequests[0].proposedName, "r.uds");
+    EXPECT_EQ(ui.saveRequests[1].startFolder, (folder.Path() / "out").string());
+    EXPECT_EQ(ui.saveRequests[1].proposedName, "r.uds");
+    EXPECT_EQ(settings.GetString("OutputDir"), (folder.Path() / "out").string());
+    doc.SetSettings(nullptr);
+    std::filesystem::remove(settings.FileName().toStdString());
 }
 
 TEST_F(DocFixture, FailedSaveIsReportedAndWritesNothing)

@@ -226,7 +226,7 @@ TEST_F(ViewFixture, SmallSurfaceKeepsItsSubtitle)
 TEST_F(ViewFixture, ChartCommandsUseTheirSizesAndReportFailures)
 {
     LoadAxes();
-    ui.saveAnswers = {folder.File("a.bmp"), folder.File("a.pdf"), folder.File("b.bmp")};
+    ui.saveFiles = {folder.File("a.bmp"), folder.File("a.pdf"), folder.File("b.bmp")};
     view.OnSaveBmp();
     view.OnSavePdf();
     plain->saveResult = false;

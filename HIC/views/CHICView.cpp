@@ -262,7 +262,7 @@ void CHICView::OnCopyData()
         if (!ui || !m_doc.ResultReady())
             return;
         if (!ui->PutTextOnClipboard(m_doc.PlotDataText(m_mode)))
-            ui->ShowMessage("Cannot open clipboard.");
+            ui->ShowMessage("Cannot open clipboard.", kxres::IKxUi::Icon::Exclamation);
     });
 }
 
@@ -273,11 +273,11 @@ void CHICView::OnSavePdf()
         if (!ui || !m_chart || !m_chart->isCreated())
             return;
         std::string path;
-        if (!ui->ChooseSaveFile("Save PDF as", "PDF (*.pdf)", path))
+        if (!m_doc.ChooseSaveFile("Save PDF as", "PDF (*.pdf)", path))
             return;
         if (!m_chart->save(kxchart::ImageFormat::Vector, QString::fromStdString(path),
                            kxchart::VectorSize(QSize(10000, 5000))))
-            ui->ShowMessage(std::string(kxchart::kSaveFailure) + " " + path);
+            ui->ShowMessage(std::string(kxchart::kSaveFailure) + " " + path, kxres::IKxUi::Icon::Exclamation);
     });
 }
 
@@ -288,10 +288,10 @@ void CHICView::OnSaveBmp()
         if (!ui || !m_chart || !m_chart->isCreated())
             return;
         std::string path;
-        if (!ui->ChooseSaveFile("Save Bitmap as", "Windows Bitmap(*.bmp)", path))
+        if (!m_doc.ChooseSaveFile("Save Bitmap as", "Windows Bitmap(*.bmp)", path))
             return;
         if (!m_chart->save(kxchart::ImageFormat::Bitmap, QString::fromStdString(path), QSize(800, 600)))
-            ui->ShowMessage(std::string(kxchart::kSaveFailure) + " " + path);
+            ui->ShowMessage(std::string(kxchart::kSaveFailure) + " " + path, kxres::IKxUi::Icon::Exclamation);
     });
 }
 

@@ -102,14 +102,4 @@ bool FakeUi::EditWindow(double &windowMs, double stepMs)
     return true;
 }
 
-bool FakeUi::ChooseSaveFile(const std::string &title, const std::string &, std::string &path)
-{
-    saveTitles.push_back(title);
-    if (saveAnswers.empty())
-        return false;
-    path = saveAnswers.front();
-    saveAnswers.pop_front();
-    return true;
-}
-
 } // namespace hictest

@@ -4,6 +4,7 @@
 // scripted user interface, and temporary folders.
 
 #include "HIC/document/IHicUi.h"
+#include "shared_ui/tests/support/FakeKxUi.h"
 
 #include <cstdint>
 #include <deque>
@@ -50,36 +51,18 @@ std::string AsciiPoints(const std::vector<double> &y, double x0, double dt);
 std::vector<double> Rect(std::size_t n, std::size_t start, std::size_t width, double level);
 
 // The scripted user: answers are queued per kind; every call is recorded.
-class FakeUi : public IHicUi {
+class FakeUi : public kxtest::CFakeKxUi<IHicUi> {
 public:
-    std::vector<std::vector<std::string>> errorLists;
-    std::vector<std::string> messages;
-    std::vector<std::string> clipboard;
-    std::vector<std::string> saveTitles;
-
     std::deque<OpenFilesValues> openAnswers;      // empty: Cancel
     std::deque<PlotLabels> labelAnswers;          // empty: Cancel
     std::deque<double> windowAnswers;             // empty: Cancel
     std::vector<double> windowSteps;              // the time step each window dialog was given
     std::function<bool(SurfaceParams &)> surfaceAnswer;  // unset: Cancel
-    std::deque<std::string> saveAnswers;          // empty: Cancel
-    int waitCursors = 0;
 
-    void ShowErrorList(const std::vector<std::string> &list) override { errorLists.push_back(list); }
-    void ShowMessage(const std::string &text) override { messages.push_back(text); }
     bool OpenFiles(OpenFilesValues &values) override;
     bool EditLabels(PlotLabels &labels) override;
     bool EditWindow(double &windowMs, double stepMs) override;
     bool EditSurfaceParams(SurfaceParams &params) override { return surfaceAnswer && surfaceAnswer(params); }
-    bool ChooseSaveFile(const std::string &title, const std::string &filter, std::string &path) override;
-    bool clipboardWorks = true;
-    bool PutTextOnClipboard(const std::string &text) override
-    {
-        if (clipboardWorks)
-            clipboard.push_back(text);
-        return clipboardWorks;
-    }
-    void BeginWaitCursor() override { ++waitCursors; }
 };
 
 } // namespace hictest
