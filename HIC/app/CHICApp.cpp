@@ -42,10 +42,8 @@ void CHICApp::InitInstance(const QStringList &arguments)
     m_doc->SetUi(m_ui.get());
     m_doc->SetSettings(m_settings.get());
     CMainFrame *frame = m_frame.get();
-    m_doc->SetUpdateListener([view, frame](int hint) {
-        view->OnUpdate(hint);
-        frame->UpdateCommands();
-    });
+    QObject::connect(m_doc.get(), &CHICDoc::Updated, view, &CHICView::OnUpdate);
+    QObject::connect(m_doc.get(), &CHICDoc::Updated, frame, &CMainFrame::UpdateCommands);
 
     CStartupOptions startup;
     startup.appName = QStringLiteral("HIC");

@@ -152,7 +152,7 @@ void CMainFrame::ChangeWindow(double windowMs, bool backToResultant)
     if (backToResultant)
         m_view->SetMode(ModeResultant);
     else
-        m_view->OnUpdate(0);
+        m_view->OnUpdate(UpdateHint::Redraw);
 }
 
 void CMainFrame::Dispatch(Command id)

@@ -34,10 +34,9 @@ CHICDoc::CHICDoc()
     OnNewDocument();
 }
 
-void CHICDoc::UpdateAllViews(int hint)
+void CHICDoc::UpdateAllViews(UpdateHint hint)
 {
-    if (m_onUpdate)
-        m_onUpdate(hint);
+    emit Updated(hint);
 }
 
 void CHICDoc::OnNewDocument()
@@ -103,7 +102,7 @@ bool CHICDoc::OpenFiles(const OpenFilesValues &values)
         if (m_ui)
             m_ui->EndWaitCursor();
         // The view always follows the load: a failed one leaves nothing to draw.
-        UpdateAllViews(m_resultReady ? ModeHint(ModeResultant) : 0);
+        UpdateAllViews(m_resultReady ? UpdateHint::ShowResultant : UpdateHint::Redraw);
     }
     ShowMessages();
     return m_resultReady;
@@ -145,7 +144,7 @@ int CHICDoc::RunCommandLine(const std::vector<std::string> &files, double window
             startMode = ModeResultant;
         if (startMode < ModeResultant || startMode > ModeSfc)
             startMode = ModeResultant;
-        UpdateAllViews(ModeHint(startMode));
+        UpdateAllViews(ShowModeHint(startMode));
     }
     ShowMessages();
     return startMode;
@@ -159,7 +158,7 @@ void CHICDoc::EditLabels()
     if (!m_ui->EditLabels(labels))
         return;
     m_labels = labels;
-    UpdateAllViews(0);
+    UpdateAllViews(UpdateHint::Redraw);
 }
 
 void CHICDoc::ShowErrors()

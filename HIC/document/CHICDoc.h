@@ -5,9 +5,11 @@
 
 #include "HIC/core/CHicSurface.h"
 #include "HIC/document/IHicUi.h"
+#include "HIC/document/UpdateHint.h"
 #include "signal/CNSignal.h"
 
-#include <functional>
+#include <QObject>
+
 #include <string>
 #include <vector>
 
@@ -20,23 +22,17 @@ namespace hic {
 // Plot modes of the view.
 enum PlotMode : int { ModeResultant = 0, ModeSurface = 1, ModeXYZ = 2, ModeSfc = 3, ModeAis = 4 };
 
-// Update hints: 0 redraws in the current mode, ModeHint(m) switches to mode m first.
-constexpr int ModeHint(int mode) { return -(mode + 1); }
-constexpr int ModeOfHint(int hint) { return -hint - 1; }
+class CHICDoc : public QObject {
+    Q_OBJECT
 
-class CHICDoc {
 public:
-    // Views are told of changes with a hint (see ModeHint).
-    using UpdateListener = std::function<void(int hint)>;
-
     CHICDoc();
 
     void SetUi(IHicUi *ui) { m_ui = ui; }
     IHicUi *Ui() const { return m_ui; }
     // Where the output folder last chosen is kept; none: no memory.
     void SetSettings(kxplatform::CSettings *settings) { m_settings = settings; }
-    void SetUpdateListener(UpdateListener listener) { m_onUpdate = std::move(listener); }
-    void UpdateAllViews(int hint = 0);
+    void UpdateAllViews(UpdateHint hint = UpdateHint::Redraw);
 
     void OnNewDocument();
     // File Open: the dialog, the load and the HIC. True when a result is ready.
@@ -109,6 +105,10 @@ public:
     // The file a successful open read first (for the recent file list).
     const std::string &OpenedPath() const { return m_openedPath; }
 
+signals:
+    // The document changed; views redraw as the hint says.
+    void Updated(hic::UpdateHint hint);
+
 private:
     void ClearSignals();
     void ShowMessages();
@@ -117,7 +117,6 @@ private:
 
     IHicUi *m_ui = nullptr;
     kxplatform::CSettings *m_settings = nullptr;
-    UpdateListener m_onUpdate;
 
     OpenFilesValues m_open;
     PlotLabels m_labels;

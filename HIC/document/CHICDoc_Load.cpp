@@ -161,7 +161,7 @@ void CHICDoc::SetHeadHeader(kx::CNSignal &signal)
 bool CHICDoc::LoadAscii(const std::vector<std::string> &paths, const std::vector<std::string> &letters)
 {
     ClearSignals();
-    std::vector<kx::CNSignalPtr> signals;
+    std::vector<kx::CNSignalPtr> axisSignals;
     std::vector<double> steps;
     for (std::size_t k = 0; k < paths.size(); ++k) {
         if (paths[k].find_first_not_of(" \t") == std::string::npos) {
@@ -185,11 +185,11 @@ bool CHICDoc::LoadAscii(const std::vector<std::string> &paths, const std::vector
         double dt = 0.0;
         if (!CheckTimeStep(*signal, dt))
             return false;
-        signals.push_back(signal);
+        axisSignals.push_back(signal);
         steps.push_back(dt);
     }
-    for (const kx::CNSignalPtr &s : signals) {
-        if (s->GetX().size() != signals.front()->GetX().size()) {
+    for (const kx::CNSignalPtr &s : axisSignals) {
+        if (s->GetX().size() != axisSignals.front()->GetX().size()) {
             m_messages.emplace_back("X, Y, and Z axis data do not have the same number of points");
             return false;
         }
@@ -207,7 +207,7 @@ bool CHICDoc::LoadAscii(const std::vector<std::string> &paths, const std::vector
         step = 0.0001;
     }
     try {
-        for (const kx::CNSignalPtr &s : signals) {
+        for (const kx::CNSignalPtr &s : axisSignals) {
             // On the step from the file's own X values, so time zero stays time zero.
             s->Interpolate(step);
             SetHeadHeader(*s);
@@ -216,16 +216,16 @@ bool CHICDoc::LoadAscii(const std::vector<std::string> &paths, const std::vector
                 s->MoveMessagesTo(m_messages);
             }
         }
-        if (signals.size() == 3 && !SameSampling(signals, m_messages))
+        if (axisSignals.size() == 3 && !SameSampling(axisSignals, m_messages))
             return false;
-        auto resultant = std::make_shared<kx::CNSignal>(*signals.front());
-        if (signals.size() == 3)
-            resultant->Resultant(*signals[0], *signals[1], *signals[2]);
+        auto resultant = std::make_shared<kx::CNSignal>(*axisSignals.front());
+        if (axisSignals.size() == 3)
+            resultant->Resultant(*axisSignals[0], *axisSignals[1], *axisSignals[2]);
         resultant->SetAxis("RS");
-        if (signals.size() == 3) {
-            m_x = signals[0];
-            m_y = signals[1];
-            m_z = signals[2];
+        if (axisSignals.size() == 3) {
+            m_x = axisSignals[0];
+            m_y = axisSignals[1];
+            m_z = axisSignals[2];
         }
         m_res = resultant;
         m_baseName = FileNameOf(paths.front());

@@ -37,12 +37,12 @@ struct DocFixture : ::testing::Test {
     FakeUi ui;
     CHICDoc doc;
     TempFolder folder;
-    std::vector<int> hints;
+    std::vector<UpdateHint> hints;
 
     void SetUp() override
     {
         doc.SetUi(&ui);
-        doc.SetUpdateListener([this](int hint) { hints.push_back(hint); });
+        QObject::connect(&doc, &CHICDoc::Updated, [this](UpdateHint hint) { hints.push_back(hint); });
     }
 
     std::string Head(const std::string &name, HeadFile f)
@@ -98,7 +98,7 @@ TEST_F(DocFixture, CommandLineWithThreeAxisFiles)
     ASSERT_TRUE(doc.ResultReady());
     EXPECT_TRUE(doc.SfcReady());
     ASSERT_TRUE(doc.HasAxes());
-    EXPECT_EQ(hints, std::vector<int>{ModeHint(ModeSfc)});
+    EXPECT_EQ(hints, std::vector<UpdateHint>{UpdateHint::ShowSfc});
     EXPECT_DOUBLE_EQ(doc.Window(), 15.0);
     // The resultant is the magnitude of the (filtered) axes, sample by sample.
     const auto &r = doc.Resultant()->GetY();

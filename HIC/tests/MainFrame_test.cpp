@@ -32,10 +32,8 @@ struct FrameFixture : ::testing::Test {
     void SetUp() override
     {
         doc.SetUi(&ui);
-        doc.SetUpdateListener([this](int hint) {
-            view->OnUpdate(hint);
-            frame.UpdateCommands();
-        });
+        QObject::connect(&doc, &CHICDoc::Updated, view, &CHICView::OnUpdate);
+        QObject::connect(&doc, &CHICDoc::Updated, &frame, &CMainFrame::UpdateCommands);
     }
     bool Enabled(F::Command id) { return frame.Action(id)->isEnabled(); }
     std::string Head(const std::string &name, std::size_t width, double level, const std::string &axis = "RS")

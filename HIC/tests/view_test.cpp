@@ -45,7 +45,7 @@ struct ViewFixture : ::testing::Test {
     void SetUp() override
     {
         doc.SetUi(&ui);
-        doc.SetUpdateListener([this](int hint) { view.OnUpdate(hint); });
+        QObject::connect(&doc, &CHICDoc::Updated, &view, &CHICView::OnUpdate);
         view.resize(640, 480);
     }
 
@@ -61,7 +61,7 @@ struct ViewFixture : ::testing::Test {
 
 TEST_F(ViewFixture, NothingIsDrawnWithoutAResult)
 {
-    view.OnUpdate(0);
+    view.OnUpdate(UpdateHint::Redraw);
     EXPECT_EQ(plainMade, 0);
     EXPECT_FALSE(view.SetMode(ModeAis));
     EXPECT_FALSE(view.SetMode(ModeSurface));

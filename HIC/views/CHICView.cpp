@@ -55,9 +55,9 @@ CHICView::CHICView(CHICDoc &doc, kxchart::ChartFactory plain, kxchart::ChartFact
 
 CHICView::~CHICView() = default;
 
-void CHICView::OnUpdate(int hint)
+void CHICView::OnUpdate(UpdateHint hint)
 {
-    if (hint < 0) {
+    if (hint != UpdateHint::Redraw) {
         const int mode = ModeOfHint(hint);
         if (mode >= ModeResultant && mode <= ModeAis) {
             if (mode == ModeSurface) {

@@ -4,6 +4,7 @@
 // the axis signals, the response surface, the SFC curve, the AIS curves).
 
 #include "HIC/core/CHicSurface.h"
+#include "HIC/document/UpdateHint.h"
 #include "platform/chart/Chart.h"
 
 #include <QWidget>
@@ -21,8 +22,8 @@ public:
     CHICView(CHICDoc &doc, kxchart::ChartFactory plain, kxchart::ChartFactory surface, QWidget *parent = nullptr);
     ~CHICView() override;
 
-    // The document changed; a hint below 0 chooses the mode first (ModeHint).
-    void OnUpdate(int hint);
+    // The document changed; a Show hint chooses the mode first.
+    void OnUpdate(UpdateHint hint);
     int Mode() const { return m_mode; }
     // Switches mode and redraws. The surface asks for its intervals first; false when
     // the switch did not happen (Cancel, no result, or a failed surface).

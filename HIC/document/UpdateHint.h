@@ -1,0 +1,25 @@
+#pragma once
+
+// What a change of HIC's document asks its view to do.
+
+#include <QObject>
+
+namespace hic {
+Q_NAMESPACE
+
+enum class UpdateHint {
+    Redraw = 0,          // redraw in the current mode
+    ShowResultant = 1,   // switch to a mode first, then redraw
+    ShowSurface = 2,
+    ShowXYZ = 3,
+    ShowSfc = 4,
+    ShowAis = 5,
+};
+Q_ENUM_NS(UpdateHint)
+
+// The hint that switches the view to plot mode `mode` first.
+constexpr UpdateHint ShowModeHint(int mode) { return static_cast<UpdateHint>(mode + 1); }
+// The plot mode a hint switches to; -1 for Redraw.
+constexpr int ModeOfHint(UpdateHint hint) { return static_cast<int>(hint) - 1; }
+
+} // namespace hic
