@@ -5,6 +5,7 @@
 #include "shared_ui/services/CKXAboutDlg.h"
 #include "shared_ui/services/CRecentFileList.h"
 #include "shared_ui/dialogs/DialogWarning.h"
+#include "shared_ui/frame/CCommandTable.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,42 +20,58 @@ CMainFrame::CMainFrame(CHICDoc &doc, CHICView *view, QWidget *parent)
     : QMainWindow(parent)
     , m_doc(doc)
     , m_view(view)
+    , m_commands(new kxres::CCommandTable(this))
 {
     setCentralWidget(view);
     resize(1100, 760);
 
+    const auto result = [this] { return m_doc.ResultReady(); };
+    CHICView *v = m_view;
+
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    Add(file, ID_FILE_OPEN, QStringLiteral("&Open...\tCtrl+O"), QStringLiteral("Open a resultant or three axis files"))
-        ->setShortcut(QKeySequence::Open);
+    Add(file, ID_FILE_OPEN, QStringLiteral("&Open..."), QStringLiteral("Open a resultant or three axis files"),
+        [this] { OnFileOpen(); }, {}, QKeySequence::Open);
     QMenu *save = file->addMenu(QStringLiteral("&Save"));
-    Add(save, ID_FILE_SAVE_RESULTANT, QStringLiteral("&Resultant"), QStringLiteral("Save the resultant as a UDS file"));
-    Add(save, ID_FILE_SAVE_PDF, QStringLiteral("&Pdf"), QStringLiteral("Save the chart as a PDF file"));
-    Add(save, ID_FILE_SAVE_BMP, QStringLiteral("&Bmp"), QStringLiteral("Save the chart as a bitmap"));
-    Add(file, ID_FILE_PRINT, QStringLiteral("&Print...\tCtrl+P"), QStringLiteral("Print the chart"))
-        ->setShortcut(QKeySequence::Print);
+    Add(save, ID_FILE_SAVE_RESULTANT, QStringLiteral("&Resultant"), QStringLiteral("Save the resultant as a UDS file"),
+        [this] { m_doc.SaveResultant(); }, result);
+    Add(save, ID_FILE_SAVE_PDF, QStringLiteral("&Pdf"), QStringLiteral("Save the chart as a PDF file"),
+        [v] { v->OnSavePdf(); }, result);
+    Add(save, ID_FILE_SAVE_BMP, QStringLiteral("&Bmp"), QStringLiteral("Save the chart as a bitmap"),
+        [v] { v->OnSaveBmp(); }, result);
+    Add(file, ID_FILE_PRINT, QStringLiteral("&Print..."), QStringLiteral("Print the chart"), [v] { v->OnPrint(); },
+        result, QKeySequence::Print);
     file->addSeparator();
     m_recentMenu = file->addMenu(QStringLiteral("Recent &Files"));
     file->addSeparator();
-    Add(file, ID_APP_EXIT, QStringLiteral("E&xit"), QStringLiteral("Quit HIC"));
+    Add(file, ID_APP_EXIT, QStringLiteral("E&xit"), QStringLiteral("Quit HIC"), [this] { close(); });
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    Add(edit, ID_EDIT_COPY, QStringLiteral("&Copy\tCtrl+C"), QStringLiteral("Copy the chart to the clipboard"))
-        ->setShortcut(QKeySequence::Copy);
-    Add(edit, ID_EDIT_COPY_DATA, QStringLiteral("Copy &Data"), QStringLiteral("Copy the plotted data as text"));
-    Add(edit, ID_EDIT_LABELS, QStringLiteral("Edit Plot &Labels"), QStringLiteral("Edit the titles of the chart"));
-    Add(edit, ID_EDIT_WINDOW, QStringLiteral("HIC &Window"), QStringLiteral("Choose the HIC window"));
+    Add(edit, ID_EDIT_COPY, QStringLiteral("&Copy"), QStringLiteral("Copy the chart to the clipboard"),
+        [v] { v->OnEditCopy(); }, result, QKeySequence::Copy);
+    Add(edit, ID_EDIT_COPY_DATA, QStringLiteral("Copy &Data"), QStringLiteral("Copy the plotted data as text"),
+        [v] { v->OnCopyData(); }, result);
+    Add(edit, ID_EDIT_LABELS, QStringLiteral("Edit Plot &Labels"), QStringLiteral("Edit the titles of the chart"),
+        [this] { m_doc.EditLabels(); }, result);
+    Add(edit, ID_EDIT_WINDOW, QStringLiteral("HIC &Window"), QStringLiteral("Choose the HIC window"),
+        [this] { EditWindow(); }, result);
 
     QMenu *viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
-    Add(viewMenu, ID_VIEW_RESULTANT, QStringLiteral("&Resultant"), QStringLiteral("The resultant with the HIC interval"));
-    Add(viewMenu, ID_VIEW_XYZ, QStringLiteral("&X, Y, Z"), QStringLiteral("The axis signals and the resultant"));
-    Add(viewMenu, ID_VIEW_SURFACE, QStringLiteral("&Surface Plot"), QStringLiteral("The HIC response surface"));
-    Add(viewMenu, ID_VIEW_SFC, QStringLiteral("Skull &Fracture Correlate"), QStringLiteral("The skull fracture correlate"));
-    Add(viewMenu, ID_VIEW_AIS, QStringLiteral("&AIS Cummulative Distribution"), QStringLiteral("Probability of injury"));
+    Add(viewMenu, ID_VIEW_RESULTANT, QStringLiteral("&Resultant"), QStringLiteral("The resultant with the HIC interval"),
+        [v] { v->SetMode(ModeResultant); }, result);
+    Add(viewMenu, ID_VIEW_XYZ, QStringLiteral("&X, Y, Z"), QStringLiteral("The axis signals and the resultant"),
+        [v] { v->SetMode(ModeXYZ); }, [this] { return m_doc.ResultReady() && m_doc.HasAxes(); });
+    Add(viewMenu, ID_VIEW_SURFACE, QStringLiteral("&Surface Plot"), QStringLiteral("The HIC response surface"),
+        [v] { v->SetMode(ModeSurface); }, result);
+    Add(viewMenu, ID_VIEW_SFC, QStringLiteral("Skull &Fracture Correlate"), QStringLiteral("The skull fracture correlate"),
+        [this] { ShowSfc(); }, result);
+    Add(viewMenu, ID_VIEW_AIS, QStringLiteral("&AIS Cummulative Distribution"), QStringLiteral("Probability of injury"),
+        [this] { ShowAis(); }, result);
     viewMenu->addSeparator();
-    Add(viewMenu, ID_VIEW_ERRORS, QStringLiteral("Show &Errors"), QStringLiteral("The errors and warnings of the last open"));
+    Add(viewMenu, ID_VIEW_ERRORS, QStringLiteral("Show &Errors"), QStringLiteral("The errors and warnings of the last open"),
+        [this] { m_doc.ShowErrors(); }, [this] { return !m_doc.Messages().empty(); });
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    Add(help, ID_APP_ABOUT, QStringLiteral("&About HIC..."), QStringLiteral("Program information"));
+    Add(help, ID_APP_ABOUT, QStringLiteral("&About HIC..."), QStringLiteral("Program information"), [this] { About(); });
 
     QToolBar *tools = addToolBar(QStringLiteral("Tools"));
     tools->setObjectName(QStringLiteral("Tools"));
@@ -62,46 +79,45 @@ CMainFrame::CMainFrame(CHICDoc &doc, CHICView *view, QWidget *parent)
     tools->addAction(Action(ID_EDIT_COPY));
     tools->addAction(Action(ID_FILE_PRINT));
     tools->addSeparator();
-    tools->addAction(Add(nullptr, ID_HIC15, QStringLiteral("HIC 15"), QStringLiteral("15 ms window")));
-    tools->addAction(Add(nullptr, ID_HIC36, QStringLiteral("HIC 36"), QStringLiteral("36 ms window")));
-    tools->addAction(Add(nullptr, ID_NO_WINDOW, QStringLiteral("No Window"), QStringLiteral("No window")));
+    tools->addAction(Add(nullptr, ID_HIC15, QStringLiteral("HIC 15"), QStringLiteral("15 ms window"),
+                         [this] { ChangeWindow(15.0, true); }, result));
+    tools->addAction(Add(nullptr, ID_HIC36, QStringLiteral("HIC 36"), QStringLiteral("36 ms window"),
+                         [this] { ChangeWindow(36.0, true); }, result));
+    tools->addAction(Add(nullptr, ID_NO_WINDOW, QStringLiteral("No Window"), QStringLiteral("No window"),
+                         [this] {
+                             if (m_view->Mode() != ModeAis)
+                                 ChangeWindow(0.0, false);
+                         },
+                         result));
     statusBar()->showMessage(QStringLiteral("Ready"));
 
     for (QMenu *menu : {file, save, edit, viewMenu})
-        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+        m_commands->UpdateOnShow(menu);
     connect(m_recentMenu, &QMenu::aboutToShow, this, &CMainFrame::FillRecentMenu);
     UpdateCommands();
 }
 
-QAction *CMainFrame::Add(QMenu *menu, Command id, const QString &text, const QString &tip)
+QAction *CMainFrame::Add(QMenu *menu, Command id, const QString &text, const QString &tip, std::function<void()> run,
+                         std::function<bool()> enabled, const QKeySequence &shortcut)
 {
-    auto *action = new QAction(text.section(QLatin1Char('\t'), 0, 0), this);
+    QAction *action = m_commands->Add(menu, id, text, std::move(run), std::move(enabled), shortcut);
     action->setStatusTip(tip);
-    action->setData(int(id));
-    connect(action, &QAction::triggered, this, [this, id] { Dispatch(id); });
-    if (menu)
-        menu->addAction(action);
-    m_actions[id] = action;
     return action;
+}
+
+QAction *CMainFrame::Action(Command id) const
+{
+    return m_commands->Action(id);
 }
 
 void CMainFrame::UpdateCommands()
 {
-    const bool result = m_doc.ResultReady();
-    for (Command id : {ID_FILE_SAVE_RESULTANT, ID_FILE_SAVE_PDF, ID_FILE_SAVE_BMP, ID_FILE_PRINT, ID_EDIT_COPY,
-                       ID_EDIT_COPY_DATA, ID_EDIT_LABELS, ID_EDIT_WINDOW, ID_HIC15, ID_HIC36, ID_NO_WINDOW,
-                       ID_VIEW_RESULTANT, ID_VIEW_SURFACE, ID_VIEW_SFC, ID_VIEW_AIS})
-        m_actions[id]->setEnabled(result);
-    m_actions[ID_VIEW_XYZ]->setEnabled(result && m_doc.HasAxes());
-    m_actions[ID_VIEW_ERRORS]->setEnabled(!m_doc.Messages().empty());
+    m_commands->Update();
 }
 
 void CMainFrame::Run(Command id)
 {
-    UpdateCommands();
-    QAction *action = m_actions.at(id);
-    if (action->isEnabled())
-        action->trigger();
+    m_commands->Run(id);
 }
 
 void CMainFrame::SetRecentFiles(CRecentFileList *recent)
@@ -155,63 +171,41 @@ void CMainFrame::ChangeWindow(double windowMs, bool backToResultant)
         m_view->OnUpdate(UpdateHint::Redraw);
 }
 
-void CMainFrame::Dispatch(Command id)
+void CMainFrame::EditWindow()
 {
-    kxres::Guarded(this, [&] {
-        IHicUi *ui = m_doc.Ui();
-        switch (id) {
-        case ID_FILE_OPEN: OnFileOpen(); break;
-        case ID_FILE_SAVE_RESULTANT: m_doc.SaveResultant(); break;
-        case ID_FILE_SAVE_PDF: m_view->OnSavePdf(); break;
-        case ID_FILE_SAVE_BMP: m_view->OnSaveBmp(); break;
-        case ID_FILE_PRINT: m_view->OnPrint(); break;
-        case ID_EDIT_COPY: m_view->OnEditCopy(); break;
-        case ID_EDIT_COPY_DATA: m_view->OnCopyData(); break;
-        case ID_EDIT_LABELS: m_doc.EditLabels(); break;
-        case ID_EDIT_WINDOW: {
-            double window = m_doc.Window();
-            if (ui && ui->EditWindow(window, m_doc.TimeStepMs()))
-                ChangeWindow(window, false);
-            break;
-        }
-        case ID_VIEW_RESULTANT: m_view->SetMode(ModeResultant); break;
-        case ID_VIEW_XYZ: m_view->SetMode(ModeXYZ); break;
-        case ID_VIEW_SURFACE: m_view->SetMode(ModeSurface); break;
-        case ID_VIEW_SFC: {
-            const std::size_t before = m_doc.Messages().size();
-            if (m_doc.ComputeSfc())
-                m_view->SetMode(ModeSfc);
-            else if (ui && m_doc.Messages().size() > before)
-                ui->ShowErrorList({m_doc.Messages().begin() + std::ptrdiff_t(before), m_doc.Messages().end()});
-            break;
-        }
-        case ID_VIEW_AIS:
-            if (m_doc.SetWindow(15.0) && m_doc.ResultReady())
-                m_view->SetMode(ModeAis);
-            else if (ui)
-                ui->ShowMessage("Failure to Calculate HIC 15", kxres::IKxUi::Icon::Exclamation);
-            break;
-        case ID_VIEW_ERRORS: m_doc.ShowErrors(); break;
-        case ID_HIC15: ChangeWindow(15.0, true); break;
-        case ID_HIC36: ChangeWindow(36.0, true); break;
-        case ID_NO_WINDOW:
-            if (m_view->Mode() == ModeAis)
-                break;
-            ChangeWindow(0.0, false);
-            break;
-        case ID_APP_ABOUT: {
-            CKXAboutDlg about(this);
-            about.SetCaption(QStringLiteral("About: HIC"));
-            about.SetTitle(QStringLiteral("HIC"));
-            about.SetIcon(windowIcon());
-            about.SetVersion();
-            about.exec();
-            break;
-        }
-        case ID_APP_EXIT: close(); break;
-        }
-        UpdateCommands();
-    });
+    IHicUi *ui = m_doc.Ui();
+    double window = m_doc.Window();
+    if (ui && ui->EditWindow(window, m_doc.TimeStepMs()))
+        ChangeWindow(window, false);
+}
+
+void CMainFrame::ShowSfc()
+{
+    IHicUi *ui = m_doc.Ui();
+    const std::size_t before = m_doc.Messages().size();
+    if (m_doc.ComputeSfc())
+        m_view->SetMode(ModeSfc);
+    else if (ui && m_doc.Messages().size() > before)
+        ui->ShowErrorList({m_doc.Messages().begin() + std::ptrdiff_t(before), m_doc.Messages().end()});
+}
+
+void CMainFrame::ShowAis()
+{
+    IHicUi *ui = m_doc.Ui();
+    if (m_doc.SetWindow(15.0) && m_doc.ResultReady())
+        m_view->SetMode(ModeAis);
+    else if (ui)
+        ui->ShowMessage("Failure to Calculate HIC 15", kxres::IKxUi::Icon::Exclamation);
+}
+
+void CMainFrame::About()
+{
+    CKXAboutDlg about(this);
+    about.SetCaption(QStringLiteral("About: HIC"));
+    about.SetTitle(QStringLiteral("HIC"));
+    about.SetIcon(windowIcon());
+    about.SetVersion();
+    about.exec();
 }
 
 } // namespace hic

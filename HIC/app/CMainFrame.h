@@ -2,13 +2,18 @@
 
 // HIC's main window: menus, tool bar and status bar around the view.
 
+#include <QKeySequence>
 #include <QMainWindow>
 
-#include <map>
+#include <functional>
 
 class CRecentFileList;
 class QAction;
 class QMenu;
+
+namespace kxres {
+class CCommandTable;
+}
 
 namespace hic {
 
@@ -43,7 +48,7 @@ public:
 
     CMainFrame(CHICDoc &doc, CHICView *view, QWidget *parent = nullptr);
 
-    QAction *Action(Command id) const { return m_actions.at(id); }
+    QAction *Action(Command id) const;
     // Runs a command as its menu entry does (when enabled).
     void Run(Command id);
     // Enables the commands by the document's state.
@@ -55,14 +60,18 @@ public:
     void OpenRecent(const QString &path);
 
 private:
-    QAction *Add(QMenu *menu, Command id, const QString &text, const QString &tip);
-    void Dispatch(Command id);
+    QAction *Add(QMenu *menu, Command id, const QString &text, const QString &tip, std::function<void()> run,
+                 std::function<bool()> enabled = {}, const QKeySequence &shortcut = {});
+    void ShowSfc();
+    void ShowAis();
+    void EditWindow();
+    void About();
     void ChangeWindow(double windowMs, bool backToResultant);
     void FillRecentMenu();
 
     CHICDoc &m_doc;
     CHICView *m_view;
-    std::map<int, QAction *> m_actions;
+    kxres::CCommandTable *m_commands;
     QMenu *m_recentMenu = nullptr;
     CRecentFileList *m_recent = nullptr;
 };

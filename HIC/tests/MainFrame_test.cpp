@@ -5,6 +5,7 @@
 #include "HIC/document/CHICDoc.h"
 #include "HIC/views/CHICView.h"
 #include "platform/chart/RecordingChart.h"
+#include "shared_ui/dialogs/DialogWarning.h"
 #include "support/HicTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include <QApplication>
 
 #include <cmath>
+#include <stdexcept>
 
 using namespace hic;
 using namespace hictest;
@@ -116,4 +118,20 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
+}
+
+TEST_F(FrameFixture, AFailingCommandIsReportedAndLetsNothingOut)
+{
+    ui.openAnswers.push_back({"", "", "", Head("r.uds", 500, 50.0), 0, true, false, false});
+    frame.Run(F::ID_FILE_OPEN);
+    ASSERT_TRUE(doc.ResultReady());
+    ui.surfaceAnswer = [](SurfaceParams &) -> bool { throw std::runtime_error("surface dialog failed"); };
+    std::vector<QString> warnings;
+    const auto previous = kxres::SetWarningHandler([&](QWidget *, const QString &text) { warnings.push_back(text); });
+    EXPECT_NO_THROW(frame.Run(F::ID_VIEW_SURFACE));
+    kxres::SetWarningHandler(previous);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_TRUE(warnings[0].contains(QStringLiteral("surface dialog failed")));
+    EXPECT_EQ(view->Mode(), ModeResultant);
+    EXPECT_TRUE(Enabled(F::ID_VIEW_SURFACE));
 }

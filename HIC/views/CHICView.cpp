@@ -3,7 +3,6 @@
 #include "HIC/document/CHICDoc.h"
 #include "HIC/views/AisTables.h"
 #include "platform/chart/ChartRules.h"
-#include "shared_ui/dialogs/DialogWarning.h"
 
 #include <QResizeEvent>
 
@@ -249,58 +248,48 @@ void CHICView::resizeEvent(QResizeEvent *event)
 
 void CHICView::OnEditCopy()
 {
-    kxres::Guarded(this, [&] {
-        if (m_chart && m_chart->isCreated())
-            m_chart->copyPictureToClipboard();
-    });
+    if (m_chart && m_chart->isCreated())
+        m_chart->copyPictureToClipboard();
 }
 
 void CHICView::OnCopyData()
 {
-    kxres::Guarded(this, [&] {
-        IHicUi *ui = m_doc.Ui();
-        if (!ui || !m_doc.ResultReady())
-            return;
-        if (!ui->PutTextOnClipboard(m_doc.PlotDataText(m_mode)))
-            ui->ShowMessage("Cannot open clipboard.", kxres::IKxUi::Icon::Exclamation);
-    });
+    IHicUi *ui = m_doc.Ui();
+    if (!ui || !m_doc.ResultReady())
+        return;
+    if (!ui->PutTextOnClipboard(m_doc.PlotDataText(m_mode)))
+        ui->ShowMessage("Cannot open clipboard.", kxres::IKxUi::Icon::Exclamation);
 }
 
 void CHICView::OnSavePdf()
 {
-    kxres::Guarded(this, [&] {
-        IHicUi *ui = m_doc.Ui();
-        if (!ui || !m_chart || !m_chart->isCreated())
-            return;
-        std::string path;
-        if (!m_doc.ChooseSaveFile("Save PDF as", "PDF (*.pdf)", path))
-            return;
-        if (!m_chart->save(kxchart::ImageFormat::Vector, QString::fromStdString(path),
-                           kxchart::VectorSize(QSize(10000, 5000))))
-            ui->ShowMessage(std::string(kxchart::kSaveFailure) + " " + path, kxres::IKxUi::Icon::Exclamation);
-    });
+    IHicUi *ui = m_doc.Ui();
+    if (!ui || !m_chart || !m_chart->isCreated())
+        return;
+    std::string path;
+    if (!m_doc.ChooseSaveFile("Save PDF as", "PDF (*.pdf)", path))
+        return;
+    if (!m_chart->save(kxchart::ImageFormat::Vector, QString::fromStdString(path),
+                       kxchart::VectorSize(QSize(10000, 5000))))
+        ui->ShowMessage(std::string(kxchart::kSaveFailure) + " " + path, kxres::IKxUi::Icon::Exclamation);
 }
 
 void CHICView::OnSaveBmp()
 {
-    kxres::Guarded(this, [&] {
-        IHicUi *ui = m_doc.Ui();
-        if (!ui || !m_chart || !m_chart->isCreated())
-            return;
-        std::string path;
-        if (!m_doc.ChooseSaveFile("Save Bitmap as", "Windows Bitmap(*.bmp)", path))
-            return;
-        if (!m_chart->save(kxchart::ImageFormat::Bitmap, QString::fromStdString(path), QSize(800, 600)))
-            ui->ShowMessage(std::string(kxchart::kSaveFailure) + " " + path, kxres::IKxUi::Icon::Exclamation);
-    });
+    IHicUi *ui = m_doc.Ui();
+    if (!ui || !m_chart || !m_chart->isCreated())
+        return;
+    std::string path;
+    if (!m_doc.ChooseSaveFile("Save Bitmap as", "Windows Bitmap(*.bmp)", path))
+        return;
+    if (!m_chart->save(kxchart::ImageFormat::Bitmap, QString::fromStdString(path), QSize(800, 600)))
+        ui->ShowMessage(std::string(kxchart::kSaveFailure) + " " + path, kxres::IKxUi::Icon::Exclamation);
 }
 
 void CHICView::OnPrint()
 {
-    kxres::Guarded(this, [&] {
-        if (m_chart && m_chart->isCreated())
-            m_chart->print(this);
-    });
+    if (m_chart && m_chart->isCreated())
+        m_chart->print(this);
 }
 
 } // namespace hic
