@@ -36,7 +36,6 @@ public:
     bool AskExportStep(double duration, double step, int points, double &chosenStep) override;
     bool ChooseHitListFile(const std::string &startFolder, std::string &path, bool &append) override;
     bool AskOkCancel(const std::string &text) override;
-    bool AskYesNo(const std::string &text) override;
     bool SelectXYAxes(const std::array<std::string, 2> &names, const std::array<std::string, 2> &xUnits,
                       int &xIndex) override;
     bool ShiftAxes(const std::array<std::string, 3> &names, const std::string &note,

@@ -75,12 +75,6 @@ bool CPelloraUi::AskOkCancel(const std::string &text)
                                  QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
-bool CPelloraUi::AskYesNo(const std::string &text)
-{
-    return QMessageBox::question(Parent(), QStringLiteral("Pellora"), Q(text), QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
-}
-
 bool CPelloraUi::SelectXYAxes(const std::array<std::string, 2> &names, const std::array<std::string, 2> &xUnits,
                               int &xIndex)
 {

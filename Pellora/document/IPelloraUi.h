@@ -90,7 +90,6 @@ public:
     virtual bool ChooseHitListFile(const std::string &startFolder, std::string &path, bool &append) = 0;
     // OK / Cancel, and Yes / No questions; true for OK and Yes.
     virtual bool AskOkCancel(const std::string &text) = 0;
-    virtual bool AskYesNo(const std::string &text) = 0;
     // Which of two signals is the X axis (0 or 1).
     virtual bool SelectXYAxes(const std::array<std::string, 2> &names, const std::array<std::string, 2> &xUnits,
                               int &xIndex) = 0;

@@ -7,7 +7,6 @@
 #include "Quillet/dialogs/CQuilletConditions.h"
 #include "shared_ui/header/CUDSDialog.h"
 
-#include <QMessageBox>
 
 namespace quillet {
 
@@ -18,12 +17,6 @@ CQuilletUi::CQuilletUi(kxplatform::CSettings &settings, QWidget *parent)
 }
 
 CQuilletUi::~CQuilletUi() = default;
-
-bool CQuilletUi::AskYesNo(const std::string &text)
-{
-    return QMessageBox::question(Parent(), Style().caption, QString::fromStdString(text),
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
-}
 
 bool CQuilletUi::ChooseNeckFile(CNeckFileChoice &choice)
 {

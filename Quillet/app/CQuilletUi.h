@@ -18,7 +18,6 @@ public:
     CQuilletUi(kxplatform::CSettings &settings, QWidget *parent);
     ~CQuilletUi() override;
 
-    bool AskYesNo(const std::string &text) override;
     bool ChooseNeckFile(CNeckFileChoice &choice) override;
     bool EditConditions(CNeckOptions &options) override;
     bool SelectDummy(const NeckLoadCases &loadCases, CDummyChoice &choice) override;

@@ -58,7 +58,6 @@ using NeckLoadCases = std::array<KxNeck208 *, 6>;
 class IQuilletUi : public kxres::IKxUi {
 public:
     // A question answered Yes (true) or No.
-    virtual bool AskYesNo(const std::string &text) = 0;
     // File Open with its six options; false on Cancel.
     virtual bool ChooseNeckFile(CNeckFileChoice &choice) = 0;
     // The options of a command-line start; false on Cancel.

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QMessageBox>
 
 namespace kxres::qtui {
 
@@ -76,6 +77,12 @@ void ShowMessage(QWidget *parent, const CQtUiStyle &style, const std::string &te
         break;
     }
     ShowMessageBox(parent, style.caption, Q(text), boxIcon);
+}
+
+bool AskYesNo(QWidget *parent, const CQtUiStyle &style, const std::string &text)
+{
+    return QMessageBox::question(parent, style.caption, Q(text), QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
 void ShowErrorList(QWidget *parent, const CQtUiStyle &style, const std::vector<std::string> &messages)

@@ -25,6 +25,7 @@ struct CQtUiStyle {
 namespace qtui {
 
 void ShowMessage(QWidget *parent, const CQtUiStyle &style, const std::string &text, IKxUi::Icon icon);
+bool AskYesNo(QWidget *parent, const CQtUiStyle &style, const std::string &text);
 void ShowErrorList(QWidget *parent, const CQtUiStyle &style, const std::vector<std::string> &messages);
 bool ChooseOpenFile(QWidget *parent, const CFileRequest &request, std::string &path);
 bool ChooseSaveFile(QWidget *parent, const CFileRequest &request, std::string &path);
@@ -54,6 +55,7 @@ public:
     {
         qtui::ShowMessage(m_parent, m_style, text, icon);
     }
+    bool AskYesNo(const std::string &text) override { return qtui::AskYesNo(m_parent, m_style, text); }
     void ShowErrorList(const std::vector<std::string> &messages) override
     {
         qtui::ShowErrorList(m_parent, m_style, messages);

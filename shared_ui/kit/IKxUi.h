@@ -38,6 +38,8 @@ public:
     virtual ~IKxUi();
 
     virtual void ShowMessage(const std::string &text, Icon icon) = 0;
+    // A Yes / No question, No the default; true for Yes.
+    virtual bool AskYesNo(const std::string &text) = 0;
     // The error list dialog; never called with an empty list.
     virtual void ShowErrorList(const std::vector<std::string> &messages) = 0;
     // File choosers; path holds the chosen file on true. The save chooser asks before

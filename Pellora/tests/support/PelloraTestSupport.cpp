@@ -135,16 +135,6 @@ bool FakeUi::AskOkCancel(const std::string &text)
     return answer;
 }
 
-bool FakeUi::AskYesNo(const std::string &text)
-{
-    questions.push_back(text);
-    if (yesNo.empty())
-        return false;
-    const bool answer = yesNo.front();
-    yesNo.pop_front();
-    return answer;
-}
-
 bool FakeUi::StartProgram(const std::string &program, const std::vector<std::string> &args, std::string &error)
 {
     starts.push_back({program, args});

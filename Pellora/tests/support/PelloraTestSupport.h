@@ -120,8 +120,6 @@ public:
     std::function<bool(double, double, int, double &)> exportStep;
     std::deque<std::pair<std::string, bool>> hitListFiles;   // path, append
     std::deque<bool> okCancel;                     // AskOkCancel; empty: Cancel
-    std::deque<bool> yesNo;                        // AskYesNo; empty: No
-    std::vector<std::string> questions;
     std::function<bool(int &)> xyAxes;
     std::function<bool(std::array<int, 3> &)> axisOrder;
     std::vector<std::string> axisNotes;
@@ -148,7 +146,6 @@ public:
     }
     bool ChooseHitListFile(const std::string &startFolder, std::string &path, bool &append) override;
     bool AskOkCancel(const std::string &text) override;
-    bool AskYesNo(const std::string &text) override;
     bool SelectXYAxes(const std::array<std::string, 2> &, const std::array<std::string, 2> &, int &xIndex) override
     {
         return xyAxes && xyAxes(xIndex);

@@ -80,16 +80,6 @@ std::string ReadText(const std::string &path)
     return text.str();
 }
 
-bool FakeUi::AskYesNo(const std::string &text)
-{
-    questions.push_back(text);
-    if (yesNo.empty())
-        return false;
-    const bool answer = yesNo.front();
-    yesNo.pop_front();
-    return answer;
-}
-
 bool FakeUi::ChooseNeckFile(CNeckFileChoice &choice)
 {
     if (openChoices.empty())

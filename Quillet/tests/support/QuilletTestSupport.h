@@ -74,10 +74,7 @@ public:
     std::deque<CDummyChoice> dummies;          // SelectDummy; empty: Cancel
     std::deque<double> offsets;                // EnterCondyleOffset; empty: Cancel
     std::deque<CForceChoice> forces;           // ChooseForceFile; empty: Cancel
-    std::deque<bool> yesNo;                    // AskYesNo; empty: No
-    std::vector<std::string> questions;        // every AskYesNo text
 
-    bool AskYesNo(const std::string &text) override;
     bool ChooseNeckFile(CNeckFileChoice &choice) override;
     bool EditConditions(CNeckOptions &options) override;
     bool SelectDummy(const NeckLoadCases &loadCases, CDummyChoice &choice) override;

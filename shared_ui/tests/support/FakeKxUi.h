@@ -24,6 +24,8 @@ public:
     std::vector<Icon> messageIcons;
     std::vector<std::vector<std::string>> errorLists;
     std::function<void()> onErrorList;             // run while the error list is "shown"
+    std::deque<bool> yesNo;                        // AskYesNo; empty: No
+    std::vector<std::string> questions;            // every question asked
 
     // Choosers: the next answer of the queue; an empty queue or an empty answer cancels.
     std::deque<std::string> openFiles;
@@ -55,6 +57,15 @@ public:
     {
         messages.push_back(text);
         messageIcons.push_back(icon);
+    }
+    bool AskYesNo(const std::string &text) override
+    {
+        questions.push_back(text);
+        if (yesNo.empty())
+            return false;
+        const bool answer = yesNo.front();
+        yesNo.pop_front();
+        return answer;
     }
     void ShowErrorList(const std::vector<std::string> &list) override
     {
