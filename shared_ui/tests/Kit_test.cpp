@@ -6,6 +6,7 @@
 #include "shared_ui/frame/CCommandTable.h"
 #include "shared_ui/frame/CQtKxUi.h"
 #include "support/FakeKxUi.h"
+#include "support/KxServicesSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include <new>
@@ -164,6 +166,28 @@ TEST(QtKxUi, ProgressWindowStepsAndItsCancelStopsTheJob)
     EXPECT_TRUE(progress->IsCancelled());
     progress.reset();
     EXPECT_EQ(frame.findChild<kxres::CProgressWnd *>(), nullptr);
+}
+
+TEST(QtKxUi, TheYesNoQuestionIsCaptionedByTheProgramAndDefaultsToNo)
+{
+    QMainWindow frame;
+    DemoQtUi ui(&frame);
+    for (const bool yes : {true, false}) {
+        QString caption, text;
+        bool noIsDefault = false;
+        kxtest::WhenModal([&](QWidget *w) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            ASSERT_NE(box, nullptr);
+            caption = box->windowTitle();
+            text = box->text();
+            noIsDefault = box->defaultButton() == box->button(QMessageBox::No);
+            box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        EXPECT_EQ(ui.AskYesNo("These files already exist:"), yes);
+        EXPECT_EQ(caption, QStringLiteral("Demo"));
+        EXPECT_EQ(text, QStringLiteral("These files already exist:"));
+        EXPECT_TRUE(noIsDefault);
+    }
 }
 
 TEST(QtKxUi, ChooserFilterMeansEveryFileForStarDotStar)
