@@ -2,7 +2,7 @@
 
 #include "HIC/document/CHICDoc.h"
 #include "HIC/views/AisTables.h"
-#include "platform/chart/ChartRules.h"
+#include "platform/chart/content/ChartRules.h"
 
 #include <QResizeEvent>
 

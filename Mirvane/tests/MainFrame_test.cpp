@@ -3,7 +3,7 @@
 #include "Mirvane/core/CPlot.h"
 #include "Mirvane/document/CMirvaneDoc.h"
 #include "Mirvane/views/CMirvaneView.h"
-#include "platform/chart/ChartRules.h"
+#include "platform/chart/content/ChartRules.h"
 #include "platform/chart/RecordingChart.h"
 #include "shared_ui/dialogs/DialogWarning.h"
 #include "support/FakeMirvaneUi.h"

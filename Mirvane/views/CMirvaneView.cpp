@@ -4,7 +4,7 @@
 #include "Mirvane/core/SummaryText.h"
 #include "Mirvane/document/CMirvaneDoc.h"
 #include "Mirvane/views/CResultsModel.h"
-#include "platform/chart/ChartRules.h"
+#include "platform/chart/content/ChartRules.h"
 #include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/services/Clipboard.h"
 

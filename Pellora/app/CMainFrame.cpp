@@ -1,6 +1,5 @@
 #include "Pellora/app/CMainFrame.h"
 
-#include "Pellora/dialogs/COutputDir.h"
 #include "Pellora/document/CPelloraDoc.h"
 #include "Pellora/views/CPelloraView.h"
 #include "Pellora/app/DdeCommand.h"
@@ -44,7 +43,6 @@ CMainFrame::CMainFrame(CPelloraDoc &doc, QWidget *parent)
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(QStringLiteral("Pellora"));
     setAcceptDrops(true);
-    m_shortHeader = m_doc.Settings().GetInt("ShortHeader", 1) != 0;
 
     m_splitter = new QSplitter(Qt::Vertical, this);
     m_splitter->setObjectName(QStringLiteral("splitter"));
@@ -101,7 +99,7 @@ void CMainFrame::SetPlotPane(QWidget *pane)
     m_plotPane = pane;
     m_splitter->setSizes(sizes);
     if (IPlotPane *plot = Plot())
-        plot->SetShortHeader(m_shortHeader);
+        plot->OnChartChanged([this] { UpdateCommandUI(); });
     UpdateCommandUI();
 }
 
@@ -136,13 +134,6 @@ void CMainFrame::closeEvent(QCloseEvent *event)
 void CMainFrame::UpdateCommandUI()
 {
     m_commands.Update();
-    const bool byCurve = m_doc.Settings().GetInt("Sort", 0) == 1;
-    if (QAction *a = Action(ID_VIEW_SORT_NAME))
-        a->setChecked(!byCurve);
-    if (QAction *a = Action(ID_VIEW_SORT_CURVE))
-        a->setChecked(byCurve);
-    if (QAction *a = Action(ID_LABEL_MULTILINE))
-        a->setChecked(!IsShortHeader());
 }
 
 QAction *CMainFrame::AddCommand(QMenu *menu, int id, const QString &text, const QKeySequence &shortcut)
@@ -304,6 +295,9 @@ void CMainFrame::InstallHandlers()
     SetCommandHandler(ID_EDIT_OPTIONS, [&doc] { doc.OnOptions(); });
     SetCommandHandler(ID_VIEW_SORT_NAME, [this] { OnSortByName(); });
     SetCommandHandler(ID_VIEW_SORT_CURVE, [this] { OnSortByCurve(); });
+    const auto byCurve = [&doc] { return doc.Settings().GetInt("Sort", 0) == 1; };
+    m_commands.SetChecked(ID_VIEW_SORT_NAME, [byCurve] { return !byCurve(); });
+    m_commands.SetChecked(ID_VIEW_SORT_CURVE, byCurve);
     SetCommandHandler(ID_VIEW_UDS_HEADER, [&doc] { doc.OnViewUdsHeader(); }, [&doc] { return doc.CanViewUdsHeader(); });
     SetCommandHandler(ID_OPERATE_RELOAD, [&doc] { doc.OnReload(); }, [&doc] { return !doc.GetSelectedFiles().empty(); });
     const auto shortHeader = [this] { return IsShortHeader(); };
@@ -313,24 +307,22 @@ void CMainFrame::InstallHandlers()
     SetCommandHandler(ID_LABEL_YAXIS, [&doc] { doc.OnLabelYAxis(); });
     SetCommandHandler(ID_LABEL_SIGNALS, [&doc] { doc.OnSignalLabels(); }, [&doc] { return doc.CanEditSignalLabels(); });
     SetCommandHandler(ID_LABEL_MULTILINE, [this] { OnMultiLineTitle(); });
+    m_commands.SetChecked(ID_LABEL_MULTILINE, [&doc] { return !doc.IsShortHeader(); });
     SetCommandHandler(ID_APP_ABOUT, [this] { OnAppAbout(); });
 
     // Commands of the plot pane.
     // Commands on the chart shown: off while the pane is empty.
     const auto chart = [this] { return Plot() && Plot()->HasChart(); };
-    SetCommandHandler(ID_FILE_PRINT_CURRENT, [this] { Plot()->PrintCurrentPlot(); }, chart);
-    SetCommandHandler(ID_FILE_PRINT_ALL, [this] { Plot()->PrintAllPlots(); }, plot);
-    SetCommandHandler(ID_FILE_PREVIEW_CURRENT, [this] { Plot()->PreviewCurrentPlot(); }, chart);
-    SetCommandHandler(ID_FILE_PREVIEW_ALL, [this] { Plot()->PreviewAllPlots(); }, plot);
-    SetCommandHandler(ID_EDIT_COPY, [this] { Plot()->CopyPlot(); }, [this] { return Plot() && Plot()->HasChart(); });
-    SetCommandHandler(ID_FILE_SAVE_AS_JPEG, [this] { Plot()->SaveAsJpeg(); }, [this] { return Plot() && Plot()->HasChart(); });
-    SetCommandHandler(ID_FILE_SAVE_AS_WMF, [this] { Plot()->SaveAsWmf(); }, [this] { return Plot() && Plot()->HasChart(); });
-    SetCommandHandler(ID_FILE_SAVE_ALL_JPG, [this] { OnSaveAllPlotsJpeg(); }, [this, &doc] {
-        return Plot() && !doc.GetFileNames().empty();
-    });
-    SetCommandHandler(ID_FILE_SAVE_ALL_WMF, [this] { OnSaveAllPlotsWmf(); }, [this, &doc] {
-        return Plot() && !doc.GetFileNames().empty();
-    });
+    SetCommandHandler(ID_FILE_PRINT_CURRENT, [&doc] { doc.OnPrintPlots(false, false); }, chart);
+    SetCommandHandler(ID_FILE_PRINT_ALL, [&doc] { doc.OnPrintPlots(true, false); }, plot);
+    SetCommandHandler(ID_FILE_PREVIEW_CURRENT, [&doc] { doc.OnPrintPlots(false, true); }, chart);
+    SetCommandHandler(ID_FILE_PREVIEW_ALL, [&doc] { doc.OnPrintPlots(true, true); }, plot);
+    SetCommandHandler(ID_EDIT_COPY, [this] { Plot()->CopyPlot(); }, chart);
+    SetCommandHandler(ID_FILE_SAVE_AS_JPEG, [&doc] { doc.OnSaveAsJpeg(); }, chart);
+    SetCommandHandler(ID_FILE_SAVE_AS_WMF, [&doc] { doc.OnSaveAsWmf(); }, chart);
+    const auto listed = [this, &doc] { return Plot() && !doc.GetFileNames().empty(); };
+    SetCommandHandler(ID_FILE_SAVE_ALL_JPG, [&doc] { doc.OnSaveAllPlots(PlotImageKind::Jpeg); }, listed);
+    SetCommandHandler(ID_FILE_SAVE_ALL_WMF, [&doc] { doc.OnSaveAllPlots(PlotImageKind::Metafile); }, listed);
     InstallOperationHandlers();
 }
 
@@ -385,9 +377,7 @@ void CMainFrame::InstallOperationHandlers()
 
 bool CMainFrame::IsShortHeader() const
 {
-    if (const IPlotPane *plot = Plot())
-        return plot->IsShortHeader();
-    return m_shortHeader;
+    return m_doc.IsShortHeader();
 }
 
 void CMainFrame::OnSortByName()
@@ -408,66 +398,7 @@ void CMainFrame::OnSortByCurve()
 
 void CMainFrame::OnMultiLineTitle()
 {
-    m_shortHeader = !IsShortHeader();
-    if (IPlotPane *plot = Plot())
-        plot->SetShortHeader(m_shortHeader);
-    m_doc.Settings().SetInt("ShortHeader", m_shortHeader ? 1 : 0);
-    m_doc.Settings().Sync();
-    m_doc.UpdateAllViews(UpdateHint::Plot);
-}
-
-QSize CMainFrame::JpegSizeFor(int index)
-{
-    switch (index) {
-    case 0:
-        return {320, 240};
-    case 1:
-        return {640, 480};
-    case 3:
-        return {1024, 780};
-    default:
-        return {800, 600};
-    }
-}
-
-QSize CMainFrame::MetafileSizeFor(int index)
-{
-    switch (index) {
-    case 0:
-        return {10000, 5000};
-    case 1:
-        return {10000, 7500};
-    default:
-        return {10000, 10000};
-    }
-}
-
-void CMainFrame::OnSaveAllPlotsJpeg()
-{
-    IPlotPane *plot = Plot();
-    if (!plot)
-        return;
-    COutputDir dlg(m_doc.Settings(), this);
-    dlg.SetSizes({QStringLiteral("320 by 240"), QStringLiteral("640 by 480"), QStringLiteral("800 by 600"),
-                  QStringLiteral("1024 by 780")});
-    if (dlg.exec() != QDialog::Accepted)
-        return;
-    const QSize size = JpegSizeFor(dlg.GetSizeIndex());
-    plot->SaveAllPlots(IPlotPane::ImageKind::Jpeg, dlg.GetFolder(), size.width(), size.height());
-}
-
-void CMainFrame::OnSaveAllPlotsWmf()
-{
-    IPlotPane *plot = Plot();
-    if (!plot)
-        return;
-    COutputDir dlg(m_doc.Settings(), this);
-    dlg.SetSizeLabel(QStringLiteral("Select the Default Image Size ( in mm )"));
-    dlg.SetSizes({QStringLiteral("10 mm by 5 mm"), QStringLiteral("10 mm by 7.5 mm"), QStringLiteral("10 mm by 10 mm")});
-    if (dlg.exec() != QDialog::Accepted)
-        return;
-    const QSize size = MetafileSizeFor(dlg.GetSizeIndex());
-    plot->SaveAllPlots(IPlotPane::ImageKind::Metafile, dlg.GetFolder(), size.width(), size.height());
+    m_doc.OnMultiLineTitle();
 }
 
 void CMainFrame::OnAppAbout()

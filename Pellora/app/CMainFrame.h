@@ -115,14 +115,8 @@ public:
     void OnSortByCurve();
     bool IsShortHeader() const;
     void OnMultiLineTitle();
-    void OnSaveAllPlotsJpeg();
-    void OnSaveAllPlotsWmf();
     void OnAppAbout();
     void OnFilePrintSetup();
-
-    // Image size of a Save All Plots choice.
-    static QSize JpegSizeFor(int index);
-    static QSize MetafileSizeFor(int index);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -146,7 +140,6 @@ private:
     QSplitter *m_splitter = nullptr;
     QToolBar *m_toolBar = nullptr;
     kxres::CCommandTable m_commands;
-    bool m_shortHeader = true;
     bool m_closeAfterBatch = false;
 };
 

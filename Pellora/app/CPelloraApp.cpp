@@ -11,6 +11,7 @@
 
 #include <QFileInfo>
 #include <QIcon>
+#include <QPointer>
 #include <QStyle>
 
 namespace pellora {
@@ -63,7 +64,9 @@ int CPelloraApp::InitInstance(const QStringList &arguments)
     m_frame = std::make_unique<CMainFrame>(*m_doc);
     m_ui = std::make_unique<CPelloraUi>(m_doc->Settings(), m_frame.get());
     m_doc->SetUi(m_ui.get());
-    m_frame->SetPlotPane(new CPlotView(*m_doc));
+    auto *plot = new CPlotView(*m_doc);
+    m_frame->SetPlotPane(plot);
+    m_ui->SetShownRange([plot = QPointer<CPlotView>(plot)](QRectF &range) { return plot && plot->ZoomRange(range); });
     m_frame->setWindowIcon(QIcon::fromTheme(QStringLiteral("pellora"),
                                             m_frame->style()->standardIcon(QStyle::SP_ComputerIcon)));
 

@@ -3,7 +3,10 @@
 // The document's way to the user, on the program's dialogs.
 
 #include "Pellora/document/IPelloraUi.h"
+#include "platform/chart/Chart.h"
 #include "shared_ui/frame/CQtKxUi.h"
+
+#include <functional>
 
 #include <QWidget>
 
@@ -43,8 +46,23 @@ public:
     bool StartProgram(const std::string &program, const std::vector<std::string> &args,
                       std::string &error) override;
 
+    // ---- the plot ----
+    bool AskOutputImage(std::string &fileName, int &width, int &height) override;
+    bool AskSaveAllPlots(PlotImageKind kind, std::string &folder, int &sizeIndex) override;
+    bool ShownPlotRange(QRectF &range) override;
+    bool SavePlotImage(const CPlotPicture &picture, PlotImageKind kind, const std::string &path, int width,
+                       int height) override;
+    std::unique_ptr<IPlotPages> BeginPlotPrint(bool preview, const std::array<double, 4> &margins,
+                                               int unit) override;
+    // Where the zoom of the plot on screen is read.
+    void SetShownRange(std::function<bool(QRectF &)> shownRange) { m_shownRange = std::move(shownRange); }
+    // The charts that draw plots off the screen.
+    void SetChartFactory(kxchart::ChartFactory factory) { m_factory = std::move(factory); }
+
 private:
     kxplatform::CSettings &m_settings;
+    std::function<bool(QRectF &)> m_shownRange;
+    kxchart::ChartFactory m_factory = kxchart::makeChart;
 };
 
 } // namespace pellora

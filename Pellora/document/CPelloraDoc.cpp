@@ -63,6 +63,7 @@ void CPelloraDoc::ReadSettings()
     m_columnHeaders = m_settings->GetInt("ColumnHeaders", 1) != 0;
     m_lineStyle = m_settings->GetInt("LineStyle", 0);
     m_saveZoom = m_settings->GetInt("SaveZoom", 1) != 0;
+    m_shortHeader = m_settings->GetInt("ShortHeader", 1) != 0;
     m_suiteDirectory = m_settings->GetString("Brisca", DefaultSuiteDirectory());
 
     m_marginTexts = CPageMarginValues{};
@@ -101,7 +102,7 @@ void CPelloraDoc::SetOutputDir(const std::string &folder)
 
 bool CPelloraDoc::OnNewDocument()
 {
-    m_maxPointCount = 0;
+    m_plot.maxPointCount = 0;
     m_directory.clear();
     m_fileNames.clear();
     return true;
@@ -109,19 +110,19 @@ bool CPelloraDoc::OnNewDocument()
 
 void CPelloraDoc::Reset()
 {
-    m_title.clear();
-    m_subTitle.clear();
-    m_yLabel.clear();
-    m_xLabel.clear();
-    m_signalLabels.clear();
+    m_plot.title.clear();
+    m_plot.subTitle.clear();
+    m_plot.yLabel.clear();
+    m_plot.xLabel.clear();
+    m_plot.signalLabels.clear();
     m_errors.clear();
     m_selectedFiles.clear();
     m_signals.clear();
-    m_chartX.clear();
-    m_chartY.clear();
+    m_plot.chartX.clear();
+    m_plot.chartY.clear();
     // No view may read the counts of arrays that are gone.
-    m_signalCount = 0;
-    m_maxPointCount = 0;
+    m_plot.signalCount = 0;
+    m_plot.maxPointCount = 0;
     m_failedPaths.clear();
 }
 
@@ -169,32 +170,32 @@ bool CPelloraDoc::EditOneLabel(const std::string &caption, std::string &field)
 
 void CPelloraDoc::OnLabelTitle()
 {
-    std::string value = m_title;
+    std::string value = m_plot.title;
     if (!EditOneLabel("Title Label", value))
         return;
     value = pellora::Trim(value);
-    m_title = value.substr(0, std::min(value.size(), MaxTitleLength));
+    m_plot.title = value.substr(0, std::min(value.size(), MaxTitleLength));
     UpdateAllViews(UpdateHint::Plot);
 }
 
 void CPelloraDoc::OnLabelSubTitle()
 {
-    std::string value = m_subTitle;
+    std::string value = m_plot.subTitle;
     if (!EditOneLabel("Sub Title Label", value))
         return;
-    m_subTitle = value.substr(0, std::min(value.size(), MaxSubTitleLength));
+    m_plot.subTitle = value.substr(0, std::min(value.size(), MaxSubTitleLength));
     UpdateAllViews(UpdateHint::Plot);
 }
 
 void CPelloraDoc::OnLabelXAxis()
 {
-    if (EditOneLabel("X Axis Label", m_xLabel))
+    if (EditOneLabel("X Axis Label", m_plot.xLabel))
         UpdateAllViews(UpdateHint::Plot);
 }
 
 void CPelloraDoc::OnLabelYAxis()
 {
-    if (EditOneLabel("Y Axis Label", m_yLabel))
+    if (EditOneLabel("Y Axis Label", m_plot.yLabel))
         UpdateAllViews(UpdateHint::Plot);
 }
 
@@ -202,15 +203,15 @@ void CPelloraDoc::OnSignalLabels()
 {
     if (!m_ui || !CanEditSignalLabels())
         return;
-    std::vector<std::string> labels = m_signalLabels;
+    std::vector<std::string> labels = m_plot.signalLabels;
     labels.resize(m_signals.size());
     if (!m_ui->EditSignalLabels(labels, m_signals, "FileNames", "Label"))
         return;
-    m_signalLabels = labels;
+    m_plot.signalLabels = labels;
     std::string subtitle;
-    for (const std::string &label : m_signalLabels)
+    for (const std::string &label : m_plot.signalLabels)
         subtitle += (label.empty() ? std::string("Filename: ") + "Error: Empty" : label) + "\t";
-    m_subTitle = subtitle;
+    m_plot.subTitle = subtitle;
     UpdateAllViews(UpdateHint::Plot);
 }
 

@@ -6,17 +6,20 @@
 // views of changes with Updated(hint).
 
 #include "Pellora/document/IPelloraUi.h"
+#include "Pellora/document/PlotContent.h"
 #include "Pellora/document/UpdateHint.h"
 #include "signal/CFile.h"
 #include "signal/CNSignal.h"
 
 #include <QObject>
+#include <QSize>
 #include <QString>
 
 #include <array>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <set>
 #include <string>
 #include <vector>
@@ -118,6 +121,8 @@ public:
     void RecomputeMaxPointCount();
     void BuildChartArrays();
     void BuildPlotTexts();
+    // The plot of signalList as the document builds its own: point count, arrays, texts.
+    static CPlotData MakePlotData(const std::vector<kx::CNSignalPtr> &signalList);
     static bool IsInteger(const std::string &text);
 
     // Messages.
@@ -127,21 +132,21 @@ public:
     void ClearErrors() { m_errors.clear(); }
 
     // Contents for the views.
-    const std::string &GetTitle() const { return m_title; }
-    const std::string &GetSubTitle() const { return m_subTitle; }
-    const std::string &GetXLabel() const { return m_xLabel; }
-    const std::string &GetYLabel() const { return m_yLabel; }
-    void SetTitle(const std::string &t) { m_title = t; }
-    void SetSubTitle(const std::string &t) { m_subTitle = t; }
-    const std::vector<std::string> &GetSignalLabels() const { return m_signalLabels; }
+    const std::string &GetTitle() const { return m_plot.title; }
+    const std::string &GetSubTitle() const { return m_plot.subTitle; }
+    const std::string &GetXLabel() const { return m_plot.xLabel; }
+    const std::string &GetYLabel() const { return m_plot.yLabel; }
+    void SetTitle(const std::string &t) { m_plot.title = t; }
+    void SetSubTitle(const std::string &t) { m_plot.subTitle = t; }
+    const std::vector<std::string> &GetSignalLabels() const { return m_plot.signalLabels; }
     const std::vector<CFilePtr> &GetSelectedFiles() const { return m_selectedFiles; }
     const std::vector<kx::CNSignalPtr> &GetSignals() const { return m_signals; }
     std::vector<kx::CNSignalPtr> &Signals() { return m_signals; }
     std::vector<CFilePtr> &SelectedFiles() { return m_selectedFiles; }
-    const std::vector<double> &GetChartX() const { return m_chartX; }
-    const std::vector<double> &GetChartY() const { return m_chartY; }
-    int GetSignalCount() const { return m_signalCount; }
-    int GetMaxPointCount() const { return m_maxPointCount; }
+    const std::vector<double> &GetChartX() const { return m_plot.chartX; }
+    const std::vector<double> &GetChartY() const { return m_plot.chartY; }
+    int GetSignalCount() const { return m_plot.signalCount; }
+    int GetMaxPointCount() const { return m_plot.maxPointCount; }
     const std::vector<std::string> &GetFileNames() const { return m_fileNames; }
     const std::string &GetDirectory() const { return m_directory; }
     bool IsHitList() const { return m_hitList; }
@@ -230,19 +235,55 @@ public:
     static constexpr const char *NijProgram = "Nij";
     static constexpr const char *TibiaProgram = "TibiaIndex";
     const std::vector<std::string> &GetRequiredTypes() const { return m_requiredTypes; }
+    // ---- the plot: its content, printing and images ----
+    // Short header (the titles) or, for one signal, the long header table; setting "ShortHeader".
+    bool IsShortHeader() const { return m_shortHeader; }
+    void SetShortHeader(bool shortHeader) { m_shortHeader = shortHeader; }
+    // Multi Line Title: switches the header, stores the choice and redraws (hint 2).
+    void OnMultiLineTitle();
+    // Something to plot: at least two points.
+    bool HasPlot() const { return m_plot.maxPointCount >= 2 && !m_signals.empty(); }
+    // What the plot shows for the current signals.
+    kxchart::ChartContent BuildPlotContent() const;
+    // Print Current Plot / Print (all plots) / Current Plot Preview / Print Preview All.
+    void OnPrintPlots(bool allPlots, bool preview);
+    // Draws the current plot, or one page per plottable listed file, on pages; the
+    // number of pages drawn. A message when the margins leave no room.
+    int PrintPlotPages(IPlotPages &pages, bool allPlots);
+    void OnSaveAsJpeg();
+    // The vector image of the metafile command: "Save PDF as".
+    void OnSaveAsWmf();
+    // Save All Plots: the folder and size from the prompt, then one image per listed file.
+    void OnSaveAllPlots(PlotImageKind kind);
+    void SaveAllPlots(PlotImageKind kind, const std::string &folder, int width, int height);
+    // folder + stem + extension + "_" + three-digit number + image extension.
+    static std::string SaveAllName(const std::string &folder, const std::string &fileName, int number,
+                                   PlotImageKind kind);
+    // The sizes the Save All Plots prompts offer, by their index.
+    static QSize JpegSizeFor(int index);
+    static QSize MetafileSizeFor(int index);
+
     // Batch jobs (Save All Plots, Print All, Print Preview All).
-    // One page of a job, called while the document shows only the file at index of
-    // the list taken when the job started (path: its full path, name: its list name).
+    // One page of a job: the file at index of the list taken when the job started
+    // (path: its full path, name: its list name), its signal and its plot.
+    struct CBatchPage {
+        std::size_t index = 0;
+        std::string path;
+        std::string name;
+        const kx::CNSignal &signal;
+        const CPlotPicture &picture;
+    };
     // False when the page could not be written (the page adds its own message).
-    using BatchPage = std::function<bool(std::size_t index, const std::string &path, const std::string &name)>;
+    using BatchPage = std::function<bool(const CBatchPage &page)>;
     struct BatchResult {
         int pages = 0;          // pages the job wrote
         bool cancelled = false;
         bool ran = false;       // false: nothing listed, or another job runs
     };
     // Runs page for every listed file that can be plotted, behind a progress window,
-    // on a snapshot of the list taken now. Afterwards the selection, signals, texts
-    // and labels are as before, the error list is shown, and a cancel is reported.
+    // on a snapshot of the list taken now. Each page is built from its file alone: the
+    // selection, signals, texts and views stay as they are. Afterwards the error list
+    // is shown and a cancel is reported.
     BatchResult RunBatch(const std::string &title, const std::string &text, const BatchPage &page);
     bool IsBatchRunning() const { return m_batchRunning; }
     // Ends the running job after its current page (e.g. the program is closing).
@@ -283,38 +324,22 @@ private:
     bool WriteHitList(const std::vector<std::string> &lines);
     bool EditOneLabel(const std::string &caption, std::string &field);
 
-    // Everything a batch job changes, put back when it ends.
-    struct PlotState {
-        std::string title, subTitle, yLabel, xLabel;
-        std::vector<std::string> signalLabels;
-        std::vector<CFilePtr> selectedFiles;
-        std::vector<kx::CNSignalPtr> signalList;
-        std::vector<double> chartX, chartY;
-        int signalCount = 0;
-        int maxPointCount = 0;
-        std::set<std::string> failedPaths;
-    };
-    PlotState SavePlotState() const;
-    void RestorePlotState(PlotState state);
     // Loads path as the only selected file (UDS-1992); false with a message.
-    bool LoadBatchFile(const std::string &path);
+    bool LoadAsOnlyFile(const std::string &path);
+    // The plot of one file of a batch job, the user's zoom kept when asked to; false with a message.
+    bool MakeBatchPage(const std::string &path, kx::CNSignalPtr &signal, CPlotPicture &picture);
+    std::optional<QRectF> ShownPlotRange() const;
+    bool CanRunPlotJob() const;
 
     IPelloraUi *m_ui = nullptr;
     std::unique_ptr<kxplatform::CSettings> m_settings;
     bool m_batchRunning = false;
     bool m_batchCancel = false;
 
-    std::string m_title;
-    std::string m_subTitle;
-    std::string m_yLabel;
-    std::string m_xLabel;
-    std::vector<std::string> m_signalLabels;
+    CPlotData m_plot;
+    bool m_shortHeader = true;
     std::vector<CFilePtr> m_selectedFiles;
     std::vector<kx::CNSignalPtr> m_signals;
-    std::vector<double> m_chartX;
-    std::vector<double> m_chartY;
-    int m_signalCount = 0;
-    int m_maxPointCount = 0;
     std::string m_directory;
     // Pattern of the browsed folder's listing: "*.*" or the filter applied.
     std::string m_listPattern = "*.*";

@@ -31,29 +31,7 @@ std::string CPelloraDoc::FileError(const std::string &path, const std::string &t
     return path + ": " + text;
 }
 
-CPelloraDoc::PlotState CPelloraDoc::SavePlotState() const
-{
-    return {m_title,     m_subTitle,      m_yLabel, m_xLabel, m_signalLabels,  m_selectedFiles,
-            m_signals,   m_chartX,        m_chartY, m_signalCount, m_maxPointCount, m_failedPaths};
-}
-
-void CPelloraDoc::RestorePlotState(PlotState state)
-{
-    m_title = std::move(state.title);
-    m_subTitle = std::move(state.subTitle);
-    m_yLabel = std::move(state.yLabel);
-    m_xLabel = std::move(state.xLabel);
-    m_signalLabels = std::move(state.signalLabels);
-    m_selectedFiles = std::move(state.selectedFiles);
-    m_signals = std::move(state.signalList);
-    m_chartX = std::move(state.chartX);
-    m_chartY = std::move(state.chartY);
-    m_signalCount = state.signalCount;
-    m_maxPointCount = state.maxPointCount;
-    m_failedPaths = std::move(state.failedPaths);
-}
-
-bool CPelloraDoc::LoadBatchFile(const std::string &path)
+bool CPelloraDoc::LoadAsOnlyFile(const std::string &path)
 {
     m_selectedFiles.clear();
     m_signals.clear();
@@ -71,6 +49,27 @@ bool CPelloraDoc::LoadBatchFile(const std::string &path)
         return false;
     }
     RebuildPlot();
+    return true;
+}
+
+bool CPelloraDoc::MakeBatchPage(const std::string &path, kx::CNSignalPtr &signal, CPlotPicture &picture)
+{
+    try {
+        kx::CFile file;
+        file.SetPathName(path);
+        signal = LoadUdsSignal(file);
+    } catch (const std::exception &e) {
+        m_errors.push_back(FileError(path, e.what()));
+        return false;
+    }
+    kx::AddNaNSampleWarning(m_errors, path, *signal);
+    const std::vector<kx::CNSignalPtr> one{signal};
+    const CPlotData plot = MakePlotData(one);
+    if (kx::CData::CountPoints(signal->GetNFP(), signal->GetNLP()) < 1 || plot.maxPointCount < 2) {
+        m_errors.push_back(FileError(path, "holds too few points to plot; it is skipped."));
+        return false;
+    }
+    picture.content = pellora::BuildPlotContent(plot, one, m_lineStyle, m_shortHeader, PadValue);
     return true;
 }
 
@@ -93,43 +92,32 @@ CPelloraDoc::BatchResult CPelloraDoc::RunBatch(const std::string &title, const s
     for (const std::string &name : m_fileNames)
         entries.push_back({name, FullPathOf(name)});
 
-    PlotState saved = SavePlotState();
+    // With "Save Zoom Settings between Plots" every page keeps the zoom shown now.
+    const std::optional<QRectF> zoom = m_saveZoom ? ShownPlotRange() : std::nullopt;
     m_errors.clear();
     m_batchCancel = false;
     {
         FlagGuard running(m_batchRunning);
+        UpdateAllViews(UpdateHint::Commands);
         std::unique_ptr<kxres::IProgress> progress =
             m_ui ? m_ui->BeginProgress(title, text, static_cast<int>(entries.size())) : nullptr;
-        try {
-            for (std::size_t i = 0; i < entries.size(); ++i) {
-                const Entry &entry = entries[i];
-                if (LoadBatchFile(entry.path)) {
-                    const kx::CNSignal &signal = *m_signals.front();
-                    if (kx::CData::CountPoints(signal.GetNFP(), signal.GetNLP()) < 1 || m_maxPointCount < 2) {
-                        m_errors.push_back(FileError(entry.path, "holds too few points to plot; it is skipped."));
-                    } else {
-                        UpdateAllViews(UpdateHint::Plot);
-                        if (page(i, entry.path, entry.name))
-                            ++result.pages;
-                    }
-                }
-                const bool goOn = !progress || progress->Step(static_cast<int>(i) + 1, std::string());
-                if (m_batchCancel || !goOn) {
-                    result.cancelled = true;
-                    break;
-                }
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const Entry &entry = entries[i];
+            kx::CNSignalPtr signal;
+            CPlotPicture picture;
+            if (MakeBatchPage(entry.path, signal, picture)) {
+                picture.zoom = zoom;
+                if (page(CBatchPage{i, entry.path, entry.name, *signal, picture}))
+                    ++result.pages;
             }
-        } catch (...) {
-            RestorePlotState(std::move(saved));
-            UpdateAllViews(UpdateHint::FileList);
-            UpdateAllViews(UpdateHint::Plot);
-            throw;
+            const bool goOn = !progress || progress->Step(static_cast<int>(i) + 1, std::string());
+            if (m_batchCancel || !goOn) {
+                result.cancelled = true;
+                break;
+            }
         }
     }
-    RestorePlotState(std::move(saved));
-    // The list shows the document's selection again, the plot its content.
-    UpdateAllViews(UpdateHint::FileList);
-    UpdateAllViews(UpdateHint::Plot);
+    UpdateAllViews(UpdateHint::Commands);
     if (result.cancelled && m_ui)
         m_ui->ShowMessage("Printing Cancelled", IPelloraUi::Icon::Information);
     ShowErrorList();

@@ -182,7 +182,7 @@ bool CPelloraDoc::OnReload()
 
 bool CPelloraDoc::LoadFileByName(const std::string &name)
 {
-    return LoadBatchFile(FullPathOf(name));
+    return LoadAsOnlyFile(FullPathOf(name));
 }
 
 std::string CPelloraDoc::GetSingleSelectedPath() const
@@ -192,22 +192,24 @@ std::string CPelloraDoc::GetSingleSelectedPath() const
     return m_selectedFiles.front()->GetPathName();
 }
 
-void CPelloraDoc::RecomputeMaxPointCount()
+namespace {
+
+void RecomputeMaxPointCount(const std::vector<kx::CNSignalPtr> &signalList, CPlotData &plot)
 {
     int largest = 0;
-    for (const kx::CNSignalPtr &signal : m_signals)
+    for (const kx::CNSignalPtr &signal : signalList)
         largest = std::max(largest, static_cast<int>(kx::CData::CountPoints(signal->GetNFP(), signal->GetNLP())));
-    m_maxPointCount = largest;
+    plot.maxPointCount = largest;
 }
 
-void CPelloraDoc::BuildChartArrays()
+void PackChartArrays(const std::vector<kx::CNSignalPtr> &signalList, CPlotData &plot)
 {
-    m_signalCount = static_cast<int>(m_signals.size());
+    plot.signalCount = static_cast<int>(signalList.size());
     std::size_t largest = 0;
-    for (const kx::CNSignalPtr &signal : m_signals)
+    for (const kx::CNSignalPtr &signal : signalList)
         largest = std::max(largest, signal->GetYCount());
-    m_maxPointCount = static_cast<int>(largest);
-    const std::size_t total = largest * m_signals.size();
+    plot.maxPointCount = static_cast<int>(largest);
+    const std::size_t total = largest * signalList.size();
     // Each value is written once: the curve, then the pad value up to the next curve.
     const auto pack = [&](std::vector<double> &out, auto values) {
         out.clear();
@@ -216,29 +218,29 @@ void CPelloraDoc::BuildChartArrays()
             return;
         }
         out.reserve(total);
-        for (const kx::CNSignalPtr &signal : m_signals) {
+        for (const kx::CNSignalPtr &signal : signalList) {
             const std::vector<double> &v = values(*signal);
             const std::size_t n = std::min(v.size(), largest);
             out.insert(out.end(), v.begin(), v.begin() + static_cast<std::ptrdiff_t>(n));
-            out.insert(out.end(), largest - n, PadValue);
+            out.insert(out.end(), largest - n, CPelloraDoc::PadValue);
         }
     };
-    pack(m_chartX, [](const kx::CNSignal &s) -> const std::vector<double> & { return s.GetX(); });
-    pack(m_chartY, [](const kx::CNSignal &s) -> const std::vector<double> & { return s.GetY(); });
+    pack(plot.chartX, [](const kx::CNSignal &s) -> const std::vector<double> & { return s.GetX(); });
+    pack(plot.chartY, [](const kx::CNSignal &s) -> const std::vector<double> & { return s.GetY(); });
 }
 
-void CPelloraDoc::BuildPlotTexts()
+void MakePlotTexts(const std::vector<kx::CNSignalPtr> &signalList, CPlotData &plot)
 {
-    m_signalLabels.clear();
-    if (m_signals.empty()) {
-        m_title.clear();
-        m_subTitle.clear();
-        m_yLabel.clear();
-        m_xLabel.clear();
+    plot.signalLabels.clear();
+    if (signalList.empty()) {
+        plot.title.clear();
+        plot.subTitle.clear();
+        plot.yLabel.clear();
+        plot.xLabel.clear();
         return;
     }
-    if (m_signals.size() == 1) {
-        const kx::CNSignal &s = *m_signals.front();
+    if (signalList.size() == 1) {
+        const kx::CNSignal &s = *signalList.front();
         std::string title;
         if (s.GetTstNo() > 0)
             title = "Test: " + std::to_string(s.GetTstNo());
@@ -249,32 +251,58 @@ void CPelloraDoc::BuildPlotTexts()
         }
         if (title.empty())
             title = "Current Plot";
-        m_title = title.substr(0, MaxBuiltTitleLength);
+        plot.title = title.substr(0, MaxBuiltTitleLength);
 
         double yMin = 0.0, xMin = 0.0, yMax = 0.0, xMax = 0.0;
         if (!s.GetYExtremes(yMin, xMin, yMax, xMax)) {
             yMin = s.GetYMin();
             yMax = s.GetYMax();
         }
-        m_subTitle = "Ymin " + Fixed(yMin, 3) + " @ " + Fixed(xMin, 2) + ", Ymax " + Fixed(yMax, 3) + " @ " +
+        plot.subTitle = "Ymin " + Fixed(yMin, 3) + " @ " + Fixed(xMin, 2) + ", Ymax " + Fixed(yMax, 3) + " @ " +
                      Fixed(xMax, 2);
-        m_yLabel = AxisLabel(s.GetYType(), s.GetYUnits(), "Unknown Y Type", "Unknown Y Units");
-        m_xLabel = AxisLabel(s.GetXType(), s.GetXUnits(), "Unknown X Type", "Unknown X Units");
+        plot.yLabel = AxisLabel(s.GetYType(), s.GetYUnits(), "Unknown Y Type", "Unknown Y Units");
+        plot.xLabel = AxisLabel(s.GetXType(), s.GetXUnits(), "Unknown X Type", "Unknown X Units");
         return;
     }
-    m_title.clear();
-    m_subTitle.clear();
-    const kx::CNSignal &first = *m_signals.front();
-    m_yLabel = first.GetYUnits();
-    m_xLabel = first.GetXUnits();
-    for (const kx::CNSignalPtr &signal : m_signals) {
+    plot.title.clear();
+    plot.subTitle.clear();
+    const kx::CNSignal &first = *signalList.front();
+    plot.yLabel = first.GetYUnits();
+    plot.xLabel = first.GetXUnits();
+    for (const kx::CNSignalPtr &signal : signalList) {
         if (signal->GetYUnits() != first.GetYUnits())
-            m_yLabel = "Mixed Y Axis Units";
+            plot.yLabel = "Mixed Y Axis Units";
         if (signal->GetXUnits() != first.GetXUnits())
-            m_xLabel = "Mixed X Axis Units";
-        m_signalLabels.push_back(signal->GetFileName().empty() ? "Curve Number: " + std::to_string(signal->GetCurNo())
+            plot.xLabel = "Mixed X Axis Units";
+        plot.signalLabels.push_back(signal->GetFileName().empty() ? "Curve Number: " + std::to_string(signal->GetCurNo())
                                                                : signal->GetFileName());
     }
+}
+
+} // namespace
+
+void CPelloraDoc::RecomputeMaxPointCount()
+{
+    pellora::RecomputeMaxPointCount(m_signals, m_plot);
+}
+
+void CPelloraDoc::BuildChartArrays()
+{
+    PackChartArrays(m_signals, m_plot);
+}
+
+void CPelloraDoc::BuildPlotTexts()
+{
+    MakePlotTexts(m_signals, m_plot);
+}
+
+CPlotData CPelloraDoc::MakePlotData(const std::vector<kx::CNSignalPtr> &signalList)
+{
+    CPlotData plot;
+    pellora::RecomputeMaxPointCount(signalList, plot);
+    PackChartArrays(signalList, plot);
+    MakePlotTexts(signalList, plot);
+    return plot;
 }
 
 } // namespace pellora

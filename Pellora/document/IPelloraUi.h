@@ -3,8 +3,11 @@
 // How the document reaches the user: the program implements it with widgets,
 // the tests with a scripted fake.
 
+#include "Pellora/document/PlotContent.h"
 #include "shared_ui/kit/IKxUi.h"
 #include "signal/CNSignal.h"
+
+#include <QRectF>
 
 #include <array>
 #include <memory>
@@ -60,6 +63,18 @@ struct CBiasTailValues {
 
 using CSaveFileRequest = kxres::CFileRequest;
 
+// The pages of one print or preview job, each drawn by a chart of its own.
+class IPlotPages {
+public:
+    virtual ~IPlotPages() = default;
+    // False when the page margins leave no room for the plot.
+    virtual bool HasRoom() const = 0;
+    // Draws one plot on the next page; false when it could not be drawn.
+    virtual bool AddPage(const CPlotPicture &picture) = 0;
+    // Ends the job: the printer is done, or the preview shows the pages drawn.
+    virtual void Finish() = 0;
+};
+
 // The program's own prompts beside the shared ones.
 class IPelloraUi : public kxres::IKxUi {
 public:
@@ -96,6 +111,21 @@ public:
     // Orders three signals as X, Y and Z branches: order[k] is the index of branch k.
     virtual bool ShiftAxes(const std::array<std::string, 3> &names, const std::string &note,
                            std::array<int, 3> &order) = 0;
+    // ---- the plot ----
+    // The image name and pixel size of Save As Jpeg; false on Cancel.
+    virtual bool AskOutputImage(std::string &fileName, int &width, int &height) = 0;
+    // The folder and the size (index of the sizes offered for kind) of Save All Plots.
+    virtual bool AskSaveAllPlots(PlotImageKind kind, std::string &folder, int &sizeIndex) = 0;
+    // The axis ranges the user zoomed the shown plot to; false for the automatic ones.
+    virtual bool ShownPlotRange(QRectF &range) = 0;
+    // Writes picture as an image of kind at path (pixels, or metafile units for a metafile).
+    virtual bool SavePlotImage(const CPlotPicture &picture, PlotImageKind kind, const std::string &path, int width,
+                               int height) = 0;
+    // A print job on the program's page setup, landscape, within margins (left, right,
+    // top, bottom; unit 0 inches, 1 centimetres). For printing the print dialog comes
+    // first: null on its Cancel. A preview shows its pages at Finish.
+    virtual std::unique_ptr<IPlotPages> BeginPlotPrint(bool preview, const std::array<double, 4> &margins,
+                                                       int unit) = 0;
     // Starts program with args, not waiting; false with error set when it cannot start.
     virtual bool StartProgram(const std::string &program, const std::vector<std::string> &args,
                               std::string &error) = 0;

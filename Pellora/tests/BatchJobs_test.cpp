@@ -4,6 +4,7 @@
 
 #include "Pellora/app/CMainFrame.h"
 #include "Pellora/document/CPelloraDoc.h"
+#include "Pellora/views/CPlotOutput.h"
 #include "Pellora/views/CPlotView.h"
 #include "platform/chart/RecordingChart.h"
 #include "support/PelloraTestSupport.h"
@@ -106,9 +107,11 @@ TEST_F(BatchTest, JobKeepsToItsListWhileFolderSelectionAndCloseAreAskedForMidway
     };
 
     const CPelloraDoc::BatchResult result =
-        doc.RunBatch("job", "text", [&](std::size_t, const std::string &path, const std::string &name) {
-            const kx::CNSignal &shown = *doc.GetSignals().at(0);
-            pages.push_back({name, path, shown.GetPathName(), shown.GetYMax()});
+        doc.RunBatch("job", "text", [&](const CPelloraDoc::CBatchPage &page) {
+            // The page's own signal; the document keeps its selection meanwhile.
+            const kx::CNSignal &shown = page.signal;
+            pages.push_back({page.name, page.path, shown.GetPathName(), shown.GetYMax()});
+            EXPECT_EQ(doc.GetSignals().at(0)->GetPathName(), first.File("b.uds"));
             return true;
         });
 
@@ -153,7 +156,7 @@ TEST_F(BatchTest, LabelsTitlesAndAxisTextsComeBackAfterAJob)
     const std::vector<double> chartY = doc.GetChartY();
     ASSERT_EQ(labels, (std::vector<std::string>{"driver head", "passenger head"}));
 
-    doc.RunBatch("job", "text", [](std::size_t, const std::string &, const std::string &) { return true; });
+    doc.RunBatch("job", "text", [](const CPelloraDoc::CBatchPage &) { return true; });
 
     EXPECT_EQ(doc.GetSignalLabels(), labels);
     EXPECT_EQ(doc.GetXLabel(), x);
@@ -176,7 +179,7 @@ TEST_F(BatchTest, EveryLoadErrorNamesItsFileFirstOnce)
     }
     doc.OpenDirectory(first.Str());
     const CPelloraDoc::BatchResult result =
-        doc.RunBatch("job", "text", [](std::size_t, const std::string &, const std::string &) { return true; });
+        doc.RunBatch("job", "text", [](const CPelloraDoc::CBatchPage &) { return true; });
     EXPECT_EQ(result.pages, 3);
     ASSERT_EQ(ui.errorLists.size(), 1u);
     const std::vector<std::string> &errors = ui.errorLists[0];
@@ -197,6 +200,10 @@ TEST_F(BatchTest, SaveAllPlotsWritesEachFilesOwnCurveUnderItsName)
 {
     doc.OpenDirectory(first.Str());
     CPlotView view(doc, [] { return std::make_unique<ContentChart>(); });
+    ui.onSavePlot = [](const FakeUi::SavedPlot &plot) {
+        return SavePlotPicture([] { return std::make_unique<ContentChart>(); }, plot.picture, plot.kind,
+                               QString::fromStdString(plot.path), QSize(plot.width, plot.height));
+    };
     TempFolder out;
     ui.onProgressStep = [&](int step) {
         if (step == 1) {
@@ -206,7 +213,7 @@ TEST_F(BatchTest, SaveAllPlotsWritesEachFilesOwnCurveUnderItsName)
         return false;
     };
 
-    view.SaveAllPlots(IPlotPane::ImageKind::Jpeg, QString::fromStdString(out.Str()), 320, 240);
+    doc.SaveAllPlots(PlotImageKind::Jpeg, out.Str(), 320, 240);
 
     EXPECT_EQ(FilesIn(out.Path()), (std::vector<std::string>{"a.uds_001.jpg", "b.uds_002.jpg", "c.uds_003.jpg"}));
     EXPECT_EQ(ReadAll(out.Path() / "a.uds_001.jpg"), "a.uds 10.0");
@@ -231,7 +238,7 @@ TEST_F(BatchTest, ClosingTheWindowDuringAJobCancelsItThenCloses)
         return false;
     };
     frame.SetCommandHandler(CMainFrame::ID_FILE_SAVE_ALL_JPG, [&] {
-        view->SaveAllPlots(IPlotPane::ImageKind::Jpeg, QString::fromStdString(out.Str()), 320, 240);
+        doc.SaveAllPlots(PlotImageKind::Jpeg, out.Str(), 320, 240);
     });
 
     frame.Action(CMainFrame::ID_FILE_SAVE_ALL_JPG)->trigger();
@@ -256,8 +263,8 @@ TEST_F(BatchTest, DesktopCommandsDuringAJobWaitForItsEnd)
         return false;
     };
     std::vector<std::string> pages;
-    doc.RunBatch("job", "text", [&](std::size_t, const std::string &path, const std::string &) {
-        pages.push_back(path);
+    doc.RunBatch("job", "text", [&](const CPelloraDoc::CBatchPage &page) {
+        pages.push_back(page.path);
         return true;
     });
     EXPECT_EQ(pages, (std::vector<std::string>{first.File("a.uds"), first.File("b.uds"), first.File("c.uds")}));
@@ -282,8 +289,8 @@ TEST_F(BatchTest, OperateExportAndInjuryCommandsAreRefusedWhileAJobRuns)
     ui.okCancel = {true, true};
     ui.yesNo = {true, true};
     std::vector<double> peaks;
-    doc.RunBatch("job", "text", [&](std::size_t i, const std::string &, const std::string &) {
-        if (i == 1) {
+    doc.RunBatch("job", "text", [&](const CPelloraDoc::CBatchPage &page) {
+        if (page.index == 1) {
             for (int id : {CMainFrame::ID_OPERATE_INTEGRATE, CMainFrame::ID_EDIT_COPY_DATA, CMainFrame::ID_FILE_SAVE_ALL_UDS})
                 enabledDuringJob.push_back(frame.Action(id)->isEnabled());
             frame.Action(CMainFrame::ID_OPERATE_INTEGRATE)->trigger();
@@ -301,7 +308,8 @@ TEST_F(BatchTest, OperateExportAndInjuryCommandsAreRefusedWhileAJobRuns)
             doc.OnInjuryHic();
             doc.KeepFirst();
         }
-        peaks.push_back(doc.GetSignals().at(0)->GetYMax());
+        peaks.push_back(page.signal.GetYMax());
+        EXPECT_NEAR(doc.GetSignals().at(0)->GetYMax(), 20.0, 0.01);  // the selection is left alone
         return true;
     });
 

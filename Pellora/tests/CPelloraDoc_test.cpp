@@ -447,7 +447,7 @@ TEST_F(DocTest, SamplesStoredAsNaNAreReportedOncePerFileLoad)
     doc.OpenDirectory(folder.Str());
     ui.errorLists.clear();
     const CPelloraDoc::BatchResult result =
-        doc.RunBatch("job", "text", [](std::size_t, const std::string &, const std::string &) { return true; });
+        doc.RunBatch("job", "text", [](const CPelloraDoc::CBatchPage &) { return true; });
     EXPECT_EQ(result.pages, 3);
     EXPECT_EQ(ui.errorLists, (std::vector<std::vector<std::string>>{{warnA, warnC}}));
 }

@@ -149,13 +149,13 @@ TEST_F(FrameTest, MultiLineTitleTogglesTheHeaderModeAndTheLabelCommands)
 
 TEST(CMainFrameSizes, SaveAllPlotsChoices)
 {
-    EXPECT_EQ(CMainFrame::JpegSizeFor(0), QSize(320, 240));
-    EXPECT_EQ(CMainFrame::JpegSizeFor(1), QSize(640, 480));
-    EXPECT_EQ(CMainFrame::JpegSizeFor(2), QSize(800, 600));
-    EXPECT_EQ(CMainFrame::JpegSizeFor(3), QSize(1024, 780));
-    EXPECT_EQ(CMainFrame::MetafileSizeFor(0), QSize(10000, 5000));
-    EXPECT_EQ(CMainFrame::MetafileSizeFor(1), QSize(10000, 7500));
-    EXPECT_EQ(CMainFrame::MetafileSizeFor(2), QSize(10000, 10000));
+    EXPECT_EQ(CPelloraDoc::JpegSizeFor(0), QSize(320, 240));
+    EXPECT_EQ(CPelloraDoc::JpegSizeFor(1), QSize(640, 480));
+    EXPECT_EQ(CPelloraDoc::JpegSizeFor(2), QSize(800, 600));
+    EXPECT_EQ(CPelloraDoc::JpegSizeFor(3), QSize(1024, 780));
+    EXPECT_EQ(CPelloraDoc::MetafileSizeFor(0), QSize(10000, 5000));
+    EXPECT_EQ(CPelloraDoc::MetafileSizeFor(1), QSize(10000, 7500));
+    EXPECT_EQ(CPelloraDoc::MetafileSizeFor(2), QSize(10000, 10000));
 }
 
 TEST_F(FrameTest, HitListModeRemoveSelectedAndUnselected)

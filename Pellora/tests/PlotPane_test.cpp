@@ -3,6 +3,7 @@
 
 #include "Pellora/app/CMainFrame.h"
 #include "Pellora/document/CPelloraDoc.h"
+#include "Pellora/views/CPlotOutput.h"
 #include "Pellora/views/CPlotView.h"
 #include "platform/chart/PlotChart.h"
 #include "platform/chart/RecordingChart.h"
@@ -111,7 +112,7 @@ TEST_F(PaneTest, PaneIsEmptyAndChartCommandsOffWhenNothingIsPlotted)
                        CMainFrame::ID_FILE_PRINT_CURRENT, CMainFrame::ID_FILE_PREVIEW_CURRENT})
             EXPECT_FALSE(frame.Action(id)->isEnabled()) << c.action << " " << id;
         ui.messages.clear();
-        pane->PrintCurrentPlot();
+        doc.OnPrintPlots(false, false);
         EXPECT_EQ(ui.messages.size(), 1u) << c.action;  // "Please select a curve ..."
     }
 }
@@ -179,15 +180,16 @@ TEST_F(PaneTest, PreviewAllBuildsItsPagesOnceInBoundedMemory)
     TempFolder out;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    CPlotView::PreparePrinter(printer);
+    CPlotPrintJob::PreparePrinter(printer);
     printer.setOutputFileName(QString::fromStdString(out.File("preview.pdf")));
 
     const long before = PeakMemoryKb();
-    ASSERT_TRUE(real.BuildPreviewPages(printer));
-    EXPECT_EQ(real.PreviewPageCount(), 200);
+    CPlotPrintJob job(printer, true, doc.GetMargins(), doc.GetMarginUnit());
+    ASSERT_GT(doc.PrintPlotPages(job, true), 0);
+    EXPECT_EQ(job.PageCount(), 200);
     // Every layout of the preview draws the built pages; none is built again.
     const std::size_t jobs = ui.progressTitles.size();
-    EXPECT_EQ(real.PaintPreviewPages(printer), 200);
+    EXPECT_EQ(job.PaintPreviewPages(printer), 200);
     EXPECT_EQ(ui.progressTitles.size(), jobs);
     const long grownMb = (PeakMemoryKb() - before) / 1024;
     EXPECT_EQ(PdfPages(QString::fromStdString(out.File("preview.pdf"))), 200);
@@ -206,7 +208,7 @@ TEST_F(PaneTest, PageSetupReachesPlotAndReportJobsAndPlotsStayLandscape)
     kxres::SetProgramPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
                                             QPageLayout::Millimeter));
     QPrinter plot(QPrinter::HighResolution);
-    CPlotView::PreparePrinter(plot);
+    CPlotPrintJob::PreparePrinter(plot);
     EXPECT_EQ(plot.pageLayout().pageSize().id(), QPageSize::A4);
     EXPECT_EQ(plot.pageLayout().orientation(), QPageLayout::Landscape);
 

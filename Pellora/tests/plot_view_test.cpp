@@ -2,8 +2,9 @@
 
 #include "Pellora/app/CMainFrame.h"
 #include "Pellora/document/CPelloraDoc.h"
+#include "Pellora/views/CPlotOutput.h"
 #include "Pellora/views/CPlotView.h"
-#include "platform/chart/ChartRules.h"
+#include "platform/chart/content/ChartRules.h"
 #include "shared_ui/dialogs/CProgressWnd.h"
 #include "platform/chart/RecordingChart.h"
 #include "support/PelloraTestSupport.h"
@@ -37,8 +38,11 @@ public:
         std::vector<std::string> paths;
         std::map<std::string, QString> legendAtSave;
         std::function<void(int saves)> afterSave;
+        // What the last chart drawn off the screen was asked to do.
+        std::vector<std::string> lastCalls;
     };
     explicit SavingChart(Log &log) : m_log(log) {}
+    ~SavingChart() override { m_log.lastCalls = calls(); }
 
     bool save(kxchart::ImageFormat format, const QString &path, const QSize &size) override
     {
@@ -64,6 +68,16 @@ protected:
     PlotViewTest()
         : doc(&ui, settings.Program())
     {
+        // Images are written by charts of their own, never by the view's.
+        ui.onSavePlot = [this](const pelloratest::FakeUi::SavedPlot &plot) {
+            return SavePlotPicture(OffScreenCharts(), plot.picture, plot.kind, QString::fromStdString(plot.path),
+                                   QSize(plot.width, plot.height));
+        };
+    }
+
+    kxchart::ChartFactory OffScreenCharts()
+    {
+        return [this] { return std::make_unique<SavingChart>(log); };
     }
 
     // The view with recording charts; chart() is the one made last.
@@ -200,7 +214,8 @@ TEST_F(PlotViewTest, SeveralSubtitleLinesBecomeAMultiLineSubtitle)
 
 TEST_F(PlotViewTest, LongHeaderShowsTheTableForOneSignalOnly)
 {
-    View().SetShortHeader(false);
+    View();
+    doc.SetShortHeader(false);
     Write("a.uds");
     SampleSignal b;
     b.curveNumber = 2;
@@ -219,7 +234,7 @@ TEST_F(PlotViewTest, LongHeaderShowsTheTableForOneSignalOnly)
     EXPECT_FALSE(chart().shown().headerTable.has_value());
 
     // Short header: one signal keeps the normal title.
-    View().SetShortHeader(true);
+    doc.SetShortHeader(true);
     Select({"a.uds"});
     EXPECT_FALSE(chart().shown().headerTable.has_value());
     EXPECT_FALSE(chart().shown().title.isEmpty());
@@ -247,8 +262,8 @@ TEST(PlotViewHeaderTable, DatabaseNameChoosesTheCellsShown)
         signal.SetOccupant1Sex("F");
         signal.SetFileName("x.uds");
         signal.SetXYData({0.0, 0.001, 0.002}, {1.0, -4.0, 9.0});
-        EXPECT_EQ(CPlotView::DatabaseName(signal), k.database) << k.source;
-        const kxchart::HeaderTable table = CPlotView::BuildHeaderTable(signal);
+        EXPECT_EQ(DatabaseName(signal), k.database) << k.source;
+        const kxchart::HeaderTable table = BuildHeaderTable(signal);
         ASSERT_EQ(table.cells.size(), 28u);
         const auto has = [&table](const QString &prefix) {
             return std::any_of(table.cells.begin(), table.cells.end(),
@@ -317,7 +332,8 @@ TEST_F(PlotViewTest, OnlyFileListAndPlotHintsRebuildAndOnePointEmptiesThePane)
 
 TEST_F(PlotViewTest, PrintCurrentPlotWithoutAChartAsksForACurve)
 {
-    View().PrintCurrentPlot();
+    View();
+    doc.OnPrintPlots(false, false);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0], "Please select a curve from the upper pane.\n\rThen select 'Printing Current Plot' again.");
 }
@@ -337,7 +353,7 @@ TEST_F(PlotViewTest, SaveAllPlotsNamesEachImageAfterItsOwnFileAndSkipsTheBadOne)
     Select({"a.uds"});
     pelloratest::TempFolder out;
 
-    View().SaveAllPlots(IPlotPane::ImageKind::Jpeg, QString::fromStdString(out.Str()), 640, 480);
+    doc.SaveAllPlots(PlotImageKind::Jpeg, out.Str(), 640, 480);
 
     EXPECT_EQ(FilesIn(out.Path()), (std::vector<std::string>{"a.uds_001.jpg", "b.uds_002.jpg", "d.uds_004.jpg"}));
     // Each image shows its own file, never the one before it.
@@ -355,10 +371,10 @@ TEST_F(PlotViewTest, SaveAllPlotsNamesEachImageAfterItsOwnFileAndSkipsTheBadOne)
 
 TEST_F(PlotViewTest, SaveAllPlotsNameFormat)
 {
-    EXPECT_EQ(CPlotView::SaveAllName("/out", "HEAD.UDS", 12, IPlotPane::ImageKind::Jpeg),
-              QString("/out/HEAD.UDS_012.jpg"));
-    EXPECT_EQ(CPlotView::SaveAllName("/out/", "v1234.aa0.001", 7, IPlotPane::ImageKind::Metafile),
-              QString("/out/v1234.aa0.001_007.pdf"));
+    EXPECT_EQ(CPelloraDoc::SaveAllName("/out", "HEAD.UDS", 12, PlotImageKind::Jpeg),
+              std::string("/out/HEAD.UDS_012.jpg"));
+    EXPECT_EQ(CPelloraDoc::SaveAllName("/out/", "v1234.aa0.001", 7, PlotImageKind::Metafile),
+              std::string("/out/v1234.aa0.001_007.pdf"));
     EXPECT_EQ(kxchart::VectorSize(QSize(10000, 7500)), QSize(1000, 750));
 }
 
@@ -371,7 +387,7 @@ TEST_F(PlotViewTest, CancelAfterTheSecondFileLeavesExactlyTwoImages)
     pelloratest::TempFolder out;
     ui.onProgressStep = [](int step) { return step == 2; };
 
-    View().SaveAllPlots(IPlotPane::ImageKind::Metafile, QString::fromStdString(out.Str()), 10000, 5000);
+    doc.SaveAllPlots(PlotImageKind::Metafile, out.Str(), 10000, 5000);
 
     EXPECT_EQ(FilesIn(out.Path()), (std::vector<std::string>{"a.uds_001.pdf", "b.uds_002.pdf"}));
     // The metafile commands write PDF and say so.
@@ -415,7 +431,7 @@ TEST(PlotViewMargins, FromThePrintersPageLayoutAtAnyResolution)
     const std::array<double, 4> margins{1.0, 0.75, 0.5, 0.6};  // left, right, top, bottom
     for (const Case &k : cases) {
         const QPageLayout layout(QPageSize(QPageSize::Letter), k.orientation, k.border, QPageLayout::Inch);
-        const QMargins m = CPlotView::PrintMargins(margins, 0, layout, k.dpi);
+        const QMargins m = CPlotPrintJob::PrintMargins(margins, 0, layout, k.dpi);
         EXPECT_NEAR(m.left(), (1.0 - k.border.left()) * k.dpi, 1) << k.dpi;
         EXPECT_NEAR(m.right(), (0.75 - k.border.right()) * k.dpi, 1) << k.dpi;
         EXPECT_NEAR(m.top(), (0.5 - k.border.top()) * k.dpi, 1) << k.dpi;
@@ -423,7 +439,7 @@ TEST(PlotViewMargins, FromThePrintersPageLayoutAtAnyResolution)
 
         // The plot fills the page less border and margins.
         const bool wide = k.orientation == QPageLayout::Landscape;
-        const QRect target = CPlotView::PrintTarget(layout, k.dpi, m);
+        const QRect target = CPlotPrintJob::PrintTarget(layout, k.dpi, m);
         const QRect paint = layout.paintRectPixels(k.dpi);
         EXPECT_EQ(target, QRect(m.left(), m.top(), paint.width() - m.left() - m.right(),
                                 paint.height() - m.top() - m.bottom()));
@@ -432,15 +448,15 @@ TEST(PlotViewMargins, FromThePrintersPageLayoutAtAnyResolution)
         EXPECT_NEAR(target.height(), ((wide ? 8.5 : 11.0) - 0.5 - 0.6) * k.dpi, k.dpi / 72.0 + 1) << k.dpi;
 
         // Centimetres are converted; margins inside the border print from its edge.
-        const QMargins cm = CPlotView::PrintMargins({2.54, 1.905, 1.27, 1.524}, 1, layout, k.dpi);
+        const QMargins cm = CPlotPrintJob::PrintMargins({2.54, 1.905, 1.27, 1.524}, 1, layout, k.dpi);
         EXPECT_NEAR(cm.left(), m.left(), 1);
         EXPECT_NEAR(cm.bottom(), m.bottom(), 1);
-        const QMargins inside = CPlotView::PrintMargins({0.1, 0.2, 0.0, 0.1}, 0, layout, k.dpi);
+        const QMargins inside = CPlotPrintJob::PrintMargins({0.1, 0.2, 0.0, 0.1}, 0, layout, k.dpi);
         EXPECT_EQ(inside, QMargins(0, 0, 0, 0));
     }
     // Margins that leave no room give no target.
     const QPageLayout layout(QPageSize(QPageSize::Letter), QPageLayout::Landscape, landscape, QPageLayout::Inch);
-    EXPECT_TRUE(CPlotView::PrintTarget(layout, 300, CPlotView::PrintMargins({6.0, 6.0, 1, 1}, 0, layout, 300)).isEmpty());
+    EXPECT_TRUE(CPlotPrintJob::PrintTarget(layout, 300, CPlotPrintJob::PrintMargins({6.0, 6.0, 1, 1}, 0, layout, 300)).isEmpty());
 }
 
 namespace {
@@ -472,7 +488,11 @@ TEST_F(PlotViewTest, PrintingAllPlotsGivesOnePagePerPlottableFile)
     printer.setPageOrientation(QPageLayout::Landscape);
     const QString all = QString::fromStdString(out.File("all.pdf"));
     printer.setOutputFileName(all);
-    EXPECT_EQ(real.PrintPages(printer, true), 3);
+    {
+        CPlotPrintJob job(printer, false, doc.GetMargins(), doc.GetMarginUnit());
+        EXPECT_EQ(doc.PrintPlotPages(job, true), 3);
+        job.Finish();
+    }
     EXPECT_EQ(PdfPages(all), 3);
     EXPECT_EQ(ui.errorLists.size(), 1u);  // the file that was not printed
 
@@ -483,7 +503,11 @@ TEST_F(PlotViewTest, PrintingAllPlotsGivesOnePagePerPlottableFile)
     one.setOutputFormat(QPrinter::PdfFormat);
     const QString current = QString::fromStdString(out.File("one.pdf"));
     one.setOutputFileName(current);
-    EXPECT_EQ(real.PrintPages(one, false), 1);
+    {
+        CPlotPrintJob job(one, false, doc.GetMargins(), doc.GetMarginUnit());
+        EXPECT_EQ(doc.PrintPlotPages(job, false), 1);
+        job.Finish();
+    }
     EXPECT_EQ(PdfPages(current), 1);
 }
 
@@ -500,15 +524,22 @@ TEST_F(PlotViewTest, PrintDrawsTheChartIntoTheMarginsAtThePrintersResolution)
     printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape,
                                       QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
     printer.setOutputFileName(QString::fromStdString(out.File("p.pdf")));
-    EXPECT_EQ(View().PrintPages(printer, false), 1);
+    {
+        CPlotPrintJob job(printer, false, doc.GetMargins(), doc.GetMarginUnit(), OffScreenCharts());
+        EXPECT_EQ(doc.PrintPlotPages(job, false), 1);
+        job.Finish();
+    }
     // Margins 0.1 / 0.5 / 0.5 / 0.5 inch: the left one lies inside the border. The
     // chart draws itself (lines and text) into that rectangle; no image is rendered.
-    const auto &calls = chart().calls();
+    const auto &calls = log.lastCalls;
     const QSize expected(int((11.0 - 0.25 - 0.5) * 1200), int((8.5 - 0.5 - 0.5) * 1200));
     const std::string paint = "paint 0,300 " + std::to_string(expected.width()) + "x" + std::to_string(expected.height());
     EXPECT_NE(std::find(calls.begin(), calls.end(), paint), calls.end()) << calls.back();
     EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](const std::string &c) { return c.rfind("render", 0) == 0; }), 0);
-    EXPECT_EQ(chart().exportResolution(), 96);  // restored
+    // The chart on screen is left as it was.
+    EXPECT_EQ(chart().exportResolution(), 96);
+    for (const std::string &call : chart().calls())
+        EXPECT_NE(call.rfind("paint", 0), 0u) << call;
 }
 
 // ---- a look at the real thing -------------------------------------------------
@@ -530,14 +561,18 @@ TEST_F(PlotViewTest, SnapshotOfTheSampleSignals)
     const QImage image = real.grab().toImage();
     EXPECT_FALSE(image.isNull());
     image.save(QStringLiteral("plot_view_one.png"));
-    real.SetShortHeader(false);
+    doc.SetShortHeader(false);
     doc.UpdateAllViews(UpdateHint::Plot);
     real.grab().toImage().save(QStringLiteral("plot_view_header.png"));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setOutputFileName(QStringLiteral("plot_view_print.pdf"));
-    EXPECT_EQ(real.PrintPages(printer, false), 1);
+    {
+        CPlotPrintJob job(printer, false, doc.GetMargins(), doc.GetMarginUnit());
+        EXPECT_EQ(doc.PrintPlotPages(job, false), 1);
+        job.Finish();
+    }
     doc.SelectFiles(paths);
     ASSERT_EQ(real.Chart()->content().curves, 3);
     real.grab().toImage().save(QStringLiteral("plot_view_three.png"));
@@ -564,9 +599,9 @@ TEST_F(PlotViewTest, InTheMainFrameTheCommandsReachTheView)
     EXPECT_EQ(chart().calls().back(), "copy 2000x1000");
 
     // Multi Line Title: the long header for the one signal.
-    EXPECT_TRUE(plot->IsShortHeader());
+    EXPECT_TRUE(doc.IsShortHeader());
     frame.OnMultiLineTitle();
-    EXPECT_FALSE(plot->IsShortHeader());
+    EXPECT_FALSE(doc.IsShortHeader());
     EXPECT_TRUE(chart().shown().headerTable.has_value());
 }
 

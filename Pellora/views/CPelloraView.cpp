@@ -45,7 +45,7 @@ void CPelloraView::OnUpdate(UpdateHint hint)
 void CPelloraView::Refill()
 {
     m_refilling = true;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const CUiWaitCursor wait(m_doc.Ui());
     // With files still selected the list is the same set listed again: the current
     // item and the scroll position stay.
     const QString current = currentItem() ? currentItem()->text() : QString();
@@ -72,7 +72,6 @@ void CPelloraView::Refill()
         // After the current item, which scrolls the list to itself.
         verticalScrollBar()->setValue(scrolled);
     }
-    QApplication::restoreOverrideCursor();
     m_refilling = false;
 }
 

@@ -1,7 +1,7 @@
 #include "Quillet/views/CNeckView.h"
 
 #include "Quillet/document/CQuilletDoc.h"
-#include "platform/chart/ChartRules.h"
+#include "platform/chart/content/ChartRules.h"
 #include "shared_ui/dialogs/DialogWarning.h"
 
 #include <QResizeEvent>

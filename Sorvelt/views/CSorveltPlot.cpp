@@ -1,7 +1,7 @@
 #include "Sorvelt/views/CSorveltPlot.h"
 
 #include "Sorvelt/document/CSorveltDoc.h"
-#include "platform/chart/ChartRules.h"
+#include "platform/chart/content/ChartRules.h"
 #include "shared_ui/dialogs/DialogWarning.h"
 
 #include <QResizeEvent>

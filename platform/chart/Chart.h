@@ -3,8 +3,8 @@
 // The one chart interface of the suite. Programs describe a chart through its
 // content, then reinitialise it; a chart that was never created ignores every command.
 
-#include "platform/chart/ChartContent.h"
-#include "platform/chart/ChartRules.h"
+#include "platform/chart/content/ChartContent.h"
+#include "platform/chart/content/ChartRules.h"
 
 #include <QImage>
 #include <QRect>

@@ -125,6 +125,53 @@ bool FakeUi::ChooseHitListFile(const std::string &, std::string &path, bool &app
     return true;
 }
 
+bool FakeUi::AskOutputImage(std::string &fileName, int &width, int &height)
+{
+    if (outputImages.empty())
+        return false;
+    fileName = outputImages.front().fileName;
+    width = outputImages.front().width;
+    height = outputImages.front().height;
+    outputImages.pop_front();
+    return true;
+}
+
+bool FakeUi::AskSaveAllPlots(PlotImageKind kind, std::string &folder, int &sizeIndex)
+{
+    saveAllKinds.push_back(kind);
+    if (saveAllPlots.empty())
+        return false;
+    folder = saveAllPlots.front().first;
+    sizeIndex = saveAllPlots.front().second;
+    saveAllPlots.pop_front();
+    return true;
+}
+
+bool FakeUi::ShownPlotRange(QRectF &range)
+{
+    if (!shownRange)
+        return false;
+    range = *shownRange;
+    return true;
+}
+
+bool FakeUi::SavePlotImage(const CPlotPicture &picture, PlotImageKind kind, const std::string &path, int width,
+                           int height)
+{
+    savedPlots.push_back({picture, kind, path, width, height});
+    if (onSavePlot)
+        return onSavePlot(savedPlots.back());
+    std::ofstream out(path, std::ios::binary);
+    out << "image";
+    return bool(out.flush());
+}
+
+std::unique_ptr<IPlotPages> FakeUi::BeginPlotPrint(bool preview, const std::array<double, 4> &, int)
+{
+    plotPrints.push_back(preview);
+    return plotPrint ? plotPrint(preview) : nullptr;
+}
+
 bool FakeUi::AskOkCancel(const std::string &text)
 {
     questions.push_back(text);

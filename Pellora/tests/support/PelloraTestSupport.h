@@ -11,6 +11,8 @@
 #include <QString>
 
 #include <deque>
+#include <memory>
+#include <optional>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -156,6 +158,36 @@ public:
         return axisOrder && axisOrder(order);
     }
     bool StartProgram(const std::string &program, const std::vector<std::string> &args, std::string &error) override;
+
+    // ---- the plot ----
+    struct OutputImage {
+        std::string fileName;
+        int width = 800;
+        int height = 600;
+    };
+    std::deque<OutputImage> outputImages;          // AskOutputImage answers; empty: Cancel
+    std::deque<std::pair<std::string, int>> saveAllPlots;   // folder, size index; empty: Cancel
+    std::vector<PlotImageKind> saveAllKinds;
+    std::optional<QRectF> shownRange;              // the zoom of the plot on screen
+    struct SavedPlot {
+        CPlotPicture picture;
+        PlotImageKind kind;
+        std::string path;
+        int width = 0;
+        int height = 0;
+    };
+    std::vector<SavedPlot> savedPlots;
+    // Writes the image; unset: a small file at the path (false when it cannot be written).
+    std::function<bool(const SavedPlot &)> onSavePlot;
+    // The print job of BeginPlotPrint; unset: Cancel. The flags asked for are kept.
+    std::function<std::unique_ptr<IPlotPages>(bool preview)> plotPrint;
+    std::vector<bool> plotPrints;
+    bool AskOutputImage(std::string &fileName, int &width, int &height) override;
+    bool AskSaveAllPlots(PlotImageKind kind, std::string &folder, int &sizeIndex) override;
+    bool ShownPlotRange(QRectF &range) override;
+    bool SavePlotImage(const CPlotPicture &picture, PlotImageKind kind, const std::string &path, int width,
+                       int height) override;
+    std::unique_ptr<IPlotPages> BeginPlotPrint(bool preview, const std::array<double, 4> &, int) override;
 };
 
 // A settings program name of its own for one test, its file removed at destruction.

@@ -1,6 +1,6 @@
 // Exports of the drawn chart read back as the files they claim to be.
 
-#include "platform/chart/ChartRules.h"
+#include "platform/chart/content/ChartRules.h"
 #include "platform/chart/PlotChart.h"
 
 #include <qcustomplot.h>

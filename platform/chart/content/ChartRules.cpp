@@ -1,6 +1,6 @@
-#include "platform/chart/ChartRules.h"
+#include "platform/chart/content/ChartRules.h"
 
-#include "platform/chart/ChartContent.h"
+#include "platform/chart/content/ChartContent.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "platform/chart/ChartContent.h"
+#include "platform/chart/content/ChartContent.h"
 
 #include <cmath>
 #include <limits>
