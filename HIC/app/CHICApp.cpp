@@ -6,6 +6,7 @@
 #include "HIC/views/CHICView.h"
 #include "platform/CSettings.h"
 #include "platform/chart/surface/SurfaceChart.h"
+#include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/services/CKxStartup.h"
 #include "shared_ui/services/CMyCommandInfo.h"
 
@@ -55,7 +56,8 @@ void CHICApp::InitInstance(const QStringList &arguments)
     CHICDoc *doc = m_doc.get();
     m_startup->onOpen = [frame] { frame->OnFileOpen(); };
     m_startup->onOpenFiles = [doc, frame](CMyCommandInfo &info) {
-        doc->RunCommandLine(info.m_fileNames, info.m_fWindow, info.m_nMode);
+        // The start mode may ask for the surface intervals.
+        kxres::Guarded(frame, [&] { doc->RunCommandLine(info.m_fileNames, info.m_fWindow, info.m_nMode); });
         frame->UpdateCommands();
     };
     m_startup->InitInstance(m_frame.get(), arguments);

@@ -49,7 +49,7 @@ CMainFrame::CMainFrame(CHICDoc &doc, CHICView *view, QWidget *parent)
     Add(edit, ID_EDIT_COPY, QStringLiteral("&Copy"), QStringLiteral("Copy the chart to the clipboard"),
         [v] { v->OnEditCopy(); }, result, QKeySequence::Copy);
     Add(edit, ID_EDIT_COPY_DATA, QStringLiteral("Copy &Data"), QStringLiteral("Copy the plotted data as text"),
-        [v] { v->OnCopyData(); }, result);
+        [this] { m_doc.CopyPlotData(); }, result);
     Add(edit, ID_EDIT_LABELS, QStringLiteral("Edit Plot &Labels"), QStringLiteral("Edit the titles of the chart"),
         [this] { m_doc.EditLabels(); }, result);
     Add(edit, ID_EDIT_WINDOW, QStringLiteral("HIC &Window"), QStringLiteral("Choose the HIC window"),
@@ -57,11 +57,11 @@ CMainFrame::CMainFrame(CHICDoc &doc, CHICView *view, QWidget *parent)
 
     QMenu *viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
     Add(viewMenu, ID_VIEW_RESULTANT, QStringLiteral("&Resultant"), QStringLiteral("The resultant with the HIC interval"),
-        [v] { v->SetMode(ModeResultant); }, result);
+        [this] { m_doc.SetMode(ModeResultant); }, result);
     Add(viewMenu, ID_VIEW_XYZ, QStringLiteral("&X, Y, Z"), QStringLiteral("The axis signals and the resultant"),
-        [v] { v->SetMode(ModeXYZ); }, [this] { return m_doc.ResultReady() && m_doc.HasAxes(); });
+        [this] { m_doc.SetMode(ModeXYZ); }, [this] { return m_doc.ResultReady() && m_doc.HasAxes(); });
     Add(viewMenu, ID_VIEW_SURFACE, QStringLiteral("&Surface Plot"), QStringLiteral("The HIC response surface"),
-        [v] { v->SetMode(ModeSurface); }, result);
+        [this] { m_doc.SetMode(ModeSurface); }, result);
     Add(viewMenu, ID_VIEW_SFC, QStringLiteral("Skull &Fracture Correlate"), QStringLiteral("The skull fracture correlate"),
         [this] { ShowSfc(); }, result);
     Add(viewMenu, ID_VIEW_AIS, QStringLiteral("&AIS Cummulative Distribution"), QStringLiteral("Probability of injury"),
@@ -85,7 +85,7 @@ CMainFrame::CMainFrame(CHICDoc &doc, CHICView *view, QWidget *parent)
                          [this] { ChangeWindow(36.0, true); }, result));
     tools->addAction(Add(nullptr, ID_NO_WINDOW, QStringLiteral("No Window"), QStringLiteral("No window"),
                          [this] {
-                             if (m_view->Mode() != ModeAis)
+                             if (m_doc.Mode() != ModeAis)
                                  ChangeWindow(0.0, false);
                          },
                          result));
@@ -166,9 +166,9 @@ void CMainFrame::ChangeWindow(double windowMs, bool backToResultant)
     if (!hadResult)
         return;
     if (backToResultant)
-        m_view->SetMode(ModeResultant);
+        m_doc.SetMode(ModeResultant);
     else
-        m_view->OnUpdate(UpdateHint::Redraw);
+        m_doc.UpdateAllViews(UpdateHint::Redraw);
 }
 
 void CMainFrame::EditWindow()
@@ -184,7 +184,7 @@ void CMainFrame::ShowSfc()
     IHicUi *ui = m_doc.Ui();
     const std::size_t before = m_doc.Messages().size();
     if (m_doc.ComputeSfc())
-        m_view->SetMode(ModeSfc);
+        m_doc.SetMode(ModeSfc);
     else if (ui && m_doc.Messages().size() > before)
         ui->ShowErrorList({m_doc.Messages().begin() + std::ptrdiff_t(before), m_doc.Messages().end()});
 }
@@ -193,7 +193,7 @@ void CMainFrame::ShowAis()
 {
     IHicUi *ui = m_doc.Ui();
     if (m_doc.SetWindow(15.0) && m_doc.ResultReady())
-        m_view->SetMode(ModeAis);
+        m_doc.SetMode(ModeAis);
     else if (ui)
         ui->ShowMessage("Failure to Calculate HIC 15", kxres::IKxUi::Icon::Exclamation);
 }

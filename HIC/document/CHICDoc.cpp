@@ -97,6 +97,7 @@ bool CHICDoc::OpenFiles(const OpenFilesValues &values)
                                       : LoadUdsXYZ(values.xPath, values.yPath, values.zPath);
         if (loaded && ComputeHic()) {
             m_resultReady = true;
+            m_mode = ModeResultant;
             m_openedPath = values.resultant ? values.resultantPath : values.xPath;
         }
         if (m_ui)
@@ -144,10 +145,27 @@ int CHICDoc::RunCommandLine(const std::vector<std::string> &files, double window
             startMode = ModeResultant;
         if (startMode < ModeResultant || startMode > ModeSfc)
             startMode = ModeResultant;
-        UpdateAllViews(ShowModeHint(startMode));
+        // A surface whose intervals are not given leaves the current plot.
+        if (!SetMode(startMode))
+            UpdateAllViews(UpdateHint::Redraw);
     }
     ShowMessages();
     return startMode;
+}
+
+bool CHICDoc::SetMode(int mode)
+{
+    if (!m_resultReady || mode < ModeResultant || mode > ModeAis)
+        return false;
+    if (mode == ModeXYZ && !HasAxes())
+        return false;
+    if (mode == ModeSfc && !m_sfcReady)
+        return false;
+    if (mode == ModeSurface && !EditSurface())
+        return false;
+    m_mode = mode;
+    UpdateAllViews(ShowModeHint(mode));
+    return true;
 }
 
 void CHICDoc::EditLabels()
@@ -245,6 +263,26 @@ bool CHICDoc::ChooseSaveFile(const std::string &title, const std::string &filter
     }
     path = chosen;
     return true;
+}
+
+bool CHICDoc::SaveChart(const std::string &title, const std::string &filter, const std::string &failure,
+                        const std::function<bool(const std::string &path)> &write)
+{
+    std::string path;
+    if (!ChooseSaveFile(title, filter, path))
+        return false;
+    if (write(path))
+        return true;
+    m_ui->ShowMessage(failure + " " + path, kxres::IKxUi::Icon::Exclamation);
+    return false;
+}
+
+void CHICDoc::CopyPlotData()
+{
+    if (!m_ui || !m_resultReady)
+        return;
+    if (!m_ui->PutTextOnClipboard(PlotDataText(m_mode)))
+        m_ui->ShowMessage("Cannot open clipboard.", kxres::IKxUi::Icon::Exclamation);
 }
 
 std::string CHICDoc::PlotDataText(int mode) const

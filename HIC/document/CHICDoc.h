@@ -10,6 +10,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -61,7 +62,16 @@ public:
     // Sets the window (ms) and, with a result, computes the HIC again.
     bool SetWindow(double windowMs);
 
-    // Response surface.
+    // The plot mode the views show.
+    int Mode() const { return m_mode; }
+    // Switches the plot mode and updates the views. The surface asks for its intervals
+    // first; false when the switch did not happen (Cancel, no result, or a failed
+    // surface, which goes back to the resultant).
+    bool SetMode(int mode);
+
+    // Response surface; the intervals and values of the last one computed through SetMode.
+    const SurfaceParams &SurfaceIntervals() const { return m_surfaceParams; }
+    const SurfaceResult &SurfaceValues() const { return m_surface; }
     bool SurfaceDefaults(SurfaceParams &params) const;
     bool ComputeSurfaceRow(double from, double to, double every, double window, std::vector<double> &values);
     bool ComputeSurface(const SurfaceParams &params, SurfaceResult &result);
@@ -73,8 +83,15 @@ public:
     // proposed file, out the chosen one.
     bool ChooseSaveFile(const std::string &title, const std::string &filter, std::string &path);
 
+    // A picture of the chart: the save chooser, then write at the chosen path; a failed
+    // write is reported as failure and the path.
+    bool SaveChart(const std::string &title, const std::string &filter, const std::string &failure,
+                   const std::function<bool(const std::string &path)> &write);
+
     // The plotted data as tab-separated text (resultant, and X, Y, Z in mode 2).
     std::string PlotDataText(int mode) const;
+    // Copy Data: the text of the current mode on the clipboard.
+    void CopyPlotData();
 
     // State.
     bool ResultReady() const { return m_resultReady; }
@@ -114,6 +131,8 @@ private:
     void ShowMessages();
     bool LoadAscii(const std::vector<std::string> &paths, const std::vector<std::string> &letters);
     kx::CNSignalPtr ReadUds(const std::string &path);
+    // The interval dialog and the surface; a failure goes back to the resultant.
+    bool EditSurface();
 
     IHicUi *m_ui = nullptr;
     kxplatform::CSettings *m_settings = nullptr;
@@ -137,6 +156,10 @@ private:
 
     bool m_resultReady = false;
     bool m_sfcReady = false;
+
+    int m_mode = ModeResultant;
+    SurfaceParams m_surfaceParams;
+    SurfaceResult m_surface;
 
     std::vector<std::string> m_messages;
     kx::CNSignalPtr m_x, m_y, m_z, m_res;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <utility>
 
 namespace hic {
 
@@ -93,6 +94,25 @@ bool CHICDoc::SurfaceDefaults(SurfaceParams &params) const
     params.windowFrom = 0.002;
     params.windowTo = 0.036;
     params.windowEvery = 0.002;
+    return true;
+}
+
+bool CHICDoc::EditSurface()
+{
+    SurfaceParams params;
+    if (!SurfaceDefaults(params) || !m_ui || !m_ui->EditSurfaceParams(params))
+        return false;
+    SurfaceResult result;
+    const std::size_t before = m_messages.size();
+    if (!ComputeSurface(params, result)) {
+        m_mode = ModeResultant;
+        UpdateAllViews(UpdateHint::ShowResultant);
+        if (m_messages.size() > before)
+            m_ui->ShowErrorList({m_messages.begin() + static_cast<std::ptrdiff_t>(before), m_messages.end()});
+        return false;
+    }
+    m_surfaceParams = params;
+    m_surface = std::move(result);
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 
 using namespace hic;
 using namespace hictest;
@@ -369,6 +370,107 @@ TEST_F(DocFixture, SurfaceDefaultsStartInsideTheRecord)
     SurfaceResult r;
     EXPECT_TRUE(doc.ComputeSurface(p, r)) << (doc.Messages().empty() ? "" : doc.Messages().back());
     EXPECT_GT(r.maximum, 0.0);
+}
+
+TEST_F(DocFixture, PlotModesChangeOnlyWhenTheirPlotCanBeShown)
+{
+    EXPECT_FALSE(doc.SetMode(ModeResultant));
+    EXPECT_TRUE(hints.empty());
+    // An open computes no SFC and has no axes.
+    const std::string r = Head("r.uds", {Rect(2000, 300, 150, 60.0)});
+    ASSERT_TRUE(doc.OpenFiles({"", "", "", r, 0, true, false, false}));
+    EXPECT_EQ(doc.Mode(), ModeResultant);
+    struct Case {
+        int mode;
+        bool switches;
+    };
+    // The surface is cancelled: the fake has no answer for its intervals.
+    for (const Case c : {Case{ModeAis, true}, Case{ModeResultant, true}, Case{ModeXYZ, false}, Case{ModeSfc, false},
+                         Case{ModeSurface, false}, Case{5, false}, Case{-1, false}}) {
+        SCOPED_TRACE(c.mode);
+        ASSERT_TRUE(doc.SetMode(ModeAis));
+        hints.clear();
+        EXPECT_EQ(doc.SetMode(c.mode), c.switches);
+        EXPECT_EQ(doc.Mode(), c.switches ? c.mode : ModeAis);
+        EXPECT_EQ(hints, c.switches ? std::vector<UpdateHint>{ShowModeHint(c.mode)} : std::vector<UpdateHint>{});
+    }
+    // A new open shows the resultant again.
+    ASSERT_TRUE(doc.SetMode(ModeAis));
+    ASSERT_TRUE(doc.OpenFiles({"", "", "", r, 0, true, false, false}));
+    EXPECT_EQ(doc.Mode(), ModeResultant);
+}
+
+TEST_F(DocFixture, SurfaceIntervalsAreAskedAndARefusalKeepsThePreviousSurface)
+{
+    const std::string r = Head("r.uds", {Rect(3000, 500, 200, 90.0)});
+    ASSERT_TRUE(doc.OpenFiles({"", "", "", r, 0, true, false, false}));
+    SurfaceParams defaults, offered;
+    ASSERT_TRUE(doc.SurfaceDefaults(defaults));
+    int asked = 0;
+    ui.surfaceAnswer = [&](SurfaceParams &p) {
+        ++asked;
+        offered = p;
+        p.startTo = 0.1;
+        return true;
+    };
+    ASSERT_TRUE(doc.SetMode(ModeSurface));
+    EXPECT_EQ(asked, 1);
+    EXPECT_DOUBLE_EQ(offered.startTo, defaults.startTo);
+    EXPECT_DOUBLE_EQ(offered.windowEvery, defaults.windowEvery);
+    EXPECT_EQ(doc.Mode(), ModeSurface);
+    EXPECT_EQ(hints.back(), UpdateHint::ShowSurface);
+    EXPECT_DOUBLE_EQ(doc.SurfaceIntervals().startTo, 0.1);
+    EXPECT_EQ(doc.SurfaceValues().starts, 50);
+    const std::vector<double> kept = doc.SurfaceValues().values;
+    ASSERT_FALSE(kept.empty());
+
+    struct Case {
+        const char *what;
+        std::function<bool(SurfaceParams &)> answer;
+        int modeAfter;
+        std::vector<UpdateHint> hints;
+        std::vector<std::vector<std::string>> errorLists;
+    };
+    const Case cases[] = {
+        {"cancel", [](SurfaceParams &) { return false; }, ModeSurface, {}, {}},
+        {"outside the record",
+         [](SurfaceParams &p) {
+             p.startTo = 5.0;
+             return true;
+         },
+         ModeResultant, {UpdateHint::ShowResultant}, {{"Stop Time is after end of data"}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        hints.clear();
+        ui.errorLists.clear();
+        ui.surfaceAnswer = c.answer;
+        EXPECT_FALSE(doc.SetMode(ModeSurface));
+        EXPECT_EQ(doc.Mode(), c.modeAfter);
+        EXPECT_EQ(hints, c.hints);
+        EXPECT_EQ(ui.errorLists, c.errorLists);
+        EXPECT_EQ(doc.SurfaceValues().values, kept);
+        EXPECT_DOUBLE_EQ(doc.SurfaceIntervals().startTo, 0.1);
+    }
+}
+
+TEST_F(DocFixture, CommandLineSurfaceAsksForItsIntervals)
+{
+    const std::string r = Head("r.uds", {Rect(3000, 500, 200, 90.0)});
+    int asked = 0;
+    ui.surfaceAnswer = [&](SurfaceParams &p) {
+        ++asked;
+        p.startTo = 0.1;
+        return true;
+    };
+    // Two files: no result, no prompt.
+    EXPECT_EQ(doc.RunCommandLine({r, r}, 36.0, ModeSurface), ModeResultant);
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(doc.RunCommandLine({r}, 36.0, ModeSurface), ModeSurface);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(doc.Mode(), ModeSurface);
+    EXPECT_EQ(hints.back(), UpdateHint::ShowSurface);
+    EXPECT_EQ(doc.SurfaceValues().starts, 50);
 }
 
 } // namespace

@@ -85,14 +85,14 @@ TEST_F(FrameFixture, WindowCommandsRecomputeAndChooseTheMode)
     EXPECT_NEAR(doc.Hic(), std::pow(50.0, 2.5) * 0.036, 1e-3);
 
     frame.Run(F::ID_VIEW_AIS);
-    EXPECT_EQ(view->Mode(), ModeAis);
+    EXPECT_EQ(doc.Mode(), ModeAis);
     EXPECT_EQ(doc.Window(), 15.0);
     EXPECT_NEAR(doc.Hic(), std::pow(50.0, 2.5) * 0.015, 1e-3);
     // No window does nothing in the AIS mode.
     frame.Run(F::ID_NO_WINDOW);
     EXPECT_EQ(doc.Window(), 15.0);
     frame.Run(F::ID_HIC36);
-    EXPECT_EQ(view->Mode(), ModeResultant);
+    EXPECT_EQ(doc.Mode(), ModeResultant);
     EXPECT_EQ(doc.Window(), 36.0);
     frame.Run(F::ID_NO_WINDOW);
     EXPECT_EQ(doc.Window(), 0.0);
@@ -104,7 +104,7 @@ TEST_F(FrameFixture, WindowCommandsRecomputeAndChooseTheMode)
     EXPECT_NEAR(doc.Hic(), std::pow(50.0, 2.5) * 0.020, 1e-3);
 
     frame.Run(F::ID_VIEW_SFC);
-    EXPECT_EQ(view->Mode(), ModeSfc);
+    EXPECT_EQ(doc.Mode(), ModeSfc);
 
     ui.labelAnswers.push_back({"Sled 12", "sub", "t", "g"});
     frame.Run(F::ID_EDIT_LABELS);
@@ -132,6 +132,6 @@ TEST_F(FrameFixture, AFailingCommandIsReportedAndLetsNothingOut)
     kxres::SetWarningHandler(previous);
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_TRUE(warnings[0].contains(QStringLiteral("surface dialog failed")));
-    EXPECT_EQ(view->Mode(), ModeResultant);
+    EXPECT_EQ(doc.Mode(), ModeResultant);
     EXPECT_TRUE(Enabled(F::ID_VIEW_SURFACE));
 }

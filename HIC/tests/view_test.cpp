@@ -63,8 +63,8 @@ TEST_F(ViewFixture, NothingIsDrawnWithoutAResult)
 {
     view.OnUpdate(UpdateHint::Redraw);
     EXPECT_EQ(plainMade, 0);
-    EXPECT_FALSE(view.SetMode(ModeAis));
-    EXPECT_FALSE(view.SetMode(ModeSurface));
+    EXPECT_FALSE(doc.SetMode(ModeAis));
+    EXPECT_FALSE(doc.SetMode(ModeSurface));
     EXPECT_EQ(plainMade + surfaceMade, 0);
 }
 
@@ -90,7 +90,7 @@ TEST_F(ViewFixture, ResultantModeMarksTheHicInterval)
 TEST_F(ViewFixture, AxisModeShowsTheResultantAndTheThreeAxes)
 {
     LoadAxes();
-    ASSERT_TRUE(view.SetMode(ModeXYZ));
+    ASSERT_TRUE(doc.SetMode(ModeXYZ));
     const kxchart::ChartContent &c = plain->shown();
     EXPECT_EQ(c.curves, 4);
     EXPECT_EQ(c.legend, (QStringList{"Resultant ", "X Axis ", "Y Axis ", "Z Axis "}));
@@ -100,15 +100,15 @@ TEST_F(ViewFixture, AxisModeShowsTheResultantAndTheThreeAxes)
     // A resultant alone has no axis mode.
     WriteHead(folder.File("r.uds"), {Rect(2000, 300, 150, 50.0)});
     ASSERT_TRUE(doc.OpenFiles({"", "", "", folder.File("r.uds"), 0, true, false, false}));
-    EXPECT_EQ(view.Mode(), ModeResultant);
-    EXPECT_FALSE(view.SetMode(ModeXYZ));
+    EXPECT_EQ(doc.Mode(), ModeResultant);
+    EXPECT_FALSE(doc.SetMode(ModeXYZ));
 }
 
 TEST_F(ViewFixture, SfcModeShowsTheProbabilityCurve)
 {
     LoadAxes(100.0);
     ASSERT_TRUE(doc.SfcReady());
-    ASSERT_TRUE(view.SetMode(ModeSfc));
+    ASSERT_TRUE(doc.SetMode(ModeSfc));
     const kxchart::ChartContent &c = plain->shown();
     EXPECT_EQ(c.title, QStringLiteral("Skull Fracture Correlate"));
     char expected[200];
@@ -129,7 +129,7 @@ TEST_F(ViewFixture, SfcModeShowsTheProbabilityCurve)
 TEST_F(ViewFixture, AisModeDrawsTheSixTablesAgainstHic15)
 {
     LoadAxes();
-    ASSERT_TRUE(view.SetMode(ModeAis));
+    ASSERT_TRUE(doc.SetMode(ModeAis));
     const kxchart::ChartContent &c = plain->shown();
     EXPECT_EQ(c.title, QStringLiteral("HIC15 Vs. Probability of Injury for Adult Dummies"));
     EXPECT_TRUE(c.subtitle.isEmpty());
@@ -166,7 +166,7 @@ TEST_F(ViewFixture, SurfaceModeAsksForItsIntervalsAndScalesLargeMaxima)
         p.startTo = 0.1;
         return true;
     };
-    ASSERT_TRUE(view.SetMode(ModeSurface));
+    ASSERT_TRUE(doc.SetMode(ModeSurface));
     EXPECT_DOUBLE_EQ(asked.startEvery, 0.002);
     EXPECT_DOUBLE_EQ(asked.windowTo, 0.036);
     ASSERT_TRUE(surface);
@@ -180,7 +180,7 @@ TEST_F(ViewFixture, SurfaceModeAsksForItsIntervalsAndScalesLargeMaxima)
     EXPECT_DOUBLE_EQ(c.surface->yTo, 34.0);
     EXPECT_EQ(c.xLabel, QStringLiteral("T1 (sec)"));
     EXPECT_EQ(c.yLabel, QStringLiteral("HIC"));
-    const double factor = view.SurfaceValues().factor;
+    const double factor = doc.SurfaceValues().factor;
     EXPECT_GT(factor, 1.0);
     EXPECT_TRUE(c.subtitle.endsWith(QStringLiteral("; Contour factor = 1/%1").arg(factor, 0, 'f', 0)));
     double largest = 0.0;
@@ -195,8 +195,8 @@ TEST_F(ViewFixture, SurfaceModeAsksForItsIntervalsAndScalesLargeMaxima)
         p.startTo = 5.0;
         return true;
     };
-    EXPECT_FALSE(view.SetMode(ModeSurface));
-    EXPECT_EQ(view.Mode(), ModeResultant);
+    EXPECT_FALSE(doc.SetMode(ModeSurface));
+    EXPECT_EQ(doc.Mode(), ModeResultant);
     ASSERT_FALSE(ui.errorLists.empty());
     EXPECT_EQ(ui.errorLists.back(), std::vector<std::string>{"Stop Time is after end of data"});
 }
@@ -207,7 +207,7 @@ TEST_F(ViewFixture, CancelledSurfaceAtStartShowsTheResultant)
     WriteHead(r, {Rect(2000, 300, 150, 50.0)});
     EXPECT_EQ(doc.RunCommandLine({r}, 36.0, ModeSurface), ModeSurface);
     EXPECT_EQ(surfaceMade, 0);
-    EXPECT_EQ(view.Mode(), ModeResultant);
+    EXPECT_EQ(doc.Mode(), ModeResultant);
     ASSERT_TRUE(plain);
     EXPECT_EQ(plain->shown().curves, 1);
 }
@@ -219,7 +219,7 @@ TEST_F(ViewFixture, SmallSurfaceKeepsItsSubtitle)
         p.startTo = 0.1;
         return true;
     };
-    ASSERT_TRUE(view.SetMode(ModeSurface));
+    ASSERT_TRUE(doc.SetMode(ModeSurface));
     EXPECT_EQ(surface->shown().subtitle, QString::fromStdString(doc.Labels().subTitle));
 }
 
@@ -241,14 +241,14 @@ TEST_F(ViewFixture, ChartCommandsUseTheirSizesAndReportFailures)
     EXPECT_NE(ui.messages[0].find("b.bmp"), std::string::npos);
     EXPECT_EQ(ui.saveTitles, (std::vector<std::string>{"Save Bitmap as", "Save PDF as", "Save Bitmap as"}));
 
-    ASSERT_TRUE(view.SetMode(ModeXYZ));
-    view.OnCopyData();
+    ASSERT_TRUE(doc.SetMode(ModeXYZ));
+    doc.CopyPlotData();
     ASSERT_EQ(ui.clipboard.size(), 1u);
     const std::string &text = ui.clipboard[0];
     EXPECT_EQ(text.substr(0, text.find('\n')), "Resultant\tX Axis\tY Axis\tZ Axis\t");
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2001);
     ui.clipboardWorks = false;
-    view.OnCopyData();
+    doc.CopyPlotData();
     EXPECT_EQ(ui.messages.back(), "Cannot open clipboard.");
 }
 

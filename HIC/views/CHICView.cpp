@@ -54,57 +54,9 @@ CHICView::CHICView(CHICDoc &doc, kxchart::ChartFactory plain, kxchart::ChartFact
 
 CHICView::~CHICView() = default;
 
-void CHICView::OnUpdate(UpdateHint hint)
+void CHICView::OnUpdate(UpdateHint)
 {
-    if (hint != UpdateHint::Redraw) {
-        const int mode = ModeOfHint(hint);
-        if (mode >= ModeResultant && mode <= ModeAis) {
-            if (mode == ModeSurface) {
-                // Without its intervals the surface gives way to the current plot.
-                if (!SetMode(mode))
-                    Draw();
-                return;
-            }
-            m_mode = mode;
-        }
-    }
     Draw();
-}
-
-bool CHICView::SetMode(int mode)
-{
-    if (!m_doc.ResultReady())
-        return false;
-    if (mode == ModeXYZ && !m_doc.HasAxes())
-        return false;
-    if (mode == ModeSfc && !m_doc.SfcReady())
-        return false;
-    if (mode == ModeSurface && !ComputeSurface())
-        return false;
-    m_mode = mode;
-    Draw();
-    return true;
-}
-
-bool CHICView::ComputeSurface()
-{
-    IHicUi *ui = m_doc.Ui();
-    SurfaceParams params;
-    if (!m_doc.SurfaceDefaults(params) || !ui || !ui->EditSurfaceParams(params))
-        return false;
-    SurfaceResult result;
-    const std::size_t before = m_doc.Messages().size();
-    if (!m_doc.ComputeSurface(params, result)) {
-        m_mode = ModeResultant;
-        Draw();
-        const auto &all = m_doc.Messages();
-        if (all.size() > before)
-            ui->ShowErrorList({all.begin() + static_cast<std::ptrdiff_t>(before), all.end()});
-        return false;
-    }
-    m_params = params;
-    m_surface = std::move(result);
-    return true;
 }
 
 void CHICView::Draw()
@@ -113,12 +65,13 @@ void CHICView::Draw()
         return;
     if (m_chart)
         m_chart->destroy();
-    const bool surface = m_mode == ModeSurface;
+    const int mode = m_doc.Mode();
+    const bool surface = mode == ModeSurface;
     m_chart = surface ? m_surfaceFactory() : m_plainFactory();
     if (!m_chart || !m_chart->create(this, rect()))
         return;
     kxchart::ChartContent &c = m_chart->content();
-    switch (m_mode) {
+    switch (mode) {
     case ModeSurface: FillSurface(c); break;
     case ModeXYZ: FillXYZ(c); break;
     case ModeSfc: FillSfc(c); break;
@@ -220,20 +173,22 @@ void CHICView::FillAis(kxchart::ChartContent &c) const
 
 void CHICView::FillSurface(kxchart::ChartContent &c) const
 {
+    const SurfaceResult &values = m_doc.SurfaceValues();
+    const SurfaceParams &params = m_doc.SurfaceIntervals();
     c.title = QString::fromStdString(m_doc.Labels().title);
     c.subtitle = QString::fromStdString(m_doc.Labels().subTitle);
-    if (m_surface.factor > 1.0)
-        c.subtitle += QStringLiteral("; Contour factor = 1/%1").arg(m_surface.factor, 0, 'f', 0);
+    if (values.factor > 1.0)
+        c.subtitle += QStringLiteral("; Contour factor = 1/%1").arg(values.factor, 0, 'f', 0);
     c.xLabel = QStringLiteral("T1 (sec)");
     c.yLabel = QStringLiteral("HIC");
     kxchart::Surface s;
-    s.rows = m_surface.windows;
-    s.columns = m_surface.starts;
-    s.xFrom = m_params.startFrom;
-    s.xTo = m_params.startFrom + std::max(0, m_surface.starts - 1) * m_params.startEvery;
-    s.yFrom = m_params.windowFrom * 1000.0;
-    s.yTo = (m_params.windowFrom + std::max(0, m_surface.windows - 1) * m_params.windowEvery) * 1000.0;
-    s.values = m_surface.values;
+    s.rows = values.windows;
+    s.columns = values.starts;
+    s.xFrom = params.startFrom;
+    s.xTo = params.startFrom + std::max(0, values.starts - 1) * params.startEvery;
+    s.yFrom = params.windowFrom * 1000.0;
+    s.yTo = (params.windowFrom + std::max(0, values.windows - 1) * params.windowEvery) * 1000.0;
+    s.values = values.values;
     s.rowLabel = QStringLiteral("Window Size (msec)");
     s.colourLevels = 17;
     c.surface = std::move(s);
@@ -252,38 +207,23 @@ void CHICView::OnEditCopy()
         m_chart->copyPictureToClipboard();
 }
 
-void CHICView::OnCopyData()
-{
-    IHicUi *ui = m_doc.Ui();
-    if (!ui || !m_doc.ResultReady())
-        return;
-    if (!ui->PutTextOnClipboard(m_doc.PlotDataText(m_mode)))
-        ui->ShowMessage("Cannot open clipboard.", kxres::IKxUi::Icon::Exclamation);
-}
-
 void CHICView::OnSavePdf()
 {
-    IHicUi *ui = m_doc.Ui();
-    if (!ui || !m_chart || !m_chart->isCreated())
+    if (!m_chart || !m_chart->isCreated())
         return;
-    std::string path;
-    if (!m_doc.ChooseSaveFile("Save PDF as", "PDF (*.pdf)", path))
-        return;
-    if (!m_chart->save(kxchart::ImageFormat::Vector, QString::fromStdString(path),
-                       kxchart::VectorSize(QSize(10000, 5000))))
-        ui->ShowMessage(std::string(kxchart::kSaveFailure) + " " + path, kxres::IKxUi::Icon::Exclamation);
+    m_doc.SaveChart("Save PDF as", "PDF (*.pdf)", kxchart::kSaveFailure, [this](const std::string &path) {
+        return m_chart->save(kxchart::ImageFormat::Vector, QString::fromStdString(path),
+                             kxchart::VectorSize(QSize(10000, 5000)));
+    });
 }
 
 void CHICView::OnSaveBmp()
 {
-    IHicUi *ui = m_doc.Ui();
-    if (!ui || !m_chart || !m_chart->isCreated())
+    if (!m_chart || !m_chart->isCreated())
         return;
-    std::string path;
-    if (!m_doc.ChooseSaveFile("Save Bitmap as", "Windows Bitmap(*.bmp)", path))
-        return;
-    if (!m_chart->save(kxchart::ImageFormat::Bitmap, QString::fromStdString(path), QSize(800, 600)))
-        ui->ShowMessage(std::string(kxchart::kSaveFailure) + " " + path, kxres::IKxUi::Icon::Exclamation);
+    m_doc.SaveChart("Save Bitmap as", "Windows Bitmap(*.bmp)", kxchart::kSaveFailure, [this](const std::string &path) {
+        return m_chart->save(kxchart::ImageFormat::Bitmap, QString::fromStdString(path), QSize(800, 600));
+    });
 }
 
 void CHICView::OnPrint()

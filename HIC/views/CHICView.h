@@ -3,7 +3,6 @@
 // HIC's view: one chart at a time in five modes (resultant with the HIC interval,
 // the axis signals, the response surface, the SFC curve, the AIS curves).
 
-#include "HIC/core/CHicSurface.h"
 #include "HIC/document/UpdateHint.h"
 #include "platform/chart/Chart.h"
 
@@ -22,23 +21,16 @@ public:
     CHICView(CHICDoc &doc, kxchart::ChartFactory plain, kxchart::ChartFactory surface, QWidget *parent = nullptr);
     ~CHICView() override;
 
-    // The document changed; a Show hint chooses the mode first.
+    // The document changed: the plot of its mode is drawn anew.
     void OnUpdate(UpdateHint hint);
-    int Mode() const { return m_mode; }
-    // Switches mode and redraws. The surface asks for its intervals first; false when
-    // the switch did not happen (Cancel, no result, or a failed surface).
-    bool SetMode(int mode);
 
     // Commands of the chart.
     void OnEditCopy();
-    void OnCopyData();
     void OnSavePdf();
     void OnSaveBmp();
     void OnPrint();
 
     kxchart::Chart *Chart() const { return m_chart.get(); }
-    const SurfaceParams &SurfaceIntervals() const { return m_params; }
-    const SurfaceResult &SurfaceValues() const { return m_surface; }
 
     // The contents of each mode, as drawn.
     void FillResultant(kxchart::ChartContent &c) const;
@@ -52,15 +44,11 @@ protected:
 
 private:
     void Draw();
-    bool ComputeSurface();
 
     CHICDoc &m_doc;
     kxchart::ChartFactory m_plainFactory;
     kxchart::ChartFactory m_surfaceFactory;
     std::unique_ptr<kxchart::Chart> m_chart;
-    int m_mode = 0;
-    SurfaceParams m_params;
-    SurfaceResult m_surface;
 };
 
 } // namespace hic

@@ -245,6 +245,20 @@ void CMirvaneDoc::OnSaveHtml(const std::vector<int> &columnOrder)
     StoreFolder("UdsOutputDir", path);
 }
 
+bool CMirvaneDoc::SaveChart(const std::string &title, const std::string &filter, const std::string &failure,
+                            const std::function<bool(const std::string &path)> &write)
+{
+    if (!m_ui)
+        return false;
+    std::string path;
+    if (!m_ui->ChooseSaveFile({title, filter, "", "", ""}, path))
+        return false;
+    if (write(path))
+        return true;
+    Report(failure);
+    return false;
+}
+
 void CMirvaneDoc::TakeChartArrays(std::vector<double> &x, std::vector<double> &y)
 {
     x = std::move(m_x);

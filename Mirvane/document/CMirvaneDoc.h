@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,6 +51,12 @@ public:
     // The HTML summary with the columns in the table's display order.
     void OnSaveHtml(const std::vector<int> &columnOrder);
     void ShowHeaders();
+    // A picture of the chart: the save chooser, then write at the chosen path; a
+    // failed write is reported with failure.
+    bool SaveChart(const std::string &title, const std::string &filter, const std::string &failure,
+                   const std::function<bool(const std::string &path)> &write);
+    // Tells the user why a command did nothing.
+    void Report(const std::string &text);
 
     // The command-line run: the files against their average.
     void Run(const std::vector<std::string> &files, int filterClass, double minTime, double maxTime);
@@ -88,7 +95,6 @@ signals:
 private:
     void Execute(const CRunOptions &options);
     void ShowErrors();
-    void Report(const std::string &text);
     std::string Folder(const char *key) const;
     void StoreFolder(const char *key, const std::string &path);
 

@@ -226,13 +226,12 @@ TEST(MirvaneFrame, PlotKindsDrawAndSave)
 
     const QString bmp = QString::fromStdString(f.folder.Path("p.bmp"));
     const QString pdf = QString::fromStdString(f.folder.Path("p.pdf"));
-    QStringList titles;
-    f.view->chooseSaveFile = [&](const QString &title, const QString &) {
-        titles << title;
-        return title.contains(QStringLiteral("Bitmap")) ? bmp : pdf;
-    };
+    f.ui.saveFiles = {bmp.toStdString(), pdf.toStdString()};
     f.frame.Action(CMainFrame::ID_SAVE_BMP)->trigger();
     f.frame.Action(CMainFrame::ID_SAVE_PDF)->trigger();
+    QStringList titles;
+    for (const std::string &title : f.ui.saveTitles)
+        titles << QString::fromStdString(title);
     EXPECT_EQ(titles, (QStringList{"Save Bitmap as", "Save PDF as"}));
     const auto &calls = f.chart->calls();
     EXPECT_NE(std::find_if(calls.begin(), calls.end(), [](const std::string &c) { return c.rfind("save bitmap", 0) == 0; }),
@@ -248,6 +247,49 @@ TEST(MirvaneFrame, PlotKindsDrawAndSave)
     EXPECT_EQ(f.frame.PlotTypeCombo()->currentText(), QStringLiteral("Summary"));
     EXPECT_FALSE(f.view->HasChart());
     EXPECT_FALSE(f.frame.Action(CMainFrame::ID_SAVE_ASCII)->isEnabled());
+}
+
+// The picture saves ask through the document's user interface: Cancel writes nothing,
+// a failed write is reported.
+TEST(MirvaneFrame, PictureSavesAskThroughTheDocument)
+{
+    Frame f;
+    f.RunThree();
+    f.Pick(QStringLiteral("Corridor"));
+    ASSERT_TRUE(f.view->HasChart());
+    struct Case {
+        int command;
+        const char *title;
+        const char *filter;
+        const char *call;
+    };
+    for (const Case &c : {Case{CMainFrame::ID_SAVE_BMP, "Save Bitmap as", "Windows Bitmap(*.bmp)", "save bitmap "},
+                          Case{CMainFrame::ID_SAVE_PDF, "Save PDF as", "PDF Document(*.pdf)", "save vector "}}) {
+        SCOPED_TRACE(c.title);
+        const auto saves = [&] {
+            const auto &calls = f.chart->calls();
+            return std::count_if(calls.begin(), calls.end(),
+                                 [&](const std::string &call) { return call.rfind(c.call, 0) == 0; });
+        };
+        f.ui.saveRequests.clear();
+        f.ui.messages.clear();
+        f.ui.saveFiles = {""};
+        f.frame.Action(c.command)->trigger();
+        ASSERT_EQ(f.ui.saveRequests.size(), 1u);
+        EXPECT_EQ(f.ui.saveRequests[0].title, c.title);
+        EXPECT_EQ(f.ui.saveRequests[0].filter, c.filter);
+        EXPECT_TRUE(f.ui.saveRequests[0].startFolder.empty());
+        EXPECT_TRUE(f.ui.saveRequests[0].proposedName.empty());
+        EXPECT_EQ(saves(), 0);
+        EXPECT_TRUE(f.ui.messages.empty());
+
+        f.chart->saveResult = false;
+        f.ui.saveFiles = {f.folder.Path("picture")};
+        f.frame.Action(c.command)->trigger();
+        f.chart->saveResult = true;
+        EXPECT_EQ(saves(), 1);
+        EXPECT_EQ(f.ui.messages, std::vector<std::string>{kxchart::kSaveFailure});
+    }
 }
 
 // Help / Contents finds the page from the program's folder of the build tree and of
@@ -273,15 +315,15 @@ TEST(MirvaneFrame, HelpPage)
     for (const auto &[where, programDir] : programDirs) {
         SCOPED_TRACE(where);
         Frame f;
-        QStringList opened, messages;
+        QStringList opened;
         f.view->openHelp = [&](const QString &path) {
             opened << path;
             return true;
         };
-        f.view->showMessage = [&](const QString &text) { messages << text; };
         f.view->helpPages = CMirvaneView::HelpPageCandidates(programDir);
         f.frame.Action(CMainFrame::ID_HELP_CONTENTS)->trigger();
-        EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+        const auto &messages = f.ui.messages;
+        EXPECT_TRUE(messages.empty()) << (messages.empty() ? std::string() : messages.front());
         ASSERT_EQ(opened.size(), 1);
         QFile shown(opened[0]);
         ASSERT_TRUE(shown.open(QIODevice::ReadOnly)) << opened[0].toStdString();
@@ -290,17 +332,17 @@ TEST(MirvaneFrame, HelpPage)
     QDir(prefix).removeRecursively();
 
     Frame f;
-    QStringList opened, messages;
+    QStringList opened;
     f.view->openHelp = [&](const QString &path) {
         opened << path;
         return true;
     };
-    f.view->showMessage = [&](const QString &text) { messages << text; };
     f.view->helpPages = {QStringLiteral("/no/such/mirvane-help.html")};
     f.frame.Action(CMainFrame::ID_HELP_CONTENTS)->trigger();
+    const auto &messages = f.ui.messages;
     EXPECT_TRUE(opened.isEmpty());
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_EQ(messages[0], QStringLiteral("The help page mirvane-help.html is not installed."));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "The help page mirvane-help.html is not installed.");
 }
 
 // The HTML summary in a real browser: rows, cells, colours and the file name as text.

@@ -5,13 +5,11 @@
 #include "Mirvane/document/CMirvaneDoc.h"
 #include "Mirvane/views/CResultsModel.h"
 #include "platform/chart/content/ChartRules.h"
-#include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/services/Clipboard.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QResizeEvent>
@@ -36,21 +34,11 @@ CMirvaneView::CMirvaneView(CMirvaneDoc &doc, kxchart::ChartFactory factory, QWid
     m_table->horizontalHeader()->setSectionsMovable(true);
     m_table->hide();
 
-    chooseSaveFile = [this](const QString &title, const QString &filter) {
-        return QFileDialog::getSaveFileName(this, title, QString(), filter);
-    };
     openHelp = [](const QString &path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
-    showMessage = [this](const QString &text) { kxres::Warn(this, text); };
     connect(&m_doc, &CMirvaneDoc::Updated, this, &CMirvaneView::OnUpdate);
 }
 
 CMirvaneView::~CMirvaneView() = default;
-
-void CMirvaneView::Report(const QString &text)
-{
-    if (showMessage)
-        showMessage(text);
-}
 
 void CMirvaneView::DestroyChart()
 {
@@ -158,22 +146,18 @@ void CMirvaneView::OnSaveBitmap()
 {
     if (!HasChart())
         return;
-    const QString path = chooseSaveFile(QStringLiteral("Save Bitmap as"), QStringLiteral("Windows Bitmap(*.bmp)"));
-    if (path.isEmpty())
-        return;
-    if (!m_chart->save(kxchart::ImageFormat::Bitmap, path, size()))
-        Report(QString::fromLatin1(kxchart::kSaveFailure));
+    m_doc.SaveChart("Save Bitmap as", "Windows Bitmap(*.bmp)", kxchart::kSaveFailure, [this](const std::string &path) {
+        return m_chart->save(kxchart::ImageFormat::Bitmap, QString::fromStdString(path), size());
+    });
 }
 
 void CMirvaneView::OnSavePdf()
 {
     if (!HasChart())
         return;
-    const QString path = chooseSaveFile(QStringLiteral("Save PDF as"), QStringLiteral("PDF Document(*.pdf)"));
-    if (path.isEmpty())
-        return;
-    if (!m_chart->save(kxchart::ImageFormat::Vector, path, kxchart::VectorSize(QSize())))
-        Report(QString::fromLatin1(kxchart::kSaveFailure));
+    m_doc.SaveChart("Save PDF as", "PDF Document(*.pdf)", kxchart::kSaveFailure, [this](const std::string &path) {
+        return m_chart->save(kxchart::ImageFormat::Vector, QString::fromStdString(path), kxchart::VectorSize(QSize()));
+    });
 }
 
 void CMirvaneView::OnSaveHtml()
@@ -197,11 +181,11 @@ void CMirvaneView::OnHelp()
     for (const QString &candidate : helpPages) {
         if (QFileInfo::exists(candidate)) {
             if (!openHelp(QFileInfo(candidate).absoluteFilePath()))
-                Report(QStringLiteral("Unable to open the help page: ") + candidate);
+                m_doc.Report("Unable to open the help page: " + candidate.toStdString());
             return;
         }
     }
-    Report(QStringLiteral("The help page mirvane-help.html is not installed."));
+    m_doc.Report("The help page mirvane-help.html is not installed.");
 }
 
 } // namespace mirvane

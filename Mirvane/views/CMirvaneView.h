@@ -44,10 +44,8 @@ public:
     // The text Copy Data puts on the clipboard.
     QString CopyDataText() const;
 
-    // Replaceable for tests: the save-file chooser, the help page opener.
-    std::function<QString(const QString &title, const QString &filter)> chooseSaveFile;
+    // Replaceable for tests: the help page opener.
     std::function<bool(const QString &path)> openHelp;
-    std::function<void(const QString &text)> showMessage;
     // Where the help page is looked for, first found wins: share/mirvane beside the
     // program's folder (of this program, or programDir), built or installed.
     static QStringList HelpPageCandidates();
@@ -65,7 +63,6 @@ protected:
 private:
     void FillChart();
     void DestroyChart();
-    void Report(const QString &text);
 
     CMirvaneDoc &m_doc;
     kxchart::ChartFactory m_factory;
