@@ -33,6 +33,12 @@ void CMirvaneDoc::Report(const std::string &text)
         m_ui->ShowMessage(text, kxres::IKxUi::Icon::Exclamation);
 }
 
+void CMirvaneDoc::CopyData(const std::vector<int> &columnOrder)
+{
+    if (m_ui)
+        m_ui->PutTextOnClipboard(CopyDataText(Records(), columnOrder));
+}
+
 void CMirvaneDoc::ShowErrors()
 {
     if (!m_errors.empty() && m_ui)

@@ -57,6 +57,8 @@ public:
                    const std::function<bool(const std::string &path)> &write);
     // Tells the user why a command did nothing.
     void Report(const std::string &text);
+    // Copy Data: the summary table as text, columns in the order shown, on the clipboard.
+    void CopyData(const std::vector<int> &columnOrder);
 
     // The command-line run: the files against their average.
     void Run(const std::vector<std::string> &files, int filterClass, double minTime, double maxTime);

@@ -112,6 +112,10 @@ TEST(MirvaneFrame, RunFillsSelectorTableAndEnabling)
     const QString text = f.view->CopyDataText();
     EXPECT_TRUE(text.startsWith(QStringLiteral("Correlation Factor\tFilename\tPeak Value\t")));
     EXPECT_EQ(text.count(QStringLiteral("\r\n")), 4);
+    // Copy Data puts that text on the clipboard through the document.
+    f.frame.Action(CMainFrame::ID_EDIT_COPY_DATA)->trigger();
+    ASSERT_EQ(f.ui.clipboard.size(), 1u);
+    EXPECT_EQ(QString::fromStdString(f.ui.clipboard[0]), text);
 }
 
 TEST(MirvaneFrame, BarsAndKeyboardAfterDialogs)

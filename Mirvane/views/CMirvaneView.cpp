@@ -5,7 +5,6 @@
 #include "Mirvane/document/CMirvaneDoc.h"
 #include "Mirvane/views/CResultsModel.h"
 #include "platform/chart/content/ChartRules.h"
-#include "shared_ui/services/Clipboard.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -133,7 +132,7 @@ void CMirvaneView::OnCopy()
 void CMirvaneView::OnCopyData()
 {
     if (m_doc.CurrentPlotKind() == PlotSummary)
-        kxres::PutTextOnClipboard(CopyDataText());
+        m_doc.CopyData(ColumnOrder());
 }
 
 void CMirvaneView::OnPrint()
