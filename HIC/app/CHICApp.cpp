@@ -54,7 +54,7 @@ void CHICApp::InitInstance(const QStringList &arguments)
     startup.showMainWindow = m_options.showMainWindow;
     m_startup = std::make_unique<CKxStartup>(startup);
     CHICDoc *doc = m_doc.get();
-    m_startup->onOpen = [frame] { frame->OnFileOpen(); };
+    m_startup->onOpen = [frame] { kxres::Guarded(frame, [frame] { frame->OnFileOpen(); }); };
     m_startup->onOpenFiles = [doc, frame](CMyCommandInfo &info) {
         // The start mode may ask for the surface intervals.
         kxres::Guarded(frame, [&] { doc->RunCommandLine(info.m_fileNames, info.m_fWindow, info.m_nMode); });

@@ -139,11 +139,9 @@ void CMainFrame::FillRecentMenu()
 
 void CMainFrame::OnFileOpen()
 {
-    kxres::Guarded(this, [&] {
-        if (m_doc.OnFileOpen() && m_recent && m_doc.OpenValues().resultant && m_doc.OpenValues().fileType == 0)
-            m_recent->Add(QString::fromStdString(m_doc.OpenedPath()));
-        UpdateCommands();
-    });
+    if (m_doc.OnFileOpen() && m_recent && m_doc.OpenValues().resultant && m_doc.OpenValues().fileType == 0)
+        m_recent->Add(QString::fromStdString(m_doc.OpenedPath()));
+    UpdateCommands();
 }
 
 void CMainFrame::OpenRecent(const QString &path)

@@ -56,6 +56,7 @@ public:
     void SetRecentFiles(CRecentFileList *recent);
     CHICView *View() const { return m_view; }
 
+    // File Open (its command, or the start-up, guards it).
     void OnFileOpen();
     void OpenRecent(const QString &path);
 
