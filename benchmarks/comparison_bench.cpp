@@ -29,7 +29,7 @@ kx::CNSignal MakeSignal(double del, int count, double amplitude, double phase)
 }
 
 // Same step and window as the reference: statistics only.
-void BM_CompareSameStep(benchmark::State& state)
+void BM_CompareSameStep(benchmark::State &state)
 {
     const kx::CNSignal reference = MakeSignal(1e-4, kSamples, 40.0, 0.0);
     std::vector<kx::CNSignal> evaluated;
@@ -46,7 +46,7 @@ void BM_CompareSameStep(benchmark::State& state)
 BENCHMARK(BM_CompareSameStep)->Unit(benchmark::kMillisecond);
 
 // Evaluated at half the reference's step over a longer range: resampled and cut first.
-void BM_CompareResampled(benchmark::State& state)
+void BM_CompareResampled(benchmark::State &state)
 {
     const kx::CNSignal reference = MakeSignal(1e-4, kSamples, 40.0, 0.0);
     std::vector<kx::CNSignal> sources;

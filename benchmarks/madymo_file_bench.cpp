@@ -21,9 +21,9 @@ constexpr int kParameters = 20;
 constexpr int kChannels = 10;
 
 // Writes a file in the output layout with Fortran-style numbers; returns its size.
-std::uintmax_t WriteFile(const fs::path& path, std::uintmax_t targetBytes)
+std::uintmax_t WriteFile(const fs::path &path, std::uintmax_t targetBytes)
 {
-    std::FILE* out = std::fopen(path.c_str(), "wb");
+    std::FILE *out = std::fopen(path.c_str(), "wb");
     if (out == nullptr)
         return 0;
     std::fprintf(out, "MADYMO time-history output\nbenchmark run\n%d %d\n", kParameters, kChannels);
@@ -56,15 +56,15 @@ struct BenchFile {
     }
 };
 
-const BenchFile& File()
+const BenchFile &File()
 {
     static const BenchFile file;
     return file;
 }
 
-void BM_ReadMadymoFile(benchmark::State& state)
+void BM_ReadMadymoFile(benchmark::State &state)
 {
-    const BenchFile& bench = File();
+    const BenchFile &bench = File();
     kx::MadymoFile file;
     for (auto _ : state) {
         if (!file.Read(bench.path)) {
@@ -80,12 +80,12 @@ BENCHMARK(BM_ReadMadymoFile)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // The reference: the same bytes read in large blocks and every number in them taken
 // by std::from_chars, with no layout, no checks and nothing stored.
-void BM_ReadReferenceFromChars(benchmark::State& state)
+void BM_ReadReferenceFromChars(benchmark::State &state)
 {
-    const BenchFile& bench = File();
+    const BenchFile &bench = File();
     std::vector<char> buffer(std::size_t{1} << 20);
     for (auto _ : state) {
-        std::FILE* in = std::fopen(bench.path.c_str(), "rb");
+        std::FILE *in = std::fopen(bench.path.c_str(), "rb");
         if (in == nullptr) {
             state.SkipWithError("the benchmark file was not read");
             break;
@@ -95,13 +95,14 @@ void BM_ReadReferenceFromChars(benchmark::State& state)
         for (;;) {
             const std::size_t got = std::fread(buffer.data() + kept, 1, buffer.size() - kept, in);
             const bool last = got == 0;
-            const char* p = buffer.data();
-            const char* end = p + kept + got;
+            const char *p = buffer.data();
+            const char *end = p + kept + got;
             for (;;) {
                 while (p != end && (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\r'))
                     ++p;
-                const char* tokenEnd = p;
-                while (tokenEnd != end && *tokenEnd != ' ' && *tokenEnd != '\t' && *tokenEnd != '\n' && *tokenEnd != '\r')
+                const char *tokenEnd = p;
+                while (tokenEnd != end && *tokenEnd != ' ' && *tokenEnd != '\t' && *tokenEnd != '\n' &&
+                       *tokenEnd != '\r')
                     ++tokenEnd;
                 // A token cut by the end of the block waits for the next one.
                 if (p == end || (tokenEnd == end && !last))

@@ -29,37 +29,37 @@ kx::CNSignal MakeSignal(double del = 0.0001, double phase = 0.0)
     return s;
 }
 
-void BM_ResampleKernelEvery10th(benchmark::State& state)
+void BM_ResampleKernelEvery10th(benchmark::State &state)
 {
     const kx::CNSignal s = MakeSignal(0.0000625);
     std::vector<double> out;
     std::int32_t nfp = 0;
     std::int32_t nlp = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(kx::CData::ResampleKernel(s.GetY(), s.GetNFP(), s.GetNLP(),
-                                                           0.0000625, 0.000625, out, nfp, nlp));
+        benchmark::DoNotOptimize(
+            kx::CData::ResampleKernel(s.GetY(), s.GetNFP(), s.GetNLP(), 0.0000625, 0.000625, out, nfp, nlp));
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * kSamples);
 }
 BENCHMARK(BM_ResampleKernelEvery10th)->Unit(benchmark::kMillisecond);
 
-void BM_ResampleKernelInterpolating(benchmark::State& state)
+void BM_ResampleKernelInterpolating(benchmark::State &state)
 {
     const kx::CNSignal s = MakeSignal(0.0001);
     std::vector<double> out;
     std::int32_t nfp = 0;
     std::int32_t nlp = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(kx::CData::ResampleKernel(s.GetY(), s.GetNFP(), s.GetNLP(),
-                                                           0.0001, 0.00008, out, nfp, nlp));
+        benchmark::DoNotOptimize(
+            kx::CData::ResampleKernel(s.GetY(), s.GetNFP(), s.GetNLP(), 0.0001, 0.00008, out, nfp, nlp));
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * kSamples);
 }
 BENCHMARK(BM_ResampleKernelInterpolating)->Unit(benchmark::kMillisecond);
 
-void BM_Interpolate(benchmark::State& state)
+void BM_Interpolate(benchmark::State &state)
 {
     const kx::CNSignal source = MakeSignal(0.0001);
     for (auto _ : state) {
@@ -73,7 +73,7 @@ void BM_Interpolate(benchmark::State& state)
 }
 BENCHMARK(BM_Interpolate)->Unit(benchmark::kMillisecond);
 
-void BM_TruncateByTime(benchmark::State& state)
+void BM_TruncateByTime(benchmark::State &state)
 {
     const kx::CNSignal source = MakeSignal(0.0001);
     for (auto _ : state) {
@@ -87,7 +87,7 @@ void BM_TruncateByTime(benchmark::State& state)
 }
 BENCHMARK(BM_TruncateByTime)->Unit(benchmark::kMillisecond);
 
-void BM_Bias(benchmark::State& state)
+void BM_Bias(benchmark::State &state)
 {
     // Peak at the last sample: the estimate sorts everything before it.
     kx::CNSignal source = MakeSignal(0.0001);
@@ -104,7 +104,7 @@ void BM_Bias(benchmark::State& state)
 }
 BENCHMARK(BM_Bias)->Unit(benchmark::kMillisecond);
 
-void BM_Sum3(benchmark::State& state)
+void BM_Sum3(benchmark::State &state)
 {
     const std::vector<kx::CNSignalPtr> in{std::make_shared<kx::CNSignal>(MakeSignal(0.0001, 0.0)),
                                           std::make_shared<kx::CNSignal>(MakeSignal(0.0001, 1.0)),
@@ -118,7 +118,7 @@ void BM_Sum3(benchmark::State& state)
 }
 BENCHMARK(BM_Sum3)->Unit(benchmark::kMillisecond);
 
-void BM_Resultant(benchmark::State& state)
+void BM_Resultant(benchmark::State &state)
 {
     const kx::CNSignal a = MakeSignal(0.0001, 0.0);
     const kx::CNSignal b = MakeSignal(0.0001, 1.0);
@@ -132,6 +132,6 @@ void BM_Resultant(benchmark::State& state)
 }
 BENCHMARK(BM_Resultant)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

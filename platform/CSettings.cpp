@@ -26,8 +26,7 @@ CSettings::CSettings(const QString &program, const QString &section)
     : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                              QString::fromUtf8(Organisation), ProgramName(program)))
     , m_section(section)
-{
-}
+{}
 
 CSettings::~CSettings() = default;
 

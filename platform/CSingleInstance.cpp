@@ -28,8 +28,7 @@ QString SafeKey(const QString &key)
 CSingleInstance::CSingleInstance(const QString &key, QObject *parent)
     : QObject(parent)
     , m_key(key)
-{
-}
+{}
 
 CSingleInstance::~CSingleInstance()
 {
@@ -145,7 +144,8 @@ void CSingleInstance::ReadLines(QLocalSocket *socket, bool flushRest)
     // Handed on from the event loop, once this read has returned: a handler may run
     // a nested loop (a dialog) in which the socket goes away.
     for (const QString &message : messages)
-        QMetaObject::invokeMethod(this, [this, message] { emit MessageReceived(message); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, message] { emit MessageReceived(message); }, Qt::QueuedConnection);
 }
 
 } // namespace kxplatform

@@ -121,8 +121,7 @@ bool RecordOn(QSqlDatabase &db, const CUsageConnection &c, const CUsageRecord &r
                                    "VALUES (?, ?, ?, ?, ?)")
                         .arg(QLatin1String(CUsageDatabase::TableName));
         values = {QString::fromStdString(record.application), QString::fromStdString(record.user),
-                  QString::fromStdString(record.time),
-                  QString::fromStdString(CUsageDatabase::EventText(record)),
+                  QString::fromStdString(record.time), QString::fromStdString(CUsageDatabase::EventText(record)),
                   QString::fromStdString(CUsageDatabase::DetailText(record))};
     } else {
         statement = CUsageDatabase::ProcedureCall(c.driver, c.procedure);
@@ -221,8 +220,7 @@ std::string CUsageDatabase::DetailText(const CUsageRecord &record)
     return record.application + "|" + record.user + "|" + record.time;
 }
 
-bool CUsageDatabase::Record(const CUsageConnection &connection, const CUsageRecord &record,
-                            CDbError *error) noexcept
+bool CUsageDatabase::Record(const CUsageConnection &connection, const CUsageRecord &record, CDbError *error) noexcept
 {
     try {
         if (!QSqlDatabase::isDriverAvailable(connection.driver)) {

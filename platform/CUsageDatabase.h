@@ -15,21 +15,21 @@ class CSettings;
 
 // A database failure in the words of the database and its client.
 struct CDbError {
-    std::string message;    // the database's text, may be empty
-    int code = 0;           // the native error code (e.g. 1017 for ORA-01017), 0 if none
-    std::string statement;  // the SQL text that failed, if any
-    std::string variables;  // the bound values, if any
+    std::string message;   // the database's text, may be empty
+    int code = 0;          // the native error code (e.g. 1017 for ORA-01017), 0 if none
+    std::string statement; // the SQL text that failed, if any
+    std::string variables; // the bound values, if any
 };
 
 struct CUsageConnection {
     QString driver = QStringLiteral("QSQLITE");
-    QString database;          // SQLite: file path (empty: DefaultDatabasePath()); else service or database name
+    QString database; // SQLite: file path (empty: DefaultDatabasePath()); else service or database name
     QString host;
-    int port = -1;             // -1: the driver's default
+    int port = -1; // -1: the driver's default
     QString user = QStringLiteral("www_user");
     QString password = QStringLiteral("trackusage");
     QString procedure = QStringLiteral("www_user.OracleTracker.counter");
-    int timeoutSeconds = 3;    // bounds connecting and waiting for a locked file
+    int timeoutSeconds = 3; // bounds connecting and waiting for a locked file
 
     // Reads the Usage* values of the section; missing values keep the defaults.
     static CUsageConnection FromSettings(const CSettings &settings);
@@ -39,7 +39,7 @@ struct CUsageConnection {
 struct CUsageRecord {
     std::string application;
     std::string user;
-    std::string time;   // "%m/%d/%Y %I:%M:%S %p", local time
+    std::string time; // "%m/%d/%Y %I:%M:%S %p", local time
 };
 
 class CUsageDatabase {

@@ -1,6 +1,6 @@
 #include "platform/MemoryReuse.h"
 
-#include <cstdlib>  // defines __GLIBC__ on glibc systems
+#include <cstdlib> // defines __GLIBC__ on glibc systems
 
 #if defined(__GLIBC__)
 #include <malloc.h>

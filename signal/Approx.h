@@ -34,4 +34,4 @@ inline bool FitsInt(double x)
     return std::fabs(x) < static_cast<double>(std::numeric_limits<int>::max()) - 1.0;
 }
 
-}  // namespace kx
+} // namespace kx

@@ -38,15 +38,13 @@ std::int64_t CeilDiv(std::int64_t a, std::int64_t b)
     return -FloorDiv(-a, b);
 }
 
-}  // namespace
+} // namespace
 
-double CData::ValueAtTime(const std::vector<double>& y, double oldStep, std::int32_t nfp,
-                          std::int32_t nlp, double newStep, std::int32_t newFirst,
-                          std::int32_t k)
+double CData::ValueAtTime(const std::vector<double> &y, double oldStep, std::int32_t nfp, std::int32_t nlp,
+                          double newStep, std::int32_t newFirst, std::int32_t k)
 {
     // Only the samples the record really holds are read.
-    const std::int64_t count =
-        std::min<std::int64_t>(WideCount(nfp, nlp), static_cast<std::int64_t>(y.size()));
+    const std::int64_t count = std::min<std::int64_t>(WideCount(nfp, nlp), static_cast<std::int64_t>(y.size()));
     if (count <= 0 || !(oldStep > 0.0))
         return 0.0;
 
@@ -74,9 +72,8 @@ double CData::ValueAtTime(const std::vector<double>& y, double oldStep, std::int
     return y[u] + (t - static_cast<double>(i + nfp) * oldStep) / oldStep * (y[u + 1] - y[u]);
 }
 
-bool CData::ResampleKernel(const std::vector<double>& y, std::int32_t nfp, std::int32_t nlp,
-                           double oldStep, double newStep, std::vector<double>& out,
-                           std::int32_t& newNfp, std::int32_t& newNlp)
+bool CData::ResampleKernel(const std::vector<double> &y, std::int32_t nfp, std::int32_t nlp, double oldStep,
+                           double newStep, std::vector<double> &out, std::int32_t &newNfp, std::int32_t &newNlp)
 {
     if (!(oldStep > 0.0) || !(newStep > 0.0))
         return false;
@@ -121,13 +118,11 @@ bool CData::ResampleKernel(const std::vector<double>& y, std::int32_t nfp, std::
     std::vector<double> result(static_cast<std::size_t>(n));
     if (integral) {
         for (std::int64_t k = 0; k < n; ++k)
-            result[static_cast<std::size_t>(k)] =
-                y[static_cast<std::size_t>((first + k) * r - nfp)];
+            result[static_cast<std::size_t>(k)] = y[static_cast<std::size_t>((first + k) * r - nfp)];
     } else {
         for (std::int64_t k = 0; k < n; ++k)
-            result[static_cast<std::size_t>(k)] =
-                ValueAtTime(y, oldStep, nfp, nlp, newStep, static_cast<std::int32_t>(first),
-                            static_cast<std::int32_t>(k));
+            result[static_cast<std::size_t>(k)] = ValueAtTime(
+                y, oldStep, nfp, nlp, newStep, static_cast<std::int32_t>(first), static_cast<std::int32_t>(k));
     }
 
     // out may be y itself: it is only replaced once every value is computed.
@@ -137,8 +132,7 @@ bool CData::ResampleKernel(const std::vector<double>& y, std::int32_t nfp, std::
     return true;
 }
 
-bool CData::ResampleCore(double step, std::vector<double>& out, std::int32_t& newNfp,
-                         std::int32_t& newNlp)
+bool CData::ResampleCore(double step, std::vector<double> &out, std::int32_t &newNfp, std::int32_t &newNlp)
 {
     UpdateNumberOfPoints();
     if (!(step > 0.0) || m_numberOfPoints == 0 || newNlp < 1)
@@ -177,8 +171,7 @@ bool CData::ResampleCore(double step, std::vector<double>& out, std::int32_t& ne
             continue;
         }
         // A time within the tolerance outside the data is read at the data's end.
-        const double t =
-            std::clamp(static_cast<double>(first + k) * step, m_x[0], m_x[size - 1]);
+        const double t = std::clamp(static_cast<double>(first + k) * step, m_x[0], m_x[size - 1]);
         while (j < size - 1 && m_x[j] < t)
             ++j;
         std::size_t i = j - 1;
@@ -191,7 +184,7 @@ bool CData::ResampleCore(double step, std::vector<double>& out, std::int32_t& ne
             result.push_back(m_y[i]);
         else if (width > 0.0)
             result.push_back((t - m_x[i]) / width * (m_y[j] - m_y[i]) + m_y[i]);
-        else  // repeated X at an end: take the sample on the side of t
+        else // repeated X at an end: take the sample on the side of t
             result.push_back(t >= m_x[j] ? m_y[j] : m_y[i]);
     }
 
@@ -233,4 +226,4 @@ bool CData::Interpolate(double step)
     return true;
 }
 
-}  // namespace kx
+} // namespace kx

@@ -20,20 +20,19 @@ namespace {
 
 bool FitsInt32(std::int64_t v)
 {
-    return v >= std::numeric_limits<std::int32_t>::min() &&
-           v <= std::numeric_limits<std::int32_t>::max();
+    return v >= std::numeric_limits<std::int32_t>::min() && v <= std::numeric_limits<std::int32_t>::max();
 }
 
 // Keeps v[from .. from + count) in place.
-void KeepRange(std::vector<double>& v, std::size_t from, std::size_t count)
+void KeepRange(std::vector<double> &v, std::size_t from, std::size_t count)
 {
     v.erase(v.begin() + static_cast<std::ptrdiff_t>(from + count), v.end());
     v.erase(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(from));
 }
 
 // Keeps samples from .. from + count of X and Y, and of Z when it matches X (zeros else).
-void KeepSamples(std::vector<double>& x, std::vector<double>& y, std::vector<double>& z,
-                 std::size_t from, std::size_t count)
+void KeepSamples(std::vector<double> &x, std::vector<double> &y, std::vector<double> &z, std::size_t from,
+                 std::size_t count)
 {
     if (z.size() == x.size())
         KeepRange(z, from, count);
@@ -55,7 +54,7 @@ double RoundHalfEven(double v)
     return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
 }
 
-}  // namespace
+} // namespace
 
 bool CData::TruncateByTime(double start, double stop)
 {
@@ -66,8 +65,7 @@ bool CData::TruncateByTime(double start, double stop)
     }
 
     UpdateNumberOfPoints();
-    const std::size_t n = std::min({static_cast<std::size_t>(std::max(m_numberOfPoints, 0)),
-                                    m_x.size(), m_y.size()});
+    const std::size_t n = std::min({static_cast<std::size_t>(std::max(m_numberOfPoints, 0)), m_x.size(), m_y.size()});
     std::size_t first = 0;
     while (first < n && !(m_x[first] >= start))
         ++first;
@@ -122,8 +120,7 @@ bool CData::TruncateByIndex(std::int32_t first, std::int32_t last)
     return true;
 }
 
-bool CData::PadCutPoints(std::int32_t atFirst, std::int32_t atLast, std::int32_t newNfp,
-                         std::int32_t newNlp)
+bool CData::PadCutPoints(std::int32_t atFirst, std::int32_t atLast, std::int32_t newNfp, std::int32_t newNlp)
 {
     const std::size_t n = m_y.size();
     if (n == 0 || m_x.size() != n)
@@ -178,7 +175,7 @@ bool CData::PadCutPoints(std::int32_t atFirst, std::int32_t atLast, std::int32_t
     return true;
 }
 
-double CData::EstimateBias(std::vector<double>& y)
+double CData::EstimateBias(std::vector<double> &y)
 {
     if (y.empty())
         return 0.0;
@@ -196,21 +193,19 @@ double CData::EstimateBias(std::vector<double>& y)
     // Shortest half of the samples before the peak.
     std::vector<double> s(y.begin(), y.begin() + static_cast<std::ptrdiff_t>(peak));
     // NaN sorts last, so the ordering stays valid whatever the data hold.
-    std::sort(s.begin(), s.end(), [](double a, double b) {
-        return a < b || (std::isnan(b) && !std::isnan(a));
-    });
+    std::sort(s.begin(), s.end(), [](double a, double b) { return a < b || (std::isnan(b) && !std::isnan(a)); });
     const std::size_t half = peak / 2;
     std::size_t best = 0;
     double bestWidth = std::numeric_limits<double>::infinity();
     for (std::size_t j = 0; j + half < peak; ++j) {
         const double width = std::fabs(s[j + half] - s[j]);
-        if (width <= bestWidth) {  // the later window wins a tie
+        if (width <= bestWidth) { // the later window wins a tie
             bestWidth = width;
             best = j;
         }
     }
     const double bias = s[best + (half + 1) / 2];
-    for (double& v : y)
+    for (double &v : y)
         v -= bias;
     return bias;
 }
@@ -237,7 +232,7 @@ double CData::BiasTailPercent(double percent, bool fromStart)
     return offset;
 }
 
-double CData::BiasTailPercentCore(std::vector<double>& y, double percent, bool fromStart) const
+double CData::BiasTailPercentCore(std::vector<double> &y, double percent, bool fromStart) const
 {
     if (!(GetDel() > 0.0))
         throw std::logic_error("BiasTailPercent Algorithm requres y only data");
@@ -253,7 +248,7 @@ double CData::BiasTailPercentCore(std::vector<double>& y, double percent, bool f
         k = n - 1;
     else if (wanted > 0.0)
         k = static_cast<std::size_t>(wanted);
-    if (k == 0)  // negative or not a number, or one sample asked for more than all
+    if (k == 0) // negative or not a number, or one sample asked for more than all
         throw std::logic_error("BiasTailPercent: No Points Averaged");
 
     const std::size_t from = fromStart ? 0 : n - k;
@@ -261,7 +256,7 @@ double CData::BiasTailPercentCore(std::vector<double>& y, double percent, bool f
     for (std::size_t i = from; i < from + k; ++i)
         sum += y[i];
     const double mean = sum / static_cast<double>(k);
-    for (double& v : y)
+    for (double &v : y)
         v -= mean;
     return mean;
 }
@@ -282,7 +277,7 @@ bool CData::ShiftX(double dx)
         if (!FitsInt32(GetNFP() + shift) || !FitsInt32(GetNLP() + shift))
             throw std::logic_error("Shift out of range");
     }
-    for (double& v : m_x)
+    for (double &v : m_x)
         v += dx;
     SetNFP(static_cast<std::int32_t>(GetNFP() + shift));
     SetNLP(static_cast<std::int32_t>(GetNLP() + shift));
@@ -297,7 +292,7 @@ bool CData::ShiftY(double dy)
         throw std::logic_error("Cannot shift signal by a value that is not finite");
     if (m_y.empty())
         throw std::logic_error("No Y Data");
-    for (double& v : m_y)
+    for (double &v : m_y)
         v += dy;
     UpdateDerived();
     SetModified(true);
@@ -312,7 +307,7 @@ bool CData::ScaleX(double factor)
         throw std::logic_error("Cannot scale signal by a factor that is not finite");
     if (m_x.empty())
         throw std::logic_error("No X Data");
-    for (double& v : m_x)
+    for (double &v : m_x)
         v *= factor;
     if (GetDel() > 0.0)
         SetDel(GetDel() * factor);
@@ -329,7 +324,7 @@ bool CData::ScaleY(double factor)
         throw std::logic_error("Cannot scale signal by a factor that is not finite");
     if (m_y.empty())
         throw std::logic_error("No Y Data");
-    for (double& v : m_y)
+    for (double &v : m_y)
         v *= factor;
     UpdateDerived();
     SetModified(true);
@@ -340,10 +335,10 @@ namespace {
 
 // First Y that wins against every other by before, with its X (ms when X is in seconds).
 template <typename Before>
-bool FirstPeak(const CData& s, Before before, double& y, double& x)
+bool FirstPeak(const CData &s, Before before, double &y, double &x)
 {
-    const std::vector<double>& xs = s.GetX();
-    const std::vector<double>& ys = s.GetY();
+    const std::vector<double> &xs = s.GetX();
+    const std::vector<double> &ys = s.GetY();
     const std::size_t n = std::min(xs.size(), ys.size());
     if (n == 0)
         return false;
@@ -356,23 +351,25 @@ bool FirstPeak(const CData& s, Before before, double& y, double& x)
     return true;
 }
 
-}  // namespace
+} // namespace
 
-bool CData::GetYMaxPoint(double& yMax, double& xAtMax) const
+bool CData::GetYMaxPoint(double &yMax, double &xAtMax) const
 {
-    return FirstPeak(*this, [](double a, double b) { return a > b; }, yMax, xAtMax);
+    return FirstPeak(
+        *this, [](double a, double b) { return a > b; }, yMax, xAtMax);
 }
 
-bool CData::GetYMinPoint(double& yMin, double& xAtMin) const
+bool CData::GetYMinPoint(double &yMin, double &xAtMin) const
 {
-    return FirstPeak(*this, [](double a, double b) { return a < b; }, yMin, xAtMin);
+    return FirstPeak(
+        *this, [](double a, double b) { return a < b; }, yMin, xAtMin);
 }
 
-bool CData::GetYExtremes(double& yMin, double& xAtMin, double& yMax, double& xAtMax) const
+bool CData::GetYExtremes(double &yMin, double &xAtMin, double &yMax, double &xAtMax) const
 {
     if (!GetYMaxPoint(yMax, xAtMax))
         return false;
     return GetYMinPoint(yMin, xAtMin);
 }
 
-}  // namespace kx
+} // namespace kx

@@ -15,40 +15,40 @@ namespace kx {
 
 namespace {
 
-const char* const kEmptyContainer = "Empty Container of Signals.";
-const char* const kLengths = "Signal lengths not the same.  Resample/Tuncate.";
-const char* const kInconsistent = "Inconsistent Number of Data Points";
+const char *const kEmptyContainer = "Empty Container of Signals.";
+const char *const kLengths = "Signal lengths not the same.  Resample/Tuncate.";
+const char *const kInconsistent = "Inconsistent Number of Data Points";
 
-}  // namespace
+} // namespace
 
-void CNSignal::Sum(const std::vector<std::shared_ptr<CNSignal>>& inputs)
+void CNSignal::Sum(const std::vector<std::shared_ptr<CNSignal>> &inputs)
 {
     if (inputs.empty())
         throw std::logic_error(kEmptyContainer);
-    for (const auto& signal : inputs)
+    for (const auto &signal : inputs)
         if (!signal)
             throw std::logic_error(kEmptyContainer);
-    const CNSignal& first = *inputs.front();
+    const CNSignal &first = *inputs.front();
     const std::size_t n = first.GetYCount();
-    for (const auto& signal : inputs)
+    for (const auto &signal : inputs)
         if (signal->GetYCount() != n)
             throw std::logic_error(kLengths);
-    for (const auto& signal : inputs)
+    for (const auto &signal : inputs)
         CheckSameTimes(first, *signal);
 
     // Up to three inputs per pass, added in input order.
     std::vector<double> sum = NewSamples(n);
-    double* out = sum.data();
-    const double* y0 = first.GetY().data();
+    double *out = sum.data();
+    const double *y0 = first.GetY().data();
     std::size_t next = 1;
     if (inputs.size() >= 3) {
-        const double* y1 = inputs[1]->GetY().data();
-        const double* y2 = inputs[2]->GetY().data();
+        const double *y1 = inputs[1]->GetY().data();
+        const double *y2 = inputs[2]->GetY().data();
         for (std::size_t i = 0; i < n; ++i)
             out[i] = y0[i] + y1[i] + y2[i];
         next = 3;
     } else if (inputs.size() == 2) {
-        const double* y1 = inputs[1]->GetY().data();
+        const double *y1 = inputs[1]->GetY().data();
         for (std::size_t i = 0; i < n; ++i)
             out[i] = y0[i] + y1[i];
         next = 2;
@@ -56,13 +56,13 @@ void CNSignal::Sum(const std::vector<std::shared_ptr<CNSignal>>& inputs)
         std::copy(y0, y0 + n, out);
     }
     for (; next + 1 < inputs.size(); next += 2) {
-        const double* y1 = inputs[next]->GetY().data();
-        const double* y2 = inputs[next + 1]->GetY().data();
+        const double *y1 = inputs[next]->GetY().data();
+        const double *y2 = inputs[next + 1]->GetY().data();
         for (std::size_t i = 0; i < n; ++i)
             out[i] = out[i] + y1[i] + y2[i];
     }
     if (next < inputs.size()) {
-        const double* y1 = inputs[next]->GetY().data();
+        const double *y1 = inputs[next]->GetY().data();
         for (std::size_t i = 0; i < n; ++i)
             out[i] += y1[i];
     }
@@ -73,54 +73,54 @@ void CNSignal::Sum(const std::vector<std::shared_ptr<CNSignal>>& inputs)
     SetModified(true);
 }
 
-void CNSignal::Average(const std::vector<std::shared_ptr<CNSignal>>& inputs)
+void CNSignal::Average(const std::vector<std::shared_ptr<CNSignal>> &inputs)
 {
     if (inputs.empty())
         throw std::logic_error(kEmptyContainer);
     CNSignal result;
     result.Sum(inputs);
     const double factor = 1.0 / static_cast<double>(inputs.size());
-    for (double& v : result.m_y)
+    for (double &v : result.m_y)
         v *= factor;
     result.UpdateDerived();
     result.SetModified(true);
     result.SetStatus("AVERAGE");
     // T12.uds becomes AVG.uds; a name without an extension stays.
-    const std::string& name = result.GetFileName();
+    const std::string &name = result.GetFileName();
     const std::size_t dot = name.rfind('.');
     if (dot != std::string::npos)
         result.SetFileName("AVG" + name.substr(dot));
     *this = result;
 }
 
-bool CNSignal::Resultant(const CNSignal& a, const CNSignal& b, const CNSignal& c)
+bool CNSignal::Resultant(const CNSignal &a, const CNSignal &b, const CNSignal &c)
 {
     return ResultantOf({&a, &b, &c});
 }
 
-bool CNSignal::Resultant2(const CNSignal& a, const CNSignal& b)
+bool CNSignal::Resultant2(const CNSignal &a, const CNSignal &b)
 {
     return ResultantOf({&a, &b});
 }
 
-bool CNSignal::ResultantOf(std::initializer_list<const CNSignal*> components)
+bool CNSignal::ResultantOf(std::initializer_list<const CNSignal *> components)
 {
-    const CNSignal& a = **components.begin();
+    const CNSignal &a = **components.begin();
     const std::int32_t count = a.GetNumberOfPoints();
     const std::size_t n = a.GetYCount();
-    for (const CNSignal* s : components)
+    for (const CNSignal *s : components)
         if (s->GetNumberOfPoints() != count || s->GetYCount() < n)
             throw std::logic_error(kInconsistent);
-    for (const CNSignal* s : components)
+    for (const CNSignal *s : components)
         CheckSameTimes(a, *s);
 
     std::vector<double> magnitude = NewSamples(n);
-    double* out = magnitude.data();
+    double *out = magnitude.data();
     auto it = components.begin();
-    const double* ya = (*it++)->GetY().data();
-    const double* yb = (*it++)->GetY().data();
+    const double *ya = (*it++)->GetY().data();
+    const double *yb = (*it++)->GetY().data();
     if (it != components.end()) {
-        const double* yc = (*it)->GetY().data();
+        const double *yc = (*it)->GetY().data();
         for (std::size_t i = 0; i < n; ++i)
             out[i] = std::sqrt(ya[i] * ya[i] + yb[i] * yb[i] + yc[i] * yc[i]);
     } else {
@@ -135,14 +135,14 @@ bool CNSignal::ResultantOf(std::initializer_list<const CNSignal*> components)
     return true;
 }
 
-void CNSignal::AssignFrom(const CNSignal& source, std::vector<double>&& y)
+void CNSignal::AssignFrom(const CNSignal &source, std::vector<double> &&y)
 {
     if (this != &source)
         m_messages = source.m_messages;
     AssignWithY(source, std::move(y));
 }
 
-void CNSignal::CheckSameTimes(const CNSignal& a, const CNSignal& b)
+void CNSignal::CheckSameTimes(const CNSignal &a, const CNSignal &b)
 {
     const double da = a.GetDel();
     const double db = b.GetDel();
@@ -150,14 +150,14 @@ void CNSignal::CheckSameTimes(const CNSignal& a, const CNSignal& b)
     const bool sameStep = da == db || std::fabs(da - db) <= 1e-6 * std::max(std::fabs(da), std::fabs(db));
     if (a.GetNFP() == b.GetNFP() && sameStep)
         return;
-    const auto describe = [](const CNSignal& s) {
+    const auto describe = [](const CNSignal &s) {
         std::ostringstream text;
-        text << (s.GetFileName().empty() ? std::string("(unnamed signal)") : s.GetFileName())
-             << " (first point " << s.GetNFP() << ", time step " << s.GetDel() << ")";
+        text << (s.GetFileName().empty() ? std::string("(unnamed signal)") : s.GetFileName()) << " (first point "
+             << s.GetNFP() << ", time step " << s.GetDel() << ")";
         return text.str();
     };
-    throw std::logic_error("Signals do not share first point and time step: " + describe(a) + " and " +
-                           describe(b) + ".  Resample/Truncate.");
+    throw std::logic_error("Signals do not share first point and time step: " + describe(a) + " and " + describe(b) +
+                           ".  Resample/Truncate.");
 }
 
-}  // namespace kx
+} // namespace kx

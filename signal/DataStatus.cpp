@@ -8,8 +8,8 @@ namespace kx::DataStatus {
 namespace {
 
 struct Alias {
-  std::string_view accepted;
-  std::string_view stored;
+    std::string_view accepted;
+    std::string_view stored;
 };
 
 constexpr std::array<Alias, 25> kAliases{{
@@ -40,15 +40,18 @@ constexpr std::array<Alias, 25> kAliases{{
     {"NOT KNOW", NotKnown},
 }};
 
-}  // namespace
+} // namespace
 
-std::string Normalise(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  for (const Alias& a : kAliases) {
-    if (a.accepted == upper) return std::string(a.stored);
-  }
-  return upper;
+std::string Normalise(std::string_view text)
+{
+    std::string upper(text);
+    for (char &c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (const Alias &a : kAliases) {
+        if (a.accepted == upper)
+            return std::string(a.stored);
+    }
+    return upper;
 }
 
-}  // namespace kx::DataStatus
+} // namespace kx::DataStatus

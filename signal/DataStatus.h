@@ -27,4 +27,4 @@ inline constexpr std::string_view Fir100Filtered = "FIR100 FILTERED";
 // status text; any other text is returned upper-cased, an empty text stays empty.
 std::string Normalise(std::string_view text);
 
-}  // namespace kx::DataStatus
+} // namespace kx::DataStatus

@@ -13,10 +13,10 @@ inline constexpr FilterClass Cfc180 = 180;
 inline constexpr FilterClass Cfc600 = 600;
 inline constexpr FilterClass Cfc1000 = 1000;
 inline constexpr FilterClass Unknown = 1001;
-}  // namespace filter_class
+} // namespace filter_class
 
 // Class whose 3-dB band holds the cutoff frequency (the prefilter frequency when the
 // cutoff is exactly 0.0); band limits are exclusive, anything else is Unknown.
 FilterClass ChannelClassFromFrequencies(double prefilter, double cutoff);
 
-}  // namespace kx
+} // namespace kx

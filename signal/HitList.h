@@ -10,15 +10,15 @@
 namespace kx {
 
 enum class HitListRead {
-  kRead,       // every line read
-  kNotOpened,  // the file does not open (missing, unreadable or a folder)
-  kRefused,    // not a regular file, or a line too long: error holds why
+    kRead,      // every line read
+    kNotOpened, // the file does not open (missing, unreadable or a folder)
+    kRefused,   // not a regular file, or a line too long: error holds why
 };
 
 // Appends the lines of the hit list at path to lines, unchanged but for their LF or
 // CR-LF; empty lines are skipped. On a refused line the lines before it stay in
 // lines and error holds the reader's text.
-HitListRead ReadHitList(const std::string& path, std::vector<std::string>& lines, std::string& error,
+HitListRead ReadHitList(const std::string &path, std::vector<std::string> &lines, std::string &error,
                         std::size_t maxLineLength = CTextLineReader::kDefaultMaxLineLength);
 
-}  // namespace kx
+} // namespace kx

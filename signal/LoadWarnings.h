@@ -10,10 +10,9 @@ namespace kx {
 class CData;
 
 // "<file>: N samples stored as NaN were read as 0"; empty when count is 0.
-std::string NaNSampleWarning(const std::string& file, std::size_t count);
+std::string NaNSampleWarning(const std::string &file, std::size_t count);
 
 // Appends the NaN warning of signal, read from file, to messages; true when it did.
-bool AddNaNSampleWarning(std::vector<std::string>& messages, const std::string& file,
-                         const CData& signal);
+bool AddNaNSampleWarning(std::vector<std::string> &messages, const std::string &file, const CData &signal);
 
-}  // namespace kx
+} // namespace kx

@@ -7,31 +7,32 @@
 
 namespace kx {
 
-void PrefaultMemory(void* data, std::size_t bytes) {
+void PrefaultMemory(void *data, std::size_t bytes)
+{
 #if defined(__linux__)
-  constexpr std::size_t kWorthIt = std::size_t{1} << 20;
-  if (data == nullptr || bytes < kWorthIt) {
-    return;
-  }
-  const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
-  const auto begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) / page * page;
-  const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) / page * page;
-  if (end <= begin) {
-    return;
-  }
-  void* start = reinterpret_cast<void*>(begin);
-  const std::size_t length = end - begin;
+    constexpr std::size_t kWorthIt = std::size_t{1} << 20;
+    if (data == nullptr || bytes < kWorthIt) {
+        return;
+    }
+    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) / page * page;
+    const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) / page * page;
+    if (end <= begin) {
+        return;
+    }
+    void *start = reinterpret_cast<void *>(begin);
+    const std::size_t length = end - begin;
 #if defined(MADV_HUGEPAGE)
-  (void)::madvise(start, length, MADV_HUGEPAGE);
+    (void)::madvise(start, length, MADV_HUGEPAGE);
 #endif
 #if !defined(MADV_POPULATE_WRITE)
-  constexpr int MADV_POPULATE_WRITE = 23;  // Linux 5.14; older kernels refuse it harmlessly
+    constexpr int MADV_POPULATE_WRITE = 23; // Linux 5.14; older kernels refuse it harmlessly
 #endif
-  (void)::madvise(start, length, MADV_POPULATE_WRITE);
+    (void)::madvise(start, length, MADV_POPULATE_WRITE);
 #else
-  (void)data;
-  (void)bytes;
+    (void)data;
+    (void)bytes;
 #endif
 }
 
-}  // namespace kx
+} // namespace kx

@@ -10,25 +10,28 @@ namespace kx {
 
 // Asks the system to back [data, data + bytes) with memory now. Small ranges
 // and systems without the facility are left alone; it never fails.
-void PrefaultMemory(void* data, std::size_t bytes);
+void PrefaultMemory(void *data, std::size_t bytes);
 
 // std::allocator that prefaults what it allocates.
 template <typename T>
 struct PrefaultAllocator {
-  using value_type = T;
-  PrefaultAllocator() = default;
-  template <typename U>
-  PrefaultAllocator(const PrefaultAllocator<U>&) {}
-  T* allocate(std::size_t n) {
-    T* p = std::allocator<T>().allocate(n);
-    PrefaultMemory(p, n * sizeof(T));
-    return p;
-  }
-  void deallocate(T* p, std::size_t n) { std::allocator<T>().deallocate(p, n); }
-  template <typename U>
-  bool operator==(const PrefaultAllocator<U>&) const {
-    return true;
-  }
+    using value_type = T;
+    PrefaultAllocator() = default;
+    template <typename U>
+    PrefaultAllocator(const PrefaultAllocator<U> &)
+    {}
+    T *allocate(std::size_t n)
+    {
+        T *p = std::allocator<T>().allocate(n);
+        PrefaultMemory(p, n * sizeof(T));
+        return p;
+    }
+    void deallocate(T *p, std::size_t n) { std::allocator<T>().deallocate(p, n); }
+    template <typename U>
+    bool operator==(const PrefaultAllocator<U> &) const
+    {
+        return true;
+    }
 };
 
-}  // namespace kx
+} // namespace kx

@@ -9,10 +9,10 @@ namespace kx {
 namespace {
 
 struct UnitRule {
-  std::string_view from;
-  std::string_view type;
-  std::string_view units;
-  double factor;
+    std::string_view from;
+    std::string_view type;
+    std::string_view units;
+    double factor;
 };
 
 // Derivatives over time, first match wins ("METERS"/"MET" and km/h are tested apart).
@@ -49,10 +49,10 @@ constexpr std::array<UnitRule, 13> kTimeIntegrals{{
 
 // Integrals over a length: force times distance.
 struct LengthRule {
-  std::string_view xUnits;
-  std::string_view yUnits;
-  std::string_view units;
-  double factor;
+    std::string_view xUnits;
+    std::string_view yUnits;
+    std::string_view units;
+    double factor;
 };
 
 constexpr std::array<LengthRule, 4> kLengthIntegrals{{
@@ -62,93 +62,96 @@ constexpr std::array<LengthRule, 4> kLengthIntegrals{{
     {"INCHES", "POUNDS", "FOOT-POUNDS", 0.08333333333333333},
 }};
 
-void Apply(const UnitRule& rule, double& factor, std::string& units, std::string& type) {
-  factor = rule.factor;
-  units = rule.units;
-  type = rule.type;
+void Apply(const UnitRule &rule, double &factor, std::string &units, std::string &type)
+{
+    factor = rule.factor;
+    units = rule.units;
+    type = rule.type;
 }
 
-}  // namespace
+} // namespace
 
-void DerivativeUnits(std::string_view xUnits, std::string_view yUnits, double& factor,
-                     std::string& units, std::string& type) {
-  factor = 1.0;
-  units = QuantityType::Unknown;
-  type = QuantityType::Unknown;
+void DerivativeUnits(std::string_view xUnits, std::string_view yUnits, double &factor, std::string &units,
+                     std::string &type)
+{
+    factor = 1.0;
+    units = QuantityType::Unknown;
+    type = QuantityType::Unknown;
 
-  if (IsSeconds(xUnits)) {
-    if (yUnits == "METERS" || yUnits == "MET") {
-      Apply({yUnits, QuantityType::Velocity, "KILOMETERS/HOUR", 3.6}, factor, units, type);
-      return;
-    }
-    if (IsKilometersPerHour(yUnits)) {
-      Apply({yUnits, QuantityType::Acceleration, "G'S", 0.02832545}, factor, units, type);
-      return;
-    }
-    for (const UnitRule& rule : kTimeDerivatives) {
-      if (yUnits == rule.from) {
-        Apply(rule, factor, units, type);
+    if (IsSeconds(xUnits)) {
+        if (yUnits == "METERS" || yUnits == "MET") {
+            Apply({yUnits, QuantityType::Velocity, "KILOMETERS/HOUR", 3.6}, factor, units, type);
+            return;
+        }
+        if (IsKilometersPerHour(yUnits)) {
+            Apply({yUnits, QuantityType::Acceleration, "G'S", 0.02832545}, factor, units, type);
+            return;
+        }
+        for (const UnitRule &rule : kTimeDerivatives) {
+            if (yUnits == rule.from) {
+                Apply(rule, factor, units, type);
+                return;
+            }
+        }
+        units = std::string(yUnits) + " / SEC";
         return;
-      }
     }
-    units = std::string(yUnits) + " / SEC";
-    return;
-  }
 
-  if (yUnits == "JOULES") {
-    Apply({yUnits, QuantityType::Force, "NEWTONS", 1.0}, factor, units, type);
-    return;
-  }
-  if (yUnits == "FOOT-POUNDS") {
-    Apply({yUnits, QuantityType::Force, "POUNDS", 1.0}, factor, units, type);
-    return;
-  }
-  units = std::string(yUnits) + " / " + std::string(xUnits);
-}
-
-void IntegralUnits(std::string_view xUnits, std::string_view yUnits, double initialVelocity,
-                   double& factor, double& initialValue, std::string& units, std::string& type,
-                   std::string_view unitSystem) {
-  factor = 1.0;
-  initialValue = 0.0;
-  units = QuantityType::Unknown;
-  type = QuantityType::Unknown;
-
-  if (IsSeconds(xUnits)) {
-    if (yUnits == "G'S") {
-      type = QuantityType::Velocity;
-      if (!unitSystem.empty() && IsEnglishUnits(unitSystem)) {
-        units = "MILES/HOUR";
-        factor = 21.93675;
-      } else {
-        units = "KILOMETERS/HOUR";
-        factor = 35.30394;
-      }
-      initialValue = initialVelocity;
-      return;
-    }
-    for (const UnitRule& rule : kTimeIntegrals) {
-      if (yUnits == rule.from) {
-        Apply(rule, factor, units, type);
+    if (yUnits == "JOULES") {
+        Apply({yUnits, QuantityType::Force, "NEWTONS", 1.0}, factor, units, type);
         return;
-      }
     }
-    type = std::string(QuantityType::Unknown) + " x TIME";
-    units = std::string(yUnits) + " x SECONDS";
-    return;
-  }
-
-  for (const LengthRule& rule : kLengthIntegrals) {
-    if (xUnits != rule.xUnits) continue;
-    // A length axis with any other Y stays "UNKNOWN".
-    if (yUnits == rule.yUnits) {
-      factor = rule.factor;
-      units = rule.units;
-      type = QuantityType::Energy;
+    if (yUnits == "FOOT-POUNDS") {
+        Apply({yUnits, QuantityType::Force, "POUNDS", 1.0}, factor, units, type);
+        return;
     }
-    return;
-  }
-  units = std::string(xUnits) + " - " + std::string(yUnits);
+    units = std::string(yUnits) + " / " + std::string(xUnits);
 }
 
-}  // namespace kx
+void IntegralUnits(std::string_view xUnits, std::string_view yUnits, double initialVelocity, double &factor,
+                   double &initialValue, std::string &units, std::string &type, std::string_view unitSystem)
+{
+    factor = 1.0;
+    initialValue = 0.0;
+    units = QuantityType::Unknown;
+    type = QuantityType::Unknown;
+
+    if (IsSeconds(xUnits)) {
+        if (yUnits == "G'S") {
+            type = QuantityType::Velocity;
+            if (!unitSystem.empty() && IsEnglishUnits(unitSystem)) {
+                units = "MILES/HOUR";
+                factor = 21.93675;
+            } else {
+                units = "KILOMETERS/HOUR";
+                factor = 35.30394;
+            }
+            initialValue = initialVelocity;
+            return;
+        }
+        for (const UnitRule &rule : kTimeIntegrals) {
+            if (yUnits == rule.from) {
+                Apply(rule, factor, units, type);
+                return;
+            }
+        }
+        type = std::string(QuantityType::Unknown) + " x TIME";
+        units = std::string(yUnits) + " x SECONDS";
+        return;
+    }
+
+    for (const LengthRule &rule : kLengthIntegrals) {
+        if (xUnits != rule.xUnits)
+            continue;
+        // A length axis with any other Y stays "UNKNOWN".
+        if (yUnits == rule.yUnits) {
+            factor = rule.factor;
+            units = rule.units;
+            type = QuantityType::Energy;
+        }
+        return;
+    }
+    units = std::string(xUnits) + " - " + std::string(yUnits);
+}
+
+} // namespace kx

@@ -21,16 +21,15 @@ inline constexpr std::string_view Moment = "MOMENT";
 inline constexpr std::string_view Impulse = "IMPULSE";
 inline constexpr std::string_view AngularImpulse = "ANGULAR IMPULSE";
 inline constexpr std::string_view Energy = "ENERGY";
-}  // namespace QuantityType
+} // namespace QuantityType
 
 // Units, quantity and factor of dY/dX.
-void DerivativeUnits(std::string_view xUnits, std::string_view yUnits, double& factor,
-                     std::string& units, std::string& type);
+void DerivativeUnits(std::string_view xUnits, std::string_view yUnits, double &factor, std::string &units,
+                     std::string &type);
 
 // Units, quantity and factor of the integral of Y over X; initialValue is the value
 // at time zero (the initial velocity for accelerations, else 0). unitSystem is DIMSYS.
-void IntegralUnits(std::string_view xUnits, std::string_view yUnits, double initialVelocity,
-                   double& factor, double& initialValue, std::string& units, std::string& type,
-                   std::string_view unitSystem);
+void IntegralUnits(std::string_view xUnits, std::string_view yUnits, double initialVelocity, double &factor,
+                   double &initialValue, std::string &units, std::string &type, std::string_view unitSystem);
 
-}  // namespace kx
+} // namespace kx

@@ -17,13 +17,11 @@ namespace hic {
 
 CHICApp::CHICApp()
     : CHICApp(Options{})
-{
-}
+{}
 
 CHICApp::CHICApp(Options options)
     : m_options(std::move(options))
-{
-}
+{}
 
 CHICApp::~CHICApp()
 {
@@ -38,7 +36,8 @@ void CHICApp::InitInstance(const QStringList &arguments)
     m_doc = std::make_unique<CHICDoc>();
     auto *view = new CHICView(*m_doc, kxchart::makeChart, kxchart::makeSurfaceChart);
     m_frame = std::make_unique<CMainFrame>(*m_doc, view);
-    m_frame->setWindowIcon(QIcon::fromTheme(QStringLiteral("hic"), m_frame->style()->standardIcon(QStyle::SP_ComputerIcon)));
+    m_frame->setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("hic"), m_frame->style()->standardIcon(QStyle::SP_ComputerIcon)));
     m_ui = std::make_unique<CHICUi>(*m_settings, m_frame.get());
     m_doc->SetUi(m_ui.get());
     m_doc->SetSettings(m_settings.get());

@@ -11,8 +11,7 @@ namespace hic {
 CHICUi::CHICUi(kxplatform::CSettings &settings, QWidget *parent)
     : CQtKxUi(parent, kxres::CQtUiStyle{QStringLiteral("HIC"), false})
     , m_settings(settings)
-{
-}
+{}
 
 bool CHICUi::OpenFiles(OpenFilesValues &values)
 {

@@ -29,16 +29,21 @@ CMainFrame::CMainFrame(CHICDoc &doc, CHICView *view, QWidget *parent)
     CHICView *v = m_view;
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    Add(file, ID_FILE_OPEN, QStringLiteral("&Open..."), QStringLiteral("Open a resultant or three axis files"),
+    Add(
+        file, ID_FILE_OPEN, QStringLiteral("&Open..."), QStringLiteral("Open a resultant or three axis files"),
         [this] { OnFileOpen(); }, {}, QKeySequence::Open);
     QMenu *save = file->addMenu(QStringLiteral("&Save"));
-    Add(save, ID_FILE_SAVE_RESULTANT, QStringLiteral("&Resultant"), QStringLiteral("Save the resultant as a UDS file"),
+    Add(
+        save, ID_FILE_SAVE_RESULTANT, QStringLiteral("&Resultant"), QStringLiteral("Save the resultant as a UDS file"),
         [this] { m_doc.SaveResultant(); }, result);
-    Add(save, ID_FILE_SAVE_PDF, QStringLiteral("&Pdf"), QStringLiteral("Save the chart as a PDF file"),
+    Add(
+        save, ID_FILE_SAVE_PDF, QStringLiteral("&Pdf"), QStringLiteral("Save the chart as a PDF file"),
         [v] { v->OnSavePdf(); }, result);
-    Add(save, ID_FILE_SAVE_BMP, QStringLiteral("&Bmp"), QStringLiteral("Save the chart as a bitmap"),
+    Add(
+        save, ID_FILE_SAVE_BMP, QStringLiteral("&Bmp"), QStringLiteral("Save the chart as a bitmap"),
         [v] { v->OnSaveBmp(); }, result);
-    Add(file, ID_FILE_PRINT, QStringLiteral("&Print..."), QStringLiteral("Print the chart"), [v] { v->OnPrint(); },
+    Add(
+        file, ID_FILE_PRINT, QStringLiteral("&Print..."), QStringLiteral("Print the chart"), [v] { v->OnPrint(); },
         result, QKeySequence::Print);
     file->addSeparator();
     m_recentMenu = file->addMenu(QStringLiteral("Recent &Files"));
@@ -46,32 +51,44 @@ CMainFrame::CMainFrame(CHICDoc &doc, CHICView *view, QWidget *parent)
     Add(file, ID_APP_EXIT, QStringLiteral("E&xit"), QStringLiteral("Quit HIC"), [this] { close(); });
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    Add(edit, ID_EDIT_COPY, QStringLiteral("&Copy"), QStringLiteral("Copy the chart to the clipboard"),
+    Add(
+        edit, ID_EDIT_COPY, QStringLiteral("&Copy"), QStringLiteral("Copy the chart to the clipboard"),
         [v] { v->OnEditCopy(); }, result, QKeySequence::Copy);
-    Add(edit, ID_EDIT_COPY_DATA, QStringLiteral("Copy &Data"), QStringLiteral("Copy the plotted data as text"),
+    Add(
+        edit, ID_EDIT_COPY_DATA, QStringLiteral("Copy &Data"), QStringLiteral("Copy the plotted data as text"),
         [this] { m_doc.CopyPlotData(); }, result);
-    Add(edit, ID_EDIT_LABELS, QStringLiteral("Edit Plot &Labels"), QStringLiteral("Edit the titles of the chart"),
+    Add(
+        edit, ID_EDIT_LABELS, QStringLiteral("Edit Plot &Labels"), QStringLiteral("Edit the titles of the chart"),
         [this] { m_doc.EditLabels(); }, result);
-    Add(edit, ID_EDIT_WINDOW, QStringLiteral("HIC &Window"), QStringLiteral("Choose the HIC window"),
+    Add(
+        edit, ID_EDIT_WINDOW, QStringLiteral("HIC &Window"), QStringLiteral("Choose the HIC window"),
         [this] { EditWindow(); }, result);
 
     QMenu *viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
-    Add(viewMenu, ID_VIEW_RESULTANT, QStringLiteral("&Resultant"), QStringLiteral("The resultant with the HIC interval"),
-        [this] { m_doc.SetMode(ModeResultant); }, result);
-    Add(viewMenu, ID_VIEW_XYZ, QStringLiteral("&X, Y, Z"), QStringLiteral("The axis signals and the resultant"),
+    Add(
+        viewMenu, ID_VIEW_RESULTANT, QStringLiteral("&Resultant"),
+        QStringLiteral("The resultant with the HIC interval"), [this] { m_doc.SetMode(ModeResultant); }, result);
+    Add(
+        viewMenu, ID_VIEW_XYZ, QStringLiteral("&X, Y, Z"), QStringLiteral("The axis signals and the resultant"),
         [this] { m_doc.SetMode(ModeXYZ); }, [this] { return m_doc.ResultReady() && m_doc.HasAxes(); });
-    Add(viewMenu, ID_VIEW_SURFACE, QStringLiteral("&Surface Plot"), QStringLiteral("The HIC response surface"),
+    Add(
+        viewMenu, ID_VIEW_SURFACE, QStringLiteral("&Surface Plot"), QStringLiteral("The HIC response surface"),
         [this] { m_doc.SetMode(ModeSurface); }, result);
-    Add(viewMenu, ID_VIEW_SFC, QStringLiteral("Skull &Fracture Correlate"), QStringLiteral("The skull fracture correlate"),
-        [this] { ShowSfc(); }, result);
-    Add(viewMenu, ID_VIEW_AIS, QStringLiteral("&AIS Cummulative Distribution"), QStringLiteral("Probability of injury"),
+    Add(
+        viewMenu, ID_VIEW_SFC, QStringLiteral("Skull &Fracture Correlate"),
+        QStringLiteral("The skull fracture correlate"), [this] { ShowSfc(); }, result);
+    Add(
+        viewMenu, ID_VIEW_AIS, QStringLiteral("&AIS Cummulative Distribution"), QStringLiteral("Probability of injury"),
         [this] { ShowAis(); }, result);
     viewMenu->addSeparator();
-    Add(viewMenu, ID_VIEW_ERRORS, QStringLiteral("Show &Errors"), QStringLiteral("The errors and warnings of the last open"),
-        [this] { m_doc.ShowErrors(); }, [this] { return !m_doc.Messages().empty(); });
+    Add(
+        viewMenu, ID_VIEW_ERRORS, QStringLiteral("Show &Errors"),
+        QStringLiteral("The errors and warnings of the last open"), [this] { m_doc.ShowErrors(); },
+        [this] { return !m_doc.Messages().empty(); });
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    Add(help, ID_APP_ABOUT, QStringLiteral("&About HIC..."), QStringLiteral("Program information"), [this] { About(); });
+    Add(help, ID_APP_ABOUT, QStringLiteral("&About HIC..."), QStringLiteral("Program information"),
+        [this] { About(); });
 
     QToolBar *tools = addToolBar(QStringLiteral("Tools"));
     tools->setObjectName(QStringLiteral("Tools"));
@@ -79,16 +96,19 @@ CMainFrame::CMainFrame(CHICDoc &doc, CHICView *view, QWidget *parent)
     tools->addAction(Action(ID_EDIT_COPY));
     tools->addAction(Action(ID_FILE_PRINT));
     tools->addSeparator();
-    tools->addAction(Add(nullptr, ID_HIC15, QStringLiteral("HIC 15"), QStringLiteral("15 ms window"),
-                         [this] { ChangeWindow(15.0, true); }, result));
-    tools->addAction(Add(nullptr, ID_HIC36, QStringLiteral("HIC 36"), QStringLiteral("36 ms window"),
-                         [this] { ChangeWindow(36.0, true); }, result));
-    tools->addAction(Add(nullptr, ID_NO_WINDOW, QStringLiteral("No Window"), QStringLiteral("No window"),
-                         [this] {
-                             if (m_doc.Mode() != ModeAis)
-                                 ChangeWindow(0.0, false);
-                         },
-                         result));
+    tools->addAction(Add(
+        nullptr, ID_HIC15, QStringLiteral("HIC 15"), QStringLiteral("15 ms window"),
+        [this] { ChangeWindow(15.0, true); }, result));
+    tools->addAction(Add(
+        nullptr, ID_HIC36, QStringLiteral("HIC 36"), QStringLiteral("36 ms window"),
+        [this] { ChangeWindow(36.0, true); }, result));
+    tools->addAction(Add(
+        nullptr, ID_NO_WINDOW, QStringLiteral("No Window"), QStringLiteral("No window"),
+        [this] {
+            if (m_doc.Mode() != ModeAis)
+                ChangeWindow(0.0, false);
+        },
+        result));
     statusBar()->showMessage(QStringLiteral("Ready"));
 
     for (QMenu *menu : {file, save, edit, viewMenu})

@@ -11,58 +11,58 @@ namespace hic {
 
 // Start times and window lengths of a surface, in seconds.
 struct SurfaceParams {
-  double startFrom = 0.0;
-  double startTo = 0.0;
-  double startEvery = 0.0;
-  double windowFrom = 0.0;
-  double windowTo = 0.0;
-  double windowEvery = 0.0;
+    double startFrom = 0.0;
+    double startTo = 0.0;
+    double startEvery = 0.0;
+    double windowFrom = 0.0;
+    double windowTo = 0.0;
+    double windowEvery = 0.0;
 };
 
 struct SurfaceResult {
-  int starts = 0;               // values per row
-  int windows = 0;              // rows, one per window length
-  std::vector<double> values;   // row-major, windows * starts, divided by factor
-  double maximum = 0.0;         // largest value before the division
-  double factor = 1.0;          // power of ten the values were divided by
+    int starts = 0;             // values per row
+    int windows = 0;            // rows, one per window length
+    std::vector<double> values; // row-major, windows * starts, divided by factor
+    double maximum = 0.0;       // largest value before the division
+    double factor = 1.0;        // power of ten the values were divided by
 };
 
 class CHicSurface {
- public:
-  // Values drawn on the surface stay at or below this after the division.
-  static constexpr double kContourLimit = 1600.0;
-  // Largest surface held in memory (values).
-  static constexpr std::size_t kMaxValues = 20'000'000;
+public:
+    // Values drawn on the surface stay at or below this after the division.
+    static constexpr double kContourLimit = 1600.0;
+    // Largest surface held in memory (values).
+    static constexpr std::size_t kMaxValues = 20'000'000;
 
-  // The constant-step resultant: Y samples, time step (s) and first point number.
-  // Throws std::logic_error("Del = 0.0 is unacceptable.") for a step that is not positive.
-  CHicSurface(const std::vector<double>& y, double dt, std::int32_t nfp);
+    // The constant-step resultant: Y samples, time step (s) and first point number.
+    // Throws std::logic_error("Del = 0.0 is unacceptable.") for a step that is not positive.
+    CHicSurface(const std::vector<double> &y, double dt, std::int32_t nfp);
 
-  double FirstTime() const { return static_cast<double>(m_nfp) * m_dt; }
-  double LastTime() const { return static_cast<double>(m_nfp + m_last) * m_dt; }
+    double FirstTime() const { return static_cast<double>(m_nfp) * m_dt; }
+    double LastTime() const { return static_cast<double>(m_nfp + m_last) * m_dt; }
 
-  // HIC of the windows of length window (s) starting at from, from + every, ... before
-  // to, into out[0..count) (entries past the last window that fits are left alone).
-  // False with the reason in error when the times lie outside the record.
-  bool Row(double from, double to, double every, double window, double* out, std::size_t count,
-           std::string& error) const;
+    // HIC of the windows of length window (s) starting at from, from + every, ... before
+    // to, into out[0..count) (entries past the last window that fits are left alone).
+    // False with the reason in error when the times lie outside the record.
+    bool Row(double from, double to, double every, double window, double *out, std::size_t count,
+             std::string &error) const;
 
-  // Every row, the maximum and the contour factor in one loop. False with error set.
-  bool Compute(const SurfaceParams& params, SurfaceResult& result, std::string& error) const;
+    // Every row, the maximum and the contour factor in one loop. False with error set.
+    bool Compute(const SurfaceParams &params, SurfaceResult &result, std::string &error) const;
 
-  // nearest((to - from) / every), 0 for an empty or unusable range.
-  static int Count(double from, double to, double every);
-  // The power of ten the surface is divided by: 1 up to the limit; above it one tenth of
-  // the first power of ten reaching trunc(maximum / limit), and 1 at least.
-  static double ContourFactor(double maximum);
+    // nearest((to - from) / every), 0 for an empty or unusable range.
+    static int Count(double from, double to, double every);
+    // The power of ten the surface is divided by: 1 up to the limit; above it one tenth of
+    // the first power of ten reaching trunc(maximum / limit), and 1 at least.
+    static double ContourFactor(double maximum);
 
- private:
-  std::int64_t Index(double time) const;
+private:
+    std::int64_t Index(double time) const;
 
-  std::vector<double> m_c;   // running integral of |a| in sample units
-  double m_dt = 0.0;
-  std::int32_t m_nfp = 0;
-  std::int64_t m_last = 0;   // index of the last sample
+    std::vector<double> m_c; // running integral of |a| in sample units
+    double m_dt = 0.0;
+    std::int32_t m_nfp = 0;
+    std::int64_t m_last = 0; // index of the last sample
 };
 
-}  // namespace hic
+} // namespace hic

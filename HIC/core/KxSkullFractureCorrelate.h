@@ -8,25 +8,25 @@
 #include "criteria/KxInjuryCriteria.h"
 
 class KxSkullFractureCorrelate : public KxInjuryCriteria {
- public:
-  KxSkullFractureCorrelate();
+public:
+    KxSkullFractureCorrelate();
 
-  bool SetCriticalValues() override;
+    bool SetCriticalValues() override;
 
-  // HIC of the signal, then SFC = (HIC / duration)^0.4 and its probability.
-  bool Compute(kx::CNSignal& signal);
-  // Probability for each whole SFC from..to; empty without a critical SFC.
-  std::vector<double> ProbabilityCurve(int from, int to) const;
+    // HIC of the signal, then SFC = (HIC / duration)^0.4 and its probability.
+    bool Compute(kx::CNSignal &signal);
+    // Probability for each whole SFC from..to; empty without a critical SFC.
+    std::vector<double> ProbabilityCurve(int from, int to) const;
 
-  double GetProbability() const { return m_probability; }
-  double GetCriticalSFC() const { return m_criticalSfc; }
-  double GetWindow() const { return m_window; }
-  void SetWindow(double windowMs) { m_window = windowMs; }
-  const KxHicCriteria& GetHic() const { return m_hic; }
+    double GetProbability() const { return m_probability; }
+    double GetCriticalSFC() const { return m_criticalSfc; }
+    double GetWindow() const { return m_window; }
+    void SetWindow(double windowMs) { m_window = windowMs; }
+    const KxHicCriteria &GetHic() const { return m_hic; }
 
- private:
-  KxHicCriteria m_hic;
-  double m_window = 15.0;
-  double m_probability = 0.0;
-  double m_criticalSfc = 0.0;
+private:
+    KxHicCriteria m_hic;
+    double m_window = 15.0;
+    double m_probability = 0.0;
+    double m_criticalSfc = 0.0;
 };

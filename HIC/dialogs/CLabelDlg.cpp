@@ -7,7 +7,6 @@ CLabelDlg::CLabelDlg(QWidget *parent)
                     {QStringLiteral("Plot Title"), QStringLiteral("SubTitle"), QStringLiteral("X Axis Label"),
                      QStringLiteral("Y Axis Label")},
                     parent)
-{
-}
+{}
 
 } // namespace hic

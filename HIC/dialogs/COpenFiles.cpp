@@ -86,7 +86,8 @@ void COpenFiles::Browse(int axis)
     const QString folder = QString::fromStdString(m_settings.GetString("InputDir", "Q:\\uds\\vehdb"));
     const int index = std::clamp(m_settings.GetInt("FileType", 1), 1, 2);
     QString chosenFilter = QString::fromLatin1(kFilters[index - 1]);
-    const QString filters = QStringLiteral("%1;;%2").arg(QString::fromLatin1(kFilters[0]), QString::fromLatin1(kFilters[1]));
+    const QString filters =
+        QStringLiteral("%1;;%2").arg(QString::fromLatin1(kFilters[0]), QString::fromLatin1(kFilters[1]));
     const QString file = chooseFile(QString::fromLatin1(kTitles[axis]), folder, filters, chosenFilter);
     if (file.isEmpty())
         return;

@@ -32,7 +32,7 @@ public:
     QRadioButton *AsciiRadio() const { return m_ascii; }
     QRadioButton *ResultantRadio() const { return m_resultant; }
     QRadioButton *ComponentsRadio() const { return m_components; }
-    QLineEdit *PathEdit(int axis) const { return m_paths[axis]; }   // 0 resultant, 1 X, 2 Y, 3 Z
+    QLineEdit *PathEdit(int axis) const { return m_paths[axis]; } // 0 resultant, 1 X, 2 Y, 3 Z
     QCheckBox *CheckHeaders() const { return m_checkHeaders; }
     QCheckBox *ApplyFilter() const { return m_applyFilter; }
     void Browse(int axis);

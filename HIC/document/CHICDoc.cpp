@@ -129,7 +129,8 @@ int CHICDoc::RunCommandLine(const std::vector<std::string> &files, double window
         loaded = LoadUdsXYZ(files[0], files[1], files[2]);
     } else {
         char text[96];
-        std::snprintf(text, sizeof text, "Improper Number Filenames - %d, must be 1 or 3", static_cast<int>(files.size()));
+        std::snprintf(text, sizeof text, "Improper Number Filenames - %d, must be 1 or 3",
+                      static_cast<int>(files.size()));
         m_messages.emplace_back(text);
     }
     m_window = windowMs;

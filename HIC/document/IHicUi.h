@@ -14,10 +14,10 @@ namespace hic {
 // The choices of the Open dialog.
 struct OpenFilesValues {
     std::string xPath, yPath, zPath, resultantPath;
-    int fileType = 0;            // 0 UDS-1992, 1 ASCII
-    bool resultant = true;       // true: one resultant file, false: X, Y and Z files
+    int fileType = 0;      // 0 UDS-1992, 1 ASCII
+    bool resultant = true; // true: one resultant file, false: X, Y and Z files
     bool checkHeaders = false;
-    bool applyFilter = false;    // CFC 1000 on ASCII input
+    bool applyFilter = false; // CFC 1000 on ASCII input
 };
 
 // The four texts of a plot.

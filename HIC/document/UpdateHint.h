@@ -8,8 +8,8 @@ namespace hic {
 Q_NAMESPACE
 
 enum class UpdateHint {
-    Redraw = 0,          // redraw in the current mode
-    ShowResultant = 1,   // the document switched to a plot mode: redraw in it
+    Redraw = 0,        // redraw in the current mode
+    ShowResultant = 1, // the document switched to a plot mode: redraw in it
     ShowSurface = 2,
     ShowXYZ = 3,
     ShowSfc = 4,
@@ -18,8 +18,14 @@ enum class UpdateHint {
 Q_ENUM_NS(UpdateHint)
 
 // The hint that tells of a switch to plot mode `mode`.
-constexpr UpdateHint ShowModeHint(int mode) { return static_cast<UpdateHint>(mode + 1); }
+constexpr UpdateHint ShowModeHint(int mode)
+{
+    return static_cast<UpdateHint>(mode + 1);
+}
 // The plot mode a hint tells of; -1 for Redraw.
-constexpr int ModeOfHint(UpdateHint hint) { return static_cast<int>(hint) - 1; }
+constexpr int ModeOfHint(UpdateHint hint)
+{
+    return static_cast<int>(hint) - 1;
+}
 
 } // namespace hic

@@ -31,7 +31,8 @@ double RectHic(double level, std::size_t width, double dt = kDt)
 
 bool Contains(const std::vector<std::string> &list, const std::string &part)
 {
-    return std::any_of(list.begin(), list.end(), [&](const std::string &m) { return m.find(part) != std::string::npos; });
+    return std::any_of(list.begin(), list.end(),
+                       [&](const std::string &m) { return m.find(part) != std::string::npos; });
 }
 
 struct DocFixture : ::testing::Test {
@@ -77,8 +78,8 @@ TEST_F(DocFixture, UnreadableFilesGiveAMessageAndNoResult)
         std::vector<std::string> files;
         std::string bad;
     };
-    for (const Case &c : {Case{{missing}, "missing.uds"}, Case{{good, missing, good}, "missing.uds"},
-                          Case{{garbage}, "notuds.bin"}}) {
+    for (const Case &c :
+         {Case{{missing}, "missing.uds"}, Case{{good, missing, good}, "missing.uds"}, Case{{garbage}, "notuds.bin"}}) {
         ui.errorLists.clear();
         EXPECT_EQ(doc.RunCommandLine(c.files, 15.0, ModeSurface), ModeResultant);
         EXPECT_FALSE(doc.ResultReady());
@@ -438,7 +439,9 @@ TEST_F(DocFixture, SurfaceIntervalsAreAskedAndARefusalKeepsThePreviousSurface)
              p.startTo = 5.0;
              return true;
          },
-         ModeResultant, {UpdateHint::ShowResultant}, {{"Stop Time is after end of data"}}},
+         ModeResultant,
+         {UpdateHint::ShowResultant},
+         {{"Stop Time is after end of data"}}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);

@@ -27,8 +27,9 @@ struct FrameFixture : ::testing::Test {
     FakeUi ui;
     CHICDoc doc;
     TempFolder folder;
-    CHICView *view = new CHICView(doc, [] { return std::make_unique<kxchart::RecordingChart>(); },
-                                  [] { return std::make_unique<kxchart::RecordingChart>(); });
+    CHICView *view = new CHICView(
+        doc, [] { return std::make_unique<kxchart::RecordingChart>(); },
+        [] { return std::make_unique<kxchart::RecordingChart>(); });
     CMainFrame frame{doc, view};
 
     void SetUp() override
@@ -48,10 +49,10 @@ struct FrameFixture : ::testing::Test {
 
 TEST_F(FrameFixture, ResultCommandsWaitForAResult)
 {
-    const F::Command needResult[] = {F::ID_FILE_SAVE_RESULTANT, F::ID_FILE_SAVE_PDF, F::ID_FILE_SAVE_BMP,
-                                     F::ID_FILE_PRINT, F::ID_EDIT_COPY, F::ID_EDIT_COPY_DATA, F::ID_EDIT_LABELS,
-                                     F::ID_EDIT_WINDOW, F::ID_HIC15, F::ID_HIC36, F::ID_NO_WINDOW,
-                                     F::ID_VIEW_RESULTANT, F::ID_VIEW_SURFACE, F::ID_VIEW_SFC, F::ID_VIEW_AIS};
+    const F::Command needResult[] = {
+        F::ID_FILE_SAVE_RESULTANT, F::ID_FILE_SAVE_PDF,  F::ID_FILE_SAVE_BMP, F::ID_FILE_PRINT, F::ID_EDIT_COPY,
+        F::ID_EDIT_COPY_DATA,      F::ID_EDIT_LABELS,    F::ID_EDIT_WINDOW,   F::ID_HIC15,      F::ID_HIC36,
+        F::ID_NO_WINDOW,           F::ID_VIEW_RESULTANT, F::ID_VIEW_SURFACE,  F::ID_VIEW_SFC,   F::ID_VIEW_AIS};
     frame.UpdateCommands();
     for (F::Command id : needResult)
         EXPECT_FALSE(Enabled(id)) << id;

@@ -45,8 +45,8 @@ TEST(SurfaceChartData, PositionsFollowTheGridAndTheValues)
         int row, column;
         float x, y, z;
     };
-    for (const Case c : {Case{0, 0, 0.0f, 100.0f, 2.0f}, Case{3, 4, 0.08f, 400.0f, 32.0f},
-                         Case{1, 2, 0.04f, 600.0f, 12.0f}}) {
+    for (const Case c :
+         {Case{0, 0, 0.0f, 100.0f, 2.0f}, Case{3, 4, 0.08f, 400.0f, 32.0f}, Case{1, 2, 0.04f, 600.0f, 12.0f}}) {
         const QVector3D p = kxchart::surfacePosition(s, c.row, c.column);
         EXPECT_FLOAT_EQ(p.x(), c.x);
         EXPECT_FLOAT_EQ(p.y(), c.y);

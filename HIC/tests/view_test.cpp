@@ -234,8 +234,9 @@ TEST_F(ViewFixture, ChartCommandsUseTheirSizesAndReportFailures)
     view.OnEditCopy();
     const auto &calls = plain->calls();
     EXPECT_NE(std::find(calls.begin(), calls.end(), "save bitmap " + folder.File("a.bmp") + " 800x600"), calls.end());
-    EXPECT_TRUE(std::any_of(calls.begin(), calls.end(),
-                            [&](const std::string &s) { return s.rfind("save vector " + folder.File("a.pdf"), 0) == 0; }));
+    EXPECT_TRUE(std::any_of(calls.begin(), calls.end(), [&](const std::string &s) {
+        return s.rfind("save vector " + folder.File("a.pdf"), 0) == 0;
+    }));
     EXPECT_TRUE(std::any_of(calls.begin(), calls.end(), [](const std::string &s) { return s.rfind("copy ", 0) == 0; }));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].find("b.bmp"), std::string::npos);

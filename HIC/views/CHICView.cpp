@@ -49,8 +49,7 @@ CHICView::CHICView(CHICDoc &doc, kxchart::ChartFactory plain, kxchart::ChartFact
     , m_doc(doc)
     , m_plainFactory(std::move(plain))
     , m_surfaceFactory(std::move(surface))
-{
-}
+{}
 
 CHICView::~CHICView() = default;
 
@@ -72,11 +71,21 @@ void CHICView::Draw()
         return;
     kxchart::ChartContent &c = m_chart->content();
     switch (mode) {
-    case ModeSurface: FillSurface(c); break;
-    case ModeXYZ: FillXYZ(c); break;
-    case ModeSfc: FillSfc(c); break;
-    case ModeAis: FillAis(c); break;
-    default: FillResultant(c); break;
+    case ModeSurface:
+        FillSurface(c);
+        break;
+    case ModeXYZ:
+        FillXYZ(c);
+        break;
+    case ModeSfc:
+        FillSfc(c);
+        break;
+    case ModeAis:
+        FillAis(c);
+        break;
+    default:
+        FillResultant(c);
+        break;
     }
     m_chart->reinitialise();
     m_chart->resetImage();
@@ -117,7 +126,8 @@ void CHICView::FillXYZ(kxchart::ChartContent &c) const
     for (std::size_t k = 0; k < curves.size(); ++k) {
         const std::vector<double> x = TimesOf(*curves[k]);
         std::copy(x.begin(), x.end(), c.x.begin() + static_cast<std::ptrdiff_t>(k * points));
-        std::copy(curves[k]->GetY().begin(), curves[k]->GetY().end(), c.y.begin() + static_cast<std::ptrdiff_t>(k * points));
+        std::copy(curves[k]->GetY().begin(), curves[k]->GetY().end(),
+                  c.y.begin() + static_cast<std::ptrdiff_t>(k * points));
     }
     c.nullValue = kNoPoint;
     c.legend = legend;

@@ -28,7 +28,8 @@ CMainFrame::CMainFrame(CMirvaneDoc &doc, CMirvaneView *view)
     setWindowTitle(QStringLiteral("Mirvane"));
     setCentralWidget(m_view);
     BuildMenus();
-    connect(m_view, &CMirvaneView::PlotKindsChanged, this, [this](const std::vector<int> &kinds) { FillPlotKinds(kinds); });
+    connect(m_view, &CMirvaneView::PlotKindsChanged, this,
+            [this](const std::vector<int> &kinds) { FillPlotKinds(kinds); });
     connect(m_view, &CMirvaneView::PlotKindsCleared, this, [this] { ClearPlotKinds(); });
     connect(&m_doc, &CMirvaneDoc::Updated, this, &CMainFrame::UpdateCommands);
     resize(1200, 700);
@@ -56,25 +57,32 @@ void CMainFrame::BuildMenus()
     };
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction *select = tip(c.Add(file, ID_SELECT_FILES, QStringLiteral("&Select Files..."),
-                                [this] { m_doc.OnSelectFiles(); }, {}, QKeySequence(Qt::CTRL | Qt::Key_O)),
+    QAction *select = tip(c.Add(
+                              file, ID_SELECT_FILES, QStringLiteral("&Select Files..."),
+                              [this] { m_doc.OnSelectFiles(); }, {}, QKeySequence(Qt::CTRL | Qt::Key_O)),
                           "Select the Files for processing");
     select->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
     QMenu *save = file->addMenu(QStringLiteral("&Save"));
-    QAction *uds = tip(c.Add(save, ID_SAVE_UDS, QStringLiteral("&Uds Files"), [this] { m_doc.OnSaveUds(); }, canSave),
+    QAction *uds = tip(c.Add(
+                           save, ID_SAVE_UDS, QStringLiteral("&Uds Files"), [this] { m_doc.OnSaveUds(); }, canSave),
                        "Save the Plotted data as Uds files");
     uds->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
-    tip(c.Add(save, ID_SAVE_ASCII, QStringLiteral("&Ascii Files"), [this] { m_doc.OnSaveAscii(); }, canSave),
+    tip(c.Add(
+            save, ID_SAVE_ASCII, QStringLiteral("&Ascii Files"), [this] { m_doc.OnSaveAscii(); }, canSave),
         "Save the plotted Data as ASCII XY data files");
-    tip(c.Add(save, ID_SAVE_BMP, QStringLiteral("&Bmp"), [this] { m_view->OnSaveBitmap(); }, chart),
+    tip(c.Add(
+            save, ID_SAVE_BMP, QStringLiteral("&Bmp"), [this] { m_view->OnSaveBitmap(); }, chart),
         "Save the current plot as a bmp file");
-    tip(c.Add(save, ID_SAVE_PDF, QStringLiteral("&Pdf"), [this] { m_view->OnSavePdf(); }, chart),
+    tip(c.Add(
+            save, ID_SAVE_PDF, QStringLiteral("&Pdf"), [this] { m_view->OnSavePdf(); }, chart),
         "Save the current plot as a PDF file");
-    tip(c.Add(save, ID_SAVE_HTML, QStringLiteral("&HTML"), [this] { m_view->OnSaveHtml(); }, summaryRun),
+    tip(c.Add(
+            save, ID_SAVE_HTML, QStringLiteral("&HTML"), [this] { m_view->OnSaveHtml(); }, summaryRun),
         "Save the results as an HTML file");
-    QAction *print = tip(c.Add(file, ID_FILE_PRINT, QStringLiteral("&Print..."), [this] { m_view->OnPrint(); },
-                               [this] { return m_doc.CurrentPlotKind() != PlotSummary && m_view->HasChart(); },
-                               QKeySequence(Qt::CTRL | Qt::Key_P)),
+    QAction *print = tip(c.Add(
+                             file, ID_FILE_PRINT, QStringLiteral("&Print..."), [this] { m_view->OnPrint(); },
+                             [this] { return m_doc.CurrentPlotKind() != PlotSummary && m_view->HasChart(); },
+                             QKeySequence(Qt::CTRL | Qt::Key_P)),
                          "Print the current plot");
     print->setIcon(s->standardIcon(QStyle::SP_FileDialogDetailedView));
     file->addSeparator();
@@ -85,14 +93,16 @@ void CMainFrame::BuildMenus()
                         "Copy the chart to the clipboard");
     copy->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
     copy->setIcon(s->standardIcon(QStyle::SP_FileDialogContentsView));
-    tip(c.Add(edit, ID_EDIT_COPY_DATA, QStringLiteral("Copy &Data"), [this] { m_view->OnCopyData(); }, summaryRun),
+    tip(c.Add(
+            edit, ID_EDIT_COPY_DATA, QStringLiteral("Copy &Data"), [this] { m_view->OnCopyData(); }, summaryRun),
         "Copy the plotted data to the clipboard");
     tip(c.Add(edit, ID_CRITICAL_VALUES, QStringLiteral("Critical &Values"), [this] { m_doc.OnCriticalValues(); }),
         "Edit the critical values for Pass / Fail Criteria");
     tip(c.Add(edit, ID_CORRIDOR_SIZE, QStringLiteral("Corridor &Size"), [this] { m_doc.OnCorridorSize(); }),
         "Set size for Corridor Plot");
-    QAction *headers = tip(c.Add(nullptr, ID_VIEW_HEADERS, QStringLiteral("UDS &Headers"), [this] { m_doc.ShowHeaders(); },
-                                 [this] { return m_doc.HasSignals(); }),
+    QAction *headers = tip(c.Add(
+                               nullptr, ID_VIEW_HEADERS, QStringLiteral("UDS &Headers"),
+                               [this] { m_doc.ShowHeaders(); }, [this] { return m_doc.HasSignals(); }),
                            "Show the UDS headers of the loaded signals");
     headers->setIcon(s->standardIcon(QStyle::SP_FileDialogInfoView));
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));

@@ -14,13 +14,11 @@ namespace mirvane {
 
 CMirvaneApp::CMirvaneApp()
     : CMirvaneApp(Options{})
-{
-}
+{}
 
 CMirvaneApp::CMirvaneApp(Options options)
     : m_options(std::move(options))
-{
-}
+{}
 
 CMirvaneApp::~CMirvaneApp()
 {
@@ -34,8 +32,8 @@ void CMirvaneApp::InitInstance(const QStringList &arguments)
     m_doc = std::make_unique<CMirvaneDoc>(nullptr, m_options.settingsProgram);
     auto *view = new CMirvaneView(*m_doc);
     m_frame = std::make_unique<CMainFrame>(*m_doc, view);
-    m_frame->setWindowIcon(QIcon::fromTheme(QStringLiteral("mirvane"),
-                                            m_frame->style()->standardIcon(QStyle::SP_FileDialogContentsView)));
+    m_frame->setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("mirvane"), m_frame->style()->standardIcon(QStyle::SP_FileDialogContentsView)));
     m_ui = std::make_unique<CMirvaneUi>(m_doc->Settings(), m_frame.get());
     m_doc->SetUi(m_ui.get());
 

@@ -10,8 +10,7 @@ namespace mirvane {
 CMirvaneUi::CMirvaneUi(kxplatform::CSettings &settings, QWidget *parent)
     : CQtKxUi(parent, kxres::CQtUiStyle{QStringLiteral("Mirvane"), true})
     , m_settings(settings)
-{
-}
+{}
 
 bool CMirvaneUi::SelectFiles(CSelectFilesValues &values)
 {

@@ -23,12 +23,12 @@ double HalfStep(double dt)
     return dt > 0.0 ? 0.5 * dt : 0.0;
 }
 
-}  // namespace
+} // namespace
 
-CComparison::CCommonPoints CComparison::CommonPoints(const kx::CNSignal& a, const kx::CNSignal& b, double dt)
+CComparison::CCommonPoints CComparison::CommonPoints(const kx::CNSignal &a, const kx::CNSignal &b, double dt)
 {
-    const std::vector<double>& xa = a.GetX();
-    const std::vector<double>& xb = b.GetX();
+    const std::vector<double> &xa = a.GetX();
+    const std::vector<double> &xb = b.GetX();
     const std::size_t na = std::min(xa.size(), a.GetY().size());
     const std::size_t nb = std::min(xb.size(), b.GetY().size());
     if (na == 0 || nb == 0)
@@ -37,7 +37,7 @@ CComparison::CCommonPoints CComparison::CommonPoints(const kx::CNSignal& a, cons
     const double start = std::max(xa.front(), xb.front()) - half;
     const double end = std::min(xa[na - 1], xb[nb - 1]) + half;
     // [first, last) of the points of x inside the shared window.
-    const auto range = [&](const std::vector<double>& x, std::size_t n) {
+    const auto range = [&](const std::vector<double> &x, std::size_t n) {
         std::size_t first = 0;
         while (first < n && x[first] < start)
             ++first;
@@ -51,13 +51,13 @@ CComparison::CCommonPoints CComparison::CommonPoints(const kx::CNSignal& a, cons
     return {firstA, firstB, std::min(lastA - firstA, lastB - firstB)};
 }
 
-void CComparison::CutToWindow(kx::CNSignal& signal, double start, double end, double dt)
+void CComparison::CutToWindow(kx::CNSignal &signal, double start, double end, double dt)
 {
     const double half = HalfStep(dt);
     signal.TruncateByTime(start - half, end - half);
 }
 
-void CComparison::Compare(kx::CNSignal& evaluated, const kx::CNSignal& reference)
+void CComparison::Compare(kx::CNSignal &evaluated, const kx::CNSignal &reference)
 {
     const double dt = reference.GetDel();
     if (evaluated.GetDel() != dt)
@@ -81,7 +81,7 @@ void CComparison::Compare(kx::CNSignal& evaluated, const kx::CNSignal& reference
     ComputeStatistics(evaluated.GetY(), referenceCopy.GetY(), dt);
 }
 
-void CComparison::ComputeStatistics(const std::vector<double>& e, const std::vector<double>& f, double dt)
+void CComparison::ComputeStatistics(const std::vector<double> &e, const std::vector<double> &f, double dt)
 {
     // Both signals are indexed by the reference's count; an evaluated signal that came
     // out shorter through resampling and truncation limits the sums.

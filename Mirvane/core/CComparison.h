@@ -17,8 +17,8 @@ public:
     static constexpr int kMomentOrders = 6;
 
     CComparison();
-    CComparison(const CComparison&) = default;
-    CComparison& operator=(const CComparison&) = default;
+    CComparison(const CComparison &) = default;
+    CComparison &operator=(const CComparison &) = default;
     virtual ~CComparison();
 
     void SetCorridorSize(double size) { m_corridorSize = size; }
@@ -27,7 +27,7 @@ public:
     // Resamples the evaluated signal to the reference's step and cuts it (and a copy
     // of the reference) to the common window, then fills every result. Errors of the
     // resampling and truncation pass to the caller.
-    void Compare(kx::CNSignal& evaluated, const kx::CNSignal& reference);
+    void Compare(kx::CNSignal &evaluated, const kx::CNSignal &reference);
 
     // Two signals on the step dt pair their samples by point: times within half a step
     // of each other are the same point. The points a and b share, both ends included:
@@ -37,15 +37,15 @@ public:
         std::size_t firstB = 0;
         std::size_t count = 0;
     };
-    static CCommonPoints CommonPoints(const kx::CNSignal& a, const kx::CNSignal& b, double dt);
+    static CCommonPoints CommonPoints(const kx::CNSignal &a, const kx::CNSignal &b, double dt);
 
     // Cuts signal on the step dt to the points from start up to, not including, end
     // (TruncateByTime), the same point rule holding at both ends.
-    static void CutToWindow(kx::CNSignal& signal, double start, double end, double dt);
+    static void CutToWindow(kx::CNSignal &signal, double start, double end, double dt);
 
     // The statistics of evaluated samples e against reference samples f with time
     // step dt, over the points both hold.
-    void ComputeStatistics(const std::vector<double>& e, const std::vector<double>& f, double dt);
+    void ComputeStatistics(const std::vector<double> &e, const std::vector<double> &f, double dt);
 
     double GetPeak() const { return m_peak; }
     double GetReferencePeak() const { return m_referencePeak; }
@@ -56,7 +56,7 @@ public:
     std::int32_t GetCount() const { return m_count; }
     // Order 0 .. 5; any other order gives 0.0.
     double GetMomentDifference(int order) const;
-    const std::array<double, kMomentOrders>& GetMomentDifferences() const { return m_momentDifferences; }
+    const std::array<double, kMomentOrders> &GetMomentDifferences() const { return m_momentDifferences; }
     double GetCorrelation() const { return m_correlation; }
     double GetTStatistic() const { return m_tStatistic; }
     double GetWindowStart() const { return m_windowStart; }

@@ -66,8 +66,7 @@ bool CComparisonRun::Load(std::vector<CSignal> &records, std::vector<kx::CNSigna
     return ok;
 }
 
-bool CComparisonRun::ComputeAverage(std::vector<CSignal> &records, CSignal &reference,
-                                    std::vector<std::string> &errors)
+bool CComparisonRun::ComputeAverage(std::vector<CSignal> &records, CSignal &reference, std::vector<std::string> &errors)
 {
     if (records.empty())
         return false;
@@ -193,8 +192,8 @@ bool CComparisonRun::Execute(const CRunOptions &options, CRunResult &result, std
         kx::CNSignal &reference = run.reference.Signal();
         if (options.filter && !Step(options.referenceFile, errors, [&] { reference.Filter(options.filterClass); }))
             return false;
-        if (options.truncate && !Step(options.referenceFile, errors,
-                                      [&] { reference.TruncateByTime(options.minTime, options.maxTime); }))
+        if (options.truncate &&
+            !Step(options.referenceFile, errors, [&] { reference.TruncateByTime(options.minTime, options.maxTime); }))
             return false;
     }
 

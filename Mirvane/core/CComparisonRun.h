@@ -15,7 +15,7 @@ namespace mirvane {
 struct CRunOptions {
     std::vector<std::string> files;
     std::string referenceFile;
-    int referenceKind = 0;          // 0 the chosen file, 1 the average of the evaluated signals
+    int referenceKind = 0; // 0 the chosen file, 1 the average of the evaluated signals
     bool filter = true;
     int filterClass = 60;
     bool truncate = false;
@@ -27,7 +27,7 @@ struct CRunOptions {
 struct CRunResult {
     std::vector<CSignal> records;
     CSignal reference;
-    std::vector<kx::CNSignalPtr> loaded;  // header copies, no samples
+    std::vector<kx::CNSignalPtr> loaded; // header copies, no samples
     std::vector<int> plotKinds;
 };
 

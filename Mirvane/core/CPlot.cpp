@@ -6,8 +6,7 @@ namespace mirvane {
 
 CPlot::CPlot(int kind)
     : m_kind(kind)
-{
-}
+{}
 
 CPlot::~CPlot() = default;
 
@@ -28,8 +27,9 @@ void CPlot::GetAxisTitles(std::string &xTitle, std::string &yTitle) const
 std::string PlotKindName(int kind)
 {
     static const std::array<const char *, 11> names = {
-        "Summary", "Input Data", "Standard Deviation", "Corridor", "90 Percentile Corridor", "Residuals",
-        "Acceleration", "Velocity", "Displacement", "Cummulative Density", "Cross Correlation",
+        "Summary",           "Input Data",   "Standard Deviation", "Corridor",     "90 Percentile Corridor",
+        "Residuals",         "Acceleration", "Velocity",           "Displacement", "Cummulative Density",
+        "Cross Correlation",
     };
     if (kind < 1 || kind > 11)
         return {};

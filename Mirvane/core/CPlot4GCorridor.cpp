@@ -8,11 +8,10 @@ namespace mirvane {
 
 CPlot4GCorridor::CPlot4GCorridor()
     : CPlot(PlotCorridor)
-{
-}
+{}
 
 bool CPlot4GCorridor::Fill(const std::vector<CSignal> &records, const kx::CNSignal &reference,
-              std::vector<kx::CNSignal> &series, std::vector<std::string> &labels)
+                           std::vector<kx::CNSignal> &series, std::vector<std::string> &labels)
 {
     series.clear();
     labels.clear();

@@ -6,11 +6,10 @@ namespace mirvane {
 
 CPlot90Percent::CPlot90Percent()
     : CPlot(Plot90Percent)
-{
-}
+{}
 
 bool CPlot90Percent::Fill(const std::vector<CSignal> &records, const kx::CNSignal &reference,
-              std::vector<kx::CNSignal> &series, std::vector<std::string> &labels)
+                          std::vector<kx::CNSignal> &series, std::vector<std::string> &labels)
 {
     series.clear();
     labels.clear();

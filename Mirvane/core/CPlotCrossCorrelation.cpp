@@ -10,11 +10,10 @@ namespace mirvane {
 
 CPlotCrossCorrelation::CPlotCrossCorrelation()
     : CPlot(PlotCrossCorrelation)
-{
-}
+{}
 
 bool CPlotCrossCorrelation::Fill(const std::vector<CSignal> &records, const kx::CNSignal &reference,
-              std::vector<kx::CNSignal> &series, std::vector<std::string> &labels)
+                                 std::vector<kx::CNSignal> &series, std::vector<std::string> &labels)
 {
     series.clear();
     labels.clear();

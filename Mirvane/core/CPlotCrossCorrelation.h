@@ -7,8 +7,8 @@ namespace mirvane {
 class CPlotCrossCorrelation : public CPlot {
 public:
     CPlotCrossCorrelation();
-    bool Fill(const std::vector<CSignal> &records, const kx::CNSignal &reference,
-              std::vector<kx::CNSignal> &series, std::vector<std::string> &labels) override;
+    bool Fill(const std::vector<CSignal> &records, const kx::CNSignal &reference, std::vector<kx::CNSignal> &series,
+              std::vector<std::string> &labels) override;
     void GetAxisTitles(std::string &xTitle, std::string &yTitle) const override;
 
     // Covariance of a and b at lag k over the overlapping points, divided by their count.

@@ -7,8 +7,8 @@ namespace mirvane {
 class CPlotCumulativeDensity : public CPlot {
 public:
     CPlotCumulativeDensity();
-    bool Fill(const std::vector<CSignal> &records, const kx::CNSignal &reference,
-              std::vector<kx::CNSignal> &series, std::vector<std::string> &labels) override;
+    bool Fill(const std::vector<CSignal> &records, const kx::CNSignal &reference, std::vector<kx::CNSignal> &series,
+              std::vector<std::string> &labels) override;
     void GetAxisTitles(std::string &xTitle, std::string &yTitle) const override;
 
     static constexpr std::size_t kDensityPoints = 100;

@@ -6,11 +6,10 @@ namespace mirvane {
 
 CPlotDisp::CPlotDisp()
     : CPlot(PlotDisplacement)
-{
-}
+{}
 
 bool CPlotDisp::Fill(const std::vector<CSignal> &records, const kx::CNSignal &reference,
-              std::vector<kx::CNSignal> &series, std::vector<std::string> &labels)
+                     std::vector<kx::CNSignal> &series, std::vector<std::string> &labels)
 {
     FillIntegrated(records, reference, 2, series, labels);
     return true;

@@ -7,10 +7,9 @@ namespace mirvane {
 class CPlotDisp : public CPlot {
 public:
     CPlotDisp();
-    bool Fill(const std::vector<CSignal> &records, const kx::CNSignal &reference,
-              std::vector<kx::CNSignal> &series, std::vector<std::string> &labels) override;
+    bool Fill(const std::vector<CSignal> &records, const kx::CNSignal &reference, std::vector<kx::CNSignal> &series,
+              std::vector<std::string> &labels) override;
     void GetAxisTitles(std::string &xTitle, std::string &yTitle) const override;
-
 };
 
 } // namespace mirvane

@@ -8,11 +8,10 @@ namespace mirvane {
 
 CPlotResidual::CPlotResidual()
     : CPlot(PlotResiduals)
-{
-}
+{}
 
 bool CPlotResidual::Fill(const std::vector<CSignal> &records, const kx::CNSignal &reference,
-              std::vector<kx::CNSignal> &series, std::vector<std::string> &labels)
+                         std::vector<kx::CNSignal> &series, std::vector<std::string> &labels)
 {
     FillPerRecord(
         records,

@@ -6,11 +6,10 @@ namespace mirvane {
 
 CPlotStdDeviation::CPlotStdDeviation()
     : CPlot(PlotStdDeviation)
-{
-}
+{}
 
 bool CPlotStdDeviation::Fill(const std::vector<CSignal> &records, const kx::CNSignal &reference,
-              std::vector<kx::CNSignal> &series, std::vector<std::string> &labels)
+                             std::vector<kx::CNSignal> &series, std::vector<std::string> &labels)
 {
     series.clear();
     labels.clear();

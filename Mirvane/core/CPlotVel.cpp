@@ -6,11 +6,10 @@ namespace mirvane {
 
 CPlotVel::CPlotVel()
     : CPlot(PlotVelocity)
-{
-}
+{}
 
 bool CPlotVel::Fill(const std::vector<CSignal> &records, const kx::CNSignal &reference,
-              std::vector<kx::CNSignal> &series, std::vector<std::string> &labels)
+                    std::vector<kx::CNSignal> &series, std::vector<std::string> &labels)
 {
     FillIntegrated(records, reference, 1, series, labels);
     return true;

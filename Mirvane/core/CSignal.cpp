@@ -31,8 +31,7 @@ CSignal::CSignal() = default;
 
 CSignal::CSignal(std::string fileName)
     : m_fileName(std::move(fileName))
-{
-}
+{}
 
 CSignal::~CSignal() = default;
 

@@ -47,12 +47,23 @@ Colour PassFailColour(int column, double value, const CCriticalValues &limits)
         return kWhite;
     double limit = limits.momentDifference;
     switch (column) {
-    case 2: limit = limits.averageResidual; break;
-    case 3: limit = limits.stdDeviation; break;
-    case 4: limit = limits.corridor; break;
-    case 5: limit = limits.correlation; break;
-    case 6: limit = limits.tStatistic; break;
-    default: break;
+    case 2:
+        limit = limits.averageResidual;
+        break;
+    case 3:
+        limit = limits.stdDeviation;
+        break;
+    case 4:
+        limit = limits.corridor;
+        break;
+    case 5:
+        limit = limits.correlation;
+        break;
+    case 6:
+        limit = limits.tStatistic;
+        break;
+    default:
+        break;
     }
     return value < limit ? kPassed : kFailed;
 }

@@ -19,9 +19,18 @@ constexpr Colour MakeColour(int r, int g, int b)
 {
     return static_cast<Colour>(r) | (static_cast<Colour>(g) << 8) | (static_cast<Colour>(b) << 16);
 }
-constexpr int RedOf(Colour c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int RedOf(Colour c)
+{
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GreenOf(Colour c)
+{
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(Colour c)
+{
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 inline constexpr Colour kWhite = MakeColour(255, 255, 255);
 inline constexpr Colour kPassed = MakeColour(0, 224, 0);
@@ -29,12 +38,12 @@ inline constexpr Colour kFailed = MakeColour(255, 0, 0);
 
 // The limits every tested column is held against; one set per process.
 struct CCriticalValues {
-    double averageResidual = 5.0;   // percent of the reference's peak
-    double stdDeviation = 20.0;     // percent of the reference's peak
-    double corridor = 0.1;          // share of points outside the corridor
-    double correlation = 0.05;      // 1 - correlation factor
-    double tStatistic = 2.58;       // abs(T)
-    double momentDifference = 0.2;  // each moment order
+    double averageResidual = 5.0;  // percent of the reference's peak
+    double stdDeviation = 20.0;    // percent of the reference's peak
+    double corridor = 0.1;         // share of points outside the corridor
+    double correlation = 0.05;     // 1 - correlation factor
+    double tStatistic = 2.58;      // abs(T)
+    double momentDifference = 0.2; // each moment order
 };
 
 CCriticalValues &CriticalValues();

@@ -44,8 +44,7 @@ class NameItem : public QListWidgetItem {
 public:
     explicit NameItem(const QString &text)
         : QListWidgetItem(text)
-    {
-    }
+    {}
     bool operator<(const QListWidgetItem &other) const override
     {
         return text().compare(other.text(), Qt::CaseInsensitive) < 0;
@@ -79,8 +78,8 @@ CSelectFiles::CSelectFiles(kxplatform::CSettings &settings, QWidget *parent)
     auto *saveHit = new QPushButton(QStringLiteral("Save Hitlist"), this);
 
     m_class = new QComboBox(this);
-    m_class->addItems({QStringLiteral("CFC60"), QStringLiteral("CFC180"), QStringLiteral("CFC600"),
-                       QStringLiteral("CFC1000")});
+    m_class->addItems(
+        {QStringLiteral("CFC60"), QStringLiteral("CFC180"), QStringLiteral("CFC600"), QStringLiteral("CFC1000")});
     m_filter = new QCheckBox(QStringLiteral("Filter all signals prior to analysis"), this);
     m_truncate = new QCheckBox(QStringLiteral("Truncate all signals "), this);
     m_minTime = new QLineEdit(this);
@@ -141,7 +140,7 @@ void CSelectFiles::SetValues(const CSelectFilesValues &values)
     m_list->clear();
     for (const std::string &name : values.files)
         AddEntry(QString::fromStdString(name));
-    const int index = values.filterClass == 60    ? 0
+    const int index = values.filterClass == 60     ? 0
                       : values.filterClass == 180  ? 1
                       : values.filterClass == 600  ? 2
                       : values.filterClass == 1000 ? 3
@@ -215,10 +214,10 @@ void CSelectFiles::OnAddFiles()
 
 void CSelectFiles::OnChooseReference()
 {
-    const QString path = ChooseOpenFile(
-        QStringLiteral("Select Reference Uds File"),
-        QString::fromStdString(m_settings.GetString("ReferenceDir", QDir::homePath().toStdString())),
-        SignalFileFilters());
+    const QString path =
+        ChooseOpenFile(QStringLiteral("Select Reference Uds File"),
+                       QString::fromStdString(m_settings.GetString("ReferenceDir", QDir::homePath().toStdString())),
+                       SignalFileFilters());
     if (path.isEmpty())
         return;
     m_reference->setText(path);
@@ -267,20 +266,20 @@ bool CSelectFiles::SaveHitlist(const QString &path)
 
 void CSelectFiles::OnReadHitlist()
 {
-    const QString path = ChooseOpenFile(
-        QStringLiteral("Select Hit List"),
-        QString::fromStdString(m_settings.GetString("HitlistDir", QDir::homePath().toStdString())),
-        QString::fromLatin1(kHitFilter));
+    const QString path =
+        ChooseOpenFile(QStringLiteral("Select Hit List"),
+                       QString::fromStdString(m_settings.GetString("HitlistDir", QDir::homePath().toStdString())),
+                       QString::fromLatin1(kHitFilter));
     if (!path.isEmpty())
         ReadHitlist(path);
 }
 
 void CSelectFiles::OnSaveHitlist()
 {
-    const QString path = ChooseSaveFile(
-        QStringLiteral("Save Hit List as"),
-        QString::fromStdString(m_settings.GetString("HitlistDir", QDir::homePath().toStdString())),
-        QString::fromLatin1(kHitFilter));
+    const QString path =
+        ChooseSaveFile(QStringLiteral("Save Hit List as"),
+                       QString::fromStdString(m_settings.GetString("HitlistDir", QDir::homePath().toStdString())),
+                       QString::fromLatin1(kHitFilter));
     if (!path.isEmpty())
         SaveHitlist(path);
 }

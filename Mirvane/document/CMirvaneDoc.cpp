@@ -17,8 +17,7 @@ CMirvaneDoc::CMirvaneDoc(IMirvaneUi *ui, const QString &settingsProgram)
     : m_ui(ui)
     , m_settings(std::make_unique<kxplatform::CSettings>(settingsProgram))
     , m_plot(std::make_unique<CPlot>(PlotSummary))
-{
-}
+{}
 
 CMirvaneDoc::~CMirvaneDoc() = default;
 
@@ -61,55 +60,58 @@ void CMirvaneDoc::StoreFolder(const char *key, const std::string &path)
 
 void CMirvaneDoc::OnSelectFiles()
 {
-    kxres::Guarded([this](const QString &text) { Report(text.toStdString()); }, [this] {
-        if (!m_ui)
-            return;
-        CSelectFilesValues values;
-        values.files = m_chosenFiles;
-        values.referenceFile = m_referenceFile;
-        values.referenceKind = m_referenceKind;
-        values.filter = m_filter;
-        values.truncate = m_truncate;
-        if (!m_ui->SelectFiles(values))
-            return;
-        m_referenceFile = values.referenceFile;
-        m_chosenFiles = values.files;
-        m_referenceKind = values.referenceKind;
-        m_filter = values.filter;
-        m_truncate = values.truncate;
+    kxres::Guarded([this](const QString &text) { Report(text.toStdString()); },
+                   [this] {
+                       if (!m_ui)
+                           return;
+                       CSelectFilesValues values;
+                       values.files = m_chosenFiles;
+                       values.referenceFile = m_referenceFile;
+                       values.referenceKind = m_referenceKind;
+                       values.filter = m_filter;
+                       values.truncate = m_truncate;
+                       if (!m_ui->SelectFiles(values))
+                           return;
+                       m_referenceFile = values.referenceFile;
+                       m_chosenFiles = values.files;
+                       m_referenceKind = values.referenceKind;
+                       m_filter = values.filter;
+                       m_truncate = values.truncate;
 
-        CRunOptions options;
-        options.files = values.files;
-        options.referenceFile = values.referenceFile;
-        options.referenceKind = values.referenceKind;
-        options.filter = values.filter;
-        options.filterClass = values.filterClass;
-        options.truncate = values.truncate;
-        options.minTime = values.minTime;
-        options.maxTime = values.maxTime;
-        Execute(options);
-    });
+                       CRunOptions options;
+                       options.files = values.files;
+                       options.referenceFile = values.referenceFile;
+                       options.referenceKind = values.referenceKind;
+                       options.filter = values.filter;
+                       options.filterClass = values.filterClass;
+                       options.truncate = values.truncate;
+                       options.minTime = values.minTime;
+                       options.maxTime = values.maxTime;
+                       Execute(options);
+                   });
 }
 
 void CMirvaneDoc::Run(const std::vector<std::string> &files, int filterClass, double minTime, double maxTime)
 {
     if (files.empty())
         return;
-    kxres::Guarded([this](const QString &text) { Report(text.toStdString()); }, [&] {
-        CRunOptions options;
-        options.files = files;
-        options.filterClass = filterClass;
-        options.filter = filterClass == 60 || filterClass == 180 || filterClass == 600 || filterClass == 1000;
-        options.truncate = minTime > 0.0 || maxTime > 0.0;
-        options.minTime = minTime;
-        options.maxTime = maxTime;
-        options.referenceKind = 1;
-        m_filter = options.filter;
-        m_truncate = options.truncate;
-        m_referenceKind = 1;
-        m_chosenFiles = files;
-        Execute(options);
-    });
+    kxres::Guarded([this](const QString &text) { Report(text.toStdString()); },
+                   [&] {
+                       CRunOptions options;
+                       options.files = files;
+                       options.filterClass = filterClass;
+                       options.filter =
+                           filterClass == 60 || filterClass == 180 || filterClass == 600 || filterClass == 1000;
+                       options.truncate = minTime > 0.0 || maxTime > 0.0;
+                       options.minTime = minTime;
+                       options.maxTime = maxTime;
+                       options.referenceKind = 1;
+                       m_filter = options.filter;
+                       m_truncate = options.truncate;
+                       m_referenceKind = 1;
+                       m_chosenFiles = files;
+                       Execute(options);
+                   });
 }
 
 void CMirvaneDoc::Execute(const CRunOptions &givenOptions)
@@ -151,39 +153,40 @@ void CMirvaneDoc::Execute(const CRunOptions &givenOptions)
 bool CMirvaneDoc::SetPlot(int kind)
 {
     bool result = false;
-    kxres::Guarded([this](const QString &text) { Report(text.toStdString()); }, [&] {
-        if (kind < 1 || kind > 11) {
-            m_plot = std::make_unique<CPlot>(PlotSummary);
-            return;
-        }
-        // The new curves are made apart; a failure leaves the current plot as it was.
-        std::unique_ptr<CPlot> plot = MakePlot(kind);
-        std::vector<kx::CNSignal> series;
-        std::vector<std::string> labels;
-        plot->Fill(m_records, m_reference.Signal(), series, labels);
-        std::vector<double> x;
-        std::vector<double> y;
-        int points = 0;
-        if (kind != PlotSummary)
-            points = PackSeries(series, x, y);
-        std::string xTitle;
-        std::string yTitle;
-        plot->GetAxisTitles(xTitle, yTitle);
+    kxres::Guarded([this](const QString &text) { Report(text.toStdString()); },
+                   [&] {
+                       if (kind < 1 || kind > 11) {
+                           m_plot = std::make_unique<CPlot>(PlotSummary);
+                           return;
+                       }
+                       // The new curves are made apart; a failure leaves the current plot as it was.
+                       std::unique_ptr<CPlot> plot = MakePlot(kind);
+                       std::vector<kx::CNSignal> series;
+                       std::vector<std::string> labels;
+                       plot->Fill(m_records, m_reference.Signal(), series, labels);
+                       std::vector<double> x;
+                       std::vector<double> y;
+                       int points = 0;
+                       if (kind != PlotSummary)
+                           points = PackSeries(series, x, y);
+                       std::string xTitle;
+                       std::string yTitle;
+                       plot->GetAxisTitles(xTitle, yTitle);
 
-        m_plot = std::move(plot);
-        m_currentKind = kind;
-        m_series = std::move(series);
-        m_labels = std::move(labels);
-        if (kind != PlotSummary) {
-            m_x = std::move(x);
-            m_y = std::move(y);
-            m_pointCount = points;
-            m_seriesCount = static_cast<int>(m_series.size());
-        }
-        m_xTitle = std::move(xTitle);
-        m_yTitle = std::move(yTitle);
-        result = true;
-    });
+                       m_plot = std::move(plot);
+                       m_currentKind = kind;
+                       m_series = std::move(series);
+                       m_labels = std::move(labels);
+                       if (kind != PlotSummary) {
+                           m_x = std::move(x);
+                           m_y = std::move(y);
+                           m_pointCount = points;
+                           m_seriesCount = static_cast<int>(m_series.size());
+                       }
+                       m_xTitle = std::move(xTitle);
+                       m_yTitle = std::move(yTitle);
+                       result = true;
+                   });
     if (result)
         UpdateAllViews(UpdateHint::Plot);
     return result;
@@ -198,9 +201,8 @@ void CMirvaneDoc::OnSaveUds()
     for (std::size_t s = 0; s < m_series.size(); ++s) {
         const std::string label = s < m_labels.size() ? m_labels[s] : std::string();
         std::string path;
-        if (!m_ui->ChooseSaveFile({"Save " + label + " as", "UDS Files (*.uds);;All Files (*)", "",
-                                   Folder("UdsOutputDir"), ""},
-                                  path))
+        if (!m_ui->ChooseSaveFile(
+                {"Save " + label + " as", "UDS Files (*.uds);;All Files (*)", "", Folder("UdsOutputDir"), ""}, path))
             continue;
         try {
             m_series[s].SaveToUDSFile(path);
@@ -220,13 +222,11 @@ void CMirvaneDoc::OnSaveAscii()
     if (!m_ui || m_series.empty())
         return;
     std::string path;
-    if (!m_ui->ChooseSaveFile({"Save ASCII data As", "Text Files (*.txt);;All Files (*)", "",
-                               Folder("AsciiOutputDir"), ""},
-                              path))
+    if (!m_ui->ChooseSaveFile(
+            {"Save ASCII data As", "Text Files (*.txt);;All Files (*)", "", Folder("AsciiOutputDir"), ""}, path))
         return;
     QString error;
-    if (!kxres::WriteTextFile(QString::fromStdString(path), AsciiText(m_series),
-                              &error)) {
+    if (!kxres::WriteTextFile(QString::fromStdString(path), AsciiText(m_series), &error)) {
         Report(error.toStdString());
         return;
     }
@@ -238,9 +238,8 @@ void CMirvaneDoc::OnSaveHtml(const std::vector<int> &columnOrder)
     if (!m_ui)
         return;
     std::string path;
-    if (!m_ui->ChooseSaveFile({"Save Results to HTML File",
-                               "HTML Files (*.html);;HTML Files (*.htm);;All Files (*.*)", "",
-                               Folder("UdsOutputDir"), ""},
+    if (!m_ui->ChooseSaveFile({"Save Results to HTML File", "HTML Files (*.html);;HTML Files (*.htm);;All Files (*.*)",
+                               "", Folder("UdsOutputDir"), ""},
                               path))
         return;
     QString error;

@@ -106,7 +106,7 @@ private:
     std::vector<CSignal> m_records;
     CSignal m_reference;
     std::string m_referenceFile;
-    std::vector<std::string> m_chosenFiles;  // the names of the last run, failed or not
+    std::vector<std::string> m_chosenFiles; // the names of the last run, failed or not
     std::vector<kx::CNSignalPtr> m_loaded;
     std::vector<kx::CNSignal> m_series;
     std::vector<std::string> m_labels;

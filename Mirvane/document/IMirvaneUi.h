@@ -16,7 +16,7 @@ namespace mirvane {
 struct CSelectFilesValues {
     std::vector<std::string> files;
     std::string referenceFile;
-    int referenceKind = 0;         // 0 a chosen file, 1 the average
+    int referenceKind = 0; // 0 a chosen file, 1 the average
     int filterClass = 60;
     bool filter = true;
     bool truncate = true;

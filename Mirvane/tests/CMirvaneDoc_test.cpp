@@ -125,14 +125,23 @@ TEST(MirvaneDocRun, FailuresKeepThePreviousRun)
     struct Case {
         const char *name;
         CSelectFilesValues choice;
-        std::string expected;  // a part of the first error text
+        std::string expected; // a part of the first error text
     };
     const std::vector<Case> cases = {
         {"unreadable file", Choice({five[0], garbage}, ref), garbage + ": "},
         {"missing reference", Choice({five[0]}, f.folder.Path("none.uds")), "none.uds: "},
         {"reference not overlapping", Choice({five[0]}, late), "Error Computing the time range for evaluation"},
-        {"average without common range", Choice({five[0], late}, "", 1), "Error Computing the time range for evaluation"},
-        {"truncation outside the signal", [&] { auto c = Choice({five[0]}, ref); c.truncate = true; c.minTime = 5; c.maxTime = 6; return c; }(), five[0] + ": "},
+        {"average without common range", Choice({five[0], late}, "", 1),
+         "Error Computing the time range for evaluation"},
+        {"truncation outside the signal",
+         [&] {
+             auto c = Choice({five[0]}, ref);
+             c.truncate = true;
+             c.minTime = 5;
+             c.maxTime = 6;
+             return c;
+         }(),
+         five[0] + ": "},
     };
     for (const Case &c : cases) {
         f.ui.errorLists.clear();
@@ -227,8 +236,8 @@ TEST(MirvaneDocRun, CommandLineAveragesAndFilters)
     Fixture f;
     std::vector<std::string> files;
     for (int i = 0; i < 3; ++i)
-        files.push_back(f.folder.Uds("c" + std::to_string(i) + ".uds", 0, 2000, 1e-4,
-                                     [i](double t) { return std::sin(300 * t) + i; }, "N"));
+        files.push_back(f.folder.Uds(
+            "c" + std::to_string(i) + ".uds", 0, 2000, 1e-4, [i](double t) { return std::sin(300 * t) + i; }, "N"));
     files.push_back(f.folder.Text("points.txt", [] {
         std::string s;
         for (int i = 0; i < 2000; ++i)
@@ -253,7 +262,8 @@ TEST(MirvaneDocSave, ComputedSeriesRoundTrip)
 {
     Fixture f;
     const std::string a = f.folder.Uds("a.uds", 0, 300, 1e-4, [](double t) { return std::sin(900 * t); });
-    const std::string b = f.folder.Uds("b.uds", 0, 300, 1e-4, [](double t) { return std::sin(900 * t) + 0.1 * std::cos(3000 * t); });
+    const std::string b =
+        f.folder.Uds("b.uds", 0, 300, 1e-4, [](double t) { return std::sin(900 * t) + 0.1 * std::cos(3000 * t); });
     f.Select(Choice({a}, b));
     for (const int kind : {PlotCumulativeDensity, PlotCrossCorrelation}) {
         ASSERT_TRUE(f.doc.SetPlot(kind));
@@ -270,8 +280,10 @@ TEST(MirvaneDocSave, ComputedSeriesRoundTrip)
         const kx::CNSignal &series = f.doc.Series().back();
         ASSERT_EQ(back.GetX().size(), series.GetX().size()) << kind;
         for (std::size_t i = 0; i < series.GetX().size(); ++i) {
-            EXPECT_NEAR(back.GetX()[i], series.GetX()[i], 1e-6 + 1e-6 * std::fabs(series.GetX()[i])) << kind << " " << i;
-            EXPECT_NEAR(back.GetY()[i], series.GetY()[i], 1e-4 + 1e-6 * std::fabs(series.GetY()[i])) << kind << " " << i;
+            EXPECT_NEAR(back.GetX()[i], series.GetX()[i], 1e-6 + 1e-6 * std::fabs(series.GetX()[i]))
+                << kind << " " << i;
+            EXPECT_NEAR(back.GetY()[i], series.GetY()[i], 1e-4 + 1e-6 * std::fabs(series.GetY()[i]))
+                << kind << " " << i;
         }
     }
     kxplatform::CSettings settings(mirvane_test::TestSettingsName());

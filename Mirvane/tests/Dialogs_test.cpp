@@ -87,14 +87,35 @@ TEST_F(MirvaneDialogs, SelectFilesChecksInOrder)
     };
     const std::vector<Case> cases = {
         {"valid", [](CSelectFiles &) {}, true, {}},
-        {"equal times", [](CSelectFiles &d) { d.MinTimeEdit()->setText("0.3"); d.MaxTimeEdit()->setText("0.3"); }, false,
-         QStringLiteral("Max time must be > min time")},
-        {"times checked without truncation", [](CSelectFiles &d) { d.TruncateCheck()->setChecked(false); d.MinTimeEdit()->setText("1"); }, false,
-         QStringLiteral("Max time must be > min time")},
+        {"equal times",
+         [](CSelectFiles &d) {
+             d.MinTimeEdit()->setText("0.3");
+             d.MaxTimeEdit()->setText("0.3");
+         },
+         false, QStringLiteral("Max time must be > min time")},
+        {"times checked without truncation",
+         [](CSelectFiles &d) {
+             d.TruncateCheck()->setChecked(false);
+             d.MinTimeEdit()->setText("1");
+         },
+         false, QStringLiteral("Max time must be > min time")},
         {"no reference file", [](CSelectFiles &d) { d.ReferenceEdit()->clear(); }, false, {}},
-        {"average needs no reference", [](CSelectFiles &d) { d.ReferenceEdit()->clear(); d.AverageRadio()->setChecked(true); }, true, {}},
-        {"empty list", [](CSelectFiles &d) { d.List()->clear(); }, false, QStringLiteral("You must select at least one signal")},
-        {"reference before list", [](CSelectFiles &d) { d.List()->clear(); d.ReferenceEdit()->clear(); }, false, {}},
+        {"average needs no reference",
+         [](CSelectFiles &d) {
+             d.ReferenceEdit()->clear();
+             d.AverageRadio()->setChecked(true);
+         },
+         true,
+         {}},
+        {"empty list", [](CSelectFiles &d) { d.List()->clear(); }, false,
+         QStringLiteral("You must select at least one signal")},
+        {"reference before list",
+         [](CSelectFiles &d) {
+             d.List()->clear();
+             d.ReferenceEdit()->clear();
+         },
+         false,
+         {}},
         {"not a number", [](CSelectFiles &d) { d.MinTimeEdit()->setText("0,1"); }, false, QStringLiteral("*")},
     };
     for (const Case &c : cases) {

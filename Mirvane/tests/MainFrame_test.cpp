@@ -96,7 +96,8 @@ TEST(MirvaneFrame, RunFillsSelectorTableAndEnabling)
     // Colours follow the critical values at once: worked out when drawn.
     const QModelIndex t = model->index(0, 6);
     const Colour before = f.doc.Records()[0].GetColumnColour(6);
-    EXPECT_EQ(model->data(t, Qt::BackgroundRole).value<QColor>(), QColor(RedOf(before), GreenOf(before), BlueOf(before)));
+    EXPECT_EQ(model->data(t, Qt::BackgroundRole).value<QColor>(),
+              QColor(RedOf(before), GreenOf(before), BlueOf(before)));
     EXPECT_EQ(model->data(model->index(0, 0), Qt::BackgroundRole).value<QColor>(), QColor(Qt::white));
     CCriticalValues strict;
     strict.correlation = -1.0;
@@ -238,8 +239,9 @@ TEST(MirvaneFrame, PlotKindsDrawAndSave)
         titles << QString::fromStdString(title);
     EXPECT_EQ(titles, (QStringList{"Save Bitmap as", "Save PDF as"}));
     const auto &calls = f.chart->calls();
-    EXPECT_NE(std::find_if(calls.begin(), calls.end(), [](const std::string &c) { return c.rfind("save bitmap", 0) == 0; }),
-              calls.end());
+    EXPECT_NE(
+        std::find_if(calls.begin(), calls.end(), [](const std::string &c) { return c.rfind("save bitmap", 0) == 0; }),
+        calls.end());
 
     f.Pick(QStringLiteral("Summary"));
     EXPECT_FALSE(f.view->HasChart());
@@ -300,7 +302,8 @@ TEST(MirvaneFrame, PictureSavesAskThroughTheDocument)
 // an install made by the install rules.
 TEST(MirvaneFrame, HelpPage)
 {
-    const QString prefix = QDir::temp().filePath(QStringLiteral("kx_mirvane_help_%1").arg(QCoreApplication::applicationPid()));
+    const QString prefix =
+        QDir::temp().filePath(QStringLiteral("kx_mirvane_help_%1").arg(QCoreApplication::applicationPid()));
     QDir(prefix).removeRecursively();
     QProcess install;
     install.start(QStringLiteral(KX_CMAKE_COMMAND),
@@ -365,15 +368,18 @@ TEST(MirvaneFrame, HtmlSummaryInChromium)
     ASSERT_TRUE(QFile::exists(QString::fromStdString(out)));
 
     QProcess browser;
-    browser.start(chromium, {QStringLiteral("--headless"), QStringLiteral("--disable-gpu"), QStringLiteral("--no-sandbox"),
-                             QStringLiteral("--dump-dom"), QStringLiteral("file://") + QString::fromStdString(out)});
+    browser.start(chromium,
+                  {QStringLiteral("--headless"), QStringLiteral("--disable-gpu"), QStringLiteral("--no-sandbox"),
+                   QStringLiteral("--dump-dom"), QStringLiteral("file://") + QString::fromStdString(out)});
     ASSERT_TRUE(browser.waitForFinished(120000));
     const QString dom = QString::fromUtf8(browser.readAllStandardOutput());
     ASSERT_FALSE(dom.isEmpty());
     EXPECT_EQ(dom.count(QRegularExpression(QStringLiteral("<tr[ >]"))), 4);
     EXPECT_EQ(dom.count(QRegularExpression(QStringLiteral("<td[ >]"))), 64);
     // The file name is text, not markup, and stands in the last column.
-    const QString name = QString::fromStdString(f.doc.Records()[0].GetFileName()).toHtmlEscaped().replace(QStringLiteral("&quot;"), QStringLiteral("\""));
+    const QString name = QString::fromStdString(f.doc.Records()[0].GetFileName())
+                             .toHtmlEscaped()
+                             .replace(QStringLiteral("&quot;"), QStringLiteral("\""));
     EXPECT_TRUE(dom.contains(QStringLiteral("<td>") + name + QStringLiteral("</td>\n</tr>"))) << dom.toStdString();
     int passed = 0, failed = 0;
     for (const CSignal &r : f.doc.Records())
@@ -398,8 +404,8 @@ TEST(MirvaneApp, CommandLineRun)
     options.trackUsage = false;
     options.showMainWindow = false;
     CMirvaneApp app(options);
-    app.InitInstance({QStringLiteral("Mirvane"), QString::fromStdString(a), QString::fromStdString(b),
-                      QStringLiteral("-CFC180")});
+    app.InitInstance(
+        {QStringLiteral("Mirvane"), QString::fromStdString(a), QString::fromStdString(b), QStringLiteral("-CFC180")});
     QCoreApplication::processEvents();
     ASSERT_EQ(app.Document()->Records().size(), 2u);
     EXPECT_EQ(app.Document()->Records()[1].GetColumnText(13), "Average of 2 files");

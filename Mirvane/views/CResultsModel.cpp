@@ -9,8 +9,7 @@ namespace mirvane {
 CResultsModel::CResultsModel(const CMirvaneDoc &doc, QObject *parent)
     : QAbstractTableModel(parent)
     , m_doc(doc)
-{
-}
+{}
 
 int CResultsModel::rowCount(const QModelIndex &parent) const
 {

@@ -144,7 +144,8 @@ QAction *CMainFrame::AddCommand(QMenu *menu, int id, const QString &text, const 
 void CMainFrame::CreateMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    AddCommand(file, ID_FILE_OPEN_DIRECTORY, QStringLiteral("&Open Directory..."), QKeySequence(QStringLiteral("Ctrl+O")));
+    AddCommand(file, ID_FILE_OPEN_DIRECTORY, QStringLiteral("&Open Directory..."),
+               QKeySequence(QStringLiteral("Ctrl+O")));
     AddCommand(file, ID_FILE_OPEN_HITLIST, QStringLiteral("Open &Hitlist ..."));
     file->addSeparator();
     QMenu *saveAs = file->addMenu(QStringLiteral("&Save As"));
@@ -159,7 +160,8 @@ void CMainFrame::CreateMenus()
     AddCommand(saveAll, ID_FILE_SAVE_ALL_JPG, QStringLiteral("&Jpg ..."));
     AddCommand(saveAll, ID_FILE_SAVE_ALL_WMF, QStringLiteral("P&DF ..."));
     file->addSeparator();
-    AddCommand(file, ID_FILE_PRINT_CURRENT, QStringLiteral("&Print Current Plot"), QKeySequence(QStringLiteral("Ctrl+P")));
+    AddCommand(file, ID_FILE_PRINT_CURRENT, QStringLiteral("&Print Current Plot"),
+               QKeySequence(QStringLiteral("Ctrl+P")));
     QMenu *printMore = file->addMenu(QStringLiteral("Print &More"));
     AddCommand(printMore, ID_FILE_PRINT_ALL, QStringLiteral("All Plots ..."));
     AddCommand(file, ID_FILE_PREVIEW_CURRENT, QStringLiteral("Current Plot Preview"));
@@ -256,7 +258,8 @@ void CMainFrame::CreateToolBar()
     button(ID_FILE_SAVE_AS_UDS, s->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Save As Uds"));
     button(ID_FILE_SAVE_AS_ASCII, s->standardIcon(QStyle::SP_FileIcon), QStringLiteral("Save As ASCII"));
     button(ID_EDIT_COPY, QIcon::fromTheme(QStringLiteral("edit-copy")), QStringLiteral("Copy Plot"));
-    button(ID_FILE_PRINT_CURRENT, QIcon::fromTheme(QStringLiteral("document-print")), QStringLiteral("Print Current Plot"));
+    button(ID_FILE_PRINT_CURRENT, QIcon::fromTheme(QStringLiteral("document-print")),
+           QStringLiteral("Print Current Plot"));
     button(ID_VIEW_UDS_HEADER, s->standardIcon(QStyle::SP_FileDialogInfoView), QStringLiteral("Uds Header"));
     button(ID_OPERATE_RELOAD, s->standardIcon(QStyle::SP_BrowserReload), QStringLiteral("Reload"));
     m_toolBar->addSeparator();
@@ -298,14 +301,19 @@ void CMainFrame::InstallHandlers()
     const auto byCurve = [&doc] { return doc.Settings().GetInt("Sort", 0) == 1; };
     m_commands.SetChecked(ID_VIEW_SORT_NAME, [byCurve] { return !byCurve(); });
     m_commands.SetChecked(ID_VIEW_SORT_CURVE, byCurve);
-    SetCommandHandler(ID_VIEW_UDS_HEADER, [&doc] { doc.OnViewUdsHeader(); }, [&doc] { return doc.CanViewUdsHeader(); });
-    SetCommandHandler(ID_OPERATE_RELOAD, [&doc] { doc.OnReload(); }, [&doc] { return !doc.GetSelectedFiles().empty(); });
+    SetCommandHandler(
+        ID_VIEW_UDS_HEADER, [&doc] { doc.OnViewUdsHeader(); }, [&doc] { return doc.CanViewUdsHeader(); });
+    SetCommandHandler(
+        ID_OPERATE_RELOAD, [&doc] { doc.OnReload(); }, [&doc] { return !doc.GetSelectedFiles().empty(); });
     const auto shortHeader = [this] { return IsShortHeader(); };
-    SetCommandHandler(ID_LABEL_TITLE, [&doc] { doc.OnLabelTitle(); }, shortHeader);
-    SetCommandHandler(ID_LABEL_SUBTITLE, [&doc] { doc.OnLabelSubTitle(); }, shortHeader);
+    SetCommandHandler(
+        ID_LABEL_TITLE, [&doc] { doc.OnLabelTitle(); }, shortHeader);
+    SetCommandHandler(
+        ID_LABEL_SUBTITLE, [&doc] { doc.OnLabelSubTitle(); }, shortHeader);
     SetCommandHandler(ID_LABEL_XAXIS, [&doc] { doc.OnLabelXAxis(); });
     SetCommandHandler(ID_LABEL_YAXIS, [&doc] { doc.OnLabelYAxis(); });
-    SetCommandHandler(ID_LABEL_SIGNALS, [&doc] { doc.OnSignalLabels(); }, [&doc] { return doc.CanEditSignalLabels(); });
+    SetCommandHandler(
+        ID_LABEL_SIGNALS, [&doc] { doc.OnSignalLabels(); }, [&doc] { return doc.CanEditSignalLabels(); });
     SetCommandHandler(ID_LABEL_MULTILINE, [this] { OnMultiLineTitle(); });
     m_commands.SetChecked(ID_LABEL_MULTILINE, [&doc] { return !doc.IsShortHeader(); });
     SetCommandHandler(ID_APP_ABOUT, [this] { OnAppAbout(); });
@@ -313,16 +321,25 @@ void CMainFrame::InstallHandlers()
     // Commands of the plot pane.
     // Commands on the chart shown: off while the pane is empty.
     const auto chart = [this] { return Plot() && Plot()->HasChart(); };
-    SetCommandHandler(ID_FILE_PRINT_CURRENT, [&doc] { doc.OnPrintPlots(false, false); }, chart);
-    SetCommandHandler(ID_FILE_PRINT_ALL, [&doc] { doc.OnPrintPlots(true, false); }, plot);
-    SetCommandHandler(ID_FILE_PREVIEW_CURRENT, [&doc] { doc.OnPrintPlots(false, true); }, chart);
-    SetCommandHandler(ID_FILE_PREVIEW_ALL, [&doc] { doc.OnPrintPlots(true, true); }, plot);
-    SetCommandHandler(ID_EDIT_COPY, [this] { Plot()->CopyPlot(); }, chart);
-    SetCommandHandler(ID_FILE_SAVE_AS_JPEG, [&doc] { doc.OnSaveAsJpeg(); }, chart);
-    SetCommandHandler(ID_FILE_SAVE_AS_WMF, [&doc] { doc.OnSaveAsWmf(); }, chart);
+    SetCommandHandler(
+        ID_FILE_PRINT_CURRENT, [&doc] { doc.OnPrintPlots(false, false); }, chart);
+    SetCommandHandler(
+        ID_FILE_PRINT_ALL, [&doc] { doc.OnPrintPlots(true, false); }, plot);
+    SetCommandHandler(
+        ID_FILE_PREVIEW_CURRENT, [&doc] { doc.OnPrintPlots(false, true); }, chart);
+    SetCommandHandler(
+        ID_FILE_PREVIEW_ALL, [&doc] { doc.OnPrintPlots(true, true); }, plot);
+    SetCommandHandler(
+        ID_EDIT_COPY, [this] { Plot()->CopyPlot(); }, chart);
+    SetCommandHandler(
+        ID_FILE_SAVE_AS_JPEG, [&doc] { doc.OnSaveAsJpeg(); }, chart);
+    SetCommandHandler(
+        ID_FILE_SAVE_AS_WMF, [&doc] { doc.OnSaveAsWmf(); }, chart);
     const auto listed = [this, &doc] { return Plot() && !doc.GetFileNames().empty(); };
-    SetCommandHandler(ID_FILE_SAVE_ALL_JPG, [&doc] { doc.OnSaveAllPlots(PlotImageKind::Jpeg); }, listed);
-    SetCommandHandler(ID_FILE_SAVE_ALL_WMF, [&doc] { doc.OnSaveAllPlots(PlotImageKind::Metafile); }, listed);
+    SetCommandHandler(
+        ID_FILE_SAVE_ALL_JPG, [&doc] { doc.OnSaveAllPlots(PlotImageKind::Jpeg); }, listed);
+    SetCommandHandler(
+        ID_FILE_SAVE_ALL_WMF, [&doc] { doc.OnSaveAllPlots(PlotImageKind::Metafile); }, listed);
     InstallOperationHandlers();
 }
 
@@ -336,12 +353,18 @@ void CMainFrame::InstallOperationHandlers()
         int code;
         bool combining;
     } runner[] = {
-        {ID_OPERATE_INTEGRATE, CPelloraDoc::OpIntegrate, false},  {ID_OPERATE_DERIVATIVE, CPelloraDoc::OpDerivative, false},
-        {ID_OPERATE_FIR100, CPelloraDoc::OpFir100, false},        {ID_OPERATE_BIAS_AUTO, CPelloraDoc::OpBiasAuto, false},
-        {ID_OPERATE_ADD_X, CPelloraDoc::OpAddX, false},           {ID_OPERATE_ADD_Y, CPelloraDoc::OpAddY, false},
-        {ID_OPERATE_BIAS_TAIL, CPelloraDoc::OpBiasTail, false},   {ID_OPERATE_SCALE_Y, CPelloraDoc::OpScaleY, false},
-        {ID_OPERATE_SCALE_X, CPelloraDoc::OpScaleX, false},       {ID_OPERATE_RESULTANT, CPelloraDoc::OpResultant, true},
-        {ID_OPERATE_AVERAGE, CPelloraDoc::OpAverage, true},       {ID_OPERATE_SUM, CPelloraDoc::OpSum, true},
+        {ID_OPERATE_INTEGRATE, CPelloraDoc::OpIntegrate, false},
+        {ID_OPERATE_DERIVATIVE, CPelloraDoc::OpDerivative, false},
+        {ID_OPERATE_FIR100, CPelloraDoc::OpFir100, false},
+        {ID_OPERATE_BIAS_AUTO, CPelloraDoc::OpBiasAuto, false},
+        {ID_OPERATE_ADD_X, CPelloraDoc::OpAddX, false},
+        {ID_OPERATE_ADD_Y, CPelloraDoc::OpAddY, false},
+        {ID_OPERATE_BIAS_TAIL, CPelloraDoc::OpBiasTail, false},
+        {ID_OPERATE_SCALE_Y, CPelloraDoc::OpScaleY, false},
+        {ID_OPERATE_SCALE_X, CPelloraDoc::OpScaleX, false},
+        {ID_OPERATE_RESULTANT, CPelloraDoc::OpResultant, true},
+        {ID_OPERATE_AVERAGE, CPelloraDoc::OpAverage, true},
+        {ID_OPERATE_SUM, CPelloraDoc::OpSum, true},
     };
     for (const auto &r : runner) {
         const int code = r.code;
@@ -350,29 +373,46 @@ void CMainFrame::InstallOperationHandlers()
             enabled = [&doc] { return doc.CanResultant(); };
         else if (r.combining)
             enabled = [&doc] { return doc.CanCombine(); };
-        SetCommandHandler(r.id, [&doc, code] { doc.RunOperation(code); }, enabled);
+        SetCommandHandler(
+            r.id, [&doc, code] { doc.RunOperation(code); }, enabled);
     }
     for (int id : {ID_CFC60, ID_CFC180, ID_CFC600, ID_CFC1000})
-        SetCommandHandler(id, [&doc, id] { doc.OnFilterClassCommand(id); }, loaded);
-    SetCommandHandler(ID_OPERATE_FILTER, [&doc] { doc.OnFilter(); }, loaded);
-    SetCommandHandler(ID_OPERATE_RESAMPLE, [&doc] { doc.OnResample(); }, loaded);
-    SetCommandHandler(ID_OPERATE_TRUNCATE, [&doc] { doc.OnTruncate(); }, loaded);
-    SetCommandHandler(ID_OPERATE_PAD_CUT, [&doc] { doc.OnPadCut(); }, [&doc] { return doc.CanPadCut(); });
-    SetCommandHandler(ID_OPERATE_XY_SIGNAL, [&doc] { doc.OnCreateXYSignal(); },
-                      [&doc] { return doc.CanCreateXYSignal(); });
+        SetCommandHandler(
+            id, [&doc, id] { doc.OnFilterClassCommand(id); }, loaded);
+    SetCommandHandler(
+        ID_OPERATE_FILTER, [&doc] { doc.OnFilter(); }, loaded);
+    SetCommandHandler(
+        ID_OPERATE_RESAMPLE, [&doc] { doc.OnResample(); }, loaded);
+    SetCommandHandler(
+        ID_OPERATE_TRUNCATE, [&doc] { doc.OnTruncate(); }, loaded);
+    SetCommandHandler(
+        ID_OPERATE_PAD_CUT, [&doc] { doc.OnPadCut(); }, [&doc] { return doc.CanPadCut(); });
+    SetCommandHandler(
+        ID_OPERATE_XY_SIGNAL, [&doc] { doc.OnCreateXYSignal(); }, [&doc] { return doc.CanCreateXYSignal(); });
 
-    SetCommandHandler(ID_FILE_SAVE_AS_UDS, [this, &doc] { doc.OnSaveAsUds(m_list->CurrentItemStem()); }, chart);
-    SetCommandHandler(ID_FILE_SAVE_ALL_UDS, [&doc] { doc.OnSaveAllUds(); }, loaded);
-    SetCommandHandler(ID_FILE_SAVE_AS_ASCII, [&doc] { doc.OnSaveAsAscii(); }, chart);
-    SetCommandHandler(ID_FILE_SAVE_AS_IMAGEEXPRESS, [&doc] { doc.OnSaveAsImageExpress(); }, loaded);
-    SetCommandHandler(ID_EDIT_COPY_DATA, [&doc] { doc.OnCopyData(); }, loaded);
+    SetCommandHandler(
+        ID_FILE_SAVE_AS_UDS, [this, &doc] { doc.OnSaveAsUds(m_list->CurrentItemStem()); }, chart);
+    SetCommandHandler(
+        ID_FILE_SAVE_ALL_UDS, [&doc] { doc.OnSaveAllUds(); }, loaded);
+    SetCommandHandler(
+        ID_FILE_SAVE_AS_ASCII, [&doc] { doc.OnSaveAsAscii(); }, chart);
+    SetCommandHandler(
+        ID_FILE_SAVE_AS_IMAGEEXPRESS, [&doc] { doc.OnSaveAsImageExpress(); }, loaded);
+    SetCommandHandler(
+        ID_EDIT_COPY_DATA, [&doc] { doc.OnCopyData(); }, loaded);
 
-    SetCommandHandler(ID_INJURY_QUILLET, [&doc] { doc.OnInjuryQuillet(); }, [&doc] { return doc.CanRunOneSignal(); });
-    SetCommandHandler(ID_INJURY_VC, [&doc] { doc.OnInjuryViscous(); }, [&doc] { return doc.CanRunOneSignal(); });
-    SetCommandHandler(ID_INJURY_HIC, [&doc] { doc.OnInjuryHic(); }, [&doc] { return doc.CanRunOneOrThree(); });
-    SetCommandHandler(ID_INJURY_CLIP3MS, [&doc] { doc.OnInjuryClip3ms(); }, [&doc] { return doc.CanRunOneOrThree(); });
-    SetCommandHandler(ID_INJURY_NIJ, [&doc] { doc.OnInjuryNij(); }, [&doc] { return doc.CanRunThree(); });
-    SetCommandHandler(ID_INJURY_TIBIA, [&doc] { doc.OnInjuryTibia(); }, [&doc] { return doc.CanRunThree(); });
+    SetCommandHandler(
+        ID_INJURY_QUILLET, [&doc] { doc.OnInjuryQuillet(); }, [&doc] { return doc.CanRunOneSignal(); });
+    SetCommandHandler(
+        ID_INJURY_VC, [&doc] { doc.OnInjuryViscous(); }, [&doc] { return doc.CanRunOneSignal(); });
+    SetCommandHandler(
+        ID_INJURY_HIC, [&doc] { doc.OnInjuryHic(); }, [&doc] { return doc.CanRunOneOrThree(); });
+    SetCommandHandler(
+        ID_INJURY_CLIP3MS, [&doc] { doc.OnInjuryClip3ms(); }, [&doc] { return doc.CanRunOneOrThree(); });
+    SetCommandHandler(
+        ID_INJURY_NIJ, [&doc] { doc.OnInjuryNij(); }, [&doc] { return doc.CanRunThree(); });
+    SetCommandHandler(
+        ID_INJURY_TIBIA, [&doc] { doc.OnInjuryTibia(); }, [&doc] { return doc.CanRunThree(); });
 }
 
 bool CMainFrame::IsShortHeader() const

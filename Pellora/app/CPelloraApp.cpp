@@ -18,13 +18,11 @@ namespace pellora {
 
 CPelloraApp::CPelloraApp()
     : CPelloraApp(Options{})
-{
-}
+{}
 
 CPelloraApp::CPelloraApp(Options options)
     : m_options(std::move(options))
-{
-}
+{}
 
 CPelloraApp::~CPelloraApp()
 {
@@ -67,8 +65,8 @@ int CPelloraApp::InitInstance(const QStringList &arguments)
     auto *plot = new CPlotView(*m_doc);
     m_frame->SetPlotPane(plot);
     m_ui->SetShownRange([plot = QPointer<CPlotView>(plot)](QRectF &range) { return plot && plot->ZoomRange(range); });
-    m_frame->setWindowIcon(QIcon::fromTheme(QStringLiteral("pellora"),
-                                            m_frame->style()->standardIcon(QStyle::SP_ComputerIcon)));
+    m_frame->setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("pellora"), m_frame->style()->standardIcon(QStyle::SP_ComputerIcon)));
 
     m_instance = std::make_unique<kxplatform::CSingleInstance>(m_options.instanceKey);
     if (m_instance->Listen()) {

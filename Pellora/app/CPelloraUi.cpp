@@ -8,14 +8,12 @@
 #include "Pellora/dialogs/CSignalLabelDlg.h"
 #include "shared_ui/header/CUDSDialog.h"
 
-
 namespace pellora {
 
 CPelloraUi::CPelloraUi(kxplatform::CSettings &settings, QWidget *parent)
     : CQtKxUi(parent, kxres::CQtUiStyle{QStringLiteral("Pellora"), false})
     , m_settings(settings)
-{
-}
+{}
 
 bool CPelloraUi::ChooseBrowseDirectory(std::string &directory)
 {

@@ -43,8 +43,7 @@ public:
                       int &xIndex) override;
     bool ShiftAxes(const std::array<std::string, 3> &names, const std::string &note,
                    std::array<int, 3> &order) override;
-    bool StartProgram(const std::string &program, const std::vector<std::string> &args,
-                      std::string &error) override;
+    bool StartProgram(const std::string &program, const std::vector<std::string> &args, std::string &error) override;
 
     // ---- the plot ----
     bool AskOutputImage(std::string &fileName, int &width, int &height) override;
@@ -52,8 +51,7 @@ public:
     bool ShownPlotRange(QRectF &range) override;
     bool SavePlotImage(const CPlotPicture &picture, PlotImageKind kind, const std::string &path, int width,
                        int height) override;
-    std::unique_ptr<IPlotPages> BeginPlotPrint(bool preview, const std::array<double, 4> &margins,
-                                               int unit) override;
+    std::unique_ptr<IPlotPages> BeginPlotPrint(bool preview, const std::array<double, 4> &margins, int unit) override;
     // Where the zoom of the plot on screen is read.
     void SetShownRange(std::function<bool(QRectF &)> shownRange) { m_shownRange = std::move(shownRange); }
     // The charts that draw plots off the screen.

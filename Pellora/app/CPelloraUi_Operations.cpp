@@ -86,8 +86,7 @@ bool CPelloraUi::SelectXYAxes(const std::array<std::string, 2> &names, const std
     return true;
 }
 
-bool CPelloraUi::ShiftAxes(const std::array<std::string, 3> &names, const std::string &note,
-                           std::array<int, 3> &order)
+bool CPelloraUi::ShiftAxes(const std::array<std::string, 3> &names, const std::string &note, std::array<int, 3> &order)
 {
     CAxisShifter dlg(Parent());
     dlg.SetNames({Q(names[0]), Q(names[1]), Q(names[2])});

@@ -20,8 +20,7 @@ public:
                    kxchart::ChartFactory factory, QWidget *parent)
         : m_printer(std::move(printer))
         , m_job(*m_printer, preview, margins, unit, std::move(factory), parent)
-    {
-    }
+    {}
     bool HasRoom() const override { return m_job.HasRoom(); }
     bool AddPage(const CPlotPicture &picture) override { return m_job.AddPage(picture); }
     void Finish() override { m_job.Finish(); }

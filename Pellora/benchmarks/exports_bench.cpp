@@ -183,11 +183,11 @@ void BM_OperateBias50x100k(benchmark::State &state)
 {
     Loaded l(Files("operate", 50, 100'000, 1.0e-4));
     int refreshes = 0;
-    QObject::connect(&l.doc, &CPelloraDoc::Updated, [&refreshes](pellora::UpdateHint hint) { refreshes += hint == pellora::UpdateHint::Plot; });
+    QObject::connect(&l.doc, &CPelloraDoc::Updated,
+                     [&refreshes](pellora::UpdateHint hint) { refreshes += hint == pellora::UpdateHint::Plot; });
     for (auto _ : state)
         l.doc.RunOperation(CPelloraDoc::OpBiasAuto);
-    state.counters["refreshes_per_command"] =
-        static_cast<double>(refreshes) / static_cast<double>(state.iterations());
+    state.counters["refreshes_per_command"] = static_cast<double>(refreshes) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_OperateBias50x100k)->Unit(benchmark::kMillisecond);
 

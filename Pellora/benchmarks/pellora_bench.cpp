@@ -54,7 +54,8 @@ const fs::path &ManyFiles()
     static const fs::path folder = [] {
         const fs::path f = Folder("many");
         for (int i = 0; i < 10000; ++i) {
-            const fs::path p = f / ("v4711" + std::to_string(1000 + i % 900).substr(1) + "_" + std::to_string(i) + ".uds");
+            const fs::path p =
+                f / ("v4711" + std::to_string(1000 + i % 900).substr(1) + "_" + std::to_string(i) + ".uds");
             if (!fs::exists(p))
                 WriteSignal(p, 8, i % 900 + 1);
         }

@@ -25,7 +25,7 @@ std::unique_ptr<CPelloraDoc> MakeDocument()
     for (int c = 0; c < Curves; ++c) {
         auto signal = std::make_shared<kx::CNSignal>();
         std::vector<double> x(Samples), y(Samples);
-        const int length = Samples - c * 1000;  // unequal lengths: padding in the arrays
+        const int length = Samples - c * 1000; // unequal lengths: padding in the arrays
         x.resize(size_t(length));
         y.resize(size_t(length));
         for (int i = 0; i < length; ++i) {
@@ -46,7 +46,7 @@ void BM_RebuildTwentyCurves(benchmark::State &state)
     view.resize(1200, 600);
     for (auto _ : state) {
         view.OnUpdate(UpdateHint::Plot);
-        QApplication::processEvents();  // the chart draws once, from the event loop
+        QApplication::processEvents(); // the chart draws once, from the event loop
     }
 }
 BENCHMARK(BM_RebuildTwentyCurves)->Unit(benchmark::kMillisecond);

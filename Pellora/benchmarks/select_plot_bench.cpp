@@ -66,7 +66,7 @@ void BM_SelectAndPlot200(benchmark::State &state)
     QApplication::processEvents();
     for (auto _ : state) {
         doc.SelectFiles(paths);
-        QApplication::processEvents();  // the chart's draw
+        QApplication::processEvents(); // the chart's draw
         state.PauseTiming();
         doc.SelectFiles({});
         QApplication::processEvents();

@@ -87,8 +87,8 @@ void COutputImage::accept()
     bool okHeight = false;
     const int width = m_widthEdit->text().trimmed().toInt(&okWidth);
     const int height = m_heightEdit->text().trimmed().toInt(&okHeight);
-    const QString problem = (okWidth && okHeight) ? CheckSize(width, height)
-                                                  : QStringLiteral("Pixel Size must be between 32 and 2000");
+    const QString problem =
+        (okWidth && okHeight) ? CheckSize(width, height) : QStringLiteral("Pixel Size must be between 32 and 2000");
     if (!problem.isEmpty()) {
         kxres::Warn(this, problem);
         return;

@@ -31,8 +31,7 @@ CSelectXYAxes::CSelectXYAxes(QWidget *parent)
     Show();
 }
 
-void CSelectXYAxes::SetSignals(const QString &name1, const QString &units1, const QString &name2,
-                               const QString &units2)
+void CSelectXYAxes::SetSignals(const QString &name1, const QString &units1, const QString &name2, const QString &units2)
 {
     m_names[0] = name1;
     m_names[1] = name2;

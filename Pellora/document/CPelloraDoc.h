@@ -170,8 +170,18 @@ public:
     // ---- signal operations ----
     // Runner codes of the single-signal and combining operations.
     enum OperationCode : int {
-        OpIntegrate = 1, OpDerivative = 2, OpFir100 = 3, OpBiasAuto = 6, OpAddX = 7, OpAddY = 8,
-        OpBiasTail = 9, OpScaleY = 10, OpScaleX = 11, OpResultant = 12, OpAverage = 14, OpSum = 15
+        OpIntegrate = 1,
+        OpDerivative = 2,
+        OpFir100 = 3,
+        OpBiasAuto = 6,
+        OpAddX = 7,
+        OpAddY = 8,
+        OpBiasTail = 9,
+        OpScaleY = 10,
+        OpScaleX = 11,
+        OpResultant = 12,
+        OpAverage = 14,
+        OpSum = 15
     };
     // Carries out code on every signal (combining codes once) and refreshes.
     bool RunOperation(int code);
@@ -276,9 +286,9 @@ public:
     // False when the page could not be written (the page adds its own message).
     using BatchPage = std::function<bool(const CBatchPage &page)>;
     struct BatchResult {
-        int pages = 0;          // pages the job wrote
+        int pages = 0; // pages the job wrote
         bool cancelled = false;
-        bool ran = false;       // false: nothing listed, or another job runs
+        bool ran = false; // false: nothing listed, or another job runs
     };
     // Runs page for every listed file that can be plotted, behind a progress window,
     // on a snapshot of the list taken now. Each page is built from its file alone: the

@@ -12,7 +12,11 @@ namespace {
 // Clears a flag on every way out.
 class FlagGuard {
 public:
-    explicit FlagGuard(bool &flag) : m_flag(flag) { m_flag = true; }
+    explicit FlagGuard(bool &flag)
+        : m_flag(flag)
+    {
+        m_flag = true;
+    }
     ~FlagGuard() { m_flag = false; }
     FlagGuard(const FlagGuard &) = delete;
     FlagGuard &operator=(const FlagGuard &) = delete;
@@ -73,8 +77,7 @@ bool CPelloraDoc::MakeBatchPage(const std::string &path, kx::CNSignalPtr &signal
     return true;
 }
 
-CPelloraDoc::BatchResult CPelloraDoc::RunBatch(const std::string &title, const std::string &text,
-                                               const BatchPage &page)
+CPelloraDoc::BatchResult CPelloraDoc::RunBatch(const std::string &title, const std::string &text, const BatchPage &page)
 {
     BatchResult result;
     if (m_batchRunning || m_fileNames.empty() || !page)

@@ -346,8 +346,8 @@ void CPelloraDoc::OnSaveAsImageExpress()
         return;
     if (m_signals.empty() || !m_ui)
         return;
-    const CSaveFileRequest request{"Select File Name for ImageExpress data", "ImageExpress Data (*.txt)", "txt",
-                                   GetOutputDir(), {}};
+    const CSaveFileRequest request{
+        "Select File Name for ImageExpress data", "ImageExpress Data (*.txt)", "txt", GetOutputDir(), {}};
     std::string path;
     if (!m_ui->ChooseSaveFile(request, path))
         return;

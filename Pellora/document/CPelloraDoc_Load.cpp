@@ -258,8 +258,8 @@ void MakePlotTexts(const std::vector<kx::CNSignalPtr> &signalList, CPlotData &pl
             yMin = s.GetYMin();
             yMax = s.GetYMax();
         }
-        plot.subTitle = "Ymin " + Fixed(yMin, 3) + " @ " + Fixed(xMin, 2) + ", Ymax " + Fixed(yMax, 3) + " @ " +
-                     Fixed(xMax, 2);
+        plot.subTitle =
+            "Ymin " + Fixed(yMin, 3) + " @ " + Fixed(xMin, 2) + ", Ymax " + Fixed(yMax, 3) + " @ " + Fixed(xMax, 2);
         plot.yLabel = AxisLabel(s.GetYType(), s.GetYUnits(), "Unknown Y Type", "Unknown Y Units");
         plot.xLabel = AxisLabel(s.GetXType(), s.GetXUnits(), "Unknown X Type", "Unknown X Units");
         return;
@@ -274,8 +274,9 @@ void MakePlotTexts(const std::vector<kx::CNSignalPtr> &signalList, CPlotData &pl
             plot.yLabel = "Mixed Y Axis Units";
         if (signal->GetXUnits() != first.GetXUnits())
             plot.xLabel = "Mixed X Axis Units";
-        plot.signalLabels.push_back(signal->GetFileName().empty() ? "Curve Number: " + std::to_string(signal->GetCurNo())
-                                                               : signal->GetFileName());
+        plot.signalLabels.push_back(signal->GetFileName().empty()
+                                        ? "Curve Number: " + std::to_string(signal->GetCurNo())
+                                        : signal->GetFileName());
     }
 }
 

@@ -13,7 +13,8 @@ namespace pellora {
 
 namespace {
 
-const char *const NoCurveText = "Please select a curve from the upper pane.\n\rThen select 'Printing Current Plot' again.";
+const char *const NoCurveText =
+    "Please select a curve from the upper pane.\n\rThen select 'Printing Current Plot' again.";
 const char *const NoRoomText = "The page margins leave no room for the plot.";
 
 std::string ImageNotWritten(const std::string &path)

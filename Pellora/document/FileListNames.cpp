@@ -150,7 +150,8 @@ std::vector<std::string> ExpandFileLine(const std::string &line, const std::stri
         return paths;
     }
     const fs::path folder = path.parent_path();
-    fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, fs::directory_options::skip_permission_denied, ec);
+    fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, fs::directory_options::skip_permission_denied,
+                              ec);
     if (ec)
         return paths;
     for (const fs::directory_entry &entry : it) {

@@ -19,8 +19,8 @@ namespace pellora {
 struct CPlottingOptionValues {
     bool columnHeaders = true;
     bool saveZoom = true;
-    int lineStyle = 0;              // 0 alternate, 1 thin, 2 medium, 3 thick
-    std::string suiteDirectory;     // folder of the criterion programs
+    int lineStyle = 0;          // 0 alternate, 1 thin, 2 medium, 3 thick
+    std::string suiteDirectory; // folder of the criterion programs
 };
 
 struct CPageMarginValues {
@@ -28,30 +28,30 @@ struct CPageMarginValues {
     std::string right = "0.5";
     std::string top = "0.5";
     std::string bottom = "0.5";
-    int unit = 0;                   // 0 inches, 1 centimetres
+    int unit = 0; // 0 inches, 1 centimetres
 };
 
 // ---- values of the operation and export prompts ----
 struct CResampleValues {
-    double step = 0.0;              // seconds
+    double step = 0.0; // seconds
     int points = 1;
 };
 
 struct CTruncateValues {
     bool minSet = false;
     bool maxSet = false;
-    double minTime = 0.0;           // seconds
+    double minTime = 0.0; // seconds
     double maxTime = 0.0;
 };
 
 struct CFilterChoice {
     bool cutoffSelected = false;
-    double cutoffFrequency = 0.0;   // Hz, when selected
-    int filterClass = 1000;         // 60, 180, 600 or 1000 otherwise
+    double cutoffFrequency = 0.0; // Hz, when selected
+    int filterClass = 1000;       // 60, 180, 600 or 1000 otherwise
 };
 
 struct CPadCutValues {
-    int atFirst = 0;                // > 0 pads, < 0 cuts
+    int atFirst = 0; // > 0 pads, < 0 cuts
     int atLast = 0;
     bool unchanged = true;
 };
@@ -127,8 +127,7 @@ public:
     virtual std::unique_ptr<IPlotPages> BeginPlotPrint(bool preview, const std::array<double, 4> &margins,
                                                        int unit) = 0;
     // Starts program with args, not waiting; false with error set when it cannot start.
-    virtual bool StartProgram(const std::string &program, const std::vector<std::string> &args,
-                              std::string &error) = 0;
+    virtual bool StartProgram(const std::string &program, const std::vector<std::string> &args, std::string &error) = 0;
 };
 
 using kxres::CUiWaitCursor;

@@ -102,18 +102,17 @@ TEST_F(BatchTest, JobKeepsToItsListWhileFolderSelectionAndCloseAreAskedForMidway
             refused.push_back(!doc.SelectFiles({second.File("a.uds")}));
         }
         if (step == 2)
-            doc.CancelBatch();  // the program is being closed
+            doc.CancelBatch(); // the program is being closed
         return false;
     };
 
-    const CPelloraDoc::BatchResult result =
-        doc.RunBatch("job", "text", [&](const CPelloraDoc::CBatchPage &page) {
-            // The page's own signal; the document keeps its selection meanwhile.
-            const kx::CNSignal &shown = page.signal;
-            pages.push_back({page.name, page.path, shown.GetPathName(), shown.GetYMax()});
-            EXPECT_EQ(doc.GetSignals().at(0)->GetPathName(), first.File("b.uds"));
-            return true;
-        });
+    const CPelloraDoc::BatchResult result = doc.RunBatch("job", "text", [&](const CPelloraDoc::CBatchPage &page) {
+        // The page's own signal; the document keeps its selection meanwhile.
+        const kx::CNSignal &shown = page.signal;
+        pages.push_back({page.name, page.path, shown.GetPathName(), shown.GetYMax()});
+        EXPECT_EQ(doc.GetSignals().at(0)->GetPathName(), first.File("b.uds"));
+        return true;
+    });
 
     EXPECT_EQ(refused, (std::vector<bool>{true, true}));
     EXPECT_TRUE(result.cancelled);
@@ -220,7 +219,7 @@ TEST_F(BatchTest, SaveAllPlotsWritesEachFilesOwnCurveUnderItsName)
     EXPECT_EQ(ReadAll(out.Path() / "b.uds_002.jpg"), "b.uds 20.0");
     EXPECT_EQ(ReadAll(out.Path() / "c.uds_003.jpg"), "c.uds 30.0");
     EXPECT_TRUE(doc.GetSelectedFiles().empty());
-    EXPECT_FALSE(view.HasChart());  // nothing was selected before
+    EXPECT_FALSE(view.HasChart()); // nothing was selected before
 }
 
 TEST_F(BatchTest, ClosingTheWindowDuringAJobCancelsItThenCloses)
@@ -237,9 +236,8 @@ TEST_F(BatchTest, ClosingTheWindowDuringAJobCancelsItThenCloses)
             closedAtOnce = frame.close();
         return false;
     };
-    frame.SetCommandHandler(CMainFrame::ID_FILE_SAVE_ALL_JPG, [&] {
-        doc.SaveAllPlots(PlotImageKind::Jpeg, out.Str(), 320, 240);
-    });
+    frame.SetCommandHandler(CMainFrame::ID_FILE_SAVE_ALL_JPG,
+                            [&] { doc.SaveAllPlots(PlotImageKind::Jpeg, out.Str(), 320, 240); });
 
     frame.Action(CMainFrame::ID_FILE_SAVE_ALL_JPG)->trigger();
 
@@ -291,7 +289,8 @@ TEST_F(BatchTest, OperateExportAndInjuryCommandsAreRefusedWhileAJobRuns)
     std::vector<double> peaks;
     doc.RunBatch("job", "text", [&](const CPelloraDoc::CBatchPage &page) {
         if (page.index == 1) {
-            for (int id : {CMainFrame::ID_OPERATE_INTEGRATE, CMainFrame::ID_EDIT_COPY_DATA, CMainFrame::ID_FILE_SAVE_ALL_UDS})
+            for (int id :
+                 {CMainFrame::ID_OPERATE_INTEGRATE, CMainFrame::ID_EDIT_COPY_DATA, CMainFrame::ID_FILE_SAVE_ALL_UDS})
                 enabledDuringJob.push_back(frame.Action(id)->isEnabled());
             frame.Action(CMainFrame::ID_OPERATE_INTEGRATE)->trigger();
             // Commands reaching the document between a page's load and its drawing.
@@ -309,7 +308,7 @@ TEST_F(BatchTest, OperateExportAndInjuryCommandsAreRefusedWhileAJobRuns)
             doc.KeepFirst();
         }
         peaks.push_back(page.signal.GetYMax());
-        EXPECT_NEAR(doc.GetSignals().at(0)->GetYMax(), 20.0, 0.01);  // the selection is left alone
+        EXPECT_NEAR(doc.GetSignals().at(0)->GetYMax(), 20.0, 0.01); // the selection is left alone
         return true;
     });
 

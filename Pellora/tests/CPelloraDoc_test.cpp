@@ -163,7 +163,7 @@ TEST_F(DocTest, CancelledDirectoryChooserKeepsTheList)
     Uds("b.uds");
     doc.OpenDirectory(folder.Str());
     hints.clear();
-    doc.OnOpenDirectory();  // no answer queued: Cancel
+    doc.OnOpenDirectory(); // no answer queued: Cancel
     EXPECT_EQ(doc.GetFileNames().size(), 1u);
     EXPECT_TRUE(hints.empty());
 }
@@ -204,20 +204,20 @@ TEST_F(DocTest, HitListWithBlankFolderMissingWildcardCrAndRelativeLines)
     WriteUds(folder.File("sub/s2.uds"));
     WriteText(folder.File("sub/notes.txt"), "x");
     const std::string missing = folder.File("missing.uds");
-    const std::string list = Text("list.txt", a + "\r\n"
-                                              "\r\n"
-                                              "   \n" +
+    const std::string list = Text("list.txt", a +
+                                                  "\r\n"
+                                                  "\r\n"
+                                                  "   \n" +
                                                   folder.File("sub") + "\r\n" + missing + "\r\n" +
-                                                  "sub/*.uds\r\n"  // relative to the list's folder
-                                                  "a.uds\n");      // relative, and already listed
+                                                  "sub/*.uds\r\n" // relative to the list's folder
+                                                  "a.uds\n");     // relative, and already listed
     ui.openFiles.push_back(list);
     doc.OnOpenHitlist();
 
     EXPECT_TRUE(doc.IsHitList());
     EXPECT_EQ(doc.GetFileNames(), (std::vector<std::string>{a, folder.File("sub/s1.uds"), folder.File("sub/s2.uds")}));
     ASSERT_EQ(ui.errorLists.size(), 1u);
-    EXPECT_EQ(ui.errorLists[0],
-              std::vector<std::string>{"Hitlist " + list + ", filename " + missing + ", not found"});
+    EXPECT_EQ(ui.errorLists[0], std::vector<std::string>{"Hitlist " + list + ", filename " + missing + ", not found"});
     EXPECT_EQ(doc.GetHitListName(), "list.txt");
     EXPECT_EQ(ui.windowTexts.back(), "Browsing list.txt");
     EXPECT_EQ(doc.GetOutputDir(), folder.Str() + "/");
@@ -248,8 +248,8 @@ TEST_F(DocTest, UnreadableHitListIsReported)
     ui.openFiles.push_back(folder.File("nope.lst"));
     doc.OnOpenHitlist();
     ASSERT_EQ(ui.errorLists.size(), 1u);
-    EXPECT_EQ(ui.errorLists[0], std::vector<std::string>{"Failure to open file: " + folder.File("nope.lst") +
-                                                         " for reading."});
+    EXPECT_EQ(ui.errorLists[0],
+              std::vector<std::string>{"Failure to open file: " + folder.File("nope.lst") + " for reading."});
     EXPECT_TRUE(doc.GetFileNames().empty());
 }
 
@@ -567,14 +567,22 @@ TEST_F(DocTest, PlotTextsOfOneSignal)
     };
     const Case cases[] = {
         {{.testNumber = 4711, .curveNumber = 12, .attachment = "HEAD CG"},
-         "Test: 4711 - Curve Number: 12 - HEAD CG", "ACCELERATION - G'S", "TIME - SECONDS"},
-        {{.testNumber = 0, .curveNumber = 3, .attachment = "NECK"}, "Curve Number: 3 - NECK", "ACCELERATION - G'S",
+         "Test: 4711 - Curve Number: 12 - HEAD CG",
+         "ACCELERATION - G'S",
+         "TIME - SECONDS"},
+        {{.testNumber = 0, .curveNumber = 3, .attachment = "NECK"},
+         "Curve Number: 3 - NECK",
+         "ACCELERATION - G'S",
          "TIME - SECONDS"},
         {{.testNumber = 7, .curveNumber = 0}, "Test: 7", "ACCELERATION - G'S", "TIME - SECONDS"},
-        {{.testNumber = 0, .curveNumber = 0, .yType = "", .yUnits = "", .xUnits = ""}, "Current Plot",
-         "Unknown Y Type - Unknown Y Units", "TIME - Unknown X Units"},
-        {{.testNumber = 0, .curveNumber = 0, .yType = "FORCE", .yUnits = "", .xType = ""}, "Current Plot",
-         "FORCE - Unknown Y Units", "Unknown X Type - SECONDS"},
+        {{.testNumber = 0, .curveNumber = 0, .yType = "", .yUnits = "", .xUnits = ""},
+         "Current Plot",
+         "Unknown Y Type - Unknown Y Units",
+         "TIME - Unknown X Units"},
+        {{.testNumber = 0, .curveNumber = 0, .yType = "FORCE", .yUnits = "", .xType = ""},
+         "Current Plot",
+         "FORCE - Unknown Y Units",
+         "Unknown X Type - SECONDS"},
     };
     int i = 0;
     for (const Case &c : cases) {
@@ -671,8 +679,8 @@ TEST_F(DocTest, UdsHeaderOnlyWithSignals)
 
 TEST(CPelloraDocStatic, IsInteger)
 {
-    const std::pair<const char *, bool> cases[] = {{"", false}, {"-", false}, {"0", true},    {"012", true},
-                                                   {"-5", true}, {"5-", false}, {"1a", false}, {"--1", false},
+    const std::pair<const char *, bool> cases[] = {{"", false},   {"-", false},  {"0", true},   {"012", true},
+                                                   {"-5", true},  {"5-", false}, {"1a", false}, {"--1", false},
                                                    {"a1", false}, {" 1", false}};
     for (const auto &[text, expected] : cases)
         EXPECT_EQ(CPelloraDoc::IsInteger(text), expected) << '"' << text << '"';

@@ -60,9 +60,9 @@ TEST(DdeSocket, HitListWithAMissingLineShowsItsErrorAfterTheReadAndKeepsRunning)
                      [&frame](const QString &message) { frame.HandleDdeCommand(message); });
 
     // A later start sends the command and goes away at once.
-    ASSERT_TRUE(kxplatform::CSingleInstance::SendToRunning(instance.Key(),
-                                                          {QStringLiteral("[HitList(%1)]").arg(QString::fromStdString(list)),
-                                                           QStringLiteral("[HitList(%1)]").arg(QString::fromStdString(folder.File("gone.lst")))}));
+    ASSERT_TRUE(kxplatform::CSingleInstance::SendToRunning(
+        instance.Key(), {QStringLiteral("[HitList(%1)]").arg(QString::fromStdString(list)),
+                         QStringLiteral("[HitList(%1)]").arg(QString::fromStdString(folder.File("gone.lst")))}));
     ASSERT_TRUE(WaitFor([&] { return ui.errorLists.size() >= 2; }));
     NestedLoop(100);
 
@@ -110,8 +110,9 @@ TEST(DdeSocket, LaterStartChecksItsNamesAsAtStartUpAndHandsOverTheLoadSwitch)
     ASSERT_EQ(doc.GetSignals().size(), 2u);
     EXPECT_EQ(doc.GetSignals()[0]->GetPathName(), folder.File("v1.uds"));
     EXPECT_EQ(running.MainFrame()->ListView()->selectedItems().size(), 2);
-    EXPECT_EQ(ui.errorLists[0], (std::vector<std::string>{"File, " + folder.File("gone.uds") + ", does not Exist",
-                                                          "File, " + folder.File("sub") + ", is a folder, not a file"}));
+    EXPECT_EQ(ui.errorLists[0],
+              (std::vector<std::string>{"File, " + folder.File("gone.uds") + ", does not Exist",
+                                        "File, " + folder.File("sub") + ", is a folder, not a file"}));
 }
 
 int main(int argc, char **argv)

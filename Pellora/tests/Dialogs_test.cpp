@@ -97,10 +97,14 @@ TEST(CAddPoints, MessageTable)
         const char *text;
     };
     const Case cases[] = {
-        {3, 2, "Padding at both begin && end"},       {-3, -2, "Cutting at both begin && end"},
-        {-1, 1, "Cutting at begin && padding at end"}, {1, -1, "Padding at begin && cutting at end"},
-        {-4, 0, "Cutting at begin only"},              {4, 0, "Padding at begin only"},
-        {0, -4, "Cutting at end only"},                {0, 4, "Padding at end only"},
+        {3, 2, "Padding at both begin && end"},
+        {-3, -2, "Cutting at both begin && end"},
+        {-1, 1, "Cutting at begin && padding at end"},
+        {1, -1, "Padding at begin && cutting at end"},
+        {-4, 0, "Cutting at begin only"},
+        {4, 0, "Padding at begin only"},
+        {0, -4, "Cutting at end only"},
+        {0, 4, "Padding at end only"},
         {0, 0, "No Action"},
     };
     for (const Case &c : cases)
@@ -225,12 +229,10 @@ TEST(CDirDialog1, ReturnTakesTheTypedFolder)
         int down;
         const char *taken;
     } cases[] = {
-        {"/data", 2, 0, "/data"},
-        {"/data_b", 1, 0, "/data_b"},
-        {"/DATA_BAD", 0, 0, "/DATA_BAD"},    // another folder on a case-sensitive file system
-        {"/data_bad", 1, 0, "/data_bad"},
-        {"/elsewhere", 0, 0, "/elsewhere"},
-        {"/data", 2, 2, "/data/old"},        // a folder the user picked from the offer
+        {"/data", 2, 0, "/data"},         {"/data_b", 1, 0, "/data_b"},
+        {"/DATA_BAD", 0, 0, "/DATA_BAD"}, // another folder on a case-sensitive file system
+        {"/data_bad", 1, 0, "/data_bad"}, {"/elsewhere", 0, 0, "/elsewhere"},
+        {"/data", 2, 2, "/data/old"}, // a folder the user picked from the offer
     };
     for (const auto &c : cases) {
         CDirDialog1::WriteRecent(settings, recent);

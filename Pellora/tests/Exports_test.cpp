@@ -269,9 +269,8 @@ TEST_F(ExportTest, ImageExpressRowsRunFromTheFirstStartToTheLastEnd)
     doc.OnSaveAsImageExpress();
     const std::vector<std::string> lines = Lines(ReadAll(Out("rows.txt")));
     const std::vector<std::string> expected = {
-        "0.000000\t1.000000\t5.000000\t",          "0.500000\t2.000000\t6.000000\t",
-        "1.000000\t3.000000\t7.000000\t",          "1.500000\t\t8.000000\t",
-        "2.000000\t\t9.000000\t40.000000",         "2.500000\t\t\t41.000000",
+        "0.000000\t1.000000\t5.000000\t", "0.500000\t2.000000\t6.000000\t",  "1.000000\t3.000000\t7.000000\t",
+        "1.500000\t\t8.000000\t",         "2.000000\t\t9.000000\t40.000000", "2.500000\t\t\t41.000000",
     };
     ASSERT_EQ(lines.size(), 2 + expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i)
@@ -325,7 +324,8 @@ TEST_F(ExportTest, CopyDataWithUnequalLengths)
     Load({a, b});
     doc.OnCopyData();
     ASSERT_EQ(ui.clipboard.size(), 1u);
-    EXPECT_EQ(ui.clipboard[0], a + "\t\t" + b + "\t\r\n"
+    EXPECT_EQ(ui.clipboard[0], a + "\t\t" + b +
+                                   "\t\r\n"
                                    "0.000000\t1.000000\t0.000000\t5.000000\r\n"
                                    "0.500000\t2.000000\t0.500000\t6.000000\r\n"
                                    "\t\t1.000000\t7.000000\r\n");
@@ -429,20 +429,42 @@ TEST(BrowsedFolder, FilesSavedIntoItAreListedAndTheSelectionStays)
         return [sub](FakeUi &ui, const TempFolder &f) { ui.folders.push_back((f.Path() / sub).string()); };
     };
     const Case cases[] = {
-        {"Save As UDS", saveFile("new.uds"), [](CPelloraDoc &d) { d.OnSaveAsUds(); }, nullptr,
+        {"Save As UDS",
+         saveFile("new.uds"),
+         [](CPelloraDoc &d) { d.OnSaveAsUds(); },
+         nullptr,
          {"a.dat", "b.uds", "new.uds", "notes.txt"}},
-        {"UDS - All Selected", folder(""), [](CPelloraDoc &d) { d.OnSaveAllUds(); }, nullptr,
+        {"UDS - All Selected",
+         folder(""),
+         [](CPelloraDoc &d) { d.OnSaveAllUds(); },
+         nullptr,
          {"a.dat", "a.uds", "b.uds", "notes.txt"}},
-        {"ASCII", folder(""), [](CPelloraDoc &d) { d.OnSaveAsAscii(); }, nullptr,
+        {"ASCII",
+         folder(""),
+         [](CPelloraDoc &d) { d.OnSaveAsAscii(); },
+         nullptr,
          {"a.dat", "a_dat.txt", "b.uds", "notes.txt"}},
-        {"ImageExpress", saveFile("table.txt"), [](CPelloraDoc &d) { d.OnSaveAsImageExpress(); }, nullptr,
+        {"ImageExpress",
+         saveFile("table.txt"),
+         [](CPelloraDoc &d) { d.OnSaveAsImageExpress(); },
+         nullptr,
          {"a.dat", "b.uds", "notes.txt", "table.txt"}},
         {"hit list",
-         [](FakeUi &ui, const TempFolder &f) { ui.hitListFiles.push_back({f.File("list.hit"), false}); },
-         [](CPelloraDoc &d) { d.OnSaveAsHitList(); }, nullptr, {"a.dat", "b.uds", "list.hit", "notes.txt"}},
-        {"the filter in force", saveFile("new.uds"), [](CPelloraDoc &d) { d.OnSaveAsUds(); }, "*.*d*",
+         [](FakeUi &ui, const TempFolder &f) {
+             ui.hitListFiles.push_back({f.File("list.hit"), false});
+         },
+         [](CPelloraDoc &d) { d.OnSaveAsHitList(); },
+         nullptr,
+         {"a.dat", "b.uds", "list.hit", "notes.txt"}},
+        {"the filter in force",
+         saveFile("new.uds"),
+         [](CPelloraDoc &d) { d.OnSaveAsUds(); },
+         "*.*d*",
          {"a.dat", "b.uds", "new.uds"}},
-        {"another folder", folder("out"), [](CPelloraDoc &d) { d.OnSaveAllUds(); }, nullptr,
+        {"another folder",
+         folder("out"),
+         [](CPelloraDoc &d) { d.OnSaveAllUds(); },
+         nullptr,
          {"a.dat", "b.uds", "notes.txt"}},
     };
     for (const Case &c : cases) {

@@ -16,10 +16,10 @@ using pelloratest::WriteText;
 TEST(FileListNames, ExclusionListIsCaseSensitiveAndMatchesAnywhere)
 {
     const std::pair<const char *, bool> cases[] = {
-        {"a.dll", true},        {"a.DLL", true},  {"a.Dll", false},      {"report.pdf.uds", true},
-        {"b.txt", false},       {"x.log", true},  {"movie.avi", true},   {"setup.msi", true},
-        {"v.exe.uds", true},    {"a.zip", true},  {"p.jpg", true},       {"m.mpg", true},
-        {"d.doc", true},        {"c.ini", true},  {"c.xml", true},       {"v12345001x.uds", false},
+        {"a.dll", true},     {"a.DLL", true}, {"a.Dll", false},    {"report.pdf.uds", true},
+        {"b.txt", false},    {"x.log", true}, {"movie.avi", true}, {"setup.msi", true},
+        {"v.exe.uds", true}, {"a.zip", true}, {"p.jpg", true},     {"m.mpg", true},
+        {"d.doc", true},     {"c.ini", true}, {"c.xml", true},     {"v12345001x.uds", false},
     };
     for (const auto &[name, excluded] : cases)
         EXPECT_EQ(IsExcludedName(name), excluded) << name;
@@ -43,8 +43,8 @@ TEST(FileListNames, ListDirectorySkipsFoldersAndExcludedNames)
 TEST(FileListNames, SortByCurveNumber)
 {
     // Characters 8 to 10 (positions 7..9) are the curve code.
-    std::vector<std::string> names{"v123456xyz.uds", "v123456012.uds", "short.uds", "v999999001.uds",
-                                   "abcdefg-12.uds", "v123456-a0.uds"};
+    std::vector<std::string> names{"v123456xyz.uds", "v123456012.uds", "short.uds",
+                                   "v999999001.uds", "abcdefg-12.uds", "v123456-a0.uds"};
     SortFileNames(names, true);
     EXPECT_EQ(names, (std::vector<std::string>{"abcdefg-12.uds", "v999999001.uds", "v123456012.uds", "short.uds",
                                                "v123456-a0.uds", "v123456xyz.uds"}));
@@ -77,13 +77,14 @@ TEST(FileListNames, ExpandFileLine)
     EXPECT_TRUE(matched);
     EXPECT_EQ(ExpandFileLine("b1.txt\r", folder.Str(), &matched), std::vector<std::string>{folder.File("b1.txt")});
     EXPECT_TRUE(ExpandFileLine(folder.File("a3.uds"), "", &matched).empty());
-    EXPECT_TRUE(matched);  // a folder: skipped, but found
+    EXPECT_TRUE(matched); // a folder: skipped, but found
     EXPECT_TRUE(ExpandFileLine("zz*.uds", folder.Str(), &matched).empty());
     EXPECT_FALSE(matched);
     // A file whose own name holds pattern characters is found as written.
     WriteText(folder.File("run[1].uds"), "");
     WriteText(folder.File("run1.uds"), "");
-    EXPECT_EQ(ExpandFileLine("run[1].uds", folder.Str(), &matched), std::vector<std::string>{folder.File("run[1].uds")});
+    EXPECT_EQ(ExpandFileLine("run[1].uds", folder.Str(), &matched),
+              std::vector<std::string>{folder.File("run[1].uds")});
     EXPECT_TRUE(matched);
     EXPECT_EQ(JoinPath("/a", "b"), "/a/b");
     EXPECT_EQ(JoinPath("/a/", "b"), "/a/b");

@@ -45,9 +45,13 @@ protected:
     {
         // Sample signals made with the data library: two head accelerations and a neck force.
         WriteUds(folder.File("v4711h01001.uds"), {.curveNumber = 1, .points = 400, .step = 0.0005, .peak = 60.0});
-        WriteUds(folder.File("v4711h01003.uds"),
-                 {.curveNumber = 3, .attachment = "NECK - UPPER", .yType = "FORCE", .yUnits = "NEWTONS",
-                  .points = 300, .step = 0.0005, .peak = 2150.0});
+        WriteUds(folder.File("v4711h01003.uds"), {.curveNumber = 3,
+                                                  .attachment = "NECK - UPPER",
+                                                  .yType = "FORCE",
+                                                  .yUnits = "NEWTONS",
+                                                  .points = 300,
+                                                  .step = 0.0005,
+                                                  .peak = 2150.0});
         WriteUds(folder.File("v4711h01002.uds"), {.curveNumber = 2, .points = 200, .step = 0.0005, .peak = 35.0});
         WriteText(folder.File("setup.ini"), "[x]\n");
     }

@@ -62,7 +62,7 @@ TEST_F(OperateTest, SingleSignalCodesGiveHandCheckedValues)
 {
     struct Case {
         int code;
-        const char *answer;     // typed into the value prompt, or null
+        const char *answer; // typed into the value prompt, or null
         std::vector<double> x;
         std::vector<double> y;
     };
@@ -184,9 +184,18 @@ TEST_F(OperateTest, FailureOnOneSignalStillRefreshesOnceAndNamesIt)
 
 TEST_F(OperateTest, NoCommandRunsWithoutASignal)
 {
-    ui.resample = [](CResampleValues &) { ADD_FAILURE() << "resample asked"; return true; };
-    ui.truncate = [](CTruncateValues &) { ADD_FAILURE() << "truncate asked"; return true; };
-    ui.filterClass = [](CFilterChoice &) { ADD_FAILURE() << "filter asked"; return true; };
+    ui.resample = [](CResampleValues &) {
+        ADD_FAILURE() << "resample asked";
+        return true;
+    };
+    ui.truncate = [](CTruncateValues &) {
+        ADD_FAILURE() << "truncate asked";
+        return true;
+    };
+    ui.filterClass = [](CFilterChoice &) {
+        ADD_FAILURE() << "filter asked";
+        return true;
+    };
     ui.saveFiles.push_back(folder.File("x.txt"));
     ui.folders.push_back(folder.Str());
     for (int code : {1, 2, 3, 6, 7, 8, 9, 10, 11, 12, 14, 15})
@@ -354,9 +363,15 @@ TEST_F(OperateTest, TruncateWithoutBoundOrWithThePresetChangesNothing)
 {
     Load({Values("a.uds", {.y = {0, 1, 2, 3, 4, 5}})});
     const std::vector<std::function<bool(CTruncateValues &)>> answers = {
-        [](CTruncateValues &v) { v.minSet = v.maxSet = false; return true; },
+        [](CTruncateValues &v) {
+            v.minSet = v.maxSet = false;
+            return true;
+        },
         [](CTruncateValues &) { return true; },
-        [](CTruncateValues &v) { v.minTime = 1.0; return false; },
+        [](CTruncateValues &v) {
+            v.minTime = 1.0;
+            return false;
+        },
     };
     for (const auto &answer : answers) {
         ui.truncate = answer;
@@ -403,7 +418,7 @@ TEST_F(OperateTest, PadAndCutRefusals)
     struct Case {
         int atFirst;
         int atLast;
-        bool points;    // the signal is a points file without a time step
+        bool points; // the signal is a points file without a time step
         const char *message;
     };
     const std::vector<Case> cases = {
@@ -458,7 +473,7 @@ TEST_F(OperateTest, EveryOperateExportAndInjuryCommandHasAHandler)
     using F = CMainFrame;
     struct Rule {
         int id;
-        std::array<bool, 5> enabled;    // with 0, 1, 2, 3 and 4 signals
+        std::array<bool, 5> enabled; // with 0, 1, 2, 3 and 4 signals
     };
     const std::vector<Rule> rules = {
         {F::ID_OPERATE_FILTER, {false, true, true, true, true}},

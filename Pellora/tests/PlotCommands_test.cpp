@@ -48,7 +48,9 @@ protected:
 // Counts the pages a job is given; HasRoom as set.
 class CountingPages : public IPlotPages {
 public:
-    explicit CountingPages(bool room = true) : m_room(room) {}
+    explicit CountingPages(bool room = true)
+        : m_room(room)
+    {}
     bool HasRoom() const override { return m_room; }
     bool AddPage(const CPlotPicture &picture) override
     {
@@ -67,7 +69,9 @@ private:
 // Hands a job to the document while the test keeps what it was given.
 class CountingPagesRef : public IPlotPages {
 public:
-    explicit CountingPagesRef(std::shared_ptr<CountingPages> pages) : m_pages(std::move(pages)) {}
+    explicit CountingPagesRef(std::shared_ptr<CountingPages> pages)
+        : m_pages(std::move(pages))
+    {}
     bool HasRoom() const override { return m_pages->HasRoom(); }
     bool AddPage(const CPlotPicture &picture) override { return m_pages->AddPage(picture); }
     void Finish() override { m_pages->Finish(); }
@@ -239,7 +243,8 @@ TEST_F(PlotCommandsTest, PrintingAsksForItsJobAndTellsWhatStopsIt)
     doc.OnPrintPlots(false, true);
     EXPECT_TRUE(ui.plotPrints.empty());
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], "Please select a curve from the upper pane.\n\rThen select 'Printing Current Plot' again.");
+    EXPECT_EQ(ui.messages[0],
+              "Please select a curve from the upper pane.\n\rThen select 'Printing Current Plot' again.");
 
     Plot({"a.uds", "b.uds"});
     ui.messages.clear();

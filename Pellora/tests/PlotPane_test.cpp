@@ -89,7 +89,8 @@ TEST_F(PaneTest, PaneIsEmptyAndChartCommandsOffWhenNothingIsPlotted)
     } cases[] = {
         {"Open Directory", [&] { doc.OpenDirectory(other); }},
         {"Open Hitlist", [&] { doc.OpenHitList(list); }},
-        {"Clear HitList", [&] {
+        {"Clear HitList",
+         [&] {
              doc.SwitchToHitListMode();
              doc.ClearHitList();
          }},
@@ -113,7 +114,7 @@ TEST_F(PaneTest, PaneIsEmptyAndChartCommandsOffWhenNothingIsPlotted)
             EXPECT_FALSE(frame.Action(id)->isEnabled()) << c.action << " " << id;
         ui.messages.clear();
         doc.OnPrintPlots(false, false);
-        EXPECT_EQ(ui.messages.size(), 1u) << c.action;  // "Please select a curve ..."
+        EXPECT_EQ(ui.messages.size(), 1u) << c.action; // "Please select a curve ..."
     }
 }
 
@@ -131,7 +132,7 @@ TEST_F(PaneTest, SavedZoomSurvivesANewSelectionOnlyWhenTheSettingIsOn)
         doc.OpenDirectory(folder.Str());
         doc.SelectFiles({folder.File("a.uds")});
         ASSERT_NE(View().Chart(), nullptr);
-        View().Chart()->setZoomRange(zoomed);  // the user zooms in
+        View().Chart()->setZoomRange(zoomed); // the user zooms in
 
         doc.SelectFiles({folder.File("b.uds")});
         QRectF shown;
@@ -194,7 +195,7 @@ TEST_F(PaneTest, PreviewAllBuildsItsPagesOnceInBoundedMemory)
     const long grownMb = (PeakMemoryKb() - before) / 1024;
     EXPECT_EQ(PdfPages(QString::fromStdString(out.File("preview.pdf"))), 200);
 #if defined(__SANITIZE_ADDRESS__)
-    const long limitMb = 600;  // the sanitizer keeps freed memory for a while
+    const long limitMb = 600; // the sanitizer keeps freed memory for a while
 #else
     const long limitMb = 250;
 #endif
@@ -205,8 +206,8 @@ TEST_F(PaneTest, PreviewAllBuildsItsPagesOnceInBoundedMemory)
 TEST_F(PaneTest, PageSetupReachesPlotAndReportJobsAndPlotsStayLandscape)
 {
     const QPageLayout before = kxres::ProgramPageLayout();
-    kxres::SetProgramPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
-                                            QPageLayout::Millimeter));
+    kxres::SetProgramPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
     QPrinter plot(QPrinter::HighResolution);
     CPlotPrintJob::PreparePrinter(plot);
     EXPECT_EQ(plot.pageLayout().pageSize().id(), QPageSize::A4);

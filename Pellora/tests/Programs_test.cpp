@@ -52,8 +52,8 @@ protected:
     {
         const fs::path path = suite / name;
         const std::string out = (suite / (name + ".args")).string();
-        WriteText(path.string(), "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > '" + out +
-                                     "'\ntouch '" + out + ".done'\n");
+        WriteText(path.string(), "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > '" + out + "'\ntouch '" +
+                                     out + ".done'\n");
         fs::permissions(path, fs::perms::owner_all, fs::perm_options::add);
         return out;
     }
@@ -133,8 +133,7 @@ TEST_F(ProgramTest, AFailedStartIsReported)
     ui.reallyStart = true;
     doc.OnInjuryClip3ms();
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].rfind("Failure to start " + (suite / "Clip3ms").string() + ": ", 0), 0u)
-        << ui.messages[0];
+    EXPECT_EQ(ui.messages[0].rfind("Failure to start " + (suite / "Clip3ms").string() + ": ", 0), 0u) << ui.messages[0];
 }
 
 TEST_F(ProgramTest, ThreeSignalsAreOrderedAndTheirDirectionsChecked)
@@ -199,8 +198,9 @@ TEST_F(ProgramTest, NijChecksTypesAndOtherCommandsDoNot)
     EXPECT_TRUE(ui.starts.empty());
     EXPECT_EQ(ui.axisNotes.back(), "Note: Types of X-, Y- & Z- branches are: fa, ta and fa.");
     ASSERT_EQ(ui.errorLists.size(), 1u);
-    EXPECT_EQ(ui.errorLists[0], (std::vector<std::string>{"The type of n_FX_y.uds is not ta.", "The X branch type is fa.",
-                                                          "The Y branch type is ta.", "The Z branch type is fa."}));
+    EXPECT_EQ(ui.errorLists[0],
+              (std::vector<std::string>{"The type of n_FX_y.uds is not ta.", "The X branch type is fa.",
+                                        "The Y branch type is ta.", "The Z branch type is fa."}));
     // Cancel in the shifter starts nothing either.
     ui.axisOrder = nullptr;
     doc.OnInjuryNij();

@@ -41,7 +41,9 @@ public:
         // What the last chart drawn off the screen was asked to do.
         std::vector<std::string> lastCalls;
     };
-    explicit SavingChart(Log &log) : m_log(log) {}
+    explicit SavingChart(Log &log)
+        : m_log(log)
+    {}
     ~SavingChart() override { m_log.lastCalls = calls(); }
 
     bool save(kxchart::ImageFormat format, const QString &path, const QSize &size) override
@@ -306,7 +308,7 @@ TEST_F(PlotViewTest, OnlyFileListAndPlotHintsRebuildAndOnePointEmptiesThePane)
     View();
     Write("a.uds");
     Browse();
-    EXPECT_EQ(made, 0);  // nothing to plot yet
+    EXPECT_EQ(made, 0); // nothing to plot yet
     Select({"a.uds"});
     ASSERT_EQ(made, 1);
     RecordingChart *first = last;
@@ -335,7 +337,8 @@ TEST_F(PlotViewTest, PrintCurrentPlotWithoutAChartAsksForACurve)
     View();
     doc.OnPrintPlots(false, false);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], "Please select a curve from the upper pane.\n\rThen select 'Printing Current Plot' again.");
+    EXPECT_EQ(ui.messages[0],
+              "Please select a curve from the upper pane.\n\rThen select 'Printing Current Plot' again.");
 }
 
 // ---- Save All Plots ---------------------------------------------------------
@@ -417,7 +420,7 @@ TEST(PlotViewMargins, FromThePrintersPageLayoutAtAnyResolution)
 {
     struct Case {
         QPageLayout::Orientation orientation;
-        QMarginsF border;  // left, top, right, bottom in inches
+        QMarginsF border; // left, top, right, bottom in inches
         int dpi;
     };
     const QMarginsF landscape(0.1575, 0.25, 0.5, 0.1875);
@@ -428,7 +431,7 @@ TEST(PlotViewMargins, FromThePrintersPageLayoutAtAnyResolution)
         {QPageLayout::Portrait, portrait, 300},
         {QPageLayout::Portrait, portrait, 1200},
     };
-    const std::array<double, 4> margins{1.0, 0.75, 0.5, 0.6};  // left, right, top, bottom
+    const std::array<double, 4> margins{1.0, 0.75, 0.5, 0.6}; // left, right, top, bottom
     for (const Case &k : cases) {
         const QPageLayout layout(QPageSize(QPageSize::Letter), k.orientation, k.border, QPageLayout::Inch);
         const QMargins m = CPlotPrintJob::PrintMargins(margins, 0, layout, k.dpi);
@@ -456,7 +459,8 @@ TEST(PlotViewMargins, FromThePrintersPageLayoutAtAnyResolution)
     }
     // Margins that leave no room give no target.
     const QPageLayout layout(QPageSize(QPageSize::Letter), QPageLayout::Landscape, landscape, QPageLayout::Inch);
-    EXPECT_TRUE(CPlotPrintJob::PrintTarget(layout, 300, CPlotPrintJob::PrintMargins({6.0, 6.0, 1, 1}, 0, layout, 300)).isEmpty());
+    EXPECT_TRUE(CPlotPrintJob::PrintTarget(layout, 300, CPlotPrintJob::PrintMargins({6.0, 6.0, 1, 1}, 0, layout, 300))
+                    .isEmpty());
 }
 
 namespace {
@@ -479,7 +483,7 @@ TEST_F(PlotViewTest, PrintingAllPlotsGivesOnePagePerPlottableFile)
         Write(name);
     pelloratest::WriteText(folder.File("c.uds"), "not a signal file\n");
     Browse();
-    CPlotView real(doc);  // drawn by the real chart
+    CPlotView real(doc); // drawn by the real chart
     real.resize(800, 400);
     pelloratest::TempFolder out;
 
@@ -494,7 +498,7 @@ TEST_F(PlotViewTest, PrintingAllPlotsGivesOnePagePerPlottableFile)
         job.Finish();
     }
     EXPECT_EQ(PdfPages(all), 3);
-    EXPECT_EQ(ui.errorLists.size(), 1u);  // the file that was not printed
+    EXPECT_EQ(ui.errorLists.size(), 1u); // the file that was not printed
 
     // The current plot: one page, drawn with the chart rendered for the printable area.
     Select({"a.uds"});
@@ -533,9 +537,11 @@ TEST_F(PlotViewTest, PrintDrawsTheChartIntoTheMarginsAtThePrintersResolution)
     // chart draws itself (lines and text) into that rectangle; no image is rendered.
     const auto &calls = log.lastCalls;
     const QSize expected(int((11.0 - 0.25 - 0.5) * 1200), int((8.5 - 0.5 - 0.5) * 1200));
-    const std::string paint = "paint 0,300 " + std::to_string(expected.width()) + "x" + std::to_string(expected.height());
+    const std::string paint =
+        "paint 0,300 " + std::to_string(expected.width()) + "x" + std::to_string(expected.height());
     EXPECT_NE(std::find(calls.begin(), calls.end(), paint), calls.end()) << calls.back();
-    EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](const std::string &c) { return c.rfind("render", 0) == 0; }), 0);
+    EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](const std::string &c) { return c.rfind("render", 0) == 0; }),
+              0);
     // The chart on screen is left as it was.
     EXPECT_EQ(chart().exportResolution(), 96);
     for (const std::string &call : chart().calls())

@@ -21,8 +21,7 @@ class CPelloraDoc;
 class CPlotView : public QWidget, public IPlotPane {
     Q_OBJECT
 public:
-    explicit CPlotView(CPelloraDoc &doc, kxchart::ChartFactory factory = kxchart::makeChart,
-                       QWidget *parent = nullptr);
+    explicit CPlotView(CPelloraDoc &doc, kxchart::ChartFactory factory = kxchart::makeChart, QWidget *parent = nullptr);
     ~CPlotView() override;
 
     CPelloraDoc &Document() const { return m_doc; }

@@ -49,32 +49,43 @@ void CMainFrame::CreateMenus()
 
     // Open and About never depend on a file: a cancelled first Open must not lock the program.
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    c.Add(file, ID_FILE_OPEN, QStringLiteral("&Open..."), [this] { m_doc.OnFileOpen(); }, {}, key("Ctrl+O"));
-    c.Add(file, ID_FILE_SAVE_ASCII, QStringLiteral("Save &ASCII"), [this] { m_doc.SaveAscii(); }, chart);
-    c.Add(file, ID_FILE_SAVE_GRAPH, QStringLiteral("Save &Graph"), [this] { m_view->SaveGraph(); }, chart);
-    c.Add(file, ID_FILE_SAVE_UDS, QStringLiteral("Save &UDS Specification"), [this] { m_doc.SaveUds(); }, chart);
+    c.Add(
+        file, ID_FILE_OPEN, QStringLiteral("&Open..."), [this] { m_doc.OnFileOpen(); }, {}, key("Ctrl+O"));
+    c.Add(
+        file, ID_FILE_SAVE_ASCII, QStringLiteral("Save &ASCII"), [this] { m_doc.SaveAscii(); }, chart);
+    c.Add(
+        file, ID_FILE_SAVE_GRAPH, QStringLiteral("Save &Graph"), [this] { m_view->SaveGraph(); }, chart);
+    c.Add(
+        file, ID_FILE_SAVE_UDS, QStringLiteral("Save &UDS Specification"), [this] { m_doc.SaveUds(); }, chart);
     file->addSeparator();
-    c.Add(file, ID_FILE_PRINT, QStringLiteral("&Print..."), [this] { m_view->PrintGraph(); }, chart, key("Ctrl+P"));
+    c.Add(
+        file, ID_FILE_PRINT, QStringLiteral("&Print..."), [this] { m_view->PrintGraph(); }, chart, key("Ctrl+P"));
     file->addSeparator();
     c.Add(file, ID_APP_EXIT, QStringLiteral("E&xit"), [this] { close(); });
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    c.Add(edit, ID_EDIT_COPY_PLOT, QStringLiteral("&Copy Plot"), [this] { m_view->CopyPlot(); }, chart, key("Ctrl+C"));
-    c.Add(edit, ID_EDIT_COPY_DATA, QStringLiteral("Copy &Data"), [this] { m_doc.CopyData(); }, chart, key("Ctrl+D"));
-    c.Add(edit, ID_EDIT_CUSTOMIZE, QStringLiteral("C&ustomize Graph"), [this] { m_view->CustomizeGraph(); }, chart);
+    c.Add(
+        edit, ID_EDIT_COPY_PLOT, QStringLiteral("&Copy Plot"), [this] { m_view->CopyPlot(); }, chart, key("Ctrl+C"));
+    c.Add(
+        edit, ID_EDIT_COPY_DATA, QStringLiteral("Copy &Data"), [this] { m_doc.CopyData(); }, chart, key("Ctrl+D"));
+    c.Add(
+        edit, ID_EDIT_CUSTOMIZE, QStringLiteral("C&ustomize Graph"), [this] { m_view->CustomizeGraph(); }, chart);
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
-    c.Add(view, ID_VIEW_UDS_SPECIFICATION, QStringLiteral("&UDS Specification"),
-          [this] { m_doc.ShowUDSSpecification(); }, kept);
-    c.Add(view, ID_VIEW_ERROR_MESSAGES, QStringLiteral("&Error Messages"), [this] { m_doc.ShowErrorMessages(); },
-          [this] { return !m_doc.GetMessages().empty(); });
+    c.Add(
+        view, ID_VIEW_UDS_SPECIFICATION, QStringLiteral("&UDS Specification"), [this] { m_doc.ShowUDSSpecification(); },
+        kept);
+    c.Add(
+        view, ID_VIEW_ERROR_MESSAGES, QStringLiteral("&Error Messages"), [this] { m_doc.ShowErrorMessages(); },
+        [this] { return !m_doc.GetMessages().empty(); });
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     c.Add(help, ID_APP_ABOUT, QStringLiteral("&About Quillet..."), [this] { OnAppAbout(); });
 
     // The tool bar's own UDS specification button.
-    c.Add(nullptr, ID_TOOL_UDS_SPECIFICATION, QStringLiteral("UDS Specification"),
-          [this] { m_doc.ShowUDSSpecification(); }, kept);
+    c.Add(
+        nullptr, ID_TOOL_UDS_SPECIFICATION, QStringLiteral("UDS Specification"),
+        [this] { m_doc.ShowUDSSpecification(); }, kept);
 }
 
 void CMainFrame::CreateToolBar()

@@ -14,13 +14,11 @@ namespace quillet {
 
 CNeckApp::CNeckApp()
     : CNeckApp(Options{})
-{
-}
+{}
 
 CNeckApp::CNeckApp(Options options)
     : m_options(std::move(options))
-{
-}
+{}
 
 CNeckApp::~CNeckApp()
 {
@@ -35,8 +33,8 @@ void CNeckApp::InitInstance(const QStringList &arguments)
     m_doc = std::make_unique<CQuilletDoc>(nullptr, m_options.settingsProgram);
     m_doc->OnNewDocument();
     m_frame = std::make_unique<CMainFrame>(*m_doc, new CNeckView(*m_doc));
-    m_frame->setWindowIcon(QIcon::fromTheme(QStringLiteral("quillet"),
-                                            m_frame->style()->standardIcon(QStyle::SP_ComputerIcon)));
+    m_frame->setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("quillet"), m_frame->style()->standardIcon(QStyle::SP_ComputerIcon)));
     m_ui = std::make_unique<CQuilletUi>(m_doc->Settings(), m_frame.get());
     m_doc->SetUi(m_ui.get());
 

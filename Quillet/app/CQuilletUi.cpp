@@ -7,14 +7,12 @@
 #include "Quillet/dialogs/CQuilletConditions.h"
 #include "shared_ui/header/CUDSDialog.h"
 
-
 namespace quillet {
 
 CQuilletUi::CQuilletUi(kxplatform::CSettings &settings, QWidget *parent)
     : CQtKxUi(parent, kxres::CQtUiStyle{QStringLiteral("Quillet"), false})
     , m_settings(settings)
-{
-}
+{}
 
 CQuilletUi::~CQuilletUi() = default;
 

@@ -7,12 +7,12 @@
 #include "Quillet/core/KxNeck208.h"
 
 class KxNeckCompression : public KxNeck208 {
- public:
-  explicit KxNeckCompression(int outOfPosition = 0);
+public:
+    explicit KxNeckCompression(int outOfPosition = 0);
 
-  bool SetCriticalValues() override;
-  bool Compute(kx::CNSignal& signal);
+    bool SetCriticalValues() override;
+    bool Compute(kx::CNSignal &signal);
 
-  // Standard and advanced values of a size code.
-  static std::optional<Limits> Row(const std::string& size, bool outOfPosition);
+    // Standard and advanced values of a size code.
+    static std::optional<Limits> Row(const std::string &size, bool outOfPosition);
 };

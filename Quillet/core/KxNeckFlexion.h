@@ -7,18 +7,18 @@
 #include "Quillet/core/KxNeck208.h"
 
 class KxNeckFlexion : public KxNeck208 {
- public:
-  explicit KxNeckFlexion(int outOfPosition = 0);
+public:
+    explicit KxNeckFlexion(int outOfPosition = 0);
 
-  bool SetCriticalValues() override;
-  // Out-of-position value by dummy codes; true when it set the critical value.
-  bool PickOOPValue(const std::string& type, const std::string& size);
-  bool Compute(kx::CNSignal& signal);
+    bool SetCriticalValues() override;
+    // Out-of-position value by dummy codes; true when it set the critical value.
+    bool PickOOPValue(const std::string &type, const std::string &size);
+    bool Compute(kx::CNSignal &signal);
 
-  // Standard and advanced values of a size code.
-  static std::optional<Limits> Row(const std::string& size, bool outOfPosition);
+    // Standard and advanced values of a size code.
+    static std::optional<Limits> Row(const std::string &size, bool outOfPosition);
 
- private:
-  // Out-of-position picks.
-  static constexpr OOPValues kOOPValues{155.0, 93.0, 68.0};
+private:
+    // Out-of-position picks.
+    static constexpr OOPValues kOOPValues{155.0, 93.0, 68.0};
 };

@@ -4,9 +4,9 @@
 #include "Quillet/core/KxNeck208.h"
 
 class KxNeckRearShear : public KxNeck208 {
- public:
-  explicit KxNeckRearShear(int outOfPosition = 0);
+public:
+    explicit KxNeckRearShear(int outOfPosition = 0);
 
-  bool SetCriticalValues() override;
-  bool Compute(kx::CNSignal& signal);
+    bool SetCriticalValues() override;
+    bool Compute(kx::CNSignal &signal);
 };

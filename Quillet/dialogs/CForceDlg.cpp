@@ -56,7 +56,8 @@ CForceDlg::CForceDlg(kxplatform::CSettings &settings, QWidget *parent)
     connect(m_browse, &QPushButton::clicked, this, &CForceDlg::OnBrowse);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addWidget(new QLabel(QStringLiteral("If no correction data is  available, Press OK with a blank filename"), this));
+    layout->addWidget(
+        new QLabel(QStringLiteral("If no correction data is  available, Press OK with a blank filename"), this));
     layout->addWidget(buttons);
     m_chooser = [this](const QString &title, const QStringList &filters, int &index, QString &path) {
         return ChooseWithFileDialog(this, title, filters, index, path);

@@ -22,8 +22,8 @@ class CForceDlg : public QDialog {
     Q_OBJECT
 public:
     // Chooses a file: title, filters, selected filter index (1-based, in and out), path out.
-    using FileChooser = std::function<bool(const QString &title, const QStringList &filters, int &filterIndex,
-                                           QString &path)>;
+    using FileChooser =
+        std::function<bool(const QString &title, const QStringList &filters, int &filterIndex, QString &path)>;
 
     CForceDlg(kxplatform::CSettings &settings, QWidget *parent = nullptr);
 

@@ -314,7 +314,7 @@ bool CQuilletDoc::DecideMeasurement()
 double CQuilletDoc::DummyCondyleOffset(int index)
 {
     static const char *const codes[6][2] = {{"CR", "12"}, {"HY", "3C"}, {"HY", "6C"},
-                                           {"HY", "05"}, {"HY", "50"}, {"HY", "95"}};
+                                            {"HY", "05"}, {"HY", "50"}, {"HY", "95"}};
     if (index >= 0 && index < 6)
         return -KxNeck208::CondyleOffsetFor(codes[index][0], codes[index][1]);
     double offset = 0.0;

@@ -27,7 +27,7 @@ Q_NAMESPACE
 
 // What changed when the views are told.
 enum class UpdateHint : int {
-    Result = 100,   // a file was opened and computed
+    Result = 100, // a file was opened and computed
 };
 Q_ENUM_NS(UpdateHint)
 
@@ -151,7 +151,7 @@ private:
 
     kx::CNSignalPtr m_signal;
     kx::CNSignal m_force;
-    std::vector<double> m_uncorrectedY;   // the moment before the condyle correction
+    std::vector<double> m_uncorrectedY; // the moment before the condyle correction
     bool m_momentCorrected = false;
 
     std::string m_titleBase;

@@ -134,7 +134,8 @@ void CQuilletDoc::SaveUds()
     const bool replace = MayReplace(TargetPaths(folder, false));
     std::vector<std::string> failures;
     {
-        const std::unique_ptr<kxres::IProgress> progress = m_ui->BeginProgress("Save Current UDS Files", {}, int(m_kept.size()));
+        const std::unique_ptr<kxres::IProgress> progress =
+            m_ui->BeginProgress("Save Current UDS Files", {}, int(m_kept.size()));
         kxres::CUiWaitCursor wait(m_ui);
         failures = WriteUdsFiles(folder, replace, progress.get());
     }
@@ -154,7 +155,8 @@ void CQuilletDoc::SaveAscii()
     const bool replace = MayReplace(TargetPaths(folder, true));
     std::vector<std::string> failures;
     {
-        const std::unique_ptr<kxres::IProgress> progress = m_ui->BeginProgress("Saving Current ASCII Signal Data", {}, int(m_kept.size()));
+        const std::unique_ptr<kxres::IProgress> progress =
+            m_ui->BeginProgress("Saving Current ASCII Signal Data", {}, int(m_kept.size()));
         kxres::CUiWaitCursor wait(m_ui);
         failures = WriteAsciiFiles(folder, replace, progress.get());
     }

@@ -2,7 +2,6 @@
 
 #include "Quillet/document/CQuilletDoc.h"
 
-
 #include <cmath>
 #include <stdexcept>
 

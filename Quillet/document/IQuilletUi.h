@@ -16,9 +16,9 @@ namespace quillet {
 
 // The six processing options of File Open and of the command line.
 struct CNeckOptions {
-    bool saeCoordinates = true;     // SAE coordinate system for the condyle correction
+    bool saeCoordinates = true; // SAE coordinate system for the condyle correction
     bool removeBias = false;
-    bool checkUds = true;           // trust the UDS header (axis, dummy)
+    bool checkUds = true; // trust the UDS header (axis, dummy)
     bool saeFilters = true;
     bool advanced = true;
     bool outOfPosition = false;
@@ -31,13 +31,13 @@ struct CNeckFileChoice {
     CNeckOptions options;
     int filterIndex = 1;
     std::string folder;
-    std::string path;               // out: the chosen file
+    std::string path; // out: the chosen file
 };
 
 // The hand-picked measurement and dummy when the header is not trusted.
 struct CDummyChoice {
-    int measurement = 0;            // 0 shear, 1 moment, 2 axial
-    int dummy = 4;                  // 0..5 the listed dummies, 6 "Other"
+    int measurement = 0; // 0 shear, 1 moment, 2 axial
+    int dummy = 4;       // 0..5 the listed dummies, 6 "Other"
     std::string type;
     std::string size;
     double critical1 = 0.0;
@@ -46,8 +46,8 @@ struct CDummyChoice {
 
 // The force file of the condyle correction.
 struct CForceChoice {
-    std::string path;               // blank: no force
-    int fileType = 0;               // 0 UDS, 1 ASCII X-Y
+    std::string path; // blank: no force
+    int fileType = 0; // 0 UDS, 1 ASCII X-Y
 };
 
 // The six load cases the dummy dialog shows: compression, tension, forward shear,
@@ -74,6 +74,9 @@ public:
 
 // The force file's type for the filter index of its file dialog: the fourth
 // filter is ASCII X-Y, every other one UDS.
-inline int ForceTypeForFilter(int filterIndex) { return filterIndex == 4 ? 1 : 0; }
+inline int ForceTypeForFilter(int filterIndex)
+{
+    return filterIndex == 4 ? 1 : 0;
+}
 
 } // namespace quillet

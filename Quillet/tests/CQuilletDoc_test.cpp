@@ -175,9 +175,9 @@ TEST_F(DocTest, ForceOnAnotherTimeAxisIsNotApplied)
 {
     const std::string moment = Uds("neck_my.uds", NeckSignal{});
     NeckSignal shifted = Force();
-    shifted.firstPoint = 0;     // same count, later start
+    shifted.firstPoint = 0; // same count, later start
     NeckSignal slower = Force();
-    slower.step = 2.0e-4;       // same count, other step
+    slower.step = 2.0e-4; // same count, other step
     for (const NeckSignal &f : {shifted, slower}) {
         ui.forces.push_back({Uds("force.uds", f), 0});
         Open(moment);
@@ -227,8 +227,8 @@ TEST_F(DocTest, AxialLoadTakesCompressionFirstAndTensionSecond)
     ASSERT_TRUE(doc.IsResultReady());
     EXPECT_EQ(doc.GetMeasurement(), CQuilletDoc::Axial);
     EXPECT_EQ(doc.GetTitle(), "neck_fz.uds - Neck Axial Load");
-    EXPECT_DOUBLE_EQ(doc.GetFirstCritical(), 4000.0);    // compression, advanced
-    EXPECT_DOUBLE_EQ(doc.GetSecondCritical(), 4170.0);   // tension, advanced
+    EXPECT_DOUBLE_EQ(doc.GetFirstCritical(), 4000.0);  // compression, advanced
+    EXPECT_DOUBLE_EQ(doc.GetSecondCritical(), 4170.0); // tension, advanced
     EXPECT_NEAR(doc.GetFirstValue(), 2000.0, 20.0);
     EXPECT_NEAR(doc.GetSecondValue(), 2000.0, 20.0);
     EXPECT_EQ(doc.GetSubTitle().rfind("Compression ", 0), 0u);
@@ -243,7 +243,8 @@ TEST_F(DocTest, SamplesStoredAsNaNAreReportedWithTheResult)
     Open(axial);
     ASSERT_TRUE(doc.IsResultReady());
     EXPECT_NEAR(doc.GetSecondValue(), 2000.0, 20.0);
-    EXPECT_EQ(ui.errorLists, (std::vector<std::vector<std::string>>{{axial + ": 3 samples stored as NaN were read as 0"}}));
+    EXPECT_EQ(ui.errorLists,
+              (std::vector<std::vector<std::string>>{{axial + ": 3 samples stored as NaN were read as 0"}}));
 
     // The moment and the force that corrects it are each reported.
     const std::string moment = Uds("neck_my.uds", NeckSignal{});
@@ -372,10 +373,8 @@ TEST_F(DocTest, DummyDialogShowsTheOutOfPositionLimitsTheRunUses)
         double compression, tension;
     };
     const Case cases[] = {
-        {1, "3C", true, normal, 1380.0, 1130.0},
-        {1, "3C", false, marked, 1380.0, 1130.0},
-        {1, "3C", false, normal, 1380.0, 1380.0},
-        {2, "6C", true, normal, 1820.0, 1490.0},
+        {1, "3C", true, normal, 1380.0, 1130.0},  {1, "3C", false, marked, 1380.0, 1130.0},
+        {1, "3C", false, normal, 1380.0, 1380.0}, {2, "6C", true, normal, 1820.0, 1490.0},
         {3, "05", true, normal, 2520.0, 2070.0},
     };
     for (const Case &c : cases) {
@@ -437,7 +436,7 @@ TEST_F(DocTest, DummyOffsetsByIndex)
     const double expected[6] = {-0.0058, 0.0, -0.01778, -0.01778, -0.01778, -0.01778};
     for (int i = 0; i < 6; ++i)
         EXPECT_DOUBLE_EQ(doc.DummyCondyleOffset(i), expected[i]) << i;
-    EXPECT_DOUBLE_EQ(doc.DummyCondyleOffset(6), 0.0);   // Cancel
+    EXPECT_DOUBLE_EQ(doc.DummyCondyleOffset(6), 0.0); // Cancel
     ui.offsets.push_back(0.02);
     EXPECT_DOUBLE_EQ(doc.DummyCondyleOffset(6), 0.02);
 }
@@ -455,7 +454,7 @@ TEST_F(DocTest, CancelledDummyDialogGivesNoResult)
 
 TEST_F(DocTest, FileOpenKeepsOptionsAndFilterAndCancelChangesNothing)
 {
-    doc.OnFileOpen();   // Cancel
+    doc.OnFileOpen(); // Cancel
     EXPECT_TRUE(hints.empty());
     EXPECT_EQ(doc.GetOptions(), CNeckOptions{});
 
@@ -468,7 +467,7 @@ TEST_F(DocTest, FileOpenKeepsOptionsAndFilterAndCancelChangesNothing)
     EXPECT_EQ(stored.GetInt("NeckDataType"), 2);
     EXPECT_EQ(stored.GetString("InputDir"), folder.Str() + "/");
     EXPECT_EQ(ui.windowTexts.back(), "neck_fz - Quillet");
-    EXPECT_DOUBLE_EQ(doc.GetSecondCritical(), 3300.0);   // tension, standard
+    EXPECT_DOUBLE_EQ(doc.GetSecondCritical(), 3300.0); // tension, standard
 }
 
 TEST_F(DocTest, CommandLineShowsTheFailuresOfNamedFilesAndOpensTheGoodOne)

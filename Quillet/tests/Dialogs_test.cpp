@@ -51,13 +51,13 @@ TEST(NeckOptionBoxes, FilterBoxShowsItsOwnValueAndIsOnlyForUncheckedHeaders)
     EXPECT_FALSE(boxes.SaeFilters()->isChecked());
     EXPECT_FALSE(boxes.SaeFilters()->isEnabled());
 
-    boxes.CheckUds()->click();   // check off
+    boxes.CheckUds()->click(); // check off
     EXPECT_FALSE(boxes.GetOptions().checkUds);
     EXPECT_TRUE(boxes.SaeFilters()->isEnabled());
     EXPECT_FALSE(boxes.SaeFilters()->isChecked());
     boxes.SaeFilters()->click();
     EXPECT_TRUE(boxes.GetOptions().saeFilters);
-    boxes.CheckUds()->click();   // check on again
+    boxes.CheckUds()->click(); // check on again
     EXPECT_FALSE(boxes.SaeFilters()->isEnabled());
     EXPECT_TRUE(boxes.SaeFilters()->isChecked());
 
@@ -103,7 +103,7 @@ TEST(DummySelection, DummyRadiosShowTheLoadCaseLimitsAndOtherTakesTypedValues)
     KxNeckExtension extension;
     CDummySelectionDlg dlg({&compression, &tension, &forward, &rear, &flexion, &extension});
     CDummyChoice start;
-    start.measurement = 2;   // axial
+    start.measurement = 2; // axial
     start.dummy = 4;
     dlg.SetChoice(start);
     EXPECT_EQ(dlg.CriticalLabel(0)->text(), QStringLiteral("Critical Compression"));

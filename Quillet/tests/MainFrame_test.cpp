@@ -74,7 +74,7 @@ const int kChartCommands[] = {CMainFrame::ID_FILE_SAVE_ASCII, CMainFrame::ID_FIL
 
 TEST_F(FrameTest, CancelledFirstOpenLeavesOpenAndAboutEnabledAndNothingElse)
 {
-    frame->RunCommand(CMainFrame::ID_FILE_OPEN);   // the user cancels
+    frame->RunCommand(CMainFrame::ID_FILE_OPEN); // the user cancels
     EXPECT_TRUE(Enabled(CMainFrame::ID_FILE_OPEN));
     EXPECT_TRUE(Enabled(CMainFrame::ID_APP_ABOUT));
     for (int id : kChartCommands)

@@ -18,8 +18,7 @@ enum class UpdateHint : int;
 class CNeckView : public QWidget {
     Q_OBJECT
 public:
-    explicit CNeckView(CQuilletDoc &doc, kxchart::ChartFactory factory = kxchart::makeChart,
-                       QWidget *parent = nullptr);
+    explicit CNeckView(CQuilletDoc &doc, kxchart::ChartFactory factory = kxchart::makeChart, QWidget *parent = nullptr);
     ~CNeckView() override;
 
     // Redraws from the document; without a result the chart is removed.

@@ -81,17 +81,23 @@ void CMainFrame::CreateMenus()
     const auto curves = [doc] { return doc->HasCurves(); };
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    m_commands->Add(file, ID_FILE_NEW, QStringLiteral("&New"), [doc] { doc->OnNewDocument(); }, {}, QKeySequence::New);
-    m_commands->Add(file, ID_FILE_OPEN, QStringLiteral("&Open..."), [doc] { doc->OnFileOpen(); }, {}, QKeySequence::Open);
-    m_commands->Add(file, ID_FILE_RELOAD, QStringLiteral("&Reload"), [doc] { doc->OnReload(); }, curves);
+    m_commands->Add(
+        file, ID_FILE_NEW, QStringLiteral("&New"), [doc] { doc->OnNewDocument(); }, {}, QKeySequence::New);
+    m_commands->Add(
+        file, ID_FILE_OPEN, QStringLiteral("&Open..."), [doc] { doc->OnFileOpen(); }, {}, QKeySequence::Open);
+    m_commands->Add(
+        file, ID_FILE_RELOAD, QStringLiteral("&Reload"), [doc] { doc->OnReload(); }, curves);
     file->addSeparator();
-    m_commands->Add(file, ID_FILE_SAVE_UDS, QStringLiteral("Save To &Uds..."), [doc] { doc->OnSaveToUds(); }, curves);
-    m_commands->Add(file, ID_FILE_SAVE_ASCII, QStringLiteral("Save To &ASCII..."), [doc] { doc->OnSaveToAscii(); },
-               [doc] { return doc->HasCurves() && doc->GetPointsPerCurve() >= 2; });
-    m_commands->Add(file, ID_FILE_CONVERT, QStringLiteral("&Convert to UDS..."), [doc] { doc->OnConvertToUds(); }, loaded);
+    m_commands->Add(
+        file, ID_FILE_SAVE_UDS, QStringLiteral("Save To &Uds..."), [doc] { doc->OnSaveToUds(); }, curves);
+    m_commands->Add(
+        file, ID_FILE_SAVE_ASCII, QStringLiteral("Save To &ASCII..."), [doc] { doc->OnSaveToAscii(); },
+        [doc] { return doc->HasCurves() && doc->GetPointsPerCurve() >= 2; });
+    m_commands->Add(
+        file, ID_FILE_CONVERT, QStringLiteral("&Convert to UDS..."), [doc] { doc->OnConvertToUds(); }, loaded);
     file->addSeparator();
-    m_commands->Add(file, ID_FILE_PRINT, QStringLiteral("&Print..."), [this] { m_plot->OnFilePrint(); }, {},
-               QKeySequence::Print);
+    m_commands->Add(
+        file, ID_FILE_PRINT, QStringLiteral("&Print..."), [this] { m_plot->OnFilePrint(); }, {}, QKeySequence::Print);
     file->addSeparator();
     m_recentMenu = file->addMenu(QStringLiteral("Recent &Files"));
     m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
@@ -100,32 +106,50 @@ void CMainFrame::CreateMenus()
     m_commands->Add(file, ID_APP_EXIT, QStringLiteral("E&xit"), [this] { close(); });
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    m_commands->Add(edit, ID_EDIT_COPY, QStringLiteral("&Copy"), [this] { m_plot->OnEditCopy(); }, {}, QKeySequence::Copy);
-    m_commands->Add(edit, ID_EDIT_COPY_DATA, QStringLiteral("Copy &Data"), [doc] { doc->OnCopyData(); }, curves);
+    m_commands->Add(
+        edit, ID_EDIT_COPY, QStringLiteral("&Copy"), [this] { m_plot->OnEditCopy(); }, {}, QKeySequence::Copy);
+    m_commands->Add(
+        edit, ID_EDIT_COPY_DATA, QStringLiteral("Copy &Data"), [doc] { doc->OnCopyData(); }, curves);
 
     QMenu *operate = menuBar()->addMenu(QStringLiteral("&Operate"));
-    m_commands->Add(operate, ID_CFC60, QStringLiteral("CFC 60"), [doc] { doc->OnCfc(60); }, curves);
-    m_commands->Add(operate, ID_CFC180, QStringLiteral("CFC 180"), [doc] { doc->OnCfc(180); }, curves);
-    m_commands->Add(operate, ID_CFC600, QStringLiteral("CFC 600"), [doc] { doc->OnCfc(600); }, curves);
-    m_commands->Add(operate, ID_CFC1000, QStringLiteral("CFC 1000"), [doc] { doc->OnCfc(1000); }, curves);
-    m_commands->Add(operate, ID_OPERATE_FILTER, QStringLiteral("&Filter..."), [doc] { doc->OnFilter(); }, curves);
-    m_commands->Add(operate, ID_OPERATE_FIR100, QStringLiteral("FIR100"), [doc] { doc->OnFir100(); }, curves);
+    m_commands->Add(
+        operate, ID_CFC60, QStringLiteral("CFC 60"), [doc] { doc->OnCfc(60); }, curves);
+    m_commands->Add(
+        operate, ID_CFC180, QStringLiteral("CFC 180"), [doc] { doc->OnCfc(180); }, curves);
+    m_commands->Add(
+        operate, ID_CFC600, QStringLiteral("CFC 600"), [doc] { doc->OnCfc(600); }, curves);
+    m_commands->Add(
+        operate, ID_CFC1000, QStringLiteral("CFC 1000"), [doc] { doc->OnCfc(1000); }, curves);
+    m_commands->Add(
+        operate, ID_OPERATE_FILTER, QStringLiteral("&Filter..."), [doc] { doc->OnFilter(); }, curves);
+    m_commands->Add(
+        operate, ID_OPERATE_FIR100, QStringLiteral("FIR100"), [doc] { doc->OnFir100(); }, curves);
     operate->addSeparator();
-    m_commands->Add(operate, ID_OPERATE_ADD_X, QStringLiteral("Add Constant &X..."), [doc] { doc->OnAddConstantX(); }, curves);
-    m_commands->Add(operate, ID_OPERATE_ADD_Y, QStringLiteral("Add Constant &Y..."), [doc] { doc->OnAddConstantY(); }, curves);
-    m_commands->Add(operate, ID_OPERATE_SCALE_X, QStringLiteral("Scale X Axis..."), [doc] { doc->OnScaleX(); }, curves);
-    m_commands->Add(operate, ID_OPERATE_SCALE_Y, QStringLiteral("Scale Y Axis..."), [doc] { doc->OnScaleY(); }, curves);
-    m_commands->Add(operate, ID_OPERATE_BIAS_AUTO, QStringLiteral("Auto Remove Y"), [doc] { doc->OnAutoRemoveY(); }, curves);
+    m_commands->Add(
+        operate, ID_OPERATE_ADD_X, QStringLiteral("Add Constant &X..."), [doc] { doc->OnAddConstantX(); }, curves);
+    m_commands->Add(
+        operate, ID_OPERATE_ADD_Y, QStringLiteral("Add Constant &Y..."), [doc] { doc->OnAddConstantY(); }, curves);
+    m_commands->Add(
+        operate, ID_OPERATE_SCALE_X, QStringLiteral("Scale X Axis..."), [doc] { doc->OnScaleX(); }, curves);
+    m_commands->Add(
+        operate, ID_OPERATE_SCALE_Y, QStringLiteral("Scale Y Axis..."), [doc] { doc->OnScaleY(); }, curves);
+    m_commands->Add(
+        operate, ID_OPERATE_BIAS_AUTO, QStringLiteral("Auto Remove Y"), [doc] { doc->OnAutoRemoveY(); }, curves);
     operate->addSeparator();
-    m_commands->Add(operate, ID_OPERATE_DERIVATIVE, QStringLiteral("&Derivative"), [doc] { doc->OnDerivative(); }, curves);
-    m_commands->Add(operate, ID_OPERATE_INTEGRATE, QStringLiteral("&Integrate"), [doc] { doc->OnIntegrate(); }, curves);
-    m_commands->Add(operate, ID_OPERATE_RESAMPLE, QStringLiteral("&Resample..."), [doc] { doc->OnResample(); }, curves);
-    m_commands->Add(operate, ID_OPERATE_TRUNCATE, QStringLiteral("&Truncate..."), [doc] { doc->OnTruncate(); }, curves);
+    m_commands->Add(
+        operate, ID_OPERATE_DERIVATIVE, QStringLiteral("&Derivative"), [doc] { doc->OnDerivative(); }, curves);
+    m_commands->Add(
+        operate, ID_OPERATE_INTEGRATE, QStringLiteral("&Integrate"), [doc] { doc->OnIntegrate(); }, curves);
+    m_commands->Add(
+        operate, ID_OPERATE_RESAMPLE, QStringLiteral("&Resample..."), [doc] { doc->OnResample(); }, curves);
+    m_commands->Add(
+        operate, ID_OPERATE_TRUNCATE, QStringLiteral("&Truncate..."), [doc] { doc->OnTruncate(); }, curves);
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
     m_commands->Add(view, ID_VIEW_SAVE_ZOOM, QStringLiteral("Save &Zoom"), [doc] { doc->OnSaveZoom(); });
     m_commands->SetChecked(ID_VIEW_SAVE_ZOOM, [doc] { return doc->GetSaveZoom(); });
-    m_commands->Add(view, ID_VIEW_PLOT_LABELS, QStringLiteral("Plot &Labels..."), [doc] { doc->OnPlotLabels(); }, curves);
+    m_commands->Add(
+        view, ID_VIEW_PLOT_LABELS, QStringLiteral("Plot &Labels..."), [doc] { doc->OnPlotLabels(); }, curves);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     m_commands->Add(help, ID_APP_ABOUT, QStringLiteral("&About Sorvelt..."), [this] { OnAppAbout(); });

@@ -13,13 +13,11 @@ namespace sorvelt {
 
 CSorveltApp::CSorveltApp()
     : CSorveltApp(Options{})
-{
-}
+{}
 
 CSorveltApp::CSorveltApp(Options options)
     : m_options(std::move(options))
-{
-}
+{}
 
 CSorveltApp::~CSorveltApp()
 {
@@ -38,8 +36,8 @@ void CSorveltApp::InitInstance(const QStringList &arguments)
     CKxStartup::SetupApplication(QStringLiteral("Sorvelt"), QStringLiteral("Sorvelt"));
     m_doc = std::make_unique<CSorveltDoc>(nullptr, m_options.settingsProgram);
     m_frame = std::make_unique<CMainFrame>(*m_doc);
-    m_frame->setWindowIcon(QIcon::fromTheme(QStringLiteral("sorvelt"),
-                                            m_frame->style()->standardIcon(QStyle::SP_ComputerIcon)));
+    m_frame->setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("sorvelt"), m_frame->style()->standardIcon(QStyle::SP_ComputerIcon)));
     m_ui = std::make_unique<CSorveltUi>(*m_doc, m_frame.get());
     m_doc->SetUi(m_ui.get());
 

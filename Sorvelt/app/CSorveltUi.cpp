@@ -13,8 +13,7 @@ namespace sorvelt {
 CSorveltUi::CSorveltUi(CSorveltDoc &doc, QWidget *parent)
     : CQtKxUi(parent, kxres::CQtUiStyle{QStringLiteral("Sorvelt"), false})
     , m_doc(doc)
-{
-}
+{}
 
 bool CSorveltUi::EditLabel(const std::string &caption, const std::string &prompt, std::string &value)
 {

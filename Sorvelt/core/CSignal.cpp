@@ -9,8 +9,7 @@ CSignal::CSignal(int channelCount, int parameter, int channel, kx::CNSignalPtr s
     , m_channel(channel)
     , m_parameter(parameter)
     , m_signal(signal ? std::move(signal) : std::make_shared<kx::CNSignal>())
-{
-}
+{}
 
 CSignal::CSignal(const CSignal &other)
     : m_channelCount(other.m_channelCount)
@@ -18,8 +17,7 @@ CSignal::CSignal(const CSignal &other)
     , m_parameter(other.m_parameter)
     , m_signal(std::make_shared<kx::CNSignal>(*other.m_signal))
     , m_spare(other.m_spare)
-{
-}
+{}
 
 CSignal &CSignal::operator=(const CSignal &other)
 {

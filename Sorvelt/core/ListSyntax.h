@@ -10,9 +10,9 @@
 namespace sorvelt {
 
 struct IndexList {
-    bool ok = true;                // false: a token is not a number or a range
-    std::vector<bool> selected;    // one flag per item, 0-based
-    std::string error;             // why the list was refused
+    bool ok = true;             // false: a token is not a number or a range
+    std::vector<bool> selected; // one flag per item, 0-based
+    std::string error;          // why the list was refused
     std::size_t Count() const;
 };
 

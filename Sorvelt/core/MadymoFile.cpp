@@ -36,9 +36,9 @@ enum class NumberResult { Ok, NotANumber, OutOfRange };
 
 // A number read like "%f" (single precision) from the front of [p, end); p is moved
 // past it.
-NumberResult ParseSingle(const char*& p, const char* end, double& value)
+NumberResult ParseSingle(const char *&p, const char *end, double &value)
 {
-    const char* start = p;
+    const char *start = p;
     if (start != end && *start == '+' && start + 1 != end && start[1] != '-' && start[1] != '+')
         ++start;
     double d = 0.0;
@@ -81,10 +81,10 @@ std::string LinePrefix(std::size_t lineNumber)
 // Reads the C numbers of one record line into out. The first number ends at a blank
 // or a tab, the following are separated by blanks. Returns an empty text on success,
 // else the reason.
-std::string ParseRecord(std::string_view line, std::size_t channels, std::vector<double>& out)
+std::string ParseRecord(std::string_view line, std::size_t channels, std::vector<double> &out)
 {
-    const char* p = line.data();
-    const char* end = p + line.size();
+    const char *p = line.data();
+    const char *end = p + line.size();
     while (end != p && IsBlank(end[-1]))
         --end;
     while (p != end && (*p == ' ' || *p == '\t'))
@@ -93,14 +93,15 @@ std::string ParseRecord(std::string_view line, std::size_t channels, std::vector
     std::size_t count = 0;
     bool first = true;
     while (p != end) {
-        const char* tokenEnd = p;
+        const char *tokenEnd = p;
         while (tokenEnd != end && *tokenEnd != ' ' && !(first && *tokenEnd == '\t'))
             ++tokenEnd;
         const std::string_view token(p, static_cast<std::size_t>(tokenEnd - p));
         if (count == channels)
-            return std::to_string(count + 1) + " or more values found, " + std::to_string(channels) + " expected (one per channel)";
+            return std::to_string(count + 1) + " or more values found, " + std::to_string(channels) +
+                   " expected (one per channel)";
         double value = 0.0;
-        const char* q = p;
+        const char *q = p;
         const NumberResult result = ParseSingle(q, tokenEnd, value);
         if (result == NumberResult::OutOfRange)
             return Quoted(token) + " is out of range";
@@ -123,7 +124,7 @@ std::string ParseRecord(std::string_view line, std::size_t channels, std::vector
     return {};
 }
 
-bool ParseCount(const char*& p, const char* end, long long& value)
+bool ParseCount(const char *&p, const char *end, long long &value)
 {
     while (p != end && IsBlank(*p))
         ++p;
@@ -147,11 +148,11 @@ constexpr long long kMaxCount = 100000000;
 
 struct FileExtent {
     std::size_t bytes = 0;
-    std::size_t lines = 0;   // the last line counts without its line end
+    std::size_t lines = 0; // the last line counts without its line end
 };
 
 // Counts the bytes and lines of the file and goes back to its start.
-FileExtent MeasureFile(std::FILE* file)
+FileExtent MeasureFile(std::FILE *file)
 {
     FileExtent extent;
     std::vector<char> block(std::size_t{1} << 20);
@@ -161,11 +162,11 @@ FileExtent MeasureFile(std::FILE* file)
         if (got == 0)
             break;
         extent.bytes += got;
-        const char* p = block.data();
-        const char* end = p + got;
-        while (const void* hit = std::memchr(p, '\n', static_cast<std::size_t>(end - p))) {
+        const char *p = block.data();
+        const char *end = p + got;
+        while (const void *hit = std::memchr(p, '\n', static_cast<std::size_t>(end - p))) {
             ++extent.lines;
-            p = static_cast<const char*>(hit) + 1;
+            p = static_cast<const char *>(hit) + 1;
         }
         last = end[-1];
     }
@@ -202,7 +203,7 @@ void MadymoFile::Clear()
     m_parameterNames.clear();
 }
 
-bool MadymoFile::Read(const std::filesystem::path& path)
+bool MadymoFile::Read(const std::filesystem::path &path)
 {
     Close();
     Clear();
@@ -210,7 +211,7 @@ bool MadymoFile::Read(const std::filesystem::path& path)
 
     try {
         m_file = CTextLineReader::OpenRegular(path.string());
-    } catch (const std::exception& e) {
+    } catch (const std::exception &e) {
         m_messages.push_back(e.what());
         return false;
     }
@@ -222,9 +223,9 @@ bool MadymoFile::Read(const std::filesystem::path& path)
     bool parsed = false;
     try {
         parsed = Parse(path.string());
-    } catch (const std::bad_alloc&) {
+    } catch (const std::bad_alloc &) {
         m_messages.push_back("Not enough memory to read " + path.string());
-    } catch (const std::exception& e) {
+    } catch (const std::exception &e) {
         m_messages.push_back(e.what());
     }
     if (!parsed) {
@@ -235,7 +236,7 @@ bool MadymoFile::Read(const std::filesystem::path& path)
     return true;
 }
 
-bool MadymoFile::Parse(const std::string& name)
+bool MadymoFile::Parse(const std::string &name)
 {
     // The values are sized from the file before they are read: grown by doubling they
     // would need up to twice their final size while being copied.
@@ -247,32 +248,33 @@ bool MadymoFile::Parse(const std::string& name)
     // Lines 1 and 2 are not used; line 3 holds the counts.
     for (int i = 0; i < 3; ++i) {
         if (!reader.Next(line)) {
-            m_messages.push_back(notLayout + "the file ends before the line with the numbers of parameters and channels");
+            m_messages.push_back(notLayout +
+                                 "the file ends before the line with the numbers of parameters and channels");
             return false;
         }
     }
     long long parameters = 0;
     long long channels = 0;
     {
-        const char* p = line.data();
-        const char* end = p + line.size();
+        const char *p = line.data();
+        const char *end = p + line.size();
         if (!ParseCount(p, end, parameters) || !ParseCount(p, end, channels)) {
             m_messages.push_back(notLayout + "line 3 does not hold the numbers of parameters and channels");
             return false;
         }
-        if (parameters < 1 || channels < 1 || parameters > kMaxCount || channels > kMaxCount
-            || parameters * channels > kMaxCount) {
-            m_messages.push_back(notLayout + "line 3 gives " + std::to_string(parameters) + " parameters and "
-                                 + std::to_string(channels) + " channels");
+        if (parameters < 1 || channels < 1 || parameters > kMaxCount || channels > kMaxCount ||
+            parameters * channels > kMaxCount) {
+            m_messages.push_back(notLayout + "line 3 gives " + std::to_string(parameters) + " parameters and " +
+                                 std::to_string(channels) + " channels");
             return false;
         }
     }
 
-    const auto readNames = [&](long long count, std::vector<std::string>& names, const char* what) {
+    const auto readNames = [&](long long count, std::vector<std::string> &names, const char *what) {
         for (long long i = 0; i < count; ++i) {
             if (!reader.Next(line)) {
-                m_messages.push_back(notLayout + "the file ends after " + std::to_string(i) + " of "
-                                     + std::to_string(count) + " " + what + " names");
+                m_messages.push_back(notLayout + "the file ends after " + std::to_string(i) + " of " +
+                                     std::to_string(count) + " " + what + " names");
                 return false;
             }
             names.emplace_back(line);
@@ -300,14 +302,13 @@ bool MadymoFile::Parse(const std::string& name)
         try {
             m_times.reserve(blocks);
             m_values.reserve(values);
-        } catch (const std::bad_alloc&) {
-        } catch (const std::length_error&) {
-        }
+        } catch (const std::bad_alloc &) {
+        } catch (const std::length_error &) {}
     }
 
     // Reports a defect in the block of the given time: when only blank lines follow, the
     // file was cut short and the block is dropped; otherwise the file is refused.
-    const auto blockFault = [&](const std::string& reason, double milliseconds, std::size_t recordsRead) {
+    const auto blockFault = [&](const std::string &reason, double milliseconds, std::size_t recordsRead) {
         std::string_view rest;
         while (reader.Next(rest)) {
             if (!IsBlankLine(rest)) {
@@ -315,9 +316,9 @@ bool MadymoFile::Parse(const std::string& name)
                 return false;
             }
         }
-        m_messages.push_back("The file ends inside the block of time " + TimeText(milliseconds) + " ms ("
-                             + std::to_string(recordsRead) + " of " + std::to_string(P)
-                             + " records complete); the block was dropped");
+        m_messages.push_back("The file ends inside the block of time " + TimeText(milliseconds) + " ms (" +
+                             std::to_string(recordsRead) + " of " + std::to_string(P) +
+                             " records complete); the block was dropped");
         return true;
     };
 
@@ -325,14 +326,15 @@ bool MadymoFile::Parse(const std::string& name)
         if (IsBlankLine(line))
             continue;
         const std::size_t timeLine = reader.LineNumber();
-        const char* p = line.data();
-        const char* end = p + line.size();
+        const char *p = line.data();
+        const char *end = p + line.size();
         while (p != end && IsBlank(*p))
             ++p;
         double milliseconds = 0.0;
         const NumberResult timeResult = ParseSingle(p, end, milliseconds);
         if (timeResult != NumberResult::Ok) {
-            m_messages.push_back(LinePrefix(timeLine) + "the time line " + Quoted(line) + " does not start with a time");
+            m_messages.push_back(LinePrefix(timeLine) + "the time line " + Quoted(line) +
+                                 " does not start with a time");
             return false;
         }
 
@@ -358,12 +360,12 @@ bool MadymoFile::Parse(const std::string& name)
     return true;
 }
 
-bool MadymoFile::GetColumn(int parameter, int channel, std::vector<double>& y) const
+bool MadymoFile::GetColumn(int parameter, int channel, std::vector<double> &y) const
 {
     const std::size_t P = m_parameterNames.size();
     const std::size_t C = m_channelNames.size();
-    if (parameter < 0 || channel < 0 || static_cast<std::size_t>(parameter) >= P
-        || static_cast<std::size_t>(channel) >= C)
+    if (parameter < 0 || channel < 0 || static_cast<std::size_t>(parameter) >= P ||
+        static_cast<std::size_t>(channel) >= C)
         return false;
     const std::size_t stride = P * C;
     y.clear();
@@ -374,7 +376,7 @@ bool MadymoFile::GetColumn(int parameter, int channel, std::vector<double>& y) c
     return true;
 }
 
-bool MadymoFile::GetSignal(int parameter, int channel, CNSignal& signal)
+bool MadymoFile::GetSignal(int parameter, int channel, CNSignal &signal)
 {
     if (m_values.empty())
         throw std::logic_error("No Signal Data in Vector vy");

@@ -19,13 +19,13 @@ public:
     MadymoFile();
     virtual ~MadymoFile();
 
-    MadymoFile(const MadymoFile&) = delete;
-    MadymoFile& operator=(const MadymoFile&) = delete;
+    MadymoFile(const MadymoFile &) = delete;
+    MadymoFile &operator=(const MadymoFile &) = delete;
 
     // Empties the lists, opens and parses the file. False when the file cannot be
     // opened or is not of this layout (the reason is in GetMessages). An incomplete
     // last block is dropped and said so in GetMessages; the result is then true.
-    bool Read(const std::filesystem::path& path);
+    bool Read(const std::filesystem::path &path);
     bool IsOpen() const { return m_open; }
     bool Close();
 
@@ -35,25 +35,25 @@ public:
     // Times as X and the column of (parameter, channel) as Y, index range 0 .. count - 1.
     // False for a pair outside the file's counts; throws "No Signal Data in Vector vy"
     // when nothing was read.
-    bool GetSignal(int parameter, int channel, CNSignal& signal);
+    bool GetSignal(int parameter, int channel, CNSignal &signal);
 
     // The column of (parameter, channel), one value per stored time; false for a pair
     // outside the file's counts.
-    bool GetColumn(int parameter, int channel, std::vector<double>& y) const;
+    bool GetColumn(int parameter, int channel, std::vector<double> &y) const;
 
-    const std::vector<double>& GetTimes() const { return m_times; }
-    const std::vector<double>& GetValues() const { return m_values; }
+    const std::vector<double> &GetTimes() const { return m_times; }
+    const std::vector<double> &GetValues() const { return m_values; }
     std::size_t GetParameterCount() const { return m_parameterNames.size(); }
     std::size_t GetChannelCount() const { return m_channelNames.size(); }
 
     // Errors and warnings of the last Read.
-    const std::vector<std::string>& GetMessages() const { return m_messages; }
+    const std::vector<std::string> &GetMessages() const { return m_messages; }
 
 private:
-    bool Parse(const std::string& name);
+    bool Parse(const std::string &name);
     void Clear();
 
-    std::FILE* m_file = nullptr;
+    std::FILE *m_file = nullptr;
     bool m_open = false;
     std::vector<double> m_times;
     std::vector<double> m_values;

@@ -14,7 +14,7 @@ struct MadymoContent {
     std::string secondLine = "Written by the Sorvelt example generator";
     std::vector<std::string> parameters;
     std::vector<std::string> channels;
-    std::vector<double> timesMs;                       // one per block, milliseconds
+    std::vector<double> timesMs; // one per block, milliseconds
     // Value of (time index, parameter, channel).
     std::function<double(std::size_t, std::size_t, std::size_t)> value;
 };

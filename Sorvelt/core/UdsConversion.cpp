@@ -121,7 +121,8 @@ ConversionResult ConvertToUds(const kx::MadymoFile &reader, const ConversionRequ
                 now.set_value(ConvertOne(reader, parameter, channel, path));
                 running.push_back(now.get_future());
             } else {
-                running.push_back(std::async(std::launch::async, ConvertOne, std::cref(reader), parameter, channel, path));
+                running.push_back(
+                    std::async(std::launch::async, ConvertOne, std::cref(reader), parameter, channel, path));
             }
         }
     }

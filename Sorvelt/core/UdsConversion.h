@@ -14,8 +14,8 @@ class MadymoFile;
 namespace sorvelt {
 
 struct ConversionRequest {
-    std::vector<bool> parameters;   // one flag per parameter
-    std::vector<bool> channels;     // one flag per channel
+    std::vector<bool> parameters; // one flag per parameter
+    std::vector<bool> channels;   // one flag per channel
     std::string folder;
     std::string header;
 };
@@ -23,7 +23,7 @@ struct ConversionRequest {
 struct ConversionResult {
     std::size_t written = 0;
     bool cancelled = false;
-    std::vector<std::string> errors;   // one text per file not written, naming it
+    std::vector<std::string> errors; // one text per file not written, naming it
 };
 
 // folder/header_P.CCC with the 0-based parameter and channel numbers.

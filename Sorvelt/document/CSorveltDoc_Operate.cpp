@@ -136,16 +136,14 @@ void CSorveltDoc::OnScaleX()
 {
     OperateWithValue(
         "Multiply X Axis by Constant Value", "X Multiplier", "1.0",
-        [](double value) { return ScaleFactor(value, "X"); },
-        [](kx::CNSignal &s, double factor) { s.ScaleX(factor); });
+        [](double value) { return ScaleFactor(value, "X"); }, [](kx::CNSignal &s, double factor) { s.ScaleX(factor); });
 }
 
 void CSorveltDoc::OnScaleY()
 {
     OperateWithValue(
         "Multiply Y Axis by Constant Value", "Y Multiplier", "1.0",
-        [](double value) { return ScaleFactor(value, "Y"); },
-        [](kx::CNSignal &s, double factor) { s.ScaleY(factor); });
+        [](double value) { return ScaleFactor(value, "Y"); }, [](kx::CNSignal &s, double factor) { s.ScaleY(factor); });
 }
 
 void CSorveltDoc::OnAutoRemoveY()
@@ -203,8 +201,8 @@ void CSorveltDoc::OnResample()
     const auto &x = first.GetX();
     values.duration = x.size() >= 2 ? x.back() - x.front() : 0.0;
     values.points = static_cast<int>(std::min(x.size(), first.GetY().size()));
-    values.step = first.GetDel() > 0.0 ? first.GetDel()
-                                       : (values.points > 1 ? values.duration / (values.points - 1) : 0.0);
+    values.step =
+        first.GetDel() > 0.0 ? first.GetDel() : (values.points > 1 ? values.duration / (values.points - 1) : 0.0);
     if (!m_ui || !m_ui->EditResample(values))
         return;
     const double step = values.step;

@@ -30,7 +30,8 @@ TEST(SorveltApp, CommandLineFileAndFourRecentFiles)
     EXPECT_EQ(recent->Files(), QStringList{QString::fromStdString(first)});
 
     for (int i = 0; i < 4; ++i)
-        ASSERT_TRUE(app.Document()->OpenDocument(WriteSimulation(folder.File("f" + std::to_string(i) + ".dat"), 1, 1, 5)));
+        ASSERT_TRUE(
+            app.Document()->OpenDocument(WriteSimulation(folder.File("f" + std::to_string(i) + ".dat"), 1, 1, 5)));
     EXPECT_EQ(recent->Files().size(), 4);
     EXPECT_FALSE(recent->Files().contains(QString::fromStdString(first)));
     auto *menu = app.MainFrame()->findChild<QMenu *>(QStringLiteral("recentMenu"));

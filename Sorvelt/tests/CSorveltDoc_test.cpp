@@ -24,8 +24,7 @@ class SorveltDocTest : public ::testing::Test {
 protected:
     SorveltDocTest()
         : doc(&ui, settings.Program())
-    {
-    }
+    {}
     std::vector<double> Y(std::size_t k) const { return doc.GetCurves().at(k).Signal().GetY(); }
     std::vector<std::vector<double>> AllY() const
     {
@@ -173,7 +172,7 @@ TEST_F(SorveltDocTest, ARelativeNameStoresTheAbsoluteFolder)
         EXPECT_EQ(doc.GetFolder(), c.folder.string());
         EXPECT_EQ(doc.GetInputDir(), c.folder.string());
         ui.openFiles.clear();
-        RunCommand(doc, [&] { doc.OnFileOpen(); });   // cancelled: only the folder it started in is seen
+        RunCommand(doc, [&] { doc.OnFileOpen(); }); // cancelled: only the folder it started in is seen
         EXPECT_EQ(ui.openRequests.back().startFolder, c.folder.string());
     }
     EXPECT_TRUE(ui.messages.empty());
@@ -193,7 +192,7 @@ TEST_F(SorveltDocTest, SelectionKeepsOrderAndPlotTextsFollowTheCurves)
     EXPECT_EQ(doc.GetYLabel(), "Mixed Units");
     EXPECT_EQ(doc.GetTitle(), "");
     EXPECT_EQ(doc.GetSubTitle(), "");
-    doc.SetSelection({9, 5});   // 0 goes, the others keep their order
+    doc.SetSelection({9, 5}); // 0 goes, the others keep their order
     ASSERT_EQ(doc.GetCurves().size(), 2u);
     EXPECT_EQ(doc.GetCurves()[0].CurveNumber(), 5u);
     EXPECT_EQ(doc.GetCurves()[1].CurveNumber(), 9u);
@@ -216,7 +215,9 @@ TEST_F(SorveltDocTest, SubtitleOfLargeValuesIsCutAt47Characters)
     content.parameters = {"Big"};
     content.channels = {"F (kN)"};
     content.timesMs = {0.0, 1000.0, 123456.7};
-    content.value = [](std::size_t t, std::size_t, std::size_t) { return t == 2 ? 1234567.0 : (t == 1 ? 0.0 : -123456.0); };
+    content.value = [](std::size_t t, std::size_t, std::size_t) {
+        return t == 2 ? 1234567.0 : (t == 1 ? 0.0 : -123456.0);
+    };
     const std::string path = folder.File("big.dat");
     ASSERT_TRUE(WriteMadymoFile(path, content));
     ASSERT_TRUE(doc.OpenDocument(path));
@@ -240,7 +241,7 @@ TEST_F(SorveltDocTest, UnequalLengthsArePaddedAndExportedWithTheirOwnX)
     };
     RunCommand(doc, [&] { doc.OnResample(); });
     ASSERT_EQ(doc.GetCurves()[0].Signal().GetY().size(), 6u);
-    doc.SetSelection({0, 3});          // curve 3 comes raw: 11 points
+    doc.SetSelection({0, 3}); // curve 3 comes raw: 11 points
     ASSERT_EQ(doc.GetCurveCount(), 2);
     ASSERT_EQ(doc.GetPointsPerCurve(), 11);
     const auto &x = doc.GetChartX();
@@ -338,14 +339,59 @@ TEST_F(SorveltDocTest, RefusedOperationsChangeNothing)
         std::function<void()> run;
     };
     const Case cases[] = {
-        {"scale Y by 0", [&] { ui.labels.push_back("0"); RunCommand(doc, [&] { doc.OnScaleY(); }); }},
-        {"scale X by 0", [&] { ui.labels.push_back("0.0"); RunCommand(doc, [&] { doc.OnScaleX(); }); }},
-        {"scale Y by text", [&] { ui.labels.push_back("two"); RunCommand(doc, [&] { doc.OnScaleY(); }); }},
-        {"add Y text", [&] { ui.labels.push_back("1,5"); RunCommand(doc, [&] { doc.OnAddConstantY(); }); }},
-        {"truncate stop = start", [&] { ui.truncate = [](double &a, double &b) { a = b = 0.0005; return true; }; RunCommand(doc, [&] { doc.OnTruncate(); }); }},
-        {"truncate stop before start", [&] { ui.truncate = [](double &a, double &b) { a = 0.0008; b = 0.0002; return true; }; RunCommand(doc, [&] { doc.OnTruncate(); }); }},
-        {"resample to step 0", [&] { ui.resample = [](CResampleValues &v) { v.step = 0.0; return true; }; RunCommand(doc, [&] { doc.OnResample(); }); }},
-        {"resample to a negative step", [&] { ui.resample = [](CResampleValues &v) { v.step = -1e-4; return true; }; RunCommand(doc, [&] { doc.OnResample(); }); }},
+        {"scale Y by 0",
+         [&] {
+             ui.labels.push_back("0");
+             RunCommand(doc, [&] { doc.OnScaleY(); });
+         }},
+        {"scale X by 0",
+         [&] {
+             ui.labels.push_back("0.0");
+             RunCommand(doc, [&] { doc.OnScaleX(); });
+         }},
+        {"scale Y by text",
+         [&] {
+             ui.labels.push_back("two");
+             RunCommand(doc, [&] { doc.OnScaleY(); });
+         }},
+        {"add Y text",
+         [&] {
+             ui.labels.push_back("1,5");
+             RunCommand(doc, [&] { doc.OnAddConstantY(); });
+         }},
+        {"truncate stop = start",
+         [&] {
+             ui.truncate = [](double &a, double &b) {
+                 a = b = 0.0005;
+                 return true;
+             };
+             RunCommand(doc, [&] { doc.OnTruncate(); });
+         }},
+        {"truncate stop before start",
+         [&] {
+             ui.truncate = [](double &a, double &b) {
+                 a = 0.0008;
+                 b = 0.0002;
+                 return true;
+             };
+             RunCommand(doc, [&] { doc.OnTruncate(); });
+         }},
+        {"resample to step 0",
+         [&] {
+             ui.resample = [](CResampleValues &v) {
+                 v.step = 0.0;
+                 return true;
+             };
+             RunCommand(doc, [&] { doc.OnResample(); });
+         }},
+        {"resample to a negative step",
+         [&] {
+             ui.resample = [](CResampleValues &v) {
+                 v.step = -1e-4;
+                 return true;
+             };
+             RunCommand(doc, [&] { doc.OnResample(); });
+         }},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -377,7 +423,10 @@ TEST_F(SorveltDocTest, AChannelWithoutDataGivesOneMessage)
     EXPECT_EQ(doc.GetCurveCount(), 0);
     RunCommand(doc, [&] { doc.OnReload(); });
     EXPECT_EQ(ui.messages.size(), 2u);
-    ui.convert = [&](CConvertValues &v) { v.folder = folder.Str(); return true; };
+    ui.convert = [&](CConvertValues &v) {
+        v.folder = folder.Str();
+        return true;
+    };
     RunCommand(doc, [&] { doc.OnConvertToUds(); });
     ASSERT_EQ(ui.errorLists.size(), 1u);
     EXPECT_EQ(ui.errorLists[0].size(), 4u);
@@ -423,12 +472,16 @@ TEST_F(SorveltDocTest, FilterRefusesCurvesOneByOne)
     ASSERT_TRUE(doc.OpenDocument(WriteSimulation(folder.File("a.dat"), 2, 3, 200)));
     const struct {
         const char *name;
-        std::function<void()> spoil;   // makes curve 0 one the filter refuses
+        std::function<void()> spoil; // makes curve 0 one the filter refuses
         const char *reason;
     } cases[] = {
         {"cut to two samples",
          [&] {
-             ui.truncate = [](double &a, double &b) { a = 0.0; b = 0.00015; return true; };
+             ui.truncate = [](double &a, double &b) {
+                 a = 0.0;
+                 b = 0.00015;
+                 return true;
+             };
              RunCommand(doc, [&] { doc.OnTruncate(); });
          },
          "Too few data points"},
@@ -445,7 +498,7 @@ TEST_F(SorveltDocTest, FilterRefusesCurvesOneByOne)
         doc.SetSelection({0});
         c.spoil();
         const std::vector<double> spoiled = Y(0);
-        doc.SetSelection({0, 4});   // curve 4 comes fresh from the file
+        doc.SetSelection({0, 4}); // curve 4 comes fresh from the file
         const std::vector<double> fresh = Y(1);
         ui.errorLists.clear();
         ui.messages.clear();
@@ -513,7 +566,11 @@ TEST_F(SorveltDocTest, ConvertChecksTheFolderAndKeepsThePlot)
     EXPECT_EQ(doc.GetOutputDir(), out);
 
     // A bad list is refused before anything is written.
-    ui.convert = [&](CConvertValues &v) { v.channels = "1-x"; v.folder = out; return true; };
+    ui.convert = [&](CConvertValues &v) {
+        v.channels = "1-x";
+        v.folder = out;
+        return true;
+    };
     RunCommand(doc, [&] { doc.OnConvertToUds(); });
     EXPECT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.progressBegun, 1);
@@ -522,7 +579,10 @@ TEST_F(SorveltDocTest, ConvertChecksTheFolderAndKeepsThePlot)
     EXPECT_EQ(doc.GetChartX(), x);
     EXPECT_EQ(doc.GetCurveCount(), 1);
     EXPECT_EQ(doc.GetChartX().size(), std::size_t(doc.GetPointsPerCurve()));
-    ui.plotLabels = [](CPlotLabels &l) { l.title = "Mine"; return true; };
+    ui.plotLabels = [](CPlotLabels &l) {
+        l.title = "Mine";
+        return true;
+    };
     RunCommand(doc, [&] { doc.OnPlotLabels(); });
     EXPECT_EQ(doc.GetTitle(), "Mine");
     EXPECT_EQ(ui.labelsShown.at(0).yLabel, "N");
@@ -530,7 +590,10 @@ TEST_F(SorveltDocTest, ConvertChecksTheFolderAndKeepsThePlot)
     // Cancel in the progress window stops the run.
     ui.cancelProgressAt = 2;
     ui.progressTexts.clear();
-    ui.convert = [&](CConvertValues &v) { v.folder = folder.Str(); return true; };
+    ui.convert = [&](CConvertValues &v) {
+        v.folder = folder.Str();
+        return true;
+    };
     RunCommand(doc, [&] { doc.OnConvertToUds(); });
     EXPECT_EQ(ui.progressTexts.size(), 2u);
     EXPECT_TRUE(fs::exists(folder.File("run__0.000")));

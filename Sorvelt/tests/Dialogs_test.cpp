@@ -66,12 +66,8 @@ TEST(SorveltDialogs, ConvertNormalisesTheFolderAndRefusesWhatCannotWork)
         bool warned;
     };
     const Case cases[] = {
-        {"header", "  ", false},
-        {"parameters", "", false},
-        {"channels", " ", false},
-        {"folder", "", false},
-        {"parameters", "1-x", true},
-        {"channels", "4-9", true},     // none of the 3 channels
+        {"header", "  ", false},   {"parameters", "", false},   {"channels", " ", false},
+        {"folder", "", false},     {"parameters", "1-x", true}, {"channels", "4-9", true}, // none of the 3 channels
         {"parameters", "0", true},
     };
     for (const Case &c : cases) {
@@ -109,7 +105,7 @@ TEST(SorveltDialogs, ResampleByStepOrPoints)
         const char *warning;
     };
     const Case cases[] = {
-        {0, "0.001", true, 0.001, 150, ""},           // 0.15 / 0.001 + 0.99 = 150.99
+        {0, "0.001", true, 0.001, 150, ""}, // 0.15 / 0.001 + 0.99 = 150.99
         {0, "0", false, 0, 0, "Invalid Time Step Specified"},
         {0, "-1", false, 0, 0, "Invalid Time Step Specified"},
         {0, "abc", false, 0, 0, "Invalid Time Step Specified"},
@@ -144,11 +140,8 @@ TEST(SorveltDialogs, TruncateRefusesAStopNotAfterTheStart)
 {
     Warnings warnings;
     const std::tuple<const char *, const char *, bool> cases[] = {
-        {"0.01", "0.05", true},
-        {"0.05", "0.05", false},
-        {"0.05", "0.01", false},
-        {"x", "0.05", false},
-        {"0.01", "", false},
+        {"0.01", "0.05", true}, {"0.05", "0.05", false}, {"0.05", "0.01", false},
+        {"x", "0.05", false},   {"0.01", "", false},
     };
     for (const auto &[start, stop, accepted] : cases) {
         SCOPED_TRACE(std::string(start) + " .. " + stop);

@@ -63,7 +63,8 @@ kxchart::ChartContent CSorveltPlot::BuildContent(const CSorveltDoc &doc)
     const int points = doc.GetPointsPerCurve();
     const std::size_t held = std::min(doc.GetChartX().size(), doc.GetChartY().size());
     // The sizes come from the packed arrays themselves.
-    int curves = points > 0 ? int(std::min<std::size_t>(std::size_t(doc.GetCurveCount()), held / std::size_t(points))) : 0;
+    int curves =
+        points > 0 ? int(std::min<std::size_t>(std::size_t(doc.GetCurveCount()), held / std::size_t(points))) : 0;
     curves = std::min(curves, int(doc.GetCurves().size()));
     if (points < 2 || curves < 1)
         return NoDataContent();

@@ -9,12 +9,12 @@
 namespace kxchart {
 
 CustomiseChartDialog::CustomiseChartDialog(const ChartContent &content, QWidget *parent)
-    : QDialog(parent),
-      m_title(new QLineEdit(content.title, this)),
-      m_subtitle(new QLineEdit(content.subtitle, this)),
-      m_xLabel(new QLineEdit(content.xLabel, this)),
-      m_yLabel(new QLineEdit(content.yLabel, this)),
-      m_grid(new QCheckBox(QStringLiteral("Show grid"), this))
+    : QDialog(parent)
+    , m_title(new QLineEdit(content.title, this))
+    , m_subtitle(new QLineEdit(content.subtitle, this))
+    , m_xLabel(new QLineEdit(content.xLabel, this))
+    , m_yLabel(new QLineEdit(content.yLabel, this))
+    , m_grid(new QCheckBox(QStringLiteral("Show grid"), this))
 {
     setWindowTitle(QStringLiteral("Customize Graph"));
     m_grid->setChecked(content.grid);

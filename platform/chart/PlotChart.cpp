@@ -24,9 +24,8 @@ namespace kxchart {
 namespace {
 
 const std::array<QColor, 10> kPalette = {
-    QColor(0, 0, 200),   QColor(200, 0, 0),   QColor(0, 140, 0),   QColor(200, 0, 200),
-    QColor(0, 150, 150), QColor(150, 100, 0), QColor(0, 0, 0),     QColor(255, 120, 0),
-    QColor(100, 0, 160), QColor(120, 120, 120),
+    QColor(0, 0, 200),   QColor(200, 0, 0), QColor(0, 140, 0),   QColor(200, 0, 200), QColor(0, 150, 150),
+    QColor(150, 100, 0), QColor(0, 0, 0),   QColor(255, 120, 0), QColor(100, 0, 160), QColor(120, 120, 120),
 };
 
 // Curves with more points than this are drawn without antialiasing.
@@ -109,7 +108,7 @@ bool PlotChart::create(QWidget *parent, const QRect &rect)
     if (parent)
         m_plot->show();
     if (!m_plot->isVisible())
-        m_plot->replot();  // empty, and lets later queued draws through
+        m_plot->replot(); // empty, and lets later queued draws through
     return true;
 }
 
@@ -150,8 +149,8 @@ QPen PlotChart::penForStyle(int code, int curve)
     QPen pen(kPalette[size_t(curve < 0 ? 0 : curve) % kPalette.size()]);
     // 0-4: thin solid, dash, dot, dash-dot, dash-dot-dot; 5 medium, 6 thick;
     // 7-11: the dashed and dotted styles at medium width.
-    static const std::array<Qt::PenStyle, 5> dashes = {Qt::SolidLine, Qt::DashLine, Qt::DotLine,
-                                                       Qt::DashDotLine, Qt::DashDotDotLine};
+    static const std::array<Qt::PenStyle, 5> dashes = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine,
+                                                       Qt::DashDotDotLine};
     if (code == LineMedium) {
         pen.setWidthF(2.0);
     } else if (code == LineThick) {
@@ -453,8 +452,10 @@ bool PlotChart::print(QWidget *dialogParent)
         return false;
     const int saved = m_dpi;
     m_dpi = printer.resolution();
-    const bool ok = paint(painter, printer.pageLayout().paintRectPixels(printer.resolution()).translated(
-                                       -printer.pageLayout().paintRectPixels(printer.resolution()).topLeft()));
+    const bool ok =
+        paint(painter, printer.pageLayout()
+                           .paintRectPixels(printer.resolution())
+                           .translated(-printer.pageLayout().paintRectPixels(printer.resolution()).topLeft()));
     m_dpi = saved;
     return painter.end() && ok;
 }
@@ -475,10 +476,10 @@ int PlotChart::saveDialog(QWidget *parent)
 {
     if (!m_plot)
         return 0;
-    const QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save Graph"), QString(),
-                                                      chartSaveFilters());
+    const QString path =
+        QFileDialog::getSaveFileName(parent, QStringLiteral("Save Graph"), QString(), chartSaveFilters());
     if (path.isEmpty())
-        return 1;  // cancelled: nothing to report
+        return 1; // cancelled: nothing to report
     const QSize size = m_plot->size().isEmpty() ? QSize(800, 600) : m_plot->size();
     return save(formatForPath(path), path, size) ? 1 : 0;
 }

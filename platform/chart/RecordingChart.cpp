@@ -14,10 +14,14 @@ std::string sizeText(const QSize &size)
 const char *formatName(ImageFormat format)
 {
     switch (format) {
-    case ImageFormat::Vector: return "vector";
-    case ImageFormat::Bitmap: return "bitmap";
-    case ImageFormat::Jpeg: return "jpeg";
-    case ImageFormat::Png: return "png";
+    case ImageFormat::Vector:
+        return "vector";
+    case ImageFormat::Bitmap:
+        return "bitmap";
+    case ImageFormat::Jpeg:
+        return "jpeg";
+    case ImageFormat::Png:
+        return "png";
     }
     return "?";
 }
@@ -136,8 +140,7 @@ bool RecordingChart::paint(QPainter &, const QRect &target)
 {
     if (!m_created)
         return false;
-    record("paint " + std::to_string(target.x()) + "," + std::to_string(target.y()) + " " +
-           sizeText(target.size()));
+    record("paint " + std::to_string(target.x()) + "," + std::to_string(target.y()) + " " + sizeText(target.size()));
     return true;
 }
 

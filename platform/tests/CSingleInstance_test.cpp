@@ -116,7 +116,8 @@ TEST(CSingleInstance, StaleSocketIsTakenOver)
 TEST(CSingleInstance, ServerNameIsPerUserAndKey)
 {
     EXPECT_NE(CSingleInstance::ServerName("Pellora"), CSingleInstance::ServerName("Quillet"));
-    EXPECT_TRUE(CSingleInstance::ServerName("Pellora").contains(QString::number(static_cast<unsigned long>(::getuid()))));
+    EXPECT_TRUE(
+        CSingleInstance::ServerName("Pellora").contains(QString::number(static_cast<unsigned long>(::getuid()))));
 }
 
 int main(int argc, char **argv)

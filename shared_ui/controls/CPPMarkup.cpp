@@ -227,8 +227,8 @@ QSize CPPMarkup::MeasureOrDraw(const QString &text, QPainter *painter, const QRe
             break;
         case MarkupTag::Rule: {
             const bool percent = token.closing || !token.hasValue || token.percent;
-            const int value = int(std::min<std::uint32_t>(token.closing || !token.hasValue ? 100 : token.value,
-                                                          kMaxRuleWidth));
+            const int value =
+                int(std::min<std::uint32_t>(token.closing || !token.hasValue ? 100 : token.value, kMaxRuleWidth));
             ensureLine();
             // A rule takes the height of a line of text, so that a line of its own shows it.
             const int fontHeight = metrics(p.font).height();

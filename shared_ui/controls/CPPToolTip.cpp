@@ -294,7 +294,8 @@ void CPPToolTip::OnMouseMove(QPoint globalPos)
         return;
     m_lastPos = globalPos;
     const int tool = FindTool(globalPos);
-    const unsigned behaviour = ValidTool(m_displayed) ? WithDefaults(m_tools[std::size_t(m_displayed)]).behaviour : m_behaviour;
+    const unsigned behaviour =
+        ValidTool(m_displayed) ? WithDefaults(m_tools[std::size_t(m_displayed)]).behaviour : m_behaviour;
     if (tool < 0) {
         if (CursorOverTip(globalPos) && (behaviour & kBehaviourKeepOverTip))
             return;
@@ -331,7 +332,8 @@ void CPPToolTip::OnShowTimer()
 
 void CPPToolTip::OnHideTimer()
 {
-    const unsigned behaviour = ValidTool(m_displayed) ? WithDefaults(m_tools[std::size_t(m_displayed)]).behaviour : m_behaviour;
+    const unsigned behaviour =
+        ValidTool(m_displayed) ? WithDefaults(m_tools[std::size_t(m_displayed)]).behaviour : m_behaviour;
     if (CursorOverTip(QCursor::pos()) && (behaviour & kBehaviourNoPopOverTip)) {
         m_hideTimer.start(m_autoPop); // asks again later
         return;
@@ -369,7 +371,8 @@ bool CPPToolTip::ShowTip(int index, QPoint globalCursor)
 
     m_markup.SetColours(m_colours);
     const QImage device(1, 1, QImage::Format_ARGB32_Premultiplied);
-    const QSize text = info.text.isEmpty() ? QSize() : m_markup.MeasureOrDraw(info.text, nullptr, QRect(), true, &device);
+    const QSize text =
+        info.text.isEmpty() ? QSize() : m_markup.MeasureOrDraw(info.text, nullptr, QRect(), true, &device);
     const QSize icon = info.icon.isNull() ? QSize() : info.icon.deviceIndependentSize().toSize();
     const int gap = (!text.isEmpty() && !icon.isEmpty()) ? s[kSizeMarginX] : 0;
     const int bodyW = text.width() + icon.width() + gap + 2 * s[kSizeMarginX];

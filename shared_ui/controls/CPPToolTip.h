@@ -33,19 +33,25 @@ inline constexpr unsigned kMaskDirection = 0x8;
 inline constexpr unsigned kMaskBehaviour = 0x10;
 
 // Behaviour bits.
-inline constexpr unsigned kBehaviourRestartDelay = 0x1;   // moving within a tool restarts the delay
-inline constexpr unsigned kBehaviourKeepOverTip = 0x4;    // the tip stays while the cursor is on it
-inline constexpr unsigned kBehaviourNoPopOverTip = 0x8;   // auto-pop waits while the cursor is on it
+inline constexpr unsigned kBehaviourRestartDelay = 0x1; // moving within a tool restarts the delay
+inline constexpr unsigned kBehaviourKeepOverTip = 0x4;  // the tip stays while the cursor is on it
+inline constexpr unsigned kBehaviourNoPopOverTip = 0x8; // auto-pop waits while the cursor is on it
 
 // Colour table indexes of the defaults (COLORREF values, 0x00BBGGRR).
-enum ToolTipColour { kColourText = 17, kColourBackground = 18, kColourMiddle = 19, kColourEnd = 20,
-                     kColourShadow = 24, kColourBorder = 25 };
+enum ToolTipColour {
+    kColourText = 17,
+    kColourBackground = 18,
+    kColourMiddle = 19,
+    kColourEnd = 20,
+    kColourShadow = 24,
+    kColourBorder = 25
+};
 
 struct PPToolInfo {
     QPointer<QWidget> window;
     int id = 0;
-    QRect rect;            // in window's coordinates; empty = the whole widget
-    QString text;          // markup
+    QRect rect;   // in window's coordinates; empty = the whole widget
+    QString text; // markup
     QPixmap icon;
     unsigned mask = 0;
     unsigned styles = 0;
@@ -134,7 +140,8 @@ private:
     bool CursorOverTip(QPoint globalPos) const;
     void Render(const PPToolInfo &tool, QSize textSize, const QRect &body, QPoint anchor);
     bool ValidTool(int index) const { return index >= 0 && index < int(m_tools.size()); }
-    template <typename F> void ForTool(int tool, F apply);
+    template <typename F>
+    void ForTool(int tool, F apply);
 
     std::vector<PPToolInfo> m_tools;
     QPointer<QWidget> m_parent;

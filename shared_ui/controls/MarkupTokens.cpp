@@ -13,14 +13,22 @@ struct NamedTag {
 };
 
 constexpr NamedTag kTags[] = {
-    {"b", MarkupTag::Bold},          {"i", MarkupTag::Italic},
-    {"u", MarkupTag::Underline},     {"s", MarkupTag::Strike},
-    {"br", MarkupTag::Break},        {"t", MarkupTag::Tab},
-    {"ct", MarkupTag::Colour},       {"cti", MarkupTag::ColourIndex},
-    {"cb", MarkupTag::Background},   {"cbi", MarkupTag::BackgroundIndex},
-    {"al", MarkupTag::AlignLeft},    {"al_l", MarkupTag::AlignLeft},
-    {"al_c", MarkupTag::AlignCentre}, {"al_r", MarkupTag::AlignRight},
-    {"hr", MarkupTag::Rule},         {"img", MarkupTag::Image},
+    {"b", MarkupTag::Bold},
+    {"i", MarkupTag::Italic},
+    {"u", MarkupTag::Underline},
+    {"s", MarkupTag::Strike},
+    {"br", MarkupTag::Break},
+    {"t", MarkupTag::Tab},
+    {"ct", MarkupTag::Colour},
+    {"cti", MarkupTag::ColourIndex},
+    {"cb", MarkupTag::Background},
+    {"cbi", MarkupTag::BackgroundIndex},
+    {"al", MarkupTag::AlignLeft},
+    {"al_l", MarkupTag::AlignLeft},
+    {"al_c", MarkupTag::AlignCentre},
+    {"al_r", MarkupTag::AlignRight},
+    {"hr", MarkupTag::Rule},
+    {"img", MarkupTag::Image},
     {"ilst", MarkupTag::ImageListIcon},
 };
 

@@ -17,17 +17,33 @@
 
 namespace kxres {
 
-enum class MarkupTag { Bold, Italic, Underline, Strike, Break, Tab, Colour, ColourIndex, Background, BackgroundIndex,
-                       AlignLeft, AlignCentre, AlignRight, Rule, Image, ImageListIcon };
+enum class MarkupTag {
+    Bold,
+    Italic,
+    Underline,
+    Strike,
+    Break,
+    Tab,
+    Colour,
+    ColourIndex,
+    Background,
+    BackgroundIndex,
+    AlignLeft,
+    AlignCentre,
+    AlignRight,
+    Rule,
+    Image,
+    ImageListIcon
+};
 
 struct MarkupToken {
     bool isTag = false;
-    std::string text;          // the run of a text token, the name of an image
+    std::string text; // the run of a text token, the name of an image
     MarkupTag tag = MarkupTag::Bold;
     bool closing = false;
     bool hasValue = false;
-    std::uint32_t value = 0;   // saturates at the largest 32-bit value
-    bool percent = false;      // the value ended with "%"
+    std::uint32_t value = 0; // saturates at the largest 32-bit value
+    bool percent = false;    // the value ended with "%"
 };
 
 // The tag of a name ("B", "al_c", ...); false for a name the markup does not know.

@@ -101,7 +101,8 @@ bool CheckLongText(const QString &text, long long min, long long max, bool allow
 {
     if (text.isEmpty() && allowEmpty)
         return true;
-    const auto value = IntegerTextValue(text, std::numeric_limits<long long>::min(), std::numeric_limits<long long>::max());
+    const auto value =
+        IntegerTextValue(text, std::numeric_limits<long long>::min(), std::numeric_limits<long long>::max());
     return value && min <= *value && *value <= max;
 }
 
@@ -134,7 +135,7 @@ QDate WithCentury(QDate date, bool twoDigitYear)
 QDate ParseDate(const QString &text)
 {
     const QLocale c = QLocale::c();
-    static const char *const fourDigit[] = {"M/d/yyyy", "M-d-yyyy", "yyyy-M-d", "MMM d, yyyy", "MMM d yyyy",
+    static const char *const fourDigit[] = {"M/d/yyyy",     "M-d-yyyy",    "yyyy-M-d",   "MMM d, yyyy", "MMM d yyyy",
                                             "MMMM d, yyyy", "MMMM d yyyy", "d MMM yyyy", "d MMMM yyyy"};
     static const char *const twoDigit[] = {"M/d/yy", "M-d-yy"};
     for (const char *format : fourDigit) {

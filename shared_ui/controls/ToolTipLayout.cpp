@@ -13,12 +13,27 @@ namespace kxres {
 
 namespace {
 
-int Red(KxColorRef c) { return int(c & 0xFF); }
-int Green(KxColorRef c) { return int((c >> 8) & 0xFF); }
-int Blue(KxColorRef c) { return int((c >> 16) & 0xFF); }
+int Red(KxColorRef c)
+{
+    return int(c & 0xFF);
+}
+int Green(KxColorRef c)
+{
+    return int((c >> 8) & 0xFF);
+}
+int Blue(KxColorRef c)
+{
+    return int((c >> 16) & 0xFF);
+}
 
-bool Above(int direction) { return direction == 0 || direction == 1; }
-bool AnchorRight(int direction) { return direction == 0 || direction == 2; }
+bool Above(int direction)
+{
+    return direction == 0 || direction == 1;
+}
+bool AnchorRight(int direction)
+{
+    return direction == 0 || direction == 2;
+}
 
 } // namespace
 
@@ -90,7 +105,8 @@ void FillGradientEffect(QPainter &painter, const QRect &rect, int effect, KxColo
             const int end = size * (i + 1) / 64;
             if (end <= start)
                 continue;
-            const QColor colour((Red(from) * (64 - i) + Red(to) * i) / 64, (Green(from) * (64 - i) + Green(to) * i) / 64,
+            const QColor colour((Red(from) * (64 - i) + Red(to) * i) / 64,
+                                (Green(from) * (64 - i) + Green(to) * i) / 64,
                                 (Blue(from) * (64 - i) + Blue(to) * i) / 64);
             if (horizontal)
                 painter.fillRect(QRect(area.left() + start, area.top(), end - start, area.height()), colour);
@@ -105,13 +121,31 @@ void FillGradientEffect(QPainter &painter, const QRect &rect, int effect, KxColo
     const QRect topHalf(rect.left(), rect.top(), rect.width(), halfH);
     const QRect bottomHalf(rect.left(), rect.top() + halfH, rect.width(), rect.height() - halfH);
     switch (effect) {
-    case 1: bands(rect, true, a, c); break;
-    case 2: bands(rect, false, a, c); break;
-    case 3: bands(leftHalf, true, a, c); bands(rightHalf, true, c, a); break;
-    case 4: bands(topHalf, false, a, c); bands(bottomHalf, false, c, a); break;
-    case 5: bands(leftHalf, true, a, b); bands(rightHalf, true, b, c); break;
-    case 6: bands(topHalf, false, a, b); bands(bottomHalf, false, b, c); break;
-    default: painter.fillRect(rect, QColor(Red(a), Green(a), Blue(a))); break;
+    case 1:
+        bands(rect, true, a, c);
+        break;
+    case 2:
+        bands(rect, false, a, c);
+        break;
+    case 3:
+        bands(leftHalf, true, a, c);
+        bands(rightHalf, true, c, a);
+        break;
+    case 4:
+        bands(topHalf, false, a, c);
+        bands(bottomHalf, false, c, a);
+        break;
+    case 5:
+        bands(leftHalf, true, a, b);
+        bands(rightHalf, true, b, c);
+        break;
+    case 6:
+        bands(topHalf, false, a, b);
+        bands(bottomHalf, false, b, c);
+        break;
+    default:
+        painter.fillRect(rect, QColor(Red(a), Green(a), Blue(a)));
+        break;
     }
 }
 
@@ -162,7 +196,9 @@ bool RenderPixelEffect(CCeXDib &dib, int width, int height, int effect, int gran
     std::uint8_t *bits = dib.GetBits();
     const int line = dib.GetLineWidth();
     // Rows are stored bottom-up, so row r of the bits is r counted from the bottom.
-    const auto put = [&](int x, int r, int value) { bits[std::size_t(r) * std::size_t(line) + std::size_t(x)] = std::uint8_t(value & 0xFF); };
+    const auto put = [&](int x, int r, int value) {
+        bits[std::size_t(r) * std::size_t(line) + std::size_t(x)] = std::uint8_t(value & 0xFF);
+    };
 
     switch (effect) {
     case 7:

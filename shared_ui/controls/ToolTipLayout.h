@@ -34,8 +34,18 @@ inline constexpr int kDirectionCount = 4;
 
 // Sizes, by index into the size table.
 enum ToolTipSize {
-    kSizeRoundWidth, kSizeRoundHeight, kSizeMarginX, kSizeMarginY, kSizeShadowX, kSizeShadowY,
-    kSizeAnchorWidth, kSizeAnchorHeight, kSizeAnchorMargin, kSizeBorderWidth, kSizeBorderHeight, kSizeCount
+    kSizeRoundWidth,
+    kSizeRoundHeight,
+    kSizeMarginX,
+    kSizeMarginY,
+    kSizeShadowX,
+    kSizeShadowY,
+    kSizeAnchorWidth,
+    kSizeAnchorHeight,
+    kSizeAnchorMargin,
+    kSizeBorderWidth,
+    kSizeBorderHeight,
+    kSizeCount
 };
 
 struct TipPlacement {

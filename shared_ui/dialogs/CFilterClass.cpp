@@ -149,8 +149,9 @@ void CFilterClass::InitDialog()
         m_cutoffRadio->setChecked(true);
         m_cutoffEdit->setEnabled(true);
     }
-    m_fileLine->setText(m_signals.size() < 2 ? QStringLiteral("FileName: ") + QString::fromStdString(m_signal->GetFileName())
-                                             : QStringLiteral("Multiple Signals"));
+    m_fileLine->setText(m_signals.size() < 2
+                            ? QStringLiteral("FileName: ") + QString::fromStdString(m_signal->GetFileName())
+                            : QStringLiteral("Multiple Signals"));
     adjustSize();
 }
 

@@ -31,9 +31,9 @@ namespace kxres {
 inline constexpr int kFilterRadioCount = 5;
 
 struct FilterRadioState {
-    int checked = 4;                              // index of the checked class radio
+    int checked = 4;                                // index of the checked class radio
     std::array<bool, kFilterRadioCount> disabled{}; // a signal is only filtered to a lower class
-    int filteredAt = -1;                          // index of the "Filtered At" label, -1 none
+    int filteredAt = -1;                            // index of the "Filtered At" label, -1 none
 };
 
 // The class radios for a signal whose current channel class is currentClass.

@@ -119,7 +119,8 @@ bool CResampleDlg::ReadTimeStep()
     }
     m_timeStep = value;
     if (value <= 0.0)
-        return refuse(QStringLiteral("Time Step: ") + ShownText(value) + QStringLiteral(" needs to be greater then zero."));
+        return refuse(QStringLiteral("Time Step: ") + ShownText(value) +
+                      QStringLiteral(" needs to be greater then zero."));
     return true;
 }
 

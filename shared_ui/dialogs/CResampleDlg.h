@@ -47,9 +47,9 @@ private:
 
     double m_timeStep = 0.0;
     int m_numberOfPoints = 1;
-    double m_shownStep = 0.0;     // the step the edit was filled with
-    QString m_shownStepText;      // and its text
-    int m_shownPoints = 1;        // the number of points the edit was filled with
+    double m_shownStep = 0.0; // the step the edit was filled with
+    QString m_shownStepText;  // and its text
+    int m_shownPoints = 1;    // the number of points the edit was filled with
     CNEdit *m_stepEdit = nullptr;
     CNEdit *m_pointsEdit = nullptr;
     QRadioButton *m_stepRadio = nullptr;

@@ -160,8 +160,9 @@ bool CTruncateDlg::ReadBound(bool isMin)
     QString why;
     const auto value = ParseDouble(text, &why);
     if (!value) {
-        Warn(this, QStringLiteral("Failure to convert ") + (isMin ? QStringLiteral("Min Time: ") : QStringLiteral("Max Time: ")) +
-                       text + QLatin1Char('\n') + why);
+        Warn(this, QStringLiteral("Failure to convert ") +
+                       (isMin ? QStringLiteral("Min Time: ") : QStringLiteral("Max Time: ")) + text +
+                       QLatin1Char('\n') + why);
         edit->setFocus();
         return false;
     }

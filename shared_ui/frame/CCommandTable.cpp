@@ -13,8 +13,7 @@ CCommandTable::CCommandTable(QWidget *owner, ErrorReporter report)
     : QObject(owner)
     , m_owner(owner)
     , m_report(std::move(report))
-{
-}
+{}
 
 QAction *CCommandTable::Add(QMenu *menu, int id, const QString &text, Handler run, Rule enabled,
                             const QKeySequence &shortcut)
@@ -94,8 +93,7 @@ void CCommandTable::Update()
             bool checked = false;
             try {
                 checked = entry.checked();
-            } catch (...) {
-            }
+            } catch (...) {}
             entry.action->setChecked(checked);
         }
     }

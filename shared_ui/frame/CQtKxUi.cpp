@@ -15,9 +15,15 @@ namespace kxres::qtui {
 
 namespace {
 
-QString Q(const std::string &text) { return QString::fromStdString(text); }
+QString Q(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
 
-bool HasGui() { return qobject_cast<QApplication *>(QCoreApplication::instance()) != nullptr; }
+bool HasGui()
+{
+    return qobject_cast<QApplication *>(QCoreApplication::instance()) != nullptr;
+}
 
 class ProgressWindow : public IProgress {
 public:
@@ -81,8 +87,8 @@ void ShowMessage(QWidget *parent, const CQtUiStyle &style, const std::string &te
 
 bool AskYesNo(QWidget *parent, const CQtUiStyle &style, const std::string &text)
 {
-    return QMessageBox::question(parent, style.caption, Q(text), QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(parent, style.caption, Q(text), QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 void ShowErrorList(QWidget *parent, const CQtUiStyle &style, const std::vector<std::string> &messages)
@@ -130,7 +136,10 @@ bool ChooseFolder(QWidget *parent, const std::string &title, std::string &folder
     return true;
 }
 
-bool PutTextOnClipboard(const std::string &text) { return kxres::PutTextOnClipboard(Q(text)); }
+bool PutTextOnClipboard(const std::string &text)
+{
+    return kxres::PutTextOnClipboard(Q(text));
+}
 
 void BeginWaitCursor()
 {

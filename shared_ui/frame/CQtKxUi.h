@@ -18,8 +18,8 @@ namespace kxres {
 
 // How one program's boxes look.
 struct CQtUiStyle {
-    QString caption;                // the message boxes' title: the program's name
-    bool beepOnErrorList = false;   // sound the bell before the error list
+    QString caption;              // the message boxes' title: the program's name
+    bool beepOnErrorList = false; // sound the bell before the error list
 };
 
 namespace qtui {
@@ -33,8 +33,7 @@ bool ChooseFolder(QWidget *parent, const std::string &title, std::string &folder
 bool PutTextOnClipboard(const std::string &text);
 void BeginWaitCursor();
 void EndWaitCursor();
-std::unique_ptr<IProgress> BeginProgress(QWidget *parent, const std::string &title, const std::string &text,
-                                         int steps);
+std::unique_ptr<IProgress> BeginProgress(QWidget *parent, const std::string &title, const std::string &text, int steps);
 // "Name (*.*)" means every file to the chooser.
 QString ChooserFilter(const std::string &filter);
 
@@ -48,8 +47,7 @@ public:
     CQtKxUi(QWidget *parent, CQtUiStyle style)
         : m_parent(parent)
         , m_style(std::move(style))
-    {
-    }
+    {}
 
     void ShowMessage(const std::string &text, IKxUi::Icon icon) override
     {

@@ -6,13 +6,13 @@
 namespace kxres {
 
 class CUDSTestDialog : public CUdsFieldPage {
-  Q_OBJECT
- public:
-  explicit CUDSTestDialog(QWidget* parent = nullptr);
-  ~CUDSTestDialog() override;
+    Q_OBJECT
+public:
+    explicit CUDSTestDialog(QWidget *parent = nullptr);
+    ~CUDSTestDialog() override;
 
- protected:
-  void FillFrom(const kx::CNSignal& signal) override;
+protected:
+    void FillFrom(const kx::CNSignal &signal) override;
 };
 
-}  // namespace kxres
+} // namespace kxres

@@ -17,33 +17,33 @@ class QLineEdit;
 namespace kxres {
 
 class CUdsFieldPage : public QWidget {
-  Q_OBJECT
- public:
-  using Group = std::pair<QString, QStringList>;  // title, labels in order
+    Q_OBJECT
+public:
+    using Group = std::pair<QString, QStringList>; // title, labels in order
 
-  CUdsFieldPage(const QString& caption, const std::vector<Group>& groups, QWidget* parent);
-  ~CUdsFieldPage() override;
+    CUdsFieldPage(const QString &caption, const std::vector<Group> &groups, QWidget *parent);
+    ~CUdsFieldPage() override;
 
-  // Shows the signal's values; a null signal empties every field.
-  void Fill(const kx::CNSignal* signal);
+    // Shows the signal's values; a null signal empties every field.
+    void Fill(const kx::CNSignal *signal);
 
-  QString FieldText(const QString& label) const;
-  QStringList Labels() const { return m_labels; }
+    QString FieldText(const QString &label) const;
+    QStringList Labels() const { return m_labels; }
 
-  // Value formats of the viewer: signed decimal, "%f", texts as they stand.
-  static QString Int(int value);
-  static QString Real(double value);
-  static QString Text(const std::string& text);
+    // Value formats of the viewer: signed decimal, "%f", texts as they stand.
+    static QString Int(int value);
+    static QString Real(double value);
+    static QString Text(const std::string &text);
 
-  void SetField(const QString& label, const QString& value);
-  void ClearFields();
+    void SetField(const QString &label, const QString &value);
+    void ClearFields();
 
- protected:
-  virtual void FillFrom(const kx::CNSignal& signal) = 0;
+protected:
+    virtual void FillFrom(const kx::CNSignal &signal) = 0;
 
- private:
-  QMap<QString, QLineEdit*> m_fields;
-  QStringList m_labels;
+private:
+    QMap<QString, QLineEdit *> m_fields;
+    QStringList m_labels;
 };
 
-}  // namespace kxres
+} // namespace kxres

@@ -33,8 +33,7 @@ bool Guarded(const ErrorReporter &report, const std::function<void()> &command)
     try {
         if (report)
             report(text);
-    } catch (...) {
-    }
+    } catch (...) {}
     return false;
 }
 

@@ -15,9 +15,9 @@ namespace kxres {
 struct CFileRequest {
     std::string title;
     std::string filter;
-    std::string defaultExtension;   // without the dot; may be empty
+    std::string defaultExtension; // without the dot; may be empty
     std::string startFolder;
-    std::string proposedName;       // may be empty
+    std::string proposedName; // may be empty
 };
 
 // The modal progress window of a long job; it closes when destroyed. While it lives
@@ -53,8 +53,7 @@ public:
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;
     // A progress window over steps steps; never null.
-    virtual std::unique_ptr<IProgress> BeginProgress(const std::string &title, const std::string &text,
-                                                     int steps) = 0;
+    virtual std::unique_ptr<IProgress> BeginProgress(const std::string &title, const std::string &text, int steps) = 0;
 };
 
 // The wait cursor of a user interface for its lifetime, restored on every path.

@@ -55,7 +55,8 @@ std::optional<T> ParseWhole(std::string_view text, std::string *why)
 }
 
 template <typename T>
-std::optional<T> FromQString(const QString &text, QString *why, std::optional<T> (*parse)(std::string_view, std::string *))
+std::optional<T> FromQString(const QString &text, QString *why,
+                             std::optional<T> (*parse)(std::string_view, std::string *))
 {
     const QByteArray bytes = text.toUtf8();
     std::string reason;

@@ -13,8 +13,7 @@ QString WriteFailureText(const QString &path)
 
 CTextFileWriter::CTextFileWriter(const QString &path)
     : m_path(path)
-{
-}
+{}
 
 CTextFileWriter::~CTextFileWriter()
 {

@@ -2,8 +2,7 @@
 
 CDestination::CDestination(QWidget *owner, const QString &title)
     : CBrowseForFolder(owner, QString(), title)
-{
-}
+{}
 
 void CDestination::OnInit()
 {

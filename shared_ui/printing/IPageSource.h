@@ -5,13 +5,13 @@ class QPainter;
 struct CPrintInfo;
 
 class IPageSource {
- public:
-  virtual ~IPageSource() = default;
+public:
+    virtual ~IPageSource() = default;
 
-  // A job starts: pages laid out for an earlier one are built again.
-  virtual void BeginJob() = 0;
-  // Never less than one page.
-  virtual int GetPageCount() const = 0;
-  // Draws page info->m_nCurPage on the painter.
-  virtual void OnPrint(QPainter* dc, CPrintInfo* info) = 0;
+    // A job starts: pages laid out for an earlier one are built again.
+    virtual void BeginJob() = 0;
+    // Never less than one page.
+    virtual int GetPageCount() const = 0;
+    // Draws page info->m_nCurPage on the painter.
+    virtual void OnPrint(QPainter *dc, CPrintInfo *info) = 0;
 };

@@ -12,8 +12,7 @@ CBrowseForFolder::CBrowseForFolder(QWidget *owner, const QString &root, const QS
     : m_owner(owner)
     , m_root(root)
     , m_title(title)
-{
-}
+{}
 
 CBrowseForFolder::~CBrowseForFolder() = default;
 
@@ -72,9 +71,8 @@ bool CBrowseForFolder::SelectFolder()
         const QFileInfo info(path);
         OnSelChanged(info.exists() ? QDir::cleanPath(info.absoluteFilePath()) : QString());
     });
-    QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, [this](const QString &path) {
-        OnSelChanged(QDir::cleanPath(path));
-    });
+    QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog,
+                     [this](const QString &path) { OnSelChanged(QDir::cleanPath(path)); });
 
     // In Qt's own dialog a selection made in its lists counts too.
     const auto views = dialog.findChildren<QAbstractItemView *>();

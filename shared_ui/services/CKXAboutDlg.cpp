@@ -118,7 +118,7 @@ void CKXAboutDlg::InitDialog()
 {
     m_titleLabel->setText(m_title.isEmpty() ? QStringLiteral("No Application Title") : m_title);
     m_versionLabel->setText(m_version == QLatin1String("Version: ") ? QStringLiteral("Version: No Version")
-                                                                     : m_version);
+                                                                    : m_version);
     if (!m_caption.isEmpty())
         setWindowTitle(m_caption);
     else if (!m_title.isEmpty())

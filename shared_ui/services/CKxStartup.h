@@ -29,13 +29,13 @@ class CRecentFileList;
 class QWidget;
 
 struct CStartupOptions {
-    QString appName;               // the program's name: its settings file and its usage record
-    QString title;                 // the application title: the main window's title
-    int recentFileCount = 0;       // 4 in HIC and Sorvelt, none in the others
-    bool suiteCommandLine = true;  // false: a single document file name (Sorvelt)
+    QString appName;              // the program's name: its settings file and its usage record
+    QString title;                // the application title: the main window's title
+    int recentFileCount = 0;      // 4 in HIC and Sorvelt, none in the others
+    bool suiteCommandLine = true; // false: a single document file name (Sorvelt)
     bool trackUsage = true;
     bool showMainWindow = true;
-    bool maximised = false;        // Pellora shows its main window maximised
+    bool maximised = false; // Pellora shows its main window maximised
 };
 
 class CKxStartup : public QObject {

@@ -68,28 +68,95 @@ void CMyCommandInfo::ParseFlag(const std::string &flag)
     }
 
     const std::string upper = boost::algorithm::to_upper_copy(flag);
-    if (upper == "CFC600") { m_nCFC = 600; return; }
-    if (upper == "CFC60") { m_nCFC = 60; return; }
-    if (upper == "CFC180") { m_nCFC = 180; return; }
-    if (upper == "CFC1K") { m_nCFC = 1000; return; }
-    if (upper == "CFC1000") { m_nCFC = 1000; return; }
-    if (upper == "NOSAE") { m_bSAE = false; return; }
-    if (upper == "XYZ") { m_bComponents = true; m_nMode = 2; return; }
-    if (upper == "RESULTANT") { m_bComponents = false; return; }
-    if (upper == "WIN15") { m_fWindow = 15.0f; return; }
-    if (upper == "WIN36") { m_fWindow = 36.0f; return; }
-    if (upper == "NOWIN") { m_fWindow = 0.0f; return; }
-    if (upper == "SFC") { m_nMode = 3; return; }
-    if (upper == "3D") { m_nMode = 1; return; }
-    if (upper == "RES") { m_nMode = 0; return; }
-    if (upper == "V10") { m_nVersion = 10; return; }
-    if (upper == "V9") { m_nVersion = 9; return; }
-    if (upper == "V8") { m_nVersion = 8; return; }
-    if (upper == "V7") { m_nVersion = 7; return; }
-    if (upper == "V6") { m_nVersion = 6; return; }
-    if (upper == "LEFTSIDE") { m_bLeftSide = true; return; }
-    if (upper == "RIGHTSIDE") { m_bLeftSide = false; return; }
-    if (upper == "A_HIC") { m_sAnalysis = "HIC"; return; }
+    if (upper == "CFC600") {
+        m_nCFC = 600;
+        return;
+    }
+    if (upper == "CFC60") {
+        m_nCFC = 60;
+        return;
+    }
+    if (upper == "CFC180") {
+        m_nCFC = 180;
+        return;
+    }
+    if (upper == "CFC1K") {
+        m_nCFC = 1000;
+        return;
+    }
+    if (upper == "CFC1000") {
+        m_nCFC = 1000;
+        return;
+    }
+    if (upper == "NOSAE") {
+        m_bSAE = false;
+        return;
+    }
+    if (upper == "XYZ") {
+        m_bComponents = true;
+        m_nMode = 2;
+        return;
+    }
+    if (upper == "RESULTANT") {
+        m_bComponents = false;
+        return;
+    }
+    if (upper == "WIN15") {
+        m_fWindow = 15.0f;
+        return;
+    }
+    if (upper == "WIN36") {
+        m_fWindow = 36.0f;
+        return;
+    }
+    if (upper == "NOWIN") {
+        m_fWindow = 0.0f;
+        return;
+    }
+    if (upper == "SFC") {
+        m_nMode = 3;
+        return;
+    }
+    if (upper == "3D") {
+        m_nMode = 1;
+        return;
+    }
+    if (upper == "RES") {
+        m_nMode = 0;
+        return;
+    }
+    if (upper == "V10") {
+        m_nVersion = 10;
+        return;
+    }
+    if (upper == "V9") {
+        m_nVersion = 9;
+        return;
+    }
+    if (upper == "V8") {
+        m_nVersion = 8;
+        return;
+    }
+    if (upper == "V7") {
+        m_nVersion = 7;
+        return;
+    }
+    if (upper == "V6") {
+        m_nVersion = 6;
+        return;
+    }
+    if (upper == "LEFTSIDE") {
+        m_bLeftSide = true;
+        return;
+    }
+    if (upper == "RIGHTSIDE") {
+        m_bLeftSide = false;
+        return;
+    }
+    if (upper == "A_HIC") {
+        m_sAnalysis = "HIC";
+        return;
+    }
 
     static const std::string critical = "CRITICAL_VALUE";
     if (boost::algorithm::starts_with(upper, critical)) {

@@ -31,8 +31,8 @@ public:
     bool m_bListFile = false;
     bool m_bO = false;
     bool m_bLeftSide = true;
-    float m_fWindow = 36.0f;           // milliseconds
-    int m_nMode = 0;                   // 0 RES, 1 3D, 2 XYZ, 3 SFC
+    float m_fWindow = 36.0f; // milliseconds
+    int m_nMode = 0;         // 0 RES, 1 3D, 2 XYZ, 3 SFC
     int m_nCFC = 1000;
     int m_nVersion = 10;
     double m_dCriticalValue = 0.0;
@@ -41,7 +41,7 @@ public:
     std::string m_sText2;
     std::string m_sText3;
     std::string m_sText4;
-    std::string m_sAnalysis;           // "HIC" after A_HIC
+    std::string m_sAnalysis; // "HIC" after A_HIC
     QStringList m_FileList;
     std::vector<std::string> m_fileNames;
     // What the list files gave besides names (a line too long), for the error list.

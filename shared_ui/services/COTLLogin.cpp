@@ -8,8 +8,7 @@ namespace kxres {
 
 COTLLogin::COTLLogin(const kxplatform::CSettings &settings)
     : m_connection(kxplatform::CUsageConnection::FromSettings(settings))
-{
-}
+{}
 
 std::string COTLLogin::GetDatabaseName() const
 {

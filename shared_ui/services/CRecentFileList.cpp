@@ -10,8 +10,7 @@
 CRecentFileList::CRecentFileList(const QString &program, int size)
     : m_program(program)
     , m_size(std::max(0, size))
-{
-}
+{}
 
 void CRecentFileList::Load()
 {

@@ -6,8 +6,7 @@
 
 CTransparentImage::CTransparentImage(QWidget *parent)
     : QLabel(parent)
-{
-}
+{}
 
 QPixmap CTransparentImage::Transparent(const QPixmap &picture)
 {

@@ -25,12 +25,10 @@ void CUsageTracker::Start(const std::string &application)
     try {
         const kxplatform::CSettings settings(QString::fromStdString(application));
         Start(kxres::COTLLogin(settings), application, kxplatform::LogonUserName());
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
-void CUsageTracker::Start(const kxres::COTLLogin &login, const std::string &application,
-                          const std::string &user)
+void CUsageTracker::Start(const kxres::COTLLogin &login, const std::string &application, const std::string &user)
 {
     if (m_state)
         return;
@@ -68,9 +66,8 @@ bool CUsageTracker::Finish(std::chrono::milliseconds bound)
     return finished;
 }
 
-bool CUsageTracker::Track(const kxres::COTLLogin &login, const std::string &application,
-                          const std::string &user, const std::string &time,
-                          kxplatform::CDbError *error) noexcept
+bool CUsageTracker::Track(const kxres::COTLLogin &login, const std::string &application, const std::string &user,
+                          const std::string &time, kxplatform::CDbError *error) noexcept
 {
     try {
         const kxplatform::CUsageRecord record{application, user, time};

@@ -37,9 +37,8 @@ public:
     bool IsStarted() const { return m_state != nullptr; }
 
     // The thread's work, run here and now: true when the start was recorded.
-    static bool Track(const kxres::COTLLogin &login, const std::string &application,
-                      const std::string &user, const std::string &time,
-                      kxplatform::CDbError *error = nullptr) noexcept;
+    static bool Track(const kxres::COTLLogin &login, const std::string &application, const std::string &user,
+                      const std::string &time, kxplatform::CDbError *error = nullptr) noexcept;
 
     // Local time as "%m/%d/%Y %I:%M:%S %p".
     static std::string TrackTime(std::time_t when);

@@ -54,12 +54,9 @@ TEST(CKXAboutDlg, TitleCaptionDescriptionAndVersionOfTheBuild)
 TEST(CKXAboutDlg, VersionFromAModuleText)
 {
     const std::vector<std::pair<const char *, const char *>> cases = {
-        {"2.15.3.30", "Version: 2,15,3,30"},
-        {"7.0.1", "Version: 7,0,1,0"},
-        {"", "Version: No Version"},
-        {"2.x.3.30", "Version: No Version"},
-        {"1.2.3.4.5", "Version: No Version"},
-        {"70000.1.1.1", "Version: No Version"},
+        {"2.15.3.30", "Version: 2,15,3,30"},  {"7.0.1", "Version: 7,0,1,0"},
+        {"", "Version: No Version"},          {"2.x.3.30", "Version: No Version"},
+        {"1.2.3.4.5", "Version: No Version"}, {"70000.1.1.1", "Version: No Version"},
     };
     for (const auto &[module, shown] : cases) {
         CKXAboutDlg dlg;

@@ -126,8 +126,8 @@ TEST(CKxStartup, NamedFilesGoToTheDocumentWithTheSwitches)
     const std::string list = dir.filePath("hits.lst").toStdString();
     std::ofstream(list) << "/data/b.uds\r\n/data/c.uds\r\n";
 
-    CKxStartup startup({.appName = UniqueName("StartupFiles"), .title = "Pellora", .trackUsage = false,
-                        .showMainWindow = false});
+    CKxStartup startup(
+        {.appName = UniqueName("StartupFiles"), .title = "Pellora", .trackUsage = false, .showMainWindow = false});
     QWidget frame;
     int opens = 0;
     std::vector<std::string> files;
@@ -154,8 +154,8 @@ TEST(CKxStartup, ListFileReportsAreShownBeforeTheNamedFilesOpen)
     const std::string report = "Line 2 of " + list + " is longer than 1048576 characters";
     for (const bool hook : {true, false}) {
         SCOPED_TRACE(hook ? "own hook" : "error-list dialog");
-        CKxStartup startup({.appName = UniqueName("StartupList"), .title = "HIC", .trackUsage = false,
-                            .showMainWindow = false});
+        CKxStartup startup(
+            {.appName = UniqueName("StartupList"), .title = "HIC", .trackUsage = false, .showMainWindow = false});
         QWidget frame;
         std::vector<std::string> events;
         if (hook) {
@@ -186,8 +186,12 @@ TEST(CKxStartup, ListFileReportsAreShownBeforeTheNamedFilesOpen)
 TEST(CKxStartup, StandardCommandLineOpensTheNamedDocumentOrNothing)
 {
     for (const bool named : {true, false}) {
-        CKxStartup startup({.appName = UniqueName("StartupStd"), .title = "Sorvelt", .recentFileCount = 4,
-                            .suiteCommandLine = false, .trackUsage = false, .showMainWindow = false});
+        CKxStartup startup({.appName = UniqueName("StartupStd"),
+                            .title = "Sorvelt",
+                            .recentFileCount = 4,
+                            .suiteCommandLine = false,
+                            .trackUsage = false,
+                            .showMainWindow = false});
         QWidget frame;
         QString opened;
         int opens = 0;
@@ -207,15 +211,15 @@ TEST(CKxStartup, RecentFilesAreKeptBetweenStarts)
 {
     const QString app = UniqueName("StartupRecent");
     {
-        CKxStartup startup({.appName = app, .title = "HIC", .recentFileCount = 4, .trackUsage = false,
-                            .showMainWindow = false});
+        CKxStartup startup(
+            {.appName = app, .title = "HIC", .recentFileCount = 4, .trackUsage = false, .showMainWindow = false});
         startup.InitInstance(nullptr, {"hic", "x.uds"});
         ASSERT_NE(startup.RecentFiles(), nullptr);
         for (const char *f : {"/d/1.uds", "/d/2.uds", "/d/3.uds", "/d/4.uds", "/d/5.uds", "/d/3.uds"})
             startup.RecentFiles()->Add(f);
     }
-    CKxStartup again({.appName = app, .title = "HIC", .recentFileCount = 4, .trackUsage = false,
-                      .showMainWindow = false});
+    CKxStartup again(
+        {.appName = app, .title = "HIC", .recentFileCount = 4, .trackUsage = false, .showMainWindow = false});
     again.InitInstance(nullptr, {"hic", "x.uds"});
     EXPECT_EQ(again.RecentFiles()->Files(), (QStringList{"/d/3.uds", "/d/5.uds", "/d/4.uds", "/d/2.uds"}));
     const kxplatform::CSettings settings(app, CRecentFileList::Section);
@@ -233,8 +237,8 @@ TEST(CKxStartup, ARecentListNeverLoadedIsNotWrittenOver)
     }
     {
         // A program that ends before its start-up ran.
-        CKxStartup startup({.appName = app, .title = "HIC", .recentFileCount = 4, .trackUsage = false,
-                            .showMainWindow = false});
+        CKxStartup startup(
+            {.appName = app, .title = "HIC", .recentFileCount = 4, .trackUsage = false, .showMainWindow = false});
     }
     const kxplatform::CSettings recent(app, CRecentFileList::Section);
     EXPECT_EQ(recent.GetString("File1"), "/d/kept.uds");
@@ -289,8 +293,8 @@ TEST(CKxStartup, ExitWaitsForABlockedTrackerOnlyOnce)
 
 TEST(CKxStartup, AboutBoxOfTheStartedProgramSavedAsPicture)
 {
-    CKxStartup startup({.appName = UniqueName("StartupAbout"), .title = "Pellora", .trackUsage = false,
-                        .showMainWindow = false});
+    CKxStartup startup(
+        {.appName = UniqueName("StartupAbout"), .title = "Pellora", .trackUsage = false, .showMainWindow = false});
     startup.InitInstance(nullptr, {"pellora", "a.uds"});
 
     CKXAboutDlg about;

@@ -20,8 +20,8 @@ struct Fields {
 
     static Fields Of(const CMyCommandInfo &c)
     {
-        return {c.m_bSAE, c.m_bComponents, c.m_bListFile, c.m_bO, c.m_bLeftSide, c.m_fWindow,
-                c.m_nMode, c.m_nCFC, c.m_nVersion, c.m_dCriticalValue, c.m_sAnalysis};
+        return {c.m_bSAE, c.m_bComponents, c.m_bListFile,      c.m_bO,       c.m_bLeftSide, c.m_fWindow, c.m_nMode,
+                c.m_nCFC, c.m_nVersion,    c.m_dCriticalValue, c.m_sAnalysis};
     }
     bool operator==(const Fields &) const = default;
 };
@@ -80,7 +80,11 @@ TEST(CMyCommandInfo, EverySwitchSetsItsField)
         {"CFC1000", [](Fields &f) { f.cfc = 1000; }},
         {"CFC6000", [](Fields &) {}},
         {"NOSAE", [](Fields &f) { f.sae = false; }},
-        {"XYZ", [](Fields &f) { f.components = true; f.mode = 2; }},
+        {"XYZ",
+         [](Fields &f) {
+             f.components = true;
+             f.mode = 2;
+         }},
         {"RESULTANT", [](Fields &f) { f.components = false; }},
         {"WIN15", [](Fields &f) { f.window = 15.0f; }},
         {"win36", [](Fields &f) { f.window = 36.0f; }},
@@ -126,7 +130,8 @@ TEST(CMyCommandInfo, EverySwitchSetsItsField)
 
 TEST(CMyCommandInfo, LaterSwitchesOverrideEarlierOnes)
 {
-    const CMyCommandInfo info = Parse({"-CFC60", "-XYZ", "-RES", "-CFC180", "-RIGHTSIDE", "-LEFTSIDE", "-NOWIN", "-WIN15"});
+    const CMyCommandInfo info =
+        Parse({"-CFC60", "-XYZ", "-RES", "-CFC180", "-RIGHTSIDE", "-LEFTSIDE", "-NOWIN", "-WIN15"});
     EXPECT_EQ(info.m_nCFC, 180);
     EXPECT_EQ(info.m_nMode, 0);
     EXPECT_TRUE(info.m_bComponents);
@@ -215,7 +220,8 @@ TEST(CMyCommandInfo, ParamHookReceivesFlagsWithoutTheDash)
     } info;
     const char *argv[] = {"prog", "-CFC60", "file.uds", "--x"};
     info.ParseCommandLine(4, argv);
-    EXPECT_EQ(info.seen, (std::vector<std::pair<std::string, bool>>{{"CFC60", true}, {"file.uds", false}, {"-x", true}}));
+    EXPECT_EQ(info.seen,
+              (std::vector<std::pair<std::string, bool>>{{"CFC60", true}, {"file.uds", false}, {"-x", true}}));
     EXPECT_EQ(info.m_nCFC, 60);
 }
 

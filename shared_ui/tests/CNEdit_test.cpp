@@ -73,7 +73,10 @@ TEST(CNEdit, IntTexts)
                        {"\xd9\xa3", Colour::Yellow, nullptr}, // an Arabic-Indic digit
                    });
     edit.SetIntRange(-5, 5, false);
-    RunTable(edit, {{"", Colour::Yellow, nullptr}, {"-", Colour::White, nullptr}, {"-5", Colour::White, nullptr}, {"-6", Colour::Yellow, nullptr}});
+    RunTable(edit, {{"", Colour::Yellow, nullptr},
+                    {"-", Colour::White, nullptr},
+                    {"-5", Colour::White, nullptr},
+                    {"-6", Colour::Yellow, nullptr}});
 }
 
 TEST(CNEdit, DoubleTexts)
@@ -91,9 +94,9 @@ TEST(CNEdit, DoubleTexts)
                        {"5.", Colour::White, nullptr},
                        {".5", Colour::White, nullptr},
                        {".", Colour::Yellow, nullptr},
-                       {".e+5", Colour::White, nullptr},  // a number with no digit read: 0.0
+                       {".e+5", Colour::White, nullptr}, // a number with no digit read: 0.0
                        {"-.e-2", Colour::White, nullptr},
-                       {"-.e", Colour::Yellow, nullptr},  // an exponent needs its sign
+                       {"-.e", Colour::Yellow, nullptr}, // an exponent needs its sign
                        {"1.2.3", Colour::Yellow, nullptr},
                        {"+1", Colour::Yellow, nullptr},
                        {"1,5", Colour::Yellow, nullptr},
@@ -126,7 +129,10 @@ TEST(CNEdit, LongTextAndDateTexts)
                     {"9223372036854775808", Colour::Yellow, nullptr},
                     {"", Colour::Yellow, nullptr}});
     edit.SetTextRange(2, 4, false);
-    RunTable(edit, {{"", Colour::Yellow, nullptr}, {"a", Colour::Yellow, nullptr}, {"abcd", Colour::White, nullptr}, {"abcde", Colour::Yellow, nullptr}});
+    RunTable(edit, {{"", Colour::Yellow, nullptr},
+                    {"a", Colour::Yellow, nullptr},
+                    {"abcd", Colour::White, nullptr},
+                    {"abcde", Colour::Yellow, nullptr}});
     edit.SetAllowEmpty(true);
     RunTable(edit, {{"", Colour::White, nullptr}});
 
@@ -170,7 +176,8 @@ TEST(CNEdit, ADisabledEditLooksDisabled)
     edit.SetIntRange(1, kIntMax, true);
     edit.setText("0");
     EXPECT_EQ(edit.palette().color(QPalette::Active, QPalette::Base), QColor(255, 255, 0));
-    EXPECT_EQ(edit.palette().color(QPalette::Disabled, QPalette::Base), plain.palette().color(QPalette::Disabled, QPalette::Base));
+    EXPECT_EQ(edit.palette().color(QPalette::Disabled, QPalette::Base),
+              plain.palette().color(QPalette::Disabled, QPalette::Base));
 }
 
 TEST(CNEdit, RedrawsOnlyOnAChange)

@@ -88,7 +88,8 @@ struct Owner {
     {
         const QPoint global = w->mapToGlobal(local);
         QCursor::setPos(global);
-        QMouseEvent move(QEvent::MouseMove, QPointF(local), QPointF(global), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(local), QPointF(global), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(w, &move);
     }
     QWidget window;
@@ -133,7 +134,7 @@ TEST(CPPToolTip, FindsTheInnermostToolThenItsAncestors)
     Owner o;
     o.tip.AddTool(o.frame, QStringLiteral("frame"));
     o.tip.AddTool(&o.window, QStringLiteral("top strip"), QRect(0, 0, 300, 8));
-    EXPECT_EQ(o.tip.FindTool(o.At(o.button, {5, 5})), 0);  // the button has none: its frame
+    EXPECT_EQ(o.tip.FindTool(o.At(o.button, {5, 5})), 0); // the button has none: its frame
     EXPECT_EQ(o.tip.FindTool(o.At(o.frame, {150, 80})), 0);
     EXPECT_EQ(o.tip.FindTool(o.At(&o.window, {150, 4})), 1);
     EXPECT_EQ(o.tip.FindTool(o.At(o.edit, {5, 5})), -1);
@@ -209,7 +210,8 @@ TEST(CPPToolTip, ShowsAfterTheDelayAndAKeyHidesIt)
 
     // A button down hides it too.
     ASSERT_TRUE(o.tip.ShowTip(0, cursor));
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(20, 10), QPointF(cursor), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(20, 10), QPointF(cursor), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(o.edit, &press);
     EXPECT_FALSE(o.tip.IsTipShown());
 }

@@ -154,7 +154,7 @@ TEST(CUsageTracker, UnreachableServerEndsQuietlyWithinItsTimeout)
     CUsageConnection c;
     c.driver = "QPSQL";
     c.host = "127.0.0.1";
-    c.port = 1;  // nothing listens there
+    c.port = 1; // nothing listens there
     c.database = "www_user";
     c.timeoutSeconds = 2;
 
@@ -235,7 +235,8 @@ TEST(CUsageTracker, RecordsThroughTheProcedureOnPostgreSQL)
 
     MessageCatcher catcher;
     kxplatform::CDbError error;
-    const bool recorded = CUsageTracker::Track(LoginFor(c), "Sorvelt", marker.toStdString(), "12/09/2026 09:05:01 PM", &error);
+    const bool recorded =
+        CUsageTracker::Track(LoginFor(c), "Sorvelt", marker.toStdString(), "12/09/2026 09:05:01 PM", &error);
     EXPECT_TRUE(recorded) << COTLLogin::FormatError(error);
     EXPECT_TRUE(MessageCatcher::Messages().isEmpty()) << MessageCatcher::Messages().join('\n').toStdString();
 

@@ -199,10 +199,11 @@ TEST(CWaitCursor, RestoresOnEveryPath)
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    kxres::Guarded([](const QString &) {}, [] {
-        kxres::CWaitCursor wait;
-        throw std::logic_error("fails while waiting");
-    });
+    kxres::Guarded([](const QString &) {},
+                   [] {
+                       kxres::CWaitCursor wait;
+                       throw std::logic_error("fails while waiting");
+                   });
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     {
         kxres::CWaitCursor wait;

@@ -35,8 +35,7 @@ class DemoQtUi : public kxres::CQtKxUi<IDemoUi> {
 public:
     explicit DemoQtUi(QWidget *parent)
         : CQtKxUi(parent, {QStringLiteral("Demo"), false})
-    {
-    }
+    {}
     bool AskName(std::string &) override { return false; }
 };
 
@@ -90,8 +89,8 @@ TEST_F(CommandTableTest, RulesGateAndBindDecideWhatRuns)
     int runs = 0;
     bool enabled = false;
     bool gate = true;
-    QAction *action = table.Add(menu, 1, QStringLiteral("&Open..."), [&] { ++runs; }, [&] { return enabled; },
-                                QKeySequence::Open);
+    QAction *action = table.Add(
+        menu, 1, QStringLiteral("&Open..."), [&] { ++runs; }, [&] { return enabled; }, QKeySequence::Open);
     table.SetGate([&] { return gate; });
     EXPECT_EQ(action->objectName(), QStringLiteral("ID_1"));
     EXPECT_EQ(action->data().toInt(), 1);
@@ -121,7 +120,8 @@ TEST_F(CommandTableTest, RulesGateAndBindDecideWhatRuns)
 
 TEST_F(CommandTableTest, AFailingRuleDisablesAndTheAfterRunHookIsGuarded)
 {
-    table.Add(menu, 1, QStringLiteral("Odd"), [] {}, []() -> bool { throw std::runtime_error("rule"); });
+    table.Add(
+        menu, 1, QStringLiteral("Odd"), [] {}, []() -> bool { throw std::runtime_error("rule"); });
     EXPECT_FALSE(table.Run(1));
     EXPECT_FALSE(table.Action(1)->isEnabled());
 
@@ -205,8 +205,8 @@ TEST(FakeKxUi, AnswersFromItsQueuesAndRecordsEveryCall)
     std::string path;
     EXPECT_TRUE(ui.ChooseSaveFile({"Save As", "UDS Files (*.uds)", "uds", "/tmp", ""}, path));
     EXPECT_EQ(path, "/tmp/a.uds");
-    EXPECT_FALSE(ui.ChooseSaveFile({"Save As", "", "", "", ""}, path));   // an empty answer cancels
-    EXPECT_FALSE(ui.ChooseSaveFile({"Save As", "", "", "", ""}, path));   // so does an empty queue
+    EXPECT_FALSE(ui.ChooseSaveFile({"Save As", "", "", "", ""}, path)); // an empty answer cancels
+    EXPECT_FALSE(ui.ChooseSaveFile({"Save As", "", "", "", ""}, path)); // so does an empty queue
     EXPECT_EQ(fake.saveTitles.size(), 3u);
 
     {

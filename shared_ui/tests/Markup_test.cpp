@@ -19,8 +19,8 @@ namespace {
 // A token list written short: "t:abc" a run, "b", "/b", "br=3", "hr=50%", "img:name".
 std::string Describe(const std::vector<MarkupToken> &tokens)
 {
-    static const char *const names[] = {"b", "i", "u", "s", "br", "t", "ct", "cti", "cb", "cbi",
-                                        "al", "al_c", "al_r", "hr", "img", "ilst"};
+    static const char *const names[] = {"b",  "i",   "u",  "s",    "br",   "t",  "ct",  "cti",
+                                        "cb", "cbi", "al", "al_c", "al_r", "hr", "img", "ilst"};
     std::string out;
     for (const MarkupToken &t : tokens) {
         if (!out.empty())
@@ -59,7 +59,7 @@ TEST(MarkupTokens, Grammar)
         {"<br=0>", "br=0"},
         {"<br=0x10>", "br=16"},
         {"<BR=010>", "br=8"},
-        {"<br=08>", "br=0"},           // not octal: read as far as it goes
+        {"<br=08>", "br=0"}, // not octal: read as far as it goes
         {"<br=4294967295>", "br=4294967295"},
         {"<br=99999999999999999999>", "br=4294967295"}, // saturates, no wrap-around
         {"<br>", "br"},
@@ -72,9 +72,9 @@ TEST(MarkupTokens, Grammar)
         {"<al_c>c</al_c><al_r><al_l><al>", "al_c t:c /al_c al_r al al"},
         {"<img=smile face>", "img:smile face"},
         {"<ilst=2>", "ilst=2"},
-        {"<font size=3>shown", "t:shown"},       // unknown tags are dropped
+        {"<font size=3>shown", "t:shown"}, // unknown tags are dropped
         {"<>x</>", "t:x"},
-        {"ab<b", "t:ab"},                        // a tag left open is dropped
+        {"ab<b", "t:ab"}, // a tag left open is dropped
         {"ab<br=3", "t:ab"},
         {"", ""},
         {"\xc3\xa9<i>\xe2\x82\xac", "t:\xc3\xa9 i t:\xe2\x82\xac"},
@@ -104,7 +104,10 @@ protected:
         engine.SetBaseFont(font);
         engine.SetColours(DefaultColours());
     }
-    QSize Measure(const char *text) { return engine.MeasureOrDraw(QString::fromUtf8(text), nullptr, QRect(), true, &device); }
+    QSize Measure(const char *text)
+    {
+        return engine.MeasureOrDraw(QString::fromUtf8(text), nullptr, QRect(), true, &device);
+    }
     int Advance(const QString &s, int weight = -1) const
     {
         QFont f = font;
@@ -120,7 +123,8 @@ protected:
         QImage image(std::max(width, size.width()) + 2, size.height() + 2, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
-        engine.MeasureOrDraw(QString::fromUtf8(text), &painter, QRect(QPoint(0, 0), QSize(image.width(), size.height())), false);
+        engine.MeasureOrDraw(QString::fromUtf8(text), &painter,
+                             QRect(QPoint(0, 0), QSize(image.width(), size.height())), false);
         return image;
     }
     QFont font;
@@ -165,7 +169,8 @@ TEST_F(MarkupEngine, MeasuredSizes)
     EXPECT_EQ(Measure("a<br=010>b").height(), 9 * h);
     // A huge count is clamped.
     EXPECT_EQ(Measure("a<br=4294967295>b").height(), (CPPMarkup::kMaxRepeat + 1) * h);
-    EXPECT_LE(Measure("<t=4294967295>b").width(), CPPMarkup::kMaxRepeat * 4 * QFontMetrics(font, &device).averageCharWidth() + Advance("b"));
+    EXPECT_LE(Measure("<t=4294967295>b").width(),
+              CPPMarkup::kMaxRepeat * 4 * QFontMetrics(font, &device).averageCharWidth() + Advance("b"));
     // Bold does not accumulate, and its closing tag returns to the base weight.
     EXPECT_EQ(Measure("<b><b>W</b>W").width(), Advance("W", 800) + Advance("W"));
     EXPECT_EQ(Measure("<B>W</b>W").width(), Advance("W", 800) + Advance("W"));
@@ -232,7 +237,8 @@ TEST_F(MarkupEngine, ColoursAndRules)
     // cb paints the run's background until its closing tag.
     const QImage back = Draw("<cb=0x0000FF>  </cb>  ");
     EXPECT_GT(CountPixels(back, IsRed), 0);
-    EXPECT_EQ(CountPixels(back, IsRed, QRect(Advance("  ") + 1, 0, back.width() - Advance("  ") - 1, back.height())), 0);
+    EXPECT_EQ(CountPixels(back, IsRed, QRect(Advance("  ") + 1, 0, back.width() - Advance("  ") - 1, back.height())),
+              0);
 }
 
 TEST_F(MarkupEngine, AlignmentUsesTheMeasuredWidths)

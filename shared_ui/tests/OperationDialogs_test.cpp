@@ -407,12 +407,9 @@ TEST(CFilterClass, RadioTableFollowsTheCurrentClass)
         int filteredAt;
     };
     const Case cases[] = {
-        {60, 0, {false, true, true, true, true}, 0},
-        {180, 1, {false, false, true, true, true}, 1},
-        {600, 2, {false, false, false, true, true}, 2},
-        {1000, 3, {false, false, false, false, true}, -1},
-        {1001, 4, {false, false, false, false, false}, -1},
-        {1, 4, {false, false, false, false, false}, -1}, // FIR100
+        {60, 0, {false, true, true, true, true}, 0},        {180, 1, {false, false, true, true, true}, 1},
+        {600, 2, {false, false, false, true, true}, 2},     {1000, 3, {false, false, false, false, true}, -1},
+        {1001, 4, {false, false, false, false, false}, -1}, {1, 4, {false, false, false, false, false}, -1}, // FIR100
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.current);

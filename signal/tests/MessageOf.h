@@ -7,13 +7,14 @@
 
 namespace kx::test {
 
-inline std::string MessageOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const std::logic_error& e) {
-    return e.what();
-  }
-  return "(no exception)";
+inline std::string MessageOf(const std::function<void()> &call)
+{
+    try {
+        call();
+    } catch (const std::logic_error &e) {
+        return e.what();
+    }
+    return "(no exception)";
 }
 
-}  // namespace kx::test
+} // namespace kx::test

@@ -12,7 +12,7 @@
 namespace kx::test {
 
 // Constant-step signal with X = (nfp + i) * del and the given Y.
-inline CNSignal StepSignal(double del, std::int32_t nfp, const std::vector<double>& y)
+inline CNSignal StepSignal(double del, std::int32_t nfp, const std::vector<double> &y)
 {
     CNSignal s;
     s.SetDel(del);
@@ -26,7 +26,7 @@ inline CNSignal StepSignal(double del, std::int32_t nfp, const std::vector<doubl
 }
 
 // Signal with free X values (DEL 0), point numbers 0 .. n - 1.
-inline CNSignal XYSignal(const std::vector<double>& x, const std::vector<double>& y)
+inline CNSignal XYSignal(const std::vector<double> &x, const std::vector<double> &y)
 {
     CNSignal s;
     s.SetDel(0.0);
@@ -46,11 +46,11 @@ inline std::vector<double> Ramp(std::size_t n, double start, double slope)
 
 // Text of the std::logic_error f throws, or "<no throw>".
 template <typename F>
-std::string ErrorText(F&& f)
+std::string ErrorText(F &&f)
 {
     try {
         f();
-    } catch (const std::logic_error& e) {
+    } catch (const std::logic_error &e) {
         return e.what();
     }
     return "<no throw>";
@@ -64,13 +64,20 @@ struct Snapshot {
     std::string status, fileName, axis;
     bool modified;
 
-    explicit Snapshot(const CData& s)
-        : x(s.GetX()), y(s.GetY()), z(s.GetZ()), nfp(s.GetNFP()), nlp(s.GetNLP()),
-          count(s.GetNumberOfPoints()), del(s.GetDel()), status(s.GetStatus()),
-          fileName(s.GetFileName()), axis(s.GetAxis()), modified(s.IsModified())
-    {
-    }
-    bool operator==(const Snapshot&) const = default;
+    explicit Snapshot(const CData &s)
+        : x(s.GetX())
+        , y(s.GetY())
+        , z(s.GetZ())
+        , nfp(s.GetNFP())
+        , nlp(s.GetNLP())
+        , count(s.GetNumberOfPoints())
+        , del(s.GetDel())
+        , status(s.GetStatus())
+        , fileName(s.GetFileName())
+        , axis(s.GetAxis())
+        , modified(s.IsModified())
+    {}
+    bool operator==(const Snapshot &) const = default;
 };
 
-}  // namespace kx::test
+} // namespace kx::test

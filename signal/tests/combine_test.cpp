@@ -19,7 +19,7 @@ using kx::test::ErrorText;
 using kx::test::Snapshot;
 using kx::test::StepSignal;
 
-CNSignalPtr Make(const std::vector<double>& y, const std::string& name = "T12.uds")
+CNSignalPtr Make(const std::vector<double> &y, const std::string &name = "T12.uds")
 {
     auto s = std::make_shared<CNSignal>(StepSignal(0.001, -1, y));
     s->SetFileName(name);
@@ -90,21 +90,18 @@ TEST(Resultant, MagnitudeOfTheComponents)
 // The result may be one of the inputs: the answer must not change.
 TEST(Combine, ResultThatIsAlsoAnInputGivesTheSameAnswer)
 {
-    using Op = std::function<void(CNSignal& target, const std::vector<CNSignalPtr>& in)>;
-    const std::pair<const char*, Op> ops[] = {
-        {"sum", [](CNSignal& t, const std::vector<CNSignalPtr>& in) { t.Sum(in); }},
-        {"average", [](CNSignal& t, const std::vector<CNSignalPtr>& in) { t.Average(in); }},
-        {"resultant",
-         [](CNSignal& t, const std::vector<CNSignalPtr>& in) { t.Resultant(*in[0], *in[1], *in[2]); }},
-        {"resultant2",
-         [](CNSignal& t, const std::vector<CNSignalPtr>& in) { t.Resultant2(*in[0], *in[1]); }},
+    using Op = std::function<void(CNSignal & target, const std::vector<CNSignalPtr> &in)>;
+    const std::pair<const char *, Op> ops[] = {
+        {"sum", [](CNSignal &t, const std::vector<CNSignalPtr> &in) { t.Sum(in); }},
+        {"average", [](CNSignal &t, const std::vector<CNSignalPtr> &in) { t.Average(in); }},
+        {"resultant", [](CNSignal &t, const std::vector<CNSignalPtr> &in) { t.Resultant(*in[0], *in[1], *in[2]); }},
+        {"resultant2", [](CNSignal &t, const std::vector<CNSignalPtr> &in) { t.Resultant2(*in[0], *in[1]); }},
     };
     auto inputs = [] {
-        return std::vector<CNSignalPtr>{Make({1.0, -2.0, 3.0}, "A.uds"),
-                                        Make({4.0, 5.0, -6.0}, "B.uds"),
+        return std::vector<CNSignalPtr>{Make({1.0, -2.0, 3.0}, "A.uds"), Make({4.0, 5.0, -6.0}, "B.uds"),
                                         Make({-7.0, 8.0, 9.0}, "C.uds")};
     };
-    for (const auto& [name, op] : ops) {
+    for (const auto &[name, op] : ops) {
         auto separateIn = inputs();
         CNSignal expected;
         op(expected, separateIn);
@@ -120,8 +117,8 @@ TEST(Combine, ResultThatIsAlsoAnInputGivesTheSameAnswer)
 TEST(Combine, RefusalsLeaveTheTargetAsItWas)
 {
     struct Case {
-        const char* what;
-        std::function<void(CNSignal&)> op;
+        const char *what;
+        std::function<void(CNSignal &)> op;
         std::string message;
     };
     const auto three = Make({1.0, 2.0, 3.0});
@@ -133,23 +130,33 @@ TEST(Combine, RefusalsLeaveTheTargetAsItWas)
     ASSERT_EQ(shortY->GetNumberOfPoints(), three->GetNumberOfPoints());
 
     const Case cases[] = {
-        {"empty sum", [](CNSignal& t) { t.Sum({}); }, "Empty Container of Signals."},
-        {"empty average", [](CNSignal& t) { t.Average({}); }, "Empty Container of Signals."},
-        {"null entry", [&](CNSignal& t) { t.Sum({three, nullptr}); }, "Empty Container of Signals."},
-        {"sum of unequal lengths", [&](CNSignal& t) { t.Sum({three, two}); },
+        {"empty sum", [](CNSignal &t) { t.Sum({}); }, "Empty Container of Signals."},
+        {"empty average", [](CNSignal &t) { t.Average({}); }, "Empty Container of Signals."},
+        {"null entry",
+         [&](CNSignal &t) {
+             t.Sum({three, nullptr});
+         },
+         "Empty Container of Signals."},
+        {"sum of unequal lengths",
+         [&](CNSignal &t) {
+             t.Sum({three, two});
+         },
          "Signal lengths not the same.  Resample/Tuncate."},
-        {"average of unequal lengths", [&](CNSignal& t) { t.Average({two, three}); },
+        {"average of unequal lengths",
+         [&](CNSignal &t) {
+             t.Average({two, three});
+         },
          "Signal lengths not the same.  Resample/Tuncate."},
-        {"resultant of unequal counts", [&](CNSignal& t) { t.Resultant(*three, *three, *two); },
+        {"resultant of unequal counts", [&](CNSignal &t) { t.Resultant(*three, *three, *two); },
          "Inconsistent Number of Data Points"},
-        {"resultant2 of unequal counts", [&](CNSignal& t) { t.Resultant2(*two, *three); },
+        {"resultant2 of unequal counts", [&](CNSignal &t) { t.Resultant2(*two, *three); },
          "Inconsistent Number of Data Points"},
-        {"resultant with a short Y", [&](CNSignal& t) { t.Resultant(*three, *shortY, *three); },
+        {"resultant with a short Y", [&](CNSignal &t) { t.Resultant(*three, *shortY, *three); },
          "Inconsistent Number of Data Points"},
-        {"resultant2 with a short Y", [&](CNSignal& t) { t.Resultant2(*three, *shortY); },
+        {"resultant2 with a short Y", [&](CNSignal &t) { t.Resultant2(*three, *shortY); },
          "Inconsistent Number of Data Points"},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         CNSignal target = *Make({9.0, 9.0, 9.0, 9.0}, "KEEP.uds");
         target.AddMessage("mine");
         const Snapshot before(target);
@@ -163,7 +170,7 @@ TEST(Combine, RefusalsLeaveTheTargetAsItWas)
 // combined at different times: refused, naming both.
 TEST(Combine, RecordsAtOtherTimesAreRefused)
 {
-    const auto at = [](std::int32_t nfp, double del, const std::string& name) {
+    const auto at = [](std::int32_t nfp, double del, const std::string &name) {
         auto s = std::make_shared<CNSignal>(StepSignal(del, nfp, std::vector<double>(201, 1.0)));
         s->SetFileName(name);
         return s;
@@ -176,17 +183,26 @@ TEST(Combine, RecordsAtOtherTimesAreRefused)
     const std::string zero0 = "ZERO.uds (first point 0, time step 0.0001)";
     const std::string late0 = "LATE.uds (first point 50, time step 0.0001)";
     const std::string slow0 = "SLOW.uds (first point 0, time step 0.0002)";
-    const auto text = [](const std::string& a, const std::string& b) {
+    const auto text = [](const std::string &a, const std::string &b) {
         return "Signals do not share first point and time step: " + a + " and " + b + ".  Resample/Truncate.";
     };
-    const std::pair<std::function<void(CNSignal&)>, std::string> cases[] = {
-        {[&](CNSignal& t) { t.Sum({early, zero, late}); }, text(early0, zero0)},
-        {[&](CNSignal& t) { t.Sum({zero, zero, late}); }, text(zero0, late0)},
-        {[&](CNSignal& t) { t.Average({zero, slow}); }, text(zero0, slow0)},
-        {[&](CNSignal& t) { t.Resultant(*zero, *zero, *late); }, text(zero0, late0)},
-        {[&](CNSignal& t) { t.Resultant2(*slow, *zero); }, text(slow0, zero0)},
+    const std::pair<std::function<void(CNSignal &)>, std::string> cases[] = {
+        {[&](CNSignal &t) {
+             t.Sum({early, zero, late});
+         },
+         text(early0, zero0)},
+        {[&](CNSignal &t) {
+             t.Sum({zero, zero, late});
+         },
+         text(zero0, late0)},
+        {[&](CNSignal &t) {
+             t.Average({zero, slow});
+         },
+         text(zero0, slow0)},
+        {[&](CNSignal &t) { t.Resultant(*zero, *zero, *late); }, text(zero0, late0)},
+        {[&](CNSignal &t) { t.Resultant2(*slow, *zero); }, text(slow0, zero0)},
     };
-    for (const auto& [op, message] : cases) {
+    for (const auto &[op, message] : cases) {
         CNSignal target = *Make({9.0, 9.0}, "KEEP.uds");
         const Snapshot before(target);
         EXPECT_EQ(ErrorText([&] { op(target); }), message);
@@ -200,4 +216,4 @@ TEST(Combine, RecordsAtOtherTimesAreRefused)
     EXPECT_EQ(sum.GetY(), std::vector<double>(201, 2.0));
 }
 
-}  // namespace
+} // namespace

@@ -30,30 +30,35 @@ struct ApproxCase {
 TEST(Approx, EqualWithinRelativeTolerance)
 {
     const ApproxCase cases[] = {
-        {0.0, 0.0, 0.001, true},       {0.0, 1e-12, 0.001, false},
-        {1000.0, 1000.5, 0.001, true}, {1000.0, 1002.0, 0.001, false},
-        {-1.0, -1.0005, 0.001, true},  {1.0, 2.0, 0.5, false},  // strict bound
+        {0.0, 0.0, 0.001, true},        {0.0, 1e-12, 0.001, false},   {1000.0, 1000.5, 0.001, true},
+        {1000.0, 1002.0, 0.001, false}, {-1.0, -1.0005, 0.001, true}, {1.0, 2.0, 0.5, false}, // strict bound
         {-1.0, 1.0, 10.0, true},
     };
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(kx::ApproxEqual(c.a, c.b, c.tol), c.equal) << c.a << " vs " << c.b;
 }
 
 TEST(Approx, RoundsHalvesAwayFromZeroAndSaturates)
 {
     const std::pair<double, int> cases[] = {
-        {2.5, 3},   {-2.5, -3}, {2.4999, 2}, {-0.4, 0}, {0.0, 0}, {7.0, 7},
-        {1e20, std::numeric_limits<int>::max()},  {-1e20, std::numeric_limits<int>::min()},
+        {2.5, 3},
+        {-2.5, -3},
+        {2.4999, 2},
+        {-0.4, 0},
+        {0.0, 0},
+        {7.0, 7},
+        {1e20, std::numeric_limits<int>::max()},
+        {-1e20, std::numeric_limits<int>::min()},
         {std::nan(""), 0},
     };
-    for (const auto& [x, r] : cases)
+    for (const auto &[x, r] : cases)
         EXPECT_EQ(kx::Round(x), r) << x;
 }
 
 // ---------------------------------------------------------------- ValueAtTime
 
 struct ValueCase {
-    const char* what;
+    const char *what;
     std::int32_t newFirst, k;
     double newStep;
     double expected;
@@ -70,9 +75,8 @@ TEST(ValueAtTime, SamplesInterpolatesAndStaysInsideTheRecord)
         {"before the record", 0, 1, 1.0, 0.0},
         {"beyond the end: the last interval goes on", 0, 6, 1.0, 20.0},
     };
-    for (const auto& c : cases)
-        EXPECT_DOUBLE_EQ(CData::ValueAtTime(y, 1.0, 2, 5, c.newStep, c.newFirst, c.k), c.expected)
-            << c.what;
+    for (const auto &c : cases)
+        EXPECT_DOUBLE_EQ(CData::ValueAtTime(y, 1.0, 2, 5, c.newStep, c.newFirst, c.k), c.expected) << c.what;
 }
 
 TEST(ValueAtTime, ShortRecordsAnswerWithoutReadingPastThem)
@@ -89,7 +93,7 @@ TEST(ValueAtTime, ShortRecordsAnswerWithoutReadingPastThem)
 // ---------------------------------------------------------------- ResampleKernel
 
 struct KernelCase {
-    const char* what;
+    const char *what;
     double oldStep, newStep;
     std::int32_t nfp, nlp;
     std::int32_t newNfp, newNlp;
@@ -106,7 +110,7 @@ TEST(ResampleKernel, RampsAndConstantsStayExact)
         {"up by 4", 0.001, 0.00025, -2, 7, -8, 28},
         {"up by 10/3", 0.001, 0.0003, 1, 9, 4, 30},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         const auto n = static_cast<std::size_t>(c.nlp - c.nfp + 1);
         // Ramp y = 3 + 2000 t at the old times, and a constant.
@@ -123,11 +127,9 @@ TEST(ResampleKernel, RampsAndConstantsStayExact)
         EXPECT_EQ(nlp, c.newNlp);
         ASSERT_EQ(out.size(), static_cast<std::size_t>(c.newNlp - c.newNfp + 1));
         for (std::size_t k = 0; k < out.size(); ++k)
-            EXPECT_NEAR(out[k], 3.0 + 2000.0 * (nfp + static_cast<double>(k)) * c.newStep, 1e-9)
-                << "k = " << k;
+            EXPECT_NEAR(out[k], 3.0 + 2000.0 * (nfp + static_cast<double>(k)) * c.newStep, 1e-9) << "k = " << k;
 
-        ASSERT_TRUE(
-            CData::ResampleKernel(constant, c.nfp, c.nlp, c.oldStep, c.newStep, out, nfp, nlp));
+        ASSERT_TRUE(CData::ResampleKernel(constant, c.nfp, c.nlp, c.oldStep, c.newStep, out, nfp, nlp));
         for (double v : out)
             EXPECT_EQ(v, -4.25);
     }
@@ -175,7 +177,7 @@ TEST(ResampleKernel, RefusesBadStepsAndShortRecords)
     EXPECT_FALSE(CData::ResampleKernel(y, 0, 9, 0.1, 0.0, out, nfp, nlp));
     EXPECT_FALSE(CData::ResampleKernel(y, 0, 9, -0.1, 0.2, out, nfp, nlp));
     EXPECT_FALSE(CData::ResampleKernel(y, 0, 9, std::nan(""), 0.2, out, nfp, nlp));
-    EXPECT_FALSE(CData::ResampleKernel(y, 0, 10, 0.1, 0.2, out, nfp, nlp));  // 11 promised
+    EXPECT_FALSE(CData::ResampleKernel(y, 0, 10, 0.1, 0.2, out, nfp, nlp)); // 11 promised
     EXPECT_FALSE(CData::ResampleKernel(y, 0, 9, 1.0, 1e-300, out, nfp, nlp));
 }
 
@@ -202,7 +204,7 @@ TEST(ResampleKernel, OutputMayBeTheInput)
 TEST(Interpolate, PutsAnIrregularRampOnTheStep)
 {
     struct Case {
-        const char* what;
+        const char *what;
         std::vector<double> x;
         double step;
         std::int32_t nfp, nlp;
@@ -217,7 +219,7 @@ TEST(Interpolate, PutsAnIrregularRampOnTheStep)
         // Starting late must not pull the new start back before the first sample.
         {"late start, up by 2", Ramp(10, 0.05, 0.001), 0.0005, 100, 118},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         std::vector<double> y;
         for (double t : c.x)
@@ -245,7 +247,7 @@ TEST(Interpolate, PutsAnIrregularRampOnTheStep)
 TEST(Interpolate, EveryNewTimeLiesInsideTheData)
 {
     struct Case {
-        const char* what;
+        const char *what;
         std::vector<double> x, y;
         double step;
         std::int32_t nfp, nlp;
@@ -254,10 +256,14 @@ TEST(Interpolate, EveryNewTimeLiesInsideTheData)
         {"positive start off the grid", {0.00153, 0.00154, 0.0026, 0.0041}, {0, 1, 1, 1}, 0.001, 2, 4},
         {"negative end off the grid", {-0.0061, -0.0042, -0.00153}, {1, 1, 0}, 0.001, -6, -2},
         {"negative start off the grid", {-0.00347, -0.001, 0.0}, {2, 2, 2}, 0.001, -3, 0},
-        {"float-rounded grid times", {static_cast<float>(0.0015), static_cast<float>(0.0025),
-                                      static_cast<float>(0.0035)}, {1, 2, 3}, 0.0005, 3, 7},
+        {"float-rounded grid times",
+         {static_cast<float>(0.0015), static_cast<float>(0.0025), static_cast<float>(0.0035)},
+         {1, 2, 3},
+         0.0005,
+         3,
+         7},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         auto s = kx::test::XYSignal(c.x, c.y);
         ASSERT_TRUE(s.Interpolate(c.step));
@@ -305,7 +311,7 @@ TEST(Interpolate, RepeatedXAtTheEndsGivesSamplesNotNaN)
 TEST(Interpolate, RefusalsLeaveTheSignalAsItWas)
 {
     struct Case {
-        const char* what;
+        const char *what;
         std::vector<double> x, y;
         double step;
         std::string message;
@@ -314,12 +320,11 @@ TEST(Interpolate, RefusalsLeaveTheSignalAsItWas)
         {"zero step", {0.0, 1.0}, {1.0, 2.0}, 0.0, "Requested Time step <= 0"},
         {"negative step", {0.0, 1.0}, {1.0, 2.0}, -0.5, "Requested Time step <= 0"},
         {"NaN step", {0.0, 1.0}, {1.0, 2.0}, std::nan(""), "Requested Time step <= 0"},
-        {"decreasing X", {0.0, 2.0, 1.0}, {1.0, 2.0, 3.0}, 0.5,
-         "X axis data is not monotonically increasing"},
+        {"decreasing X", {0.0, 2.0, 1.0}, {1.0, 2.0, 3.0}, 0.5, "X axis data is not monotonically increasing"},
         {"one sample", {0.3}, {4.0}, 0.1, "Error Interpolating Data"},
         {"all X equal", {0.3, 0.3, 0.3}, {4.0, 5.0, 6.0}, 0.1, "Error Interpolating Data"},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         auto s = kx::test::XYSignal(c.x, c.y);
         s.SetNFP(3);
@@ -334,4 +339,4 @@ TEST(Interpolate, RefusalsLeaveTheSignalAsItWas)
     EXPECT_EQ(ErrorText([&] { empty.Interpolate(0.001); }), "Not enough data points");
 }
 
-}  // namespace
+} // namespace

@@ -20,7 +20,7 @@ using kx::test::StepSignal;
 using kx::test::XYSignal;
 
 // X of a constant-step signal must stay (NFP + i) * DEL.
-void ExpectOnItsPointNumbers(const CData& s)
+void ExpectOnItsPointNumbers(const CData &s)
 {
     ASSERT_EQ(static_cast<std::int32_t>(s.GetX().size()), s.GetNumberOfPoints());
     for (std::size_t i = 0; i < s.GetX().size(); ++i)
@@ -31,9 +31,9 @@ void ExpectOnItsPointNumbers(const CData& s)
 
 TEST(TruncateByTime, KeepsTheWindowAndTheTruePointNumbers)
 {
-    const double floatDel = static_cast<double>(0.001f);  // DEL as read from a file
+    const double floatDel = static_cast<double>(0.001f); // DEL as read from a file
     struct Case {
-        const char* what;
+        const char *what;
         double del;
         std::int32_t nfp;
         std::size_t n;
@@ -50,7 +50,7 @@ TEST(TruncateByTime, KeepsTheWindowAndTheTruePointNumbers)
         {"negative start", 0.001, -10, 20, -0.005, 0.003, -5, 2},
         {"signal not starting at zero", 0.0005, 40, 30, 0.0301, 0.0321, 61, 64},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         auto s = StepSignal(c.del, c.nfp, Ramp(c.n, 0.0, 10.0));
         ASSERT_TRUE(s.TruncateByTime(c.start, c.stop));
@@ -92,7 +92,7 @@ TEST(TruncateByTime, RefusalsLeaveTheSignalAsItWas)
         {0.009, 1.0, "No X or Y Signal Data"},     // only the last sample
         {-1.0, -0.5, "No X or Y Signal Data"},     // before the first
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         auto s = StepSignal(0.001, 0, Ramp(10, 0.0, 1.0));
         const Snapshot before(s);
         EXPECT_EQ(ErrorText([&] { s.TruncateByTime(c.start, c.stop); }), c.message);
@@ -131,7 +131,7 @@ TEST(TruncateByIndex, RefusalsLeaveTheSignalAsItWas)
         {0, 10, "Unable to provide requested stop/start indices"},
         {-2147483647 - 1, 2147483647, "Unable to provide requested stop/start indices"},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         auto s = StepSignal(0.001, -10, Ramp(20, 0.0, 1.0));
         const Snapshot before(s);
         EXPECT_EQ(ErrorText([&] { s.TruncateByIndex(c.first, c.last); }), c.message);
@@ -144,20 +144,26 @@ TEST(TruncateByIndex, RefusalsLeaveTheSignalAsItWas)
 TEST(PadCutPoints, PadsWithTheEndValuesAndCuts)
 {
     struct Case {
-        const char* what;
+        const char *what;
         std::int32_t atFirst, atLast;
         std::vector<double> x, y;
     };
     // Last point (0.1, 5.0), first (0.096, 1.0).
     const Case cases[] = {
-        {"pad 3 at the end", 0, 3, {0.096, 0.097, 0.098, 0.099, 0.1, 0.101, 0.102, 0.103},
+        {"pad 3 at the end",
+         0,
+         3,
+         {0.096, 0.097, 0.098, 0.099, 0.1, 0.101, 0.102, 0.103},
          {1.0, 2.0, 3.0, 4.0, 5.0, 5.0, 5.0, 5.0}},
-        {"pad 2 at the start", 2, 0, {0.094, 0.095, 0.096, 0.097, 0.098, 0.099, 0.1},
+        {"pad 2 at the start",
+         2,
+         0,
+         {0.094, 0.095, 0.096, 0.097, 0.098, 0.099, 0.1},
          {1.0, 1.0, 1.0, 2.0, 3.0, 4.0, 5.0}},
         {"cut both", -2, -1, {0.098, 0.099}, {3.0, 4.0}},
         {"cut the start, pad the end", -4, 1, {0.1, 0.101}, {5.0, 5.0}},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         auto s = StepSignal(0.001, 96, {1.0, 2.0, 3.0, 4.0, 5.0});
         const std::int32_t nfp = 96 - c.atFirst;
@@ -178,10 +184,8 @@ TEST(PadCutPoints, CuttingEverythingIsRefused)
 {
     auto s = StepSignal(0.001, 0, Ramp(6, 0.0, 1.0));
     const Snapshot before(s);
-    EXPECT_EQ(ErrorText([&] { s.PadCutPoints(-3, -3, 3, 2); }),
-              "Unable to provide requested stop/start indices");
-    EXPECT_EQ(ErrorText([&] { s.PadCutPoints(0, -6, 0, -1); }),
-              "Unable to provide requested stop/start indices");
+    EXPECT_EQ(ErrorText([&] { s.PadCutPoints(-3, -3, 3, 2); }), "Unable to provide requested stop/start indices");
+    EXPECT_EQ(ErrorText([&] { s.PadCutPoints(0, -6, 0, -1); }), "Unable to provide requested stop/start indices");
     EXPECT_EQ(Snapshot(s), before);
     CData empty;
     EXPECT_EQ(ErrorText([&] { empty.PadCutPoints(1, 1, 0, 1); }), "No X or Y Signal Data");
@@ -192,7 +196,7 @@ TEST(PadCutPoints, CuttingEverythingIsRefused)
 TEST(EstimateBias, ShortestHalfBeforeThePeak)
 {
     struct Case {
-        const char* what;
+        const char *what;
         std::vector<double> y;
         double bias;
     };
@@ -205,7 +209,7 @@ TEST(EstimateBias, ShortestHalfBeforeThePeak)
         {"peak first: nothing", {5.0, 1.0, 2.0}, 0.0},
         {"empty", {}, 0.0},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         std::vector<double> y = c.y;
         EXPECT_DOUBLE_EQ(CData::EstimateBias(y), c.bias);
@@ -260,12 +264,12 @@ TEST(BiasTailPercent, AveragesTheFirstOrLastShare)
         double mean;
     };
     const Case cases[] = {
-        {25.0, true, 1.5},  // 2.5 -> 2
-        {35.0, true, 2.5},  // 3.5 -> 4
-        {0.01, true, 1.0},  // 0 -> 1
+        {25.0, true, 1.5}, // 2.5 -> 2
+        {35.0, true, 2.5}, // 3.5 -> 4
+        {0.01, true, 1.0}, // 0 -> 1
         {100.0, true, 5.5}, {25.0, false, 9.5},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         auto s = StepSignal(0.001, 0, Ramp(10, 1.0, 1.0));
         EXPECT_DOUBLE_EQ(s.BiasTailPercent(c.percent, c.fromStart), c.mean) << c.percent;
     }
@@ -281,25 +285,21 @@ TEST(BiasTailPercent, RefusalsLeaveTheSignalAsItWas)
         EXPECT_EQ(Snapshot(s), before);
     }
     auto free = XYSignal({0.0, 1.0}, {1.0, 2.0});
-    EXPECT_EQ(ErrorText([&] { free.BiasTailPercent(10.0, true); }),
-              "BiasTailPercent Algorithm requres y only data");
+    EXPECT_EQ(ErrorText([&] { free.BiasTailPercent(10.0, true); }), "BiasTailPercent Algorithm requres y only data");
     CData empty;
     empty.SetDel(0.001);
-    EXPECT_EQ(ErrorText([&] { empty.BiasTailPercent(10.0, true); }),
-              "BiasTailPercent: empty data points");
+    EXPECT_EQ(ErrorText([&] { empty.BiasTailPercent(10.0, true); }), "BiasTailPercent: empty data points");
 }
 
 TEST(BiasTailPercentCore, MoreThanAllLeavesOneOut)
 {
     const auto s = StepSignal(0.001, 0, {1.0});
     std::vector<double> y = Ramp(10, 1.0, 1.0);
-    EXPECT_DOUBLE_EQ(s.BiasTailPercentCore(y, 150.0, true), 5.0);  // 15 -> 9 samples
+    EXPECT_DOUBLE_EQ(s.BiasTailPercentCore(y, 150.0, true), 5.0); // 15 -> 9 samples
 
     std::vector<double> one{4.0};
-    EXPECT_EQ(ErrorText([&] { s.BiasTailPercentCore(one, 150.0, true); }),
-              "BiasTailPercent: No Points Averaged");
-    EXPECT_EQ(ErrorText([&] { s.BiasTailPercentCore(y, -20.0, true); }),
-              "BiasTailPercent: No Points Averaged");
+    EXPECT_EQ(ErrorText([&] { s.BiasTailPercentCore(one, 150.0, true); }), "BiasTailPercent: No Points Averaged");
+    EXPECT_EQ(ErrorText([&] { s.BiasTailPercentCore(y, -20.0, true); }), "BiasTailPercent: No Points Averaged");
     EXPECT_EQ(one, std::vector<double>{4.0});
 }
 
@@ -312,7 +312,7 @@ TEST(ShiftAndScale, MoveSamplesAndPointNumbers)
         std::int32_t points;
     };
     const Case cases[] = {{0.0105, 11}, {0.002, 2}, {-0.002, -2}, {-0.0105, -11}, {0.0004, 0}};
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         auto s = StepSignal(0.001, 0, Ramp(10, 0.0, 1.0));
         ASSERT_TRUE(s.ShiftX(c.dx));
         EXPECT_EQ(s.GetNFP(), c.points) << c.dx;
@@ -371,7 +371,7 @@ TEST(Peaks, FirstExtremesWithTheirTimes)
     double yMin = 0, xMin = 0, yMax = 0, xMax = 0;
     ASSERT_TRUE(s.GetYExtremes(yMin, xMin, yMax, xMax));
     EXPECT_EQ(yMax, 5.0);
-    EXPECT_DOUBLE_EQ(xMax, 1.0);  // milliseconds
+    EXPECT_DOUBLE_EQ(xMax, 1.0); // milliseconds
     EXPECT_EQ(yMin, -3.0);
     EXPECT_DOUBLE_EQ(xMin, 3.0);
 
@@ -385,4 +385,4 @@ TEST(Peaks, FirstExtremesWithTheirTimes)
     EXPECT_FALSE(empty.GetYExtremes(yMin, xMin, yMax, xMax));
 }
 
-}  // namespace
+} // namespace

@@ -9,11 +9,11 @@ namespace kx {
 namespace {
 
 struct FieldRow {
-  UdsField field;
-  const char* name;
-  std::uint32_t offset;
-  std::uint32_t width;
-  UdsKind kind;
+    UdsField field;
+    const char *name;
+    std::uint32_t offset;
+    std::uint32_t width;
+    UdsKind kind;
 };
 
 // Records 1, 2 and 3 in order, copied from the format tables.
@@ -113,46 +113,50 @@ const FieldRow kRows[] = {
     {UdsField::CD2, "CD2", 374, 70, UdsKind::Text},
 };
 
-TEST(UdsLayout, Constants) {
-  const CUDS1992 layout;
-  EXPECT_EQ(layout.GetValuesPerRecord(), 125U);
-  EXPECT_EQ(layout.GetIntSize(), 4U);
-  EXPECT_EQ(layout.GetFloatSize(), 4U);
-  EXPECT_EQ(layout.GetRecordSize(), 512U);
-  EXPECT_EQ(layout.GetBlockNameLength(), 12U);
-  EXPECT_EQ(layout.GetBlockNameOffset(), 0U);
-  // Block name and 125 values fill a data record exactly.
-  EXPECT_EQ(layout.GetBlockNameLength() + layout.GetValuesPerRecord() * layout.GetFloatSize(),
-            layout.GetRecordSize());
+TEST(UdsLayout, Constants)
+{
+    const CUDS1992 layout;
+    EXPECT_EQ(layout.GetValuesPerRecord(), 125U);
+    EXPECT_EQ(layout.GetIntSize(), 4U);
+    EXPECT_EQ(layout.GetFloatSize(), 4U);
+    EXPECT_EQ(layout.GetRecordSize(), 512U);
+    EXPECT_EQ(layout.GetBlockNameLength(), 12U);
+    EXPECT_EQ(layout.GetBlockNameOffset(), 0U);
+    // Block name and 125 values fill a data record exactly.
+    EXPECT_EQ(layout.GetBlockNameLength() + layout.GetValuesPerRecord() * layout.GetFloatSize(),
+              layout.GetRecordSize());
 }
 
-TEST(UdsLayout, EveryFieldHasThePublishedOffsetWidthAndKind) {
-  ASSERT_EQ(std::size(kRows), kUdsFieldCount);
-  const CUDS1992 layout;
-  for (std::size_t i = 0; i < std::size(kRows); ++i) {
-    const FieldRow& row = kRows[i];
-    SCOPED_TRACE(row.name);
-    EXPECT_EQ(static_cast<std::size_t>(row.field), i);
-    EXPECT_EQ(layout.GetOffset(row.field), row.offset);
-    EXPECT_EQ(layout.GetLength(row.field), row.width);
-    EXPECT_EQ(kUdsFieldInfo[i].kind, row.kind);
-  }
+TEST(UdsLayout, EveryFieldHasThePublishedOffsetWidthAndKind)
+{
+    ASSERT_EQ(std::size(kRows), kUdsFieldCount);
+    const CUDS1992 layout;
+    for (std::size_t i = 0; i < std::size(kRows); ++i) {
+        const FieldRow &row = kRows[i];
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(static_cast<std::size_t>(row.field), i);
+        EXPECT_EQ(layout.GetOffset(row.field), row.offset);
+        EXPECT_EQ(layout.GetLength(row.field), row.width);
+        EXPECT_EQ(kUdsFieldInfo[i].kind, row.kind);
+    }
 }
 
-TEST(UdsLayout, BytesUsedPerRecord) {
-  const CUDS1992 layout;
-  EXPECT_EQ(layout.GetRecordUsed(1), 380U);
-  EXPECT_EQ(layout.GetRecordUsed(2), 186U);
-  EXPECT_EQ(layout.GetRecordUsed(3), 444U);
+TEST(UdsLayout, BytesUsedPerRecord)
+{
+    const CUDS1992 layout;
+    EXPECT_EQ(layout.GetRecordUsed(1), 380U);
+    EXPECT_EQ(layout.GetRecordUsed(2), 186U);
+    EXPECT_EQ(layout.GetRecordUsed(3), 444U);
 }
 
-TEST(UdsLayout, CopyKeepsTheTable) {
-  const CUDS1992 layout;
-  CUDS1992 copy(layout);
-  copy = layout;
-  EXPECT_EQ(copy.GetOffset(UdsField::CD2), 374U);
-  EXPECT_EQ(copy.GetLength(UdsField::Title), 70U);
+TEST(UdsLayout, CopyKeepsTheTable)
+{
+    const CUDS1992 layout;
+    CUDS1992 copy(layout);
+    copy = layout;
+    EXPECT_EQ(copy.GetOffset(UdsField::CD2), 374U);
+    EXPECT_EQ(copy.GetLength(UdsField::Title), 70U);
 }
 
-}  // namespace
-}  // namespace kx
+} // namespace
+} // namespace kx

@@ -13,8 +13,8 @@ namespace fs = std::filesystem;
 
 TempFolder::TempFolder()
 {
-    m_path = fs::temp_directory_path() /
-             ("hic-test-" + QUuid::createUuid().toString(QUuid::Id128).left(16).toStdString());
+    m_path =
+        fs::temp_directory_path() / ("hic-test-" + QUuid::createUuid().toString(QUuid::Id128).left(16).toStdString());
     fs::create_directories(m_path);
 }
 

@@ -53,11 +53,11 @@ std::vector<double> Rect(std::size_t n, std::size_t start, std::size_t width, do
 // The scripted user: answers are queued per kind; every call is recorded.
 class FakeUi : public kxtest::CFakeKxUi<IHicUi> {
 public:
-    std::deque<OpenFilesValues> openAnswers;      // empty: Cancel
-    std::deque<PlotLabels> labelAnswers;          // empty: Cancel
-    std::deque<double> windowAnswers;             // empty: Cancel
-    std::vector<double> windowSteps;              // the time step each window dialog was given
-    std::function<bool(SurfaceParams &)> surfaceAnswer;  // unset: Cancel
+    std::deque<OpenFilesValues> openAnswers;            // empty: Cancel
+    std::deque<PlotLabels> labelAnswers;                // empty: Cancel
+    std::deque<double> windowAnswers;                   // empty: Cancel
+    std::vector<double> windowSteps;                    // the time step each window dialog was given
+    std::function<bool(SurfaceParams &)> surfaceAnswer; // unset: Cancel
 
     bool OpenFiles(OpenFilesValues &values) override;
     bool EditLabels(PlotLabels &labels) override;

@@ -16,11 +16,21 @@ namespace {
 TEST(ResultColumns, TitlesAndOutOfRange)
 {
     const std::vector<std::pair<int, std::string>> cases = {
-        {0, "Filename"},          {1, "Peak Value"},        {2, "Avg Residual"},
-        {3, "Std Dev of Residual"}, {4, "% in Corridor"},   {5, "Correlation Factor"},
-        {6, "T Statistic"},       {7, "0 Moment Difference"}, {12, "5th Moment Difference"},
-        {13, "Ref Filename"},     {14, "Min Time"},         {15, "Max Time"},
-        {16, ""},                 {-1, ""},                 {1000, ""},
+        {0, "Filename"},
+        {1, "Peak Value"},
+        {2, "Avg Residual"},
+        {3, "Std Dev of Residual"},
+        {4, "% in Corridor"},
+        {5, "Correlation Factor"},
+        {6, "T Statistic"},
+        {7, "0 Moment Difference"},
+        {12, "5th Moment Difference"},
+        {13, "Ref Filename"},
+        {14, "Min Time"},
+        {15, "Max Time"},
+        {16, ""},
+        {-1, ""},
+        {1000, ""},
     };
     for (const auto &[index, title] : cases)
         EXPECT_EQ(GetColumnTitle(index), title) << index;
@@ -60,7 +70,8 @@ TEST(ResultColumns, PassFailColourTable)
         {-1, 0.0, kWhite},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(PassFailColour(c.column, c.value, limits), c.expected) << "column " << c.column << " value " << c.value;
+        EXPECT_EQ(PassFailColour(c.column, c.value, limits), c.expected)
+            << "column " << c.column << " value " << c.value;
     EXPECT_EQ(RedOf(kPassed), 0);
     EXPECT_EQ(GreenOf(kPassed), 224);
     EXPECT_EQ(RedOf(kFailed), 255);

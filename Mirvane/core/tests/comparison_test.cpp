@@ -17,7 +17,7 @@ namespace {
 using Vec = std::vector<double>;
 
 // A constant-step signal with point numbers nfp .. nfp + y.size() - 1.
-kx::CNSignal MakeSignal(int nfp, double del, const Vec& y)
+kx::CNSignal MakeSignal(int nfp, double del, const Vec &y)
 {
     kx::CNSignal signal;
     signal.SetDel(del);
@@ -30,7 +30,7 @@ kx::CNSignal MakeSignal(int nfp, double del, const Vec& y)
     return signal;
 }
 
-void ExpectMomentDifferences(const CComparison& c, const Vec& expected)
+void ExpectMomentDifferences(const CComparison &c, const Vec &expected)
 {
     for (int k = 0; k < CComparison::kMomentOrders; ++k)
         EXPECT_NEAR(c.GetMomentDifference(k), expected[static_cast<std::size_t>(k)], 1e-12) << "order " << k;
@@ -63,12 +63,12 @@ TEST(ComparisonStatistics, HandWorkedCase)
     EXPECT_EQ(c.GetCount(), 4);
     EXPECT_DOUBLE_EQ(c.GetResidualSum(), 6.0);
     EXPECT_DOUBLE_EQ(c.GetResidualSquareSum(), 14.0);
-    EXPECT_NEAR(c.GetStdDeviation(), 1.118034, 1e-6);  // sqrt((14 - 36 / 4) / 4)
-    EXPECT_NEAR(c.GetTStatistic(), 2.683282, 1e-6);    // 1.5 / (1.118034 / 2)
-    EXPECT_NEAR(c.GetCorrelation(), 0.9338592, 1e-7);  // 15 / sqrt(6 * 43)
+    EXPECT_NEAR(c.GetStdDeviation(), 1.118034, 1e-6); // sqrt((14 - 36 / 4) / 4)
+    EXPECT_NEAR(c.GetTStatistic(), 2.683282, 1e-6);   // 1.5 / (1.118034 / 2)
+    EXPECT_NEAR(c.GetCorrelation(), 0.9338592, 1e-7); // 15 / sqrt(6 * 43)
     EXPECT_DOUBLE_EQ(c.GetPeak(), 4.0);
     EXPECT_DOUBLE_EQ(c.GetReferencePeak(), 1.0);
-    EXPECT_DOUBLE_EQ(c.GetPercentOutside(), 50.0);  // residuals 2 and 3 exceed 1.5
+    EXPECT_DOUBLE_EQ(c.GetPercentOutside(), 50.0); // residuals 2 and 3 exceed 1.5
     // Me(k) and Mf(k) in units of ms^k: (15, 6), (43, 15), (135, 43), (451, 135),
     // (1575, 451), (5683, 1575).
     ExpectMomentDifferences(c, {9.0 / 15, 28.0 / 43, 92.0 / 135, 316.0 / 451, 1124.0 / 1575, 4108.0 / 5683});
@@ -79,7 +79,7 @@ TEST(ComparisonStatistics, TableOfCases)
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     const struct {
-        const char* name;
+        const char *name;
         Vec e;
         Vec f;
         double corridor;
@@ -105,10 +105,21 @@ TEST(ComparisonStatistics, TableOfCases)
         {"offset, corridor 4", {6, 7, 5}, {1, 2, 0}, 4.0, 15, 75, 0, inf, 100, 7, 2, nan, {}},
         {"offset, corridor 5", {6, 7, 5}, {1, 2, 0}, 5.0, 15, 75, 0, inf, 0, 7, 2, nan, {}},
         // The first sample has the largest magnitude and is negative.
-        {"negative peak", {-9, 1, 2}, {0, 1, 2}, 4.0, -9, 81, std::sqrt((81 - 27.0) / 3), -3 / (std::sqrt(18.0) / std::sqrt(3.0)),
-         100.0 / 3, 9, 2, nan, {}},
+        {"negative peak",
+         {-9, 1, 2},
+         {0, 1, 2},
+         4.0,
+         -9,
+         81,
+         std::sqrt((81 - 27.0) / 3),
+         -3 / (std::sqrt(18.0) / std::sqrt(3.0)),
+         100.0 / 3,
+         9,
+         2,
+         nan,
+         {}},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         CComparison cmp;
         cmp.SetCorridorSize(c.corridor);
@@ -177,14 +188,14 @@ TEST(ComparisonStatistics, ZeroSignalsAndNoPoints)
 TEST(ComparisonStatistics, SumsStopAtTheShorterSignal)
 {
     const struct {
-        const char* name;
+        const char *name;
         Vec e;
         Vec f;
     } cases[] = {
         {"evaluated shorter", {1, 2, 3}, {1, 1, 1, 1}},
         {"evaluated longer", {1, 2, 3, 1000, 1000}, {1, 1, 1}},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         CComparison cmp;
         cmp.ComputeStatistics(c.e, c.f, 0.001);
@@ -259,19 +270,15 @@ TEST(ComparisonOfSignals, CommonPointsOfTwoSignals)
         std::size_t firstA, firstB, count;
     };
     const std::vector<Case> cases = {
-        {0, 11, 0, 11, 0.0, 0, 0, 11},
-        {0, 11, 0, 11, 3e-7, 0, 0, 11},
-        {0, 11, 0, 11, -3e-7, 0, 0, 11},
-        {0, 11, 3, 18, 0.0, 3, 0, 8},
-        {-2, 18, 0, 11, -3e-7, 2, 0, 11},
-        {0, 11, -5, 8, 3e-7, 0, 5, 3},
+        {0, 11, 0, 11, 0.0, 0, 0, 11}, {0, 11, 0, 11, 3e-7, 0, 0, 11},   {0, 11, 0, 11, -3e-7, 0, 0, 11},
+        {0, 11, 3, 18, 0.0, 3, 0, 8},  {-2, 18, 0, 11, -3e-7, 2, 0, 11}, {0, 11, -5, 8, 3e-7, 0, 5, 3},
         {0, 11, 20, 5, 0.0, 0, 0, 0},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         const kx::CNSignal a = MakeSignal(c.nfpA, 0.001, Vec(static_cast<std::size_t>(c.countA), 1.0));
         kx::CNSignal b = MakeSignal(c.nfpB, 0.001, Vec(static_cast<std::size_t>(c.countB), 2.0));
         Vec x = b.GetX();
-        for (double& t : x)
+        for (double &t : x)
             t += c.hairB;
         b.SetXYData(x, b.GetY());
         const CComparison::CCommonPoints p = CComparison::CommonPoints(a, b, 0.001);
@@ -317,10 +324,9 @@ TEST(ComparisonOfSignals, TimesAHairOffTheGridKeepTheirPoints)
 // read back and compared: equal signals compare as equal.
 TEST(ComparisonOfSignals, SavedFilesAtDifferentRatesCompareAsEqual)
 {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("kx_comparison_" + std::to_string(::getpid()));
+    const auto dir = std::filesystem::temp_directory_path() / ("kx_comparison_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
-    const auto save = [&](double del, int nfp, int nlp, const std::string& name) {
+    const auto save = [&](double del, int nfp, int nlp, const std::string &name) {
         kx::CNSignal s;
         s.SetXType("TIME");
         s.SetXUnits("SECONDS");
@@ -343,7 +349,7 @@ TEST(ComparisonOfSignals, SavedFilesAtDifferentRatesCompareAsEqual)
         kx::CNSignal evaluated = save(0.00005, -417 - 3 * pre, 2003, "eval.uds");
         CComparison c;
         c.Compare(evaluated, reference);
-        const int expected = 1000 - (-200 - pre);  // the reference's points less its last
+        const int expected = 1000 - (-200 - pre); // the reference's points less its last
         EXPECT_EQ(c.GetCount(), expected) << pre;
         EXPECT_NEAR(c.GetResidualSum(), 0.0, 1e-3) << pre;
         EXPECT_NEAR(c.GetStdDeviation(), 0.0, 1e-4) << pre;
@@ -360,4 +366,4 @@ TEST(ComparisonOfSignals, ErrorsOfTheCutReachTheCaller)
     EXPECT_THROW(c.Compare(evaluated, reference), std::logic_error);
 }
 
-}  // namespace
+} // namespace

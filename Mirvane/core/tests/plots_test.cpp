@@ -43,8 +43,10 @@ struct SampleRun {
     {
         CSignal ref("ref.uds");
         ref.Signal() = reference;
-        records.push_back(MakeRecord("/d/long.uds", MakeSignal(-2, 18, 0.001, [](double t) { return 1000.0 * t + 1.0; })));
-        records.push_back(MakeRecord("/d/same.uds", MakeSignal(0, 11, 0.001, [](double t) { return 1000.0 * t - 3.0; })));
+        records.push_back(
+            MakeRecord("/d/long.uds", MakeSignal(-2, 18, 0.001, [](double t) { return 1000.0 * t + 1.0; })));
+        records.push_back(
+            MakeRecord("/d/same.uds", MakeSignal(0, 11, 0.001, [](double t) { return 1000.0 * t - 3.0; })));
         for (CSignal &r : records)
             r.Compare(ref);
     }
@@ -122,8 +124,8 @@ TEST(PlotKinds, BandsAndCorridorLabels)
 {
     const kx::CNSignal ref = MakeSignal(0, 5, 0.001, [](double) { return 10.0; });
     std::vector<CSignal> records = {MakeRecord("a.uds", ref), MakeRecord("b.uds", ref)};
-    records[0].Comparison().ComputeStatistics({0, 2}, {0, 0}, 0.001);  // standard deviation 1
-    records[1].Comparison().ComputeStatistics({0, 6}, {0, 0}, 0.001);  // standard deviation 3
+    records[0].Comparison().ComputeStatistics({0, 2}, {0, 0}, 0.001); // standard deviation 1
+    records[1].Comparison().ComputeStatistics({0, 6}, {0, 0}, 0.001); // standard deviation 3
     const Filled sd = FillKind(PlotStdDeviation, records, ref);
     ASSERT_EQ(sd.series.size(), 4u);
     EXPECT_EQ(sd.labels[0], "Plus 1 Std Dev");
@@ -134,8 +136,8 @@ TEST(PlotKinds, BandsAndCorridorLabels)
     EXPECT_EQ(p90.labels[0], "Plus 90%");
     EXPECT_NEAR(p90.series[0].GetY()[0], 10.0 + 3.2898, 1e-12);
 
-    for (const auto &[size, plus, minus] :
-         std::vector<std::tuple<double, std::string, std::string>>{{4.0, "Plus 4", "Minus 4"}, {2.5, "Plus 2.5", "Minus 2.5"}}) {
+    for (const auto &[size, plus, minus] : std::vector<std::tuple<double, std::string, std::string>>{
+             {4.0, "Plus 4", "Minus 4"}, {2.5, "Plus 2.5", "Minus 2.5"}}) {
         records[0].Comparison().SetCorridorSize(size);
         const Filled c = FillKind(PlotCorridor, records, ref);
         ASSERT_TRUE(c.ok);
@@ -362,8 +364,8 @@ TEST_F(PairedSamples, ResidualDensityAndCorrelationPairEqualTimes)
 
             const kx::CNSignal &cdf = density.series[k];
             for (std::size_t j = 0; j < cdf.GetX().size() && cdf.GetX()[j] != kMissingValue; ++j) {
-                const double below = static_cast<double>(
-                    std::count_if(r.begin(), r.end(), [&](double v) { return v < cdf.GetX()[j]; }));
+                const double below =
+                    static_cast<double>(std::count_if(r.begin(), r.end(), [&](double v) { return v < cdf.GetX()[j]; }));
                 ASSERT_DOUBLE_EQ(cdf.GetY()[j], 100.0 * below / static_cast<double>(r.size())) << "point " << j;
             }
 

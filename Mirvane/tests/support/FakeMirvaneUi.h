@@ -53,7 +53,7 @@ public:
     std::deque<std::optional<mirvane::CSelectFilesValues>> selections;
     std::optional<mirvane::CCriticalValues> criticalValues;
     std::optional<double> corridorSize;
-    std::string promptsThrow;   // when set, the edit and header prompts fail with this text
+    std::string promptsThrow; // when set, the edit and header prompts fail with this text
 
     std::vector<mirvane::CSelectFilesValues> shownSelections;
     std::vector<std::vector<kx::CNSignalPtr>> headerShown;

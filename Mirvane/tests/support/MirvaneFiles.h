@@ -19,7 +19,8 @@ namespace mirvane_test {
 // Settings of their own for each test: ctest runs the tests side by side.
 inline QString TestSettingsName()
 {
-    return QStringLiteral("MirvaneTest_") + QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name());
+    return QStringLiteral("MirvaneTest_") +
+           QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name());
 }
 
 class SignalFolder {

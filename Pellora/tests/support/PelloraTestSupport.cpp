@@ -190,8 +190,7 @@ bool FakeUi::StartProgram(const std::string &program, const std::vector<std::str
 
 ScratchSettings::ScratchSettings()
     : m_program(QStringLiteral("PelloraTest-") + QUuid::createUuid().toString(QUuid::Id128).left(12))
-{
-}
+{}
 
 ScratchSettings::~ScratchSettings()
 {

@@ -58,7 +58,7 @@ struct SampleSignal {
     int points = 100;
     double step = 1.0e-4;
     int firstPoint = 0;
-    double peak = 50.0;      // a half sine over the record
+    double peak = 50.0; // a half sine over the record
 };
 
 // Writes a UDS-1992 file through kx::CUDSFile.
@@ -73,7 +73,7 @@ struct ValueSignal {
     int firstPoint = 0;
     std::string yUnits = "N";
     std::string yType = "FORCE";
-    std::string axis = "";      // AXIS field, e.g. "XG"
+    std::string axis = ""; // AXIS field, e.g. "XG"
     int curveNumber = 1;
 };
 // A UDS-1992 file with exactly these samples (X = (NFP + i) * step).
@@ -88,8 +88,8 @@ public:
     int headerViews = 0;
     std::size_t lastHeaderSignals = 0;
 
-    std::deque<std::string> directories;          // ChooseBrowseDirectory; empty: Cancel
-    std::deque<std::pair<bool, std::string>> labels;   // EditLabel answers
+    std::deque<std::string> directories;             // ChooseBrowseDirectory; empty: Cancel
+    std::deque<std::pair<bool, std::string>> labels; // EditLabel answers
     std::function<bool(std::vector<std::string> &)> signalLabels;
     std::function<bool(CPlottingOptionValues &)> options;
     std::function<bool(CPageMarginValues &)> margins;
@@ -97,8 +97,8 @@ public:
 
     bool ChooseBrowseDirectory(std::string &directory) override;
     bool EditLabel(const std::string &caption, const std::string &prompt, std::string &value) override;
-    bool EditSignalLabels(std::vector<std::string> &labels, const std::vector<kx::CNSignalPtr> &,
-                          const std::string &, const std::string &) override
+    bool EditSignalLabels(std::vector<std::string> &labels, const std::vector<kx::CNSignalPtr> &, const std::string &,
+                          const std::string &) override
     {
         return signalLabels && signalLabels(labels);
     }
@@ -120,8 +120,8 @@ public:
     std::function<bool(double, int, int, CPadCutValues &)> padCut;
     std::function<bool(CBiasTailValues &)> biasTail;
     std::function<bool(double, double, int, double &)> exportStep;
-    std::deque<std::pair<std::string, bool>> hitListFiles;   // path, append
-    std::deque<bool> okCancel;                     // AskOkCancel; empty: Cancel
+    std::deque<std::pair<std::string, bool>> hitListFiles; // path, append
+    std::deque<bool> okCancel;                             // AskOkCancel; empty: Cancel
     std::function<bool(int &)> xyAxes;
     std::function<bool(std::array<int, 3> &)> axisOrder;
     std::vector<std::string> axisNotes;
@@ -130,7 +130,7 @@ public:
         std::vector<std::string> args;
     };
     std::vector<Start> starts;
-    bool reallyStart = false;                      // hand starts to the real launcher
+    bool reallyStart = false; // hand starts to the real launcher
     bool AskResample(CResampleValues &v) override { return resample && resample(v); }
     bool AskTruncate(CTruncateValues &v) override { return truncate && truncate(v); }
     bool AskFilterClass(const std::vector<kx::CNSignalPtr> &, CFilterChoice &c) override
@@ -165,10 +165,10 @@ public:
         int width = 800;
         int height = 600;
     };
-    std::deque<OutputImage> outputImages;          // AskOutputImage answers; empty: Cancel
-    std::deque<std::pair<std::string, int>> saveAllPlots;   // folder, size index; empty: Cancel
+    std::deque<OutputImage> outputImages;                 // AskOutputImage answers; empty: Cancel
+    std::deque<std::pair<std::string, int>> saveAllPlots; // folder, size index; empty: Cancel
     std::vector<PlotImageKind> saveAllKinds;
-    std::optional<QRectF> shownRange;              // the zoom of the plot on screen
+    std::optional<QRectF> shownRange; // the zoom of the plot on screen
     struct SavedPlot {
         CPlotPicture picture;
         PlotImageKind kind;

@@ -145,8 +145,7 @@ bool FakeUi::ChooseForceFile(CForceChoice &choice)
 
 ScratchSettings::ScratchSettings()
     : m_program(QStringLiteral("QuilletTest-") + QUuid::createUuid().toString(QUuid::Id128).left(12))
-{
-}
+{}
 
 ScratchSettings::~ScratchSettings()
 {

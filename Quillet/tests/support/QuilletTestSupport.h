@@ -63,17 +63,18 @@ public:
     int forceCalls = 0;
     int dummyCalls = 0;
     std::vector<int> dummyMeasurementOffered;
-    std::vector<double> offsetOffered;         // the value the offset dialog started with  // the measurement the dummy dialog started on
-    std::vector<std::string> forceOffered;     // the path the force dialog started with
+    std::vector<double>
+        offsetOffered; // the value the offset dialog started with  // the measurement the dummy dialog started on
+    std::vector<std::string> forceOffered; // the path the force dialog started with
     // The limits the dummy dialog showed: it stores the chosen codes in the pair of load
     // cases of the measurement and shows their critical values.
     std::vector<std::pair<double, double>> shownLimits;
 
-    std::deque<CNeckFileChoice> openChoices;   // ChooseNeckFile; the options replace the offered ones
-    std::optional<CNeckOptions> conditions;    // EditConditions; empty: Cancel
-    std::deque<CDummyChoice> dummies;          // SelectDummy; empty: Cancel
-    std::deque<double> offsets;                // EnterCondyleOffset; empty: Cancel
-    std::deque<CForceChoice> forces;           // ChooseForceFile; empty: Cancel
+    std::deque<CNeckFileChoice> openChoices; // ChooseNeckFile; the options replace the offered ones
+    std::optional<CNeckOptions> conditions;  // EditConditions; empty: Cancel
+    std::deque<CDummyChoice> dummies;        // SelectDummy; empty: Cancel
+    std::deque<double> offsets;              // EnterCondyleOffset; empty: Cancel
+    std::deque<CForceChoice> forces;         // ChooseForceFile; empty: Cancel
 
     bool ChooseNeckFile(CNeckFileChoice &choice) override;
     bool EditConditions(CNeckOptions &options) override;

@@ -56,12 +56,8 @@ protected:
 TEST(CurveBuilder, YUnitOfChannelNames)
 {
     const std::pair<const char *, const char *> cases[] = {
-        {"Acc (G) x", "G"},
-        {"Acc", "Unknown"},
-        {"Force ( N  per m) (kN)", "N"},
-        {"Open (G", "Unknown"},
-        {"Empty () x", "Unknown"},
-        {"(m/s**2)", "m/s**2"},
+        {"Acc (G) x", "G"},     {"Acc", "Unknown"},        {"Force ( N  per m) (kN)", "N"},
+        {"Open (G", "Unknown"}, {"Empty () x", "Unknown"}, {"(m/s**2)", "m/s**2"},
     };
     for (const auto &[name, unit] : cases)
         EXPECT_EQ(YUnitOf(name), unit) << name;

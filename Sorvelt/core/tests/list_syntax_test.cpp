@@ -30,24 +30,24 @@ TEST(ListSyntax, Table)
 {
     const Case cases[] = {
         {"1,3-5,7", 8, true, "1 3 4 5 7"},
-        {"3-1", 5, true, "1 2 3"},                 // reversed range
-        {"2,2", 5, true, "2"},                     // once
-        {"0", 5, true, ""},                        // nothing
+        {"3-1", 5, true, "1 2 3"}, // reversed range
+        {"2,2", 5, true, "2"},     // once
+        {"0", 5, true, ""},        // nothing
         {"0-3", 5, true, "1 2 3"},
         {"", 5, true, ""},
-        {"1\t 2", 5, true, "1 2"},                 // tabs and blanks separate
+        {"1\t 2", 5, true, "1 2"}, // tabs and blanks separate
         {" , 4 ,, 5 ", 5, true, "4 5"},
         {"-2", 5, false, ""},
         {"1-", 5, false, ""},
         {"1-2-3", 5, false, ""},
         {"x", 5, false, ""},
-        {"1,2a", 5, false, ""},                   // a bad token refuses the whole list
-        {"99999999999", 5, true, ""},             // beyond the items, no overflow
+        {"1,2a", 5, false, ""},       // a bad token refuses the whole list
+        {"99999999999", 5, true, ""}, // beyond the items, no overflow
         {"99999999999999999999999999", 5, true, ""},
         {"1-99999999999999999999999999", 3, true, "1 2 3"},
-        {"7", 5, true, ""},                        // not the last item
-        {"3-9", 5, true, "3 4 5"},                 // clipped as one range
-        {"7-9", 5, true, ""},                      // wholly beyond: nothing
+        {"7", 5, true, ""},        // not the last item
+        {"3-9", 5, true, "3 4 5"}, // clipped as one range
+        {"7-9", 5, true, ""},      // wholly beyond: nothing
         {"5", 5, true, "5"},
         {"1-3", 0, true, ""},
     };

@@ -20,25 +20,23 @@ namespace fs = std::filesystem;
 
 // Two parameters, three channels, two output times (1.5 ms and 3 ms); the values
 // are 0 .. 11 in reading order.
-const char* const kHeader =
-    "MADYMO time-history output\n"
-    "Sled run 17, occupant 1\n"
-    "2 3\n"
-    "Head acceleration\n"
-    "Chest acceleration\n"
-    "Resultant (G)\n"
-    "X (G)\n"
-    "Y (G)\n";
+const char *const kHeader = "MADYMO time-history output\n"
+                            "Sled run 17, occupant 1\n"
+                            "2 3\n"
+                            "Head acceleration\n"
+                            "Chest acceleration\n"
+                            "Resultant (G)\n"
+                            "X (G)\n"
+                            "Y (G)\n";
 
-const char* const kBlocks =
-    "1.5\n"
-    "0 1 2\n"
-    "3 4 5\n"
-    "3.0\n"
-    "6 7 8\n"
-    "9 10 11\n";
+const char *const kBlocks = "1.5\n"
+                            "0 1 2\n"
+                            "3 4 5\n"
+                            "3.0\n"
+                            "6 7 8\n"
+                            "9 10 11\n";
 
-std::string Replace(std::string text, const std::string& from, const std::string& to)
+std::string Replace(std::string text, const std::string &from, const std::string &to)
 {
     for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
         text.replace(at, from.size(), to);
@@ -50,8 +48,8 @@ protected:
     void SetUp() override
     {
         static std::atomic<int> counter{0};
-        m_dir = fs::path(::testing::TempDir()) / ("madymo_file_test_" + std::to_string(::getpid()) + "_"
-                                                  + std::to_string(counter++));
+        m_dir = fs::path(::testing::TempDir()) /
+                ("madymo_file_test_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
         fs::create_directories(m_dir);
     }
     void TearDown() override
@@ -60,7 +58,7 @@ protected:
         fs::remove_all(m_dir, ignored);
     }
 
-    fs::path Write(const std::string& content, const std::string& name = "run.out")
+    fs::path Write(const std::string &content, const std::string &name = "run.out")
     {
         const fs::path path = m_dir / name;
         std::ofstream out(path, std::ios::binary);
@@ -68,15 +66,15 @@ protected:
         return path;
     }
 
-    static std::string Messages(const kx::MadymoFile& file)
+    static std::string Messages(const kx::MadymoFile &file)
     {
         std::string all;
-        for (const std::string& m : file.GetMessages())
+        for (const std::string &m : file.GetMessages())
             all += m + "\n";
         return all;
     }
 
-    static void ExpectTwoByThree(const kx::MadymoFile& file)
+    static void ExpectTwoByThree(const kx::MadymoFile &file)
     {
         EXPECT_EQ(file.GetParameterNames(), (std::vector<std::string>{"Head acceleration", "Chest acceleration"}));
         EXPECT_EQ(file.GetChannelNames(), (std::vector<std::string>{"Resultant (G)", "X (G)", "Y (G)"}));
@@ -116,21 +114,20 @@ TEST_F(MadymoFileTest, SeparatorAndLineEndVariants)
 {
     const std::string plain = std::string(kHeader) + kBlocks;
     const struct {
-        const char* name;
+        const char *name;
         std::string content;
     } cases[] = {
         {"crlf", Replace(plain, "\n", "\r\n")},
         {"no final line end", plain.substr(0, plain.size() - 1)},
         {"crlf, no final line end", Replace(plain.substr(0, plain.size() - 1), "\n", "\r\n")},
-        {"tab after the first number",
-         std::string(kHeader) + "1.5\t\n0\t1 2\n3\t4 5\n3.0\t\n6\t7 8\n9\t10 11\n"},
+        {"tab after the first number", std::string(kHeader) + "1.5\t\n0\t1 2\n3\t4 5\n3.0\t\n6\t7 8\n9\t10 11\n"},
         {"padded Fortran style",
-         std::string(kHeader)
-             + "   1.500000E+00\n  0.0000E+00  1.0000E+00  2.0000E+00\n  3.0000E+00  4.0000E+00  5.0000E+00  \n"
-               "   3.000000E+00\n  6.0000E+00  7.0000E+00  8.0000E+00\n  9.0000E+00  1.0000E+01  1.1000E+01\t\n"},
+         std::string(kHeader) +
+             "   1.500000E+00\n  0.0000E+00  1.0000E+00  2.0000E+00\n  3.0000E+00  4.0000E+00  5.0000E+00  \n"
+             "   3.000000E+00\n  6.0000E+00  7.0000E+00  8.0000E+00\n  9.0000E+00  1.0000E+01  1.1000E+01\t\n"},
         {"blank lines between blocks and at the end", Replace(plain, "3.0\n", "\n\n3.0\n") + "\n  \n"},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         kx::MadymoFile file;
         ASSERT_TRUE(file.Read(Write(c.content))) << Messages(file);
@@ -222,7 +219,7 @@ TEST_F(MadymoFileTest, LinesAcrossBufferRefills)
 // one block more than the file gives (a dropped last block), never a doubling's slack.
 TEST_F(MadymoFileTest, ValuesAreSizedFromTheFile)
 {
-    const int blocks = 11;   // 66 values: grown by doubling the store would hold 128
+    const int blocks = 11; // 66 values: grown by doubling the store would hold 128
     std::string plain = kHeader;
     std::string fortran = kHeader;
     for (int t = 0; t < blocks; ++t) {
@@ -239,7 +236,7 @@ TEST_F(MadymoFileTest, ValuesAreSizedFromTheFile)
         }
     }
     const struct {
-        const char* name;
+        const char *name;
         std::string content;
         std::size_t times;
     } cases[] = {
@@ -249,7 +246,7 @@ TEST_F(MadymoFileTest, ValuesAreSizedFromTheFile)
         {"padded Fortran style", fortran, blocks},
         {"last block cut short", plain.substr(0, plain.size() - 4), blocks - 1},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         kx::MadymoFile file;
         ASSERT_TRUE(file.Read(Write(c.content))) << Messages(file);
@@ -267,7 +264,7 @@ TEST_F(MadymoFileTest, TruncatedLastBlockIsDropped)
 {
     const std::string full = std::string(kHeader) + kBlocks;
     const struct {
-        const char* name;
+        const char *name;
         std::string content;
     } cases[] = {
         {"time line only", std::string(kHeader) + "1.5\n0 1 2\n3 4 5\n3.0\n"},
@@ -276,7 +273,7 @@ TEST_F(MadymoFileTest, TruncatedLastBlockIsDropped)
         {"record cut inside a number", std::string(kHeader) + "1.5\n0 1 2\n3 4 5\n3.0\n6 7 8\n9 10 1.1e"},
         {"cut, then blank lines", std::string(kHeader) + "1.5\n0 1 2\n3 4 5\n3.0\n6 7\n\n\n"},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         kx::MadymoFile file;
         ASSERT_TRUE(file.Read(Write(c.content))) << Messages(file);
@@ -296,9 +293,9 @@ TEST_F(MadymoFileTest, TruncatedLastBlockIsDropped)
 TEST_F(MadymoFileTest, MalformedRecordsAreRefused)
 {
     const struct {
-        const char* name;
+        const char *name;
         std::string blocks;
-        const char* message;
+        const char *message;
     } cases[] = {
         {"short record", "1.5\n0 1\n3 4 5\n3.0\n6 7 8\n9 10 11\n", "Line 10: 2 values found, 3 expected"},
         {"long record", "1.5\n0 1 2 2.5\n3 4 5\n3.0\n6 7 8\n9 10 11\n", "Line 10: 4 or more values found, 3 expected"},
@@ -307,7 +304,7 @@ TEST_F(MadymoFileTest, MalformedRecordsAreRefused)
         {"missing time line", "1.5\n0 1 2\n3 4 5\nTIME\n6 7 8\n9 10 11\n", "Line 12: the time line \"TIME\""},
         {"blank record", "1.5\n0 1 2\n\n3.0\n6 7 8\n9 10 11\n", "Line 11: 0 values found, 3 expected"},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         kx::MadymoFile file;
         EXPECT_FALSE(file.Read(Write(std::string(kHeader) + c.blocks)));
@@ -323,9 +320,9 @@ TEST_F(MadymoFileTest, MalformedRecordsAreRefused)
 TEST_F(MadymoFileTest, FilesOfAnotherLayoutAreRefused)
 {
     const struct {
-        const char* name;
+        const char *name;
         std::string content;
-        const char* message;
+        const char *message;
     } cases[] = {
         {"empty", "", "the file ends before the line with the numbers"},
         {"two lines", "a\nb\n", "the file ends before the line with the numbers"},
@@ -339,7 +336,7 @@ TEST_F(MadymoFileTest, FilesOfAnotherLayoutAreRefused)
         {"binary", std::string("\x01\x02\x00\x00\x00\x10UDS\n\xff\xfe\n\x00\x00\x80\x3f", 17),
          "line 3 does not hold the numbers"},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         kx::MadymoFile file;
         EXPECT_FALSE(file.Read(Write(c.content)));
@@ -376,7 +373,7 @@ TEST_F(MadymoFileTest, SpecialFilesAndEndlessLinesAreRefused)
 {
     const std::string fifo = (m_dir / "pipe").string();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    for (const std::string& path : {fifo, std::string("/dev/zero"), std::string("/dev/urandom")}) {
+    for (const std::string &path : {fifo, std::string("/dev/zero"), std::string("/dev/urandom")}) {
         SCOPED_TRACE(path);
         kx::MadymoFile file;
         EXPECT_FALSE(file.Read(path));
@@ -400,7 +397,7 @@ TEST_F(MadymoFileTest, GetSignal)
         {
             try {
                 file.GetSignal(0, 0, signal);
-            } catch (const std::logic_error& e) {
+            } catch (const std::logic_error &e) {
                 EXPECT_STREQ(e.what(), "No Signal Data in Vector vy");
                 throw;
             }
@@ -416,7 +413,7 @@ TEST_F(MadymoFileTest, GetSignal)
     EXPECT_EQ(signal.GetNumberOfPoints(), 2);
     EXPECT_DOUBLE_EQ(signal.GetYMax(), 11.0);
 
-    for (const auto& [p, c] : std::vector<std::pair<int, int>>{{2, 0}, {0, 3}, {-1, 0}, {0, -1}}) {
+    for (const auto &[p, c] : std::vector<std::pair<int, int>>{{2, 0}, {0, 3}, {-1, 0}, {0, -1}}) {
         kx::CNSignal untouched;
         EXPECT_FALSE(file.GetSignal(p, c, untouched)) << p << "," << c;
         EXPECT_TRUE(untouched.GetY().empty());

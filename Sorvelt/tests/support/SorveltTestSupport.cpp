@@ -94,8 +94,7 @@ void RunCommand(CSorveltDoc &doc, const std::function<void()> &command)
 
 ScratchSettings::ScratchSettings()
     : m_program(QStringLiteral("SorveltTest-") + QUuid::createUuid().toString(QUuid::Id128).left(12))
-{
-}
+{}
 
 ScratchSettings::~ScratchSettings()
 {

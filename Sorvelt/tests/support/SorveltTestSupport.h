@@ -55,8 +55,8 @@ public:
     std::vector<std::pair<double, double>> truncateShown;
     std::vector<CPlotLabels> labelsShown;
 
-    std::deque<std::optional<std::string>> labels;           // EditLabel answers
-    std::optional<int> filterClass;                          // nullopt: Cancel
+    std::deque<std::optional<std::string>> labels; // EditLabel answers
+    std::optional<int> filterClass;                // nullopt: Cancel
     std::function<bool(CResampleValues &)> resample;
     std::function<bool(double &, double &)> truncate;
     std::function<bool(CConvertValues &)> convert;

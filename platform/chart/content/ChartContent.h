@@ -22,8 +22,8 @@ enum LineStyleCode : int {
 struct StraightLine {
     enum class Orientation { Horizontal, Vertical };
     Orientation orientation = Orientation::Horizontal;
-    double value = 0.0;                  // Y for horizontal, X for vertical
-    std::optional<double> from, to;      // extent along the other axis; whole axis if unset
+    double value = 0.0;             // Y for horizontal, X for vertical
+    std::optional<double> from, to; // extent along the other axis; whole axis if unset
     QColor colour = Qt::red;
     QString label;
 };
@@ -32,25 +32,25 @@ struct HeaderTable {
     int rows = 0;
     int columns = 0;
     QString fontFamily = QStringLiteral("Arial");
-    std::vector<QString> cells;          // row-major, rows * columns
+    std::vector<QString> cells; // row-major, rows * columns
 
     const QString &cell(int row, int column) const { return cells.at(size_t(row * columns + column)); }
 };
 
 struct Surface {
-    int rows = 0;                        // along Y
-    int columns = 0;                     // along X
+    int rows = 0;    // along Y
+    int columns = 0; // along X
     double xFrom = 0.0, xTo = 1.0;
     double yFrom = 0.0, yTo = 1.0;
-    std::vector<double> values;          // row-major, rows * columns
-    QString rowLabel;                    // title of the row axis of a 3-D surface
-    int colourLevels = 0;                // contour colours of a 3-D surface (0: the chart's own)
+    std::vector<double> values; // row-major, rows * columns
+    QString rowLabel;           // title of the row axis of a 3-D surface
+    int colourLevels = 0;       // contour colours of a 3-D surface (0: the chart's own)
 };
 
 struct ChartContent {
     QString title;
     QString subtitle;
-    QStringList subtitleLines;           // a multi-line subtitle below the single one
+    QStringList subtitleLines; // a multi-line subtitle below the single one
     QString xLabel;
     QString yLabel;
 
@@ -59,15 +59,15 @@ struct ChartContent {
     int points = 0;
     std::vector<double> x;
     std::vector<double> y;
-    std::optional<double> nullValue;     // points equal to it in X or Y are not drawn
-    QStringList legend;                  // one text per curve, or empty for no legend
-    std::vector<int> lineStyles;         // one code per curve; missing ones are thin
+    std::optional<double> nullValue; // points equal to it in X or Y are not drawn
+    QStringList legend;              // one text per curve, or empty for no legend
+    std::vector<int> lineStyles;     // one code per curve; missing ones are thin
 
     std::vector<StraightLine> lines;
-    std::optional<HeaderTable> headerTable;  // shown in the title area in place of the titles
-    std::optional<Surface> surface;          // a colour map in place of the curves
+    std::optional<HeaderTable> headerTable; // shown in the title area in place of the titles
+    std::optional<Surface> surface;         // a colour map in place of the curves
 
-    std::optional<double> yMin, yMax;    // fixed Y range; automatic when unset
+    std::optional<double> yMin, yMax; // fixed Y range; automatic when unset
     bool grid = true;
 
     // The points of one curve that are drawn: up to the first null value.

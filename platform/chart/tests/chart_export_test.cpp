@@ -93,7 +93,8 @@ TEST(PlotChartExport, CopiedPictureIsTheClipboardSizeDrawnAtTheClipboardResoluti
     const QImage atClipboardResolution = chart.render(ClipboardImageSize());
     chart.setExportResolution(96);
     const QImage atScreenResolution = chart.render(ClipboardImageSize());
-    EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), atClipboardResolution.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
+              atClipboardResolution.convertToFormat(QImage::Format_RGB32));
     EXPECT_NE(copied.convertToFormat(QImage::Format_RGB32), atScreenResolution.convertToFormat(QImage::Format_RGB32));
 }
 

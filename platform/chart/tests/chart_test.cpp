@@ -56,13 +56,13 @@ TEST(ChartContent, NullInsideACurveIsAGapAndArraysTooShortAreClamped)
     c.curves = 1;
     c.points = 5;
     c.nullValue = -1.0;
-    c.x = {0, 1, -1, 3};  // shorter than curves * points
+    c.x = {0, 1, -1, 3}; // shorter than curves * points
     c.y = {5, 6, 7, 8};
     std::vector<double> xs, ys;
     c.curvePoints(0, xs, ys);
     ASSERT_EQ(xs.size(), 4u);
     EXPECT_TRUE(std::isnan(xs[2]) && std::isnan(ys[2]));
-    c.curvePoints(3, xs, ys);  // no such curve
+    c.curvePoints(3, xs, ys); // no such curve
     EXPECT_TRUE(xs.empty());
 }
 
@@ -157,9 +157,10 @@ TEST(PlotChart, SavesEveryFormatAndNeverLeavesAPartialFile)
     chart.reinitialise();
 
     QTemporaryDir dir;
-    const std::pair<ImageFormat, const char *> cases[] = {
-        {ImageFormat::Png, "plot.png"}, {ImageFormat::Jpeg, "plot.jpg"},
-        {ImageFormat::Bitmap, "plot.bmp"}, {ImageFormat::Vector, "plot.pdf"}};
+    const std::pair<ImageFormat, const char *> cases[] = {{ImageFormat::Png, "plot.png"},
+                                                          {ImageFormat::Jpeg, "plot.jpg"},
+                                                          {ImageFormat::Bitmap, "plot.bmp"},
+                                                          {ImageFormat::Vector, "plot.pdf"}};
     for (const auto &[format, name] : cases) {
         const QString path = dir.filePath(name);
         ASSERT_TRUE(chart.save(format, path, QSize(800, 500))) << name;
@@ -195,11 +196,14 @@ TEST(PlotChart, RenderKeepsTheRequestedSize)
 
 TEST(PlotChart, LineStyleCodes)
 {
-    struct Case { int code; double width; Qt::PenStyle style; };
+    struct Case {
+        int code;
+        double width;
+        Qt::PenStyle style;
+    };
     const Case cases[] = {
-        {0, 1.0, Qt::SolidLine}, {1, 1.0, Qt::DashLine}, {2, 1.0, Qt::DotLine},
-        {5, 2.0, Qt::SolidLine}, {6, 3.0, Qt::SolidLine}, {9, 2.0, Qt::DotLine},
-        {11, 2.0, Qt::DashDotDotLine}, {42, 1.0, Qt::SolidLine},
+        {0, 1.0, Qt::SolidLine}, {1, 1.0, Qt::DashLine}, {2, 1.0, Qt::DotLine},         {5, 2.0, Qt::SolidLine},
+        {6, 3.0, Qt::SolidLine}, {9, 2.0, Qt::DotLine},  {11, 2.0, Qt::DashDotDotLine}, {42, 1.0, Qt::SolidLine},
     };
     for (const Case &c : cases) {
         const QPen pen = PlotChart::penForStyle(c.code, 3);

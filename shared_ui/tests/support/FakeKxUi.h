@@ -23,9 +23,9 @@ public:
     std::vector<std::string> messages;
     std::vector<Icon> messageIcons;
     std::vector<std::vector<std::string>> errorLists;
-    std::function<void()> onErrorList;             // run while the error list is "shown"
-    std::deque<bool> yesNo;                        // AskYesNo; empty: No
-    std::vector<std::string> questions;            // every question asked
+    std::function<void()> onErrorList;  // run while the error list is "shown"
+    std::deque<bool> yesNo;             // AskYesNo; empty: No
+    std::vector<std::string> questions; // every question asked
 
     // Choosers: the next answer of the queue; an empty queue or an empty answer cancels.
     std::deque<std::string> openFiles;
@@ -35,14 +35,14 @@ public:
     std::vector<std::string> saveTitles;
     std::deque<std::string> folders;
     std::vector<std::string> folderTitles;
-    std::vector<std::string> foldersOffered;       // the folder each chooser started in
-    bool folderThrows = false;                     // the folder chooser fails with an exception
+    std::vector<std::string> foldersOffered; // the folder each chooser started in
+    bool folderThrows = false;               // the folder chooser fails with an exception
 
     std::vector<std::string> clipboard;
     bool clipboardWorks = true;
 
-    int waitCursors = 0;                           // begun in all
-    int openWaitCursors = 0;                       // begun and not yet ended
+    int waitCursors = 0;     // begun in all
+    int openWaitCursors = 0; // begun and not yet ended
 
     // Progress windows: titles and step texts; the hook runs at each step (steps counted
     // from 1) and returns true to press Cancel; cancelProgressAt cancels at that step.
@@ -104,8 +104,7 @@ public:
         ++openWaitCursors;
     }
     void EndWaitCursor() override { --openWaitCursors; }
-    std::unique_ptr<kxres::IProgress> BeginProgress(const std::string &title, const std::string &,
-                                                    int) override
+    std::unique_ptr<kxres::IProgress> BeginProgress(const std::string &title, const std::string &, int) override
     {
         progressTitles.push_back(title);
         ++progressBegun;
@@ -117,8 +116,7 @@ private:
     public:
         explicit Progress(CFakeKxUi &ui)
             : m_ui(ui)
-        {
-        }
+        {}
         ~Progress() override { ++m_ui.progressEnded; }
         Progress(const Progress &) = delete;
         Progress &operator=(const Progress &) = delete;

@@ -79,8 +79,8 @@ std::vector<std::vector<QString>> UsageRows(const QString &sqlitePath)
 std::map<std::string, std::string> PostgresFacts()
 {
     std::map<std::string, std::string> facts;
-    for (const char *key : {"KX_PG_STATUS", "KX_PG_HOST", "KX_PG_PORT", "KX_PG_DATABASE", "KX_PG_USER",
-                            "KX_PG_PASSWORD"}) {
+    for (const char *key :
+         {"KX_PG_STATUS", "KX_PG_HOST", "KX_PG_PORT", "KX_PG_DATABASE", "KX_PG_USER", "KX_PG_PASSWORD"}) {
         if (const char *v = std::getenv(key))
             facts[key] = v;
     }
