@@ -67,6 +67,29 @@ void BM_RedrawAfterResize(benchmark::State &state)
 }
 BENCHMARK(BM_RedrawAfterResize)->Unit(benchmark::kMillisecond);
 
+// What a plot shows, built from the document: the packed arrays are copied once.
+void BM_BuildPlotContent(benchmark::State &state)
+{
+    auto doc = MakeDocument();
+    for (auto _ : state) {
+        kxchart::ChartContent content = doc->BuildPlotContent();
+        benchmark::DoNotOptimize(content.y.data());
+    }
+}
+BENCHMARK(BM_BuildPlotContent)->Unit(benchmark::kMillisecond);
+
+// Reference: copying the document's X and Y arrays into new vectors.
+void BM_CopyArraysReference(benchmark::State &state)
+{
+    auto doc = MakeDocument();
+    for (auto _ : state) {
+        std::vector<double> x(doc->GetChartX()), y(doc->GetChartY());
+        benchmark::DoNotOptimize(x.data());
+        benchmark::DoNotOptimize(y.data());
+    }
+}
+BENCHMARK(BM_CopyArraysReference)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv)
