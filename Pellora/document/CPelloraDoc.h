@@ -257,9 +257,10 @@ public:
     kxchart::ChartContent BuildPlotContent() const;
     // Print Current Plot / Print (all plots) / Current Plot Preview / Print Preview All.
     void OnPrintPlots(bool allPlots, bool preview);
-    // Draws the current plot, or one page per plottable listed file, on pages; the
-    // number of pages drawn. A message when the margins leave no room.
-    int PrintPlotPages(IPlotPages &pages, bool allPlots);
+    // Draws the current plot, or one page per plottable listed file, on pages (the pages
+    // of a preview with preview); the number of pages drawn. A message when the margins
+    // leave no room.
+    int PrintPlotPages(IPlotPages &pages, bool allPlots, bool preview = false);
     void OnSaveAsJpeg();
     // The vector image of the metafile command: "Save PDF as".
     void OnSaveAsWmf();

@@ -52,7 +52,7 @@ bool CPelloraDoc::CanRunPlotJob() const
 
 // ---- printing ----------------------------------------------------------------
 
-int CPelloraDoc::PrintPlotPages(IPlotPages &pages, bool allPlots)
+int CPelloraDoc::PrintPlotPages(IPlotPages &pages, bool allPlots, bool preview)
 {
     if (!pages.HasRoom()) {
         if (m_ui)
@@ -64,10 +64,13 @@ int CPelloraDoc::PrintPlotPages(IPlotPages &pages, bool allPlots)
             return 0;
         return pages.AddPage(CPlotPicture{BuildPlotContent(), ShownPlotRange()}) ? 1 : 0;
     }
-    const BatchResult result = RunBatch("Printing All Uds Plots", "Printing...", [&](const CBatchPage &page) {
+    const char *const title = preview ? "Building the Print Preview" : "Printing All Uds Plots";
+    const char *const text = preview ? "Building pages..." : "Printing...";
+    const char *const failure = preview ? "could not be drawn for the preview." : "could not be printed.";
+    const BatchResult result = RunBatch(title, text, [&](const CBatchPage &page) {
         if (pages.AddPage(page.picture))
             return true;
-        m_errors.push_back(FileError(page.path, "could not be printed."));
+        m_errors.push_back(FileError(page.path, failure));
         return false;
     });
     return result.cancelled ? 0 : result.pages;
@@ -86,7 +89,7 @@ void CPelloraDoc::OnPrintPlots(bool allPlots, bool preview)
     std::unique_ptr<IPlotPages> pages = m_ui->BeginPlotPrint(preview, m_margins, GetMarginUnit());
     if (!pages)
         return;
-    const int drawn = PrintPlotPages(*pages, allPlots);
+    const int drawn = PrintPlotPages(*pages, allPlots, preview);
     // A printer is done either way; a preview shows only when it has pages.
     if (!preview || drawn > 0)
         pages->Finish();

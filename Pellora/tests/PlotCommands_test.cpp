@@ -272,6 +272,10 @@ TEST_F(PlotCommandsTest, PrintingAsksForItsJobAndTellsWhatStopsIt)
     EXPECT_EQ(pages->legends, (std::vector<QString>{"a.uds", "b.uds"}));
     EXPECT_EQ(pages->finished, 2);
     EXPECT_EQ(ui.plotPrints, (std::vector<bool>{false, false, true, false}));
+    // Print Preview All builds its pages under its own title.
+    doc.OnPrintPlots(true, true);
+    EXPECT_EQ(pages->finished, 3);
+    EXPECT_EQ(ui.progressTitles, (std::vector<std::string>{"Printing All Uds Plots", "Building the Print Preview"}));
     // The selection stays as it was.
     EXPECT_EQ(doc.GetSignals().size(), 2u);
 }

@@ -186,7 +186,7 @@ TEST_F(PaneTest, PreviewAllBuildsItsPagesOnceInBoundedMemory)
 
     const long before = PeakMemoryKb();
     CPlotPrintJob job(printer, true, doc.GetMargins(), doc.GetMarginUnit());
-    ASSERT_GT(doc.PrintPlotPages(job, true), 0);
+    ASSERT_GT(doc.PrintPlotPages(job, true, true), 0);
     EXPECT_EQ(job.PageCount(), 200);
     // Every layout of the preview draws the built pages; none is built again.
     const std::size_t jobs = ui.progressTitles.size();

@@ -81,7 +81,7 @@ CPlotPrintJob::~CPlotPrintJob()
 
 bool CPlotPrintJob::HasRoom() const
 {
-    return !m_target.isEmpty() && (!m_spool || m_spool->folder.isValid());
+    return !m_target.isEmpty();
 }
 
 QRect CPlotPrintJob::TargetOn(const QPrinter &printer) const
@@ -109,6 +109,8 @@ bool CPlotPrintJob::AddPage(const CPlotPicture &picture)
         return false;
     const int dpi = m_printer.resolution();
     if (m_spool) {
+        if (!m_spool->folder.isValid())
+            return false;
         QPicture page;
         QPainter painter(&page);
         const bool drawn = Draw(painter, picture, QRect(QPoint(0, 0), m_target.size()), dpi);
