@@ -5,6 +5,7 @@
 #include "Pellora/views/CPelloraView.h"
 #include "platform/CSettings.h"
 #include "platform/CSingleInstance.h"
+#include "shared_ui/dialogs/DialogWarning.h"
 
 #include "support/PelloraTestSupport.h"
 
@@ -188,6 +189,24 @@ TEST_F(FrameTest, HitListModeRemoveSelectedAndUnselected)
     // The selected file stays selected and loaded.
     EXPECT_EQ(list->selectedItems().size(), 1);
     EXPECT_EQ(doc.GetSignals().size(), 1u);
+}
+
+TEST_F(FrameTest, AFailingListMenuEntryIsReportedAndLetsNothingOut)
+{
+    doc.AddFileNames({folder.File("v4711h01001.uds")});
+    ui.hitList = [](std::vector<std::string> &) -> bool { throw std::runtime_error("The hit list editor failed."); };
+    QStringList warnings;
+    const kxres::WarningHandler previous =
+        kxres::SetWarningHandler([&warnings](QWidget *, const QString &text) { warnings << text; });
+    std::unique_ptr<QMenu> menu(frame.ListView()->BuildContextMenu(nullptr));
+    for (QAction *action : menu->actions()) {
+        if (action->text() == QStringLiteral("Edit HitList")) {
+            EXPECT_NO_THROW(action->trigger());
+        }
+    }
+    kxres::SetWarningHandler(previous);
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].contains(QStringLiteral("The hit list editor failed."))) << warnings[0].toStdString();
 }
 
 TEST_F(FrameTest, PastedAndDroppedNamesSwitchToHitListMode)

@@ -198,10 +198,11 @@ QMenu *CPelloraView::BuildContextMenu(QWidget *parent)
     auto *menu = new QMenu(parent);
     const bool hitList = m_doc.IsHitList();
     const bool anySelected = !selectedItems().isEmpty();
-    const auto add = [menu](const QString &text, bool enabled, auto slot) {
+    // Every entry runs inside the guard: nothing it throws leaves the menu.
+    const auto add = [this, menu](const QString &text, bool enabled, auto slot) {
         QAction *action = menu->addAction(text);
         action->setEnabled(enabled);
-        QObject::connect(action, &QAction::triggered, action, slot);
+        QObject::connect(action, &QAction::triggered, action, [this, slot] { kxres::Guarded(this, slot); });
         return action;
     };
     const bool canPaste = CanTake(QApplication::clipboard()->mimeData());
@@ -217,12 +218,12 @@ QMenu *CPelloraView::BuildContextMenu(QWidget *parent)
         add(QStringLiteral("Edit HitList"), true, [this] { m_doc.OnEditHitList(); });
         menu->addSeparator();
         add(QStringLiteral("Save As a HitList..."), m_doc.GetFileNames().size() > 0,
-            [this] { kxres::Guarded(this, [this] { m_doc.OnSaveAsHitList(); }); });
+            [this] { m_doc.OnSaveAsHitList(); });
         add(QStringLiteral("Save Selected As a Hitlist..."), !m_doc.GetSelectedFiles().empty(),
-            [this] { kxres::Guarded(this, [this] { m_doc.OnSaveSelectedAsHitList(); }); });
+            [this] { m_doc.OnSaveSelectedAsHitList(); });
     } else {
         add(QStringLiteral("Save As a HitList ..."), m_doc.GetFileNames().size() > 0,
-            [this] { kxres::Guarded(this, [this] { m_doc.OnSaveAsHitList(); }); });
+            [this] { m_doc.OnSaveAsHitList(); });
     }
     return menu;
 }
