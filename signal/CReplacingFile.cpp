@@ -58,10 +58,11 @@ bool CReplacingFile::Open()
     const std::string name = target.filename().string();
     if (name.empty() || name == "." || name == "..")
         return false;
-    // Only a regular file is replaced, and only one its mode bits let the owner write.
+    // Only a regular file is replaced, one its mode bits let the owner write and the user
+    // may write: a folder that lets the rename through does not make another's file ours.
     struct stat state {};
     const bool exists = ::stat(target.c_str(), &state) == 0;
-    if (exists && (!S_ISREG(state.st_mode) || (state.st_mode & S_IWUSR) == 0))
+    if (exists && (!S_ISREG(state.st_mode) || (state.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0))
         return false;
 
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");

@@ -36,8 +36,6 @@ public:
     // Drops what was written; the target stays as it was.
     void Cancel();
 
-    const std::string &Path() const { return m_Path; }
-
 private:
     bool Flush();
 

@@ -1,6 +1,7 @@
 #include "Mirvane/app/CMainFrame.h"
 #include "Mirvane/app/CMirvaneApp.h"
 #include "Mirvane/core/CPlot.h"
+#include "Mirvane/core/SummaryText.h"
 #include "Mirvane/document/CMirvaneDoc.h"
 #include "Mirvane/views/CMirvaneView.h"
 #include "platform/chart/content/ChartRules.h"
@@ -110,7 +111,7 @@ TEST(MirvaneFrame, RunFillsSelectorTableAndEnabling)
     // A moved column moves in the clipboard text too.
     f.view->Table()->horizontalHeader()->moveSection(5, 0);
     EXPECT_EQ(f.view->ColumnOrder().front(), 5);
-    const QString text = f.view->CopyDataText();
+    const QString text = QString::fromStdString(CopyDataText(f.doc.Records(), f.view->ColumnOrder()));
     EXPECT_TRUE(text.startsWith(QStringLiteral("Correlation Factor\tFilename\tPeak Value\t")));
     EXPECT_EQ(text.count(QStringLiteral("\r\n")), 4);
     // Copy Data puts that text on the clipboard through the document.

@@ -118,11 +118,6 @@ std::vector<int> CMirvaneView::ColumnOrder() const
     return order;
 }
 
-QString CMirvaneView::CopyDataText() const
-{
-    return QString::fromStdString(mirvane::CopyDataText(m_doc.Records(), ColumnOrder()));
-}
-
 void CMirvaneView::OnCopy()
 {
     if (HasChart())

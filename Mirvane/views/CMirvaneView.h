@@ -41,8 +41,6 @@ public:
     QTableView *Table() const { return m_table; }
     // Column indexes in the table's display order.
     std::vector<int> ColumnOrder() const;
-    // The text Copy Data puts on the clipboard.
-    QString CopyDataText() const;
 
     // Replaceable for tests: the help page opener.
     std::function<bool(const QString &path)> openHelp;

@@ -26,14 +26,7 @@ bool CPelloraUi::ChooseBrowseDirectory(std::string &directory)
 
 bool CPelloraUi::EditLabel(const std::string &caption, const std::string &prompt, std::string &value)
 {
-    kxres::CLabelDlg dlg(Parent());
-    dlg.SetCaption(QString::fromStdString(caption));
-    dlg.SetPrompt(QString::fromStdString(prompt));
-    dlg.SetValue(QString::fromStdString(value));
-    if (dlg.exec() != QDialog::Accepted)
-        return false;
-    value = dlg.GetValue().toStdString();
-    return true;
+    return kxres::CLabelDlg::Edit(Parent(), caption, prompt, value);
 }
 
 bool CPelloraUi::EditSignalLabels(std::vector<std::string> &labels, const std::vector<kx::CNSignalPtr> &signalList,

@@ -71,7 +71,7 @@ bool CPelloraUi::ChooseHitListFile(const std::string &startFolder, std::string &
 
 bool CPelloraUi::AskOkCancel(const std::string &text)
 {
-    return QMessageBox::question(Parent(), QStringLiteral("Pellora"), Q(text), QMessageBox::Ok | QMessageBox::Cancel,
+    return QMessageBox::question(Parent(), Style().caption, Q(text), QMessageBox::Ok | QMessageBox::Cancel,
                                  QMessageBox::Cancel) == QMessageBox::Ok;
 }
 

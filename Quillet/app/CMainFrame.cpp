@@ -5,7 +5,6 @@
 #include "shared_ui/services/CKXAboutDlg.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>

@@ -77,23 +77,46 @@ std::vector<std::string> CQuilletDoc::WriteUdsFiles(const std::string &folder, b
     int done = 0;
     for (const kx::CNSignalPtr &signal : m_kept) {
         const std::string path = Joined(folder, signal->GetFileName());
+        // Every file steps the progress, the ones kept or refused too.
         if (!IsFolder(folder) || signal->GetFileName().empty()) {
             failures.push_back("Invalid Path:\n" + path);
-            continue;
-        }
-        if (!replaceExisting && Exists(path))
-            continue;
-        try {
-            kx::CNSignal copy(*signal);
-            copy.SaveToUDSFile(path);
-        } catch (const std::exception &e) {
-            failures.push_back(std::string("Failure to open the file. ") + path + ": " + e.what());
+        } else if (replaceExisting || !Exists(path)) {
+            try {
+                kx::CNSignal copy(*signal);
+                copy.SaveToUDSFile(path);
+            } catch (const std::exception &e) {
+                failures.push_back(std::string("Failure to open the file. ") + path + ": " + e.what());
+            }
         }
         if (progress && !progress->Step(++done, {}))
             break;
     }
     return failures;
 }
+
+namespace {
+
+// Writes the time and value columns of signal to target; a failure is added to failures.
+void WriteAsciiFile(const std::string &folder, const std::string &target, const kx::CNSignal &signal,
+                    std::vector<std::string> &failures)
+{
+    const QString path = QString::fromStdString(target);
+    kxres::CTextFileWriter writer(path);
+    if (!IsFolder(folder) || !writer.Open()) {
+        failures.push_back("Failure to open: " + path.toStdString());
+        return;
+    }
+    const std::vector<double> &x = signal.GetX();
+    const std::vector<double> &y = signal.GetY();
+    std::string text;
+    for (std::size_t i = 0; i < y.size() && i < x.size(); ++i)
+        text += Number(x[i]) + "\t" + Number(y[i]) + "\n";
+    writer.Write(text);
+    if (!writer.Commit())
+        failures.push_back(writer.Error().toStdString());
+}
+
+} // namespace
 
 std::vector<std::string> CQuilletDoc::WriteAsciiFiles(const std::string &folder, bool replaceExisting,
                                                       kxres::IProgress *progress)
@@ -102,22 +125,8 @@ std::vector<std::string> CQuilletDoc::WriteAsciiFiles(const std::string &folder,
     int done = 0;
     for (const kx::CNSignalPtr &signal : m_kept) {
         const std::string target = Joined(folder, AsciiFileName(signal->GetFileName()));
-        if (!replaceExisting && Exists(target))
-            continue;
-        const QString path = QString::fromStdString(target);
-        kxres::CTextFileWriter writer(path);
-        if (!IsFolder(folder) || !writer.Open()) {
-            failures.push_back("Failure to open: " + path.toStdString());
-            continue;
-        }
-        const std::vector<double> &x = signal->GetX();
-        const std::vector<double> &y = signal->GetY();
-        std::string text;
-        for (std::size_t i = 0; i < y.size() && i < x.size(); ++i)
-            text += Number(x[i]) + "\t" + Number(y[i]) + "\n";
-        writer.Write(text);
-        if (!writer.Commit())
-            failures.push_back(writer.Error().toStdString());
+        if (replaceExisting || !Exists(target))
+            WriteAsciiFile(folder, target, *signal, failures);
         if (progress && !progress->Step(++done, {}))
             break;
     }

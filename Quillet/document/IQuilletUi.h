@@ -57,7 +57,6 @@ using NeckLoadCases = std::array<KxNeck208 *, 6>;
 // The neck program's own prompts beside the shared ones.
 class IQuilletUi : public kxres::IKxUi {
 public:
-    // A question answered Yes (true) or No.
     // File Open with its six options; false on Cancel.
     virtual bool ChooseNeckFile(CNeckFileChoice &choice) = 0;
     // The options of a command-line start; false on Cancel.

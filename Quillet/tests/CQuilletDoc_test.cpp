@@ -610,7 +610,10 @@ TEST_F(DocTest, SavesAskOnceBeforeReplacingAFileAndNoKeepsIt)
         ui.questions.clear();
         ui.folders.push_back(folder.Str());
         ui.yesNo.push_back(c.yes);
+        const std::size_t steps = ui.progressTexts.size();
         c.ascii ? doc.SaveAscii() : doc.SaveUds();
+        // A file kept steps the progress as a written one does.
+        EXPECT_EQ(ui.progressTexts.size() - steps, doc.GetKeptSignals().size());
         ASSERT_EQ(ui.questions.size(), 1u);
         EXPECT_EQ(ui.questions[0], "This file already exists:\n" + target + "\nReplace them?");
         EXPECT_TRUE(ui.errorLists.empty());

@@ -8,7 +8,6 @@
 #include "shared_ui/dialogs/DialogWarning.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QSplitter>

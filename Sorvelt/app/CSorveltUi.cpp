@@ -17,14 +17,7 @@ CSorveltUi::CSorveltUi(CSorveltDoc &doc, QWidget *parent)
 
 bool CSorveltUi::EditLabel(const std::string &caption, const std::string &prompt, std::string &value)
 {
-    kxres::CLabelDlg dlg(Parent());
-    dlg.SetCaption(QString::fromStdString(caption));
-    dlg.SetPrompt(QString::fromStdString(prompt));
-    dlg.SetValue(QString::fromStdString(value));
-    if (dlg.exec() != QDialog::Accepted)
-        return false;
-    value = dlg.GetValue().toStdString();
-    return true;
+    return kxres::CLabelDlg::Edit(Parent(), caption, prompt, value);
 }
 
 bool CSorveltUi::ChooseFilterClass(int &filterClass)

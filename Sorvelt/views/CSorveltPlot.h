@@ -24,7 +24,7 @@ public:
     ~CSorveltPlot() override;
 
     kxchart::Chart *Chart() const { return m_chart.get(); }
-    // Hints other than 1 show the document's curves, or "No Data" without them.
+    // Hints other than Tree show the document's curves, or "No Data" without them.
     void OnUpdate(UpdateHint hint);
     void OnEditCopy();
     void OnFilePrint();

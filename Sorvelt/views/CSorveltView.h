@@ -24,7 +24,7 @@ public:
 
     explicit CSorveltView(CSorveltDoc &doc, QWidget *parent = nullptr);
 
-    // Hints other than 2 fill the tree again from the document's names.
+    // Hints other than Plot fill the tree again from the document's names.
     void OnUpdate(UpdateHint hint);
 
     // What a click on the item's check box does.

@@ -1,7 +1,6 @@
 #include "shared_ui/dialogs/CFilterClass.h"
 
 #include "shared_ui/dialogs/DialogWarning.h"
-#include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/kit/NumberParser.h"
 #include "signal/FilterClass.h"
 

@@ -34,6 +34,18 @@ void CLabelDlg::InitDialog()
     m_edit->selectAll();
 }
 
+bool CLabelDlg::Edit(QWidget *parent, const std::string &caption, const std::string &prompt, std::string &value)
+{
+    CLabelDlg dlg(parent);
+    dlg.SetCaption(QString::fromStdString(caption));
+    dlg.SetPrompt(QString::fromStdString(prompt));
+    dlg.SetValue(QString::fromStdString(value));
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    value = dlg.GetValue().toStdString();
+    return true;
+}
+
 int CLabelDlg::exec()
 {
     InitDialog();

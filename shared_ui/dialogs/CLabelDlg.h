@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <string>
+
 class QLabel;
 class QLineEdit;
 
@@ -27,6 +29,9 @@ public:
     int exec() override;
     int DoModal() { return exec(); }
     void accept() override;
+
+    // Shows the dialog with caption, prompt and value; value takes the text on OK.
+    static bool Edit(QWidget *parent, const std::string &caption, const std::string &prompt, std::string &value);
 
 private:
     QString m_value;

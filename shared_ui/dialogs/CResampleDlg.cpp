@@ -4,7 +4,6 @@
 #include "shared_ui/controls/CPPToolTip.h"
 #include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/header/TextFunctions.h"
-#include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/kit/NumberParser.h"
 
 #include <QDialogButtonBox>

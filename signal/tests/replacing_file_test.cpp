@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -117,6 +118,35 @@ TEST_F(ReplacingFileTest, RefusedTargetsStayAsTheyWere)
     } catch (const std::logic_error &e) {
         EXPECT_STREQ(e.what(), "Failure to open file for writing.");
     }
+}
+
+TEST_F(ReplacingFileTest, AFileTheUserMayNotWriteIsNotReplacedThroughItsFolder)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as another user";
+    // A folder everyone may write, holding a file only its owner (root) may write.
+    const std::string shared = Path("shared");
+    fs::create_directory(shared);
+    ::chmod(shared.c_str(), 01777 & ~01000);
+    ::chmod(dir_.c_str(), 0755);
+    const std::string theirs = shared + "/theirs.uds";
+    Put(theirs, "keep");
+    ::chmod(theirs.c_str(), 0644);
+
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Another user: the folder would let the rename through.
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(2);
+        kx::CReplacingFile file(theirs);
+        ::_exit(file.Open() ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the other user's replace was not refused";
+    EXPECT_EQ(Read(theirs), "keep");
 }
 
 TEST_F(ReplacingFileTest, AFailedOrCancelledWriteLeavesTheOldFileAndNoTemporary)

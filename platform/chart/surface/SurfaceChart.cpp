@@ -4,7 +4,6 @@
 
 #include <QClipboard>
 #include <QFile>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLinearGradient>

@@ -35,8 +35,7 @@ public:
     std::vector<std::string> saveTitles;
     std::deque<std::string> folders;
     std::vector<std::string> folderTitles;
-    std::vector<std::string> foldersOffered; // the folder each chooser started in
-    bool folderThrows = false;               // the folder chooser fails with an exception
+    bool folderThrows = false; // the folder chooser fails with an exception
 
     std::vector<std::string> clipboard;
     bool clipboardWorks = true;
@@ -87,7 +86,6 @@ public:
     bool ChooseFolder(const std::string &title, std::string &folder) override
     {
         folderTitles.push_back(title);
-        foldersOffered.push_back(folder);
         if (folderThrows)
             throw std::runtime_error("folder chooser failed");
         return Next(folders, folder);
