@@ -131,9 +131,14 @@ constexpr std::uint32_t MaskIf(bool condition)
     return 0U - static_cast<std::uint32_t>(condition);
 }
 
+constexpr bool IsNaNBits(std::uint32_t bits)
+{
+    return (bits & 0x7FFFFFFFU) > 0x7F800000U;
+}
+
 constexpr std::uint32_t ZeroIfNaN(std::uint32_t bits)
 {
-    return bits & MaskIf((bits & 0x7FFFFFFFU) <= 0x7F800000U);
+    return bits & MaskIf(!IsNaNBits(bits));
 }
 
 // File word (its four bytes loaded little-endian) to IEEE little-endian bits.
@@ -169,11 +174,6 @@ constexpr std::uint32_t IeeeToWord(std::uint32_t bits)
 
 template <FloatFormat F>
 constexpr bool kWordPath = F != FloatFormat::Unknown;
-
-constexpr bool IsNaNBits(std::uint32_t bits)
-{
-    return (bits & 0x7FFFFFFFU) > 0x7F800000U;
-}
 
 // Returns how many of the values were NaN (and became 0).
 template <FloatFormat From, FloatFormat To>
