@@ -85,23 +85,22 @@ bool CHICDoc::OpenFiles(const OpenFilesValues &values)
     if (values.resultant && Trimmed(values.resultantPath).empty()) {
         m_messages.emplace_back("Input Error: Resultant file empty.");
     } else {
-        if (m_ui)
-            m_ui->BeginWaitCursor();
-        m_resultReady = false;
-        m_sfcReady = false;
-        if (values.fileType == 1)
-            loaded = values.resultant ? LoadAsciiResultant(values.resultantPath)
-                                      : LoadAsciiXYZ(values.xPath, values.yPath, values.zPath);
-        else
-            loaded = values.resultant ? LoadUdsResultant(values.resultantPath)
-                                      : LoadUdsXYZ(values.xPath, values.yPath, values.zPath);
-        if (loaded && ComputeHic()) {
-            m_resultReady = true;
-            m_mode = ModeResultant;
-            m_openedPath = values.resultant ? values.resultantPath : values.xPath;
+        {
+            const kxres::CUiWaitCursor wait(m_ui);
+            m_resultReady = false;
+            m_sfcReady = false;
+            if (values.fileType == 1)
+                loaded = values.resultant ? LoadAsciiResultant(values.resultantPath)
+                                          : LoadAsciiXYZ(values.xPath, values.yPath, values.zPath);
+            else
+                loaded = values.resultant ? LoadUdsResultant(values.resultantPath)
+                                          : LoadUdsXYZ(values.xPath, values.yPath, values.zPath);
+            if (loaded && ComputeHic()) {
+                m_resultReady = true;
+                m_mode = ModeResultant;
+                m_openedPath = values.resultant ? values.resultantPath : values.xPath;
+            }
         }
-        if (m_ui)
-            m_ui->EndWaitCursor();
         // The view always follows the load: a failed one leaves nothing to draw.
         UpdateAllViews(m_resultReady ? UpdateHint::ShowResultant : UpdateHint::Redraw);
     }
