@@ -65,6 +65,12 @@ void CHICDoc::ShowMessages()
         m_ui->ShowErrorList(m_messages);
 }
 
+void CHICDoc::ShowMessagesSince(std::size_t before)
+{
+    if (m_ui && m_messages.size() > before)
+        m_ui->ShowErrorList({m_messages.begin() + static_cast<std::ptrdiff_t>(before), m_messages.end()});
+}
+
 bool CHICDoc::OnFileOpen()
 {
     if (!m_ui)
@@ -201,9 +207,42 @@ bool CHICDoc::SetWindow(double windowMs)
     // A window the criterion refuses changes nothing: the previous window and its
     // results stay, and the user reads why.
     m_window = previous;
-    if (m_ui && m_messages.size() > before)
-        m_ui->ShowErrorList({m_messages.begin() + static_cast<std::ptrdiff_t>(before), m_messages.end()});
+    ShowMessagesSince(before);
     return false;
+}
+
+void CHICDoc::ChangeWindow(double windowMs, bool backToResultant)
+{
+    SetWindow(windowMs);
+    if (!m_resultReady)
+        return;
+    if (backToResultant)
+        SetMode(ModeResultant);
+    else
+        UpdateAllViews(UpdateHint::Redraw);
+}
+
+void CHICDoc::EditWindow()
+{
+    double window = m_window;
+    if (m_ui && m_ui->EditWindow(window, TimeStepMs()))
+        ChangeWindow(window, false);
+}
+
+void CHICDoc::ShowSfc()
+{
+    const std::size_t before = m_messages.size();
+    if (ComputeSfc())
+        SetMode(ModeSfc);
+    else
+        ShowMessagesSince(before);
+}
+
+void CHICDoc::ShowAis()
+{
+    // SetMode refuses the plot without a result.
+    if ((!SetWindow(15.0) || !SetMode(ModeAis)) && m_ui)
+        m_ui->ShowMessage("Failure to Calculate HIC 15", kxres::IKxUi::Icon::Exclamation);
 }
 
 bool CHICDoc::OnSaveDocument(const std::string &path)
