@@ -8,8 +8,6 @@
 #include "shared_ui/frame/CCommandTable.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QFileInfo>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -62,7 +60,7 @@ CMainFrame::CMainFrame(CHICDoc &doc, CHICView *view, QWidget *parent)
         [this] { m_doc.EditLabels(); }, result);
     Add(
         edit, ID_EDIT_WINDOW, QStringLiteral("HIC &Window"), QStringLiteral("Choose the HIC window"),
-        [this] { EditWindow(); }, result);
+        [this] { m_doc.EditWindow(); }, result);
 
     QMenu *viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
     Add(
@@ -76,10 +74,10 @@ CMainFrame::CMainFrame(CHICDoc &doc, CHICView *view, QWidget *parent)
         [this] { m_doc.SetMode(ModeSurface); }, result);
     Add(
         viewMenu, ID_VIEW_SFC, QStringLiteral("Skull &Fracture Correlate"),
-        QStringLiteral("The skull fracture correlate"), [this] { ShowSfc(); }, result);
+        QStringLiteral("The skull fracture correlate"), [this] { m_doc.ShowSfc(); }, result);
     Add(
         viewMenu, ID_VIEW_AIS, QStringLiteral("&AIS Cummulative Distribution"), QStringLiteral("Probability of injury"),
-        [this] { ShowAis(); }, result);
+        [this] { m_doc.ShowAis(); }, result);
     viewMenu->addSeparator();
     Add(
         viewMenu, ID_VIEW_ERRORS, QStringLiteral("Show &Errors"),
@@ -98,15 +96,15 @@ CMainFrame::CMainFrame(CHICDoc &doc, CHICView *view, QWidget *parent)
     tools->addSeparator();
     tools->addAction(Add(
         nullptr, ID_HIC15, QStringLiteral("HIC 15"), QStringLiteral("15 ms window"),
-        [this] { ChangeWindow(15.0, true); }, result));
+        [this] { m_doc.ChangeWindow(15.0, true); }, result));
     tools->addAction(Add(
         nullptr, ID_HIC36, QStringLiteral("HIC 36"), QStringLiteral("36 ms window"),
-        [this] { ChangeWindow(36.0, true); }, result));
+        [this] { m_doc.ChangeWindow(36.0, true); }, result));
     tools->addAction(Add(
         nullptr, ID_NO_WINDOW, QStringLiteral("No Window"), QStringLiteral("No window"),
         [this] {
             if (m_doc.Mode() != ModeAis)
-                ChangeWindow(0.0, false);
+                m_doc.ChangeWindow(0.0, false);
         },
         result));
     statusBar()->showMessage(QStringLiteral("Ready"));
@@ -175,45 +173,6 @@ void CMainFrame::OpenRecent(const QString &path)
             m_recent->Add(path);
         UpdateCommands();
     });
-}
-
-void CMainFrame::ChangeWindow(double windowMs, bool backToResultant)
-{
-    const bool hadResult = m_doc.ResultReady();
-    m_doc.SetWindow(windowMs);
-    if (!hadResult)
-        return;
-    if (backToResultant)
-        m_doc.SetMode(ModeResultant);
-    else
-        m_doc.UpdateAllViews(UpdateHint::Redraw);
-}
-
-void CMainFrame::EditWindow()
-{
-    IHicUi *ui = m_doc.Ui();
-    double window = m_doc.Window();
-    if (ui && ui->EditWindow(window, m_doc.TimeStepMs()))
-        ChangeWindow(window, false);
-}
-
-void CMainFrame::ShowSfc()
-{
-    IHicUi *ui = m_doc.Ui();
-    const std::size_t before = m_doc.Messages().size();
-    if (m_doc.ComputeSfc())
-        m_doc.SetMode(ModeSfc);
-    else if (ui && m_doc.Messages().size() > before)
-        ui->ShowErrorList({m_doc.Messages().begin() + std::ptrdiff_t(before), m_doc.Messages().end()});
-}
-
-void CMainFrame::ShowAis()
-{
-    IHicUi *ui = m_doc.Ui();
-    if (m_doc.SetWindow(15.0) && m_doc.ResultReady())
-        m_doc.SetMode(ModeAis);
-    else if (ui)
-        ui->ShowMessage("Failure to Calculate HIC 15", kxres::IKxUi::Icon::Exclamation);
 }
 
 void CMainFrame::About()

@@ -63,11 +63,7 @@ public:
 private:
     QAction *Add(QMenu *menu, Command id, const QString &text, const QString &tip, std::function<void()> run,
                  std::function<bool()> enabled = {}, const QKeySequence &shortcut = {});
-    void ShowSfc();
-    void ShowAis();
-    void EditWindow();
     void About();
-    void ChangeWindow(double windowMs, bool backToResultant);
     void FillRecentMenu();
 
     CHICDoc &m_doc;

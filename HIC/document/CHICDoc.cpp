@@ -65,6 +65,12 @@ void CHICDoc::ShowMessages()
         m_ui->ShowErrorList(m_messages);
 }
 
+void CHICDoc::ShowMessagesSince(std::size_t before)
+{
+    if (m_ui && m_messages.size() > before)
+        m_ui->ShowErrorList({m_messages.begin() + static_cast<std::ptrdiff_t>(before), m_messages.end()});
+}
+
 bool CHICDoc::OnFileOpen()
 {
     if (!m_ui)
@@ -85,23 +91,22 @@ bool CHICDoc::OpenFiles(const OpenFilesValues &values)
     if (values.resultant && Trimmed(values.resultantPath).empty()) {
         m_messages.emplace_back("Input Error: Resultant file empty.");
     } else {
-        if (m_ui)
-            m_ui->BeginWaitCursor();
-        m_resultReady = false;
-        m_sfcReady = false;
-        if (values.fileType == 1)
-            loaded = values.resultant ? LoadAsciiResultant(values.resultantPath)
-                                      : LoadAsciiXYZ(values.xPath, values.yPath, values.zPath);
-        else
-            loaded = values.resultant ? LoadUdsResultant(values.resultantPath)
-                                      : LoadUdsXYZ(values.xPath, values.yPath, values.zPath);
-        if (loaded && ComputeHic()) {
-            m_resultReady = true;
-            m_mode = ModeResultant;
-            m_openedPath = values.resultant ? values.resultantPath : values.xPath;
+        {
+            const kxres::CUiWaitCursor wait(m_ui);
+            m_resultReady = false;
+            m_sfcReady = false;
+            if (values.fileType == 1)
+                loaded = values.resultant ? LoadAsciiResultant(values.resultantPath)
+                                          : LoadAsciiXYZ(values.xPath, values.yPath, values.zPath);
+            else
+                loaded = values.resultant ? LoadUdsResultant(values.resultantPath)
+                                          : LoadUdsXYZ(values.xPath, values.yPath, values.zPath);
+            if (loaded && ComputeHic()) {
+                m_resultReady = true;
+                m_mode = ModeResultant;
+                m_openedPath = values.resultant ? values.resultantPath : values.xPath;
+            }
         }
-        if (m_ui)
-            m_ui->EndWaitCursor();
         // The view always follows the load: a failed one leaves nothing to draw.
         UpdateAllViews(m_resultReady ? UpdateHint::ShowResultant : UpdateHint::Redraw);
     }
@@ -202,9 +207,42 @@ bool CHICDoc::SetWindow(double windowMs)
     // A window the criterion refuses changes nothing: the previous window and its
     // results stay, and the user reads why.
     m_window = previous;
-    if (m_ui && m_messages.size() > before)
-        m_ui->ShowErrorList({m_messages.begin() + static_cast<std::ptrdiff_t>(before), m_messages.end()});
+    ShowMessagesSince(before);
     return false;
+}
+
+void CHICDoc::ChangeWindow(double windowMs, bool backToResultant)
+{
+    SetWindow(windowMs);
+    if (!m_resultReady)
+        return;
+    if (backToResultant)
+        SetMode(ModeResultant);
+    else
+        UpdateAllViews(UpdateHint::Redraw);
+}
+
+void CHICDoc::EditWindow()
+{
+    double window = m_window;
+    if (m_ui && m_ui->EditWindow(window, TimeStepMs()))
+        ChangeWindow(window, false);
+}
+
+void CHICDoc::ShowSfc()
+{
+    const std::size_t before = m_messages.size();
+    if (ComputeSfc())
+        SetMode(ModeSfc);
+    else
+        ShowMessagesSince(before);
+}
+
+void CHICDoc::ShowAis()
+{
+    // SetMode refuses the plot without a result.
+    if ((!SetWindow(15.0) || !SetMode(ModeAis)) && m_ui)
+        m_ui->ShowMessage("Failure to Calculate HIC 15", kxres::IKxUi::Icon::Exclamation);
 }
 
 bool CHICDoc::OnSaveDocument(const std::string &path)

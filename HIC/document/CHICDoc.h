@@ -61,6 +61,15 @@ public:
     void ShowErrors();
     // Sets the window (ms) and, with a result, computes the HIC again.
     bool SetWindow(double windowMs);
+    // The window commands: a new window, then (with a result) the resultant or a redraw
+    // of the current plot.
+    void ChangeWindow(double windowMs, bool backToResultant);
+    // The window dialog, then ChangeWindow without leaving the current plot.
+    void EditWindow();
+    // The skull fracture correlate plot; a failure shows its messages.
+    void ShowSfc();
+    // The AIS plot on a 15 ms window; a failure says so.
+    void ShowAis();
 
     // The plot mode the views show.
     int Mode() const { return m_mode; }
@@ -129,6 +138,8 @@ signals:
 private:
     void ClearSignals();
     void ShowMessages();
+    // The messages added after the first `before` as one error list; none: nothing shown.
+    void ShowMessagesSince(std::size_t before);
     bool LoadAscii(const std::vector<std::string> &paths, const std::vector<std::string> &letters);
     kx::CNSignalPtr ReadUds(const std::string &path);
     // The interval dialog and the surface; a failure goes back to the resultant.

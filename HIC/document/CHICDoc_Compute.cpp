@@ -107,8 +107,7 @@ bool CHICDoc::EditSurface()
     if (!ComputeSurface(params, result)) {
         m_mode = ModeResultant;
         UpdateAllViews(UpdateHint::ShowResultant);
-        if (m_messages.size() > before)
-            m_ui->ShowErrorList({m_messages.begin() + static_cast<std::ptrdiff_t>(before), m_messages.end()});
+        ShowMessagesSince(before);
         return false;
     }
     m_surfaceParams = params;

@@ -22,10 +22,5 @@ constexpr UpdateHint ShowModeHint(int mode)
 {
     return static_cast<UpdateHint>(mode + 1);
 }
-// The plot mode a hint tells of; -1 for Redraw.
-constexpr int ModeOfHint(UpdateHint hint)
-{
-    return static_cast<int>(hint) - 1;
-}
 
 } // namespace hic

@@ -152,6 +152,78 @@ TEST_F(DocFixture, AWindowTheCriterionRefusesKeepsThePreviousWindowAndResult)
     EXPECT_DOUBLE_EQ(doc.Window(), 15.0);
 }
 
+TEST_F(DocFixture, FailedSfcAndAisCommandsShowOnlyTheirOwnMessages)
+{
+    // A 20 ms step: the 36 ms HIC exists, the 15 ms one of the SFC and the AIS plot does not.
+    const std::string coarse = Head("c.uds", {Rect(20, 5, 5, 80.0), 0.02});
+    struct Case {
+        const char *name;
+        void (CHICDoc::*command)();
+        std::string listed;
+        std::vector<std::string> said;
+    };
+    const Case cases[] = {
+        {"sfc", &CHICDoc::ShowSfc, "Fail to compute Skull Fracture Correlate.", {}},
+        {"ais", &CHICDoc::ShowAis, "Fail to compute HIC Injury Criteria.", {"Failure to Calculate HIC 15"}},
+    };
+    // One after the other: the second shows none of the first's messages.
+    ASSERT_TRUE(doc.OpenFiles({"", "", "", coarse, 0, true, false, false}));
+    for (const Case &c : cases) {
+        const std::vector<std::string> earlier = doc.Messages();
+        ui.errorLists.clear();
+        ui.messages.clear();
+        hints.clear();
+        (doc.*c.command)();
+        EXPECT_EQ(doc.Mode(), ModeResultant) << c.name;
+        EXPECT_DOUBLE_EQ(doc.Window(), 36.0) << c.name;
+        EXPECT_TRUE(hints.empty()) << c.name;
+        ASSERT_EQ(ui.errorLists.size(), 1u) << c.name;
+        const std::vector<std::string> added(doc.Messages().begin() + std::ptrdiff_t(earlier.size()),
+                                             doc.Messages().end());
+        EXPECT_EQ(ui.errorLists[0], added) << c.name;
+        EXPECT_TRUE(Contains(ui.errorLists[0], c.listed)) << c.name;
+        EXPECT_EQ(ui.messages, c.said) << c.name;
+    }
+    EXPECT_FALSE(Contains(ui.errorLists[0], "Skull Fracture"));
+}
+
+TEST_F(DocFixture, WindowCommandsRedrawOrReturnToTheResultant)
+{
+    // Without a result only the window is kept; AIS says it has no HIC 15.
+    doc.ChangeWindow(15.0, true);
+    EXPECT_DOUBLE_EQ(doc.Window(), 15.0);
+    EXPECT_TRUE(hints.empty());
+    doc.ShowAis();
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Failure to Calculate HIC 15"});
+    EXPECT_TRUE(hints.empty());
+
+    const std::string res = Head("r.uds", {Rect(1000, 200, 300, 50.0)});
+    ASSERT_TRUE(doc.OpenFiles({"", "", "", res, 0, true, false, false}));
+    doc.ShowSfc();
+    ASSERT_EQ(doc.Mode(), ModeSfc);
+    // The window dialog keeps the plot shown and is given the time step.
+    hints.clear();
+    ui.windowAnswers.push_back(20.0);
+    doc.EditWindow();
+    ASSERT_EQ(ui.windowSteps.size(), 1u);
+    EXPECT_NEAR(ui.windowSteps[0], 0.1, 1e-6);
+    EXPECT_DOUBLE_EQ(doc.Window(), 20.0);
+    EXPECT_NEAR(doc.Hic(), std::pow(50.0, 2.5) * 0.020, 1e-6 * doc.Hic());
+    EXPECT_EQ(doc.Mode(), ModeSfc);
+    EXPECT_EQ(hints, std::vector<UpdateHint>{UpdateHint::Redraw});
+    // Cancel changes nothing.
+    hints.clear();
+    doc.EditWindow();
+    EXPECT_DOUBLE_EQ(doc.Window(), 20.0);
+    EXPECT_TRUE(hints.empty());
+    // HIC 15 and HIC 36 go back to the resultant.
+    doc.ChangeWindow(36.0, true);
+    EXPECT_EQ(doc.Mode(), ModeResultant);
+    EXPECT_EQ(hints, std::vector<UpdateHint>{UpdateHint::ShowResultant});
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(ui.errorLists.empty());
+}
+
 TEST_F(DocFixture, CommandLineModeFallsBackWhenItsPlotCannotBeShown)
 {
     // A 20 ms step: the 36 ms HIC exists, the 15 ms one of the SFC does not.
