@@ -1,6 +1,7 @@
 // The 3-D surface chart: the data it is given (no OpenGL), and, where an OpenGL
 // window can be made (under xvfb-run), a rendered picture with the surface's colours.
 
+#include "platform/chart/TitleText.h"
 #include "platform/chart/surface/SurfaceChart.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -80,6 +82,48 @@ TEST(SurfaceChartData, NothingIsCreatedWithoutOpenGLWindows)
     chart->reinitialise();
     EXPECT_TRUE(chart->render(QSize(200, 100)).isNull());
     EXPECT_FALSE(chart->save(kxchart::ImageFormat::Bitmap, QStringLiteral("/tmp/never.bmp"), QSize(800, 600)));
+}
+
+// A grid as fine as a start step of 0.1 ms over 0.15 s and windows every 0.1 ms give.
+kxchart::Surface FineGrid()
+{
+    kxchart::Surface s;
+    s.columns = 1539;
+    s.rows = 340;
+    s.xTo = 0.1439;
+    s.yFrom = 2.0;
+    s.yTo = 35.9;
+    s.values.reserve(std::size_t(s.rows) * std::size_t(s.columns));
+    for (int r = 0; r < s.rows; ++r)
+        for (int c = 0; c < s.columns; ++c)
+            s.values.push_back(300.0 * (r + 1) / s.rows * std::exp(-std::pow((c - 500) / 120.0, 2)));
+    s.colourLevels = 17;
+    return s;
+}
+
+TEST(SurfaceChartData, MeshLinesOnlyWhereCellsShowBetweenThem)
+{
+    struct Case {
+        const char *name;
+        int rows, columns;
+        QSize pixels;
+        bool mesh;
+    };
+    for (const Case &c : {
+             Case{"default grid in the window", 17, 72, QSize(1090, 600), true},
+             Case{"default grid in the bitmap", 17, 72, QSize(800, 540), true},
+             Case{"default grid on a page", 17, 72, QSize(1575, 1100), true},
+             Case{"fine grid in the window", 340, 1539, QSize(1090, 600), false},
+             Case{"fine grid on a page", 340, 1539, QSize(1575, 1100), false},
+             Case{"fine windows only", 340, 20, QSize(1090, 600), false},
+             Case{"one cell", 2, 2, QSize(100, 100), true},
+             Case{"one value", 1, 1, QSize(100, 100), true},
+         }) {
+        kxchart::Surface s;
+        s.rows = c.rows;
+        s.columns = c.columns;
+        EXPECT_EQ(kxchart::meshShown(s, c.pixels), c.mesh) << c.name;
+    }
 }
 
 bool CanMakeGlContext()
@@ -300,6 +344,72 @@ TEST(SurfaceChartGl, APrintedPageHoldsTheGraphAtAPageResolution)
     EXPECT_GE(width, int(10.0 * 100));
     chart->destroy();
     std::filesystem::remove_all(dir);
+}
+
+TEST(SurfaceChartGl, ALongSubtitleIsDrawnWholeInTheBitmapAndOnThePage)
+{
+    if (!CanMakeGlContext())
+        GTEST_SKIP() << "no OpenGL context (run under xvfb-run)";
+    QWidget parent;
+    parent.resize(1100, 660);
+    parent.show();
+    auto chart = kxchart::makeSurfaceChart();
+    ASSERT_TRUE(chart->create(&parent, QRect(0, 0, 1100, 660)));
+    // The longest the program makes: an unwindowed result of six digits with a contour
+    // factor, under a title typed in the label box.
+    const QString title = QStringLiteral("Sled test 2718 driver head resultant, CFC 1000, ").repeated(4);
+    const QString subtitle =
+        QStringLiteral("Unwindowed HIC = 318778.241  from 1234.5 to 1290.5 ms (56.0 ms); Contour factor = 1/1000");
+    chart->content().title = title;
+    chart->content().subtitle = subtitle;
+    chart->content().surface = Ridge();
+    chart->reinitialise();
+    QApplication::processEvents();
+    for (const QSize size : {QSize(800, 600), QSize(640, 480), QSize(3300, 2400)}) {
+        SCOPED_TRACE(std::to_string(size.width()) + " x " + std::to_string(size.height()));
+        QString drawn;
+        for (const kxchart::DrawnText &text : kxchart::drawnTexts(*chart, size)) {
+            drawn += text.text;
+            EXPECT_GE(text.bounds.left(), 0.0) << text.text.toStdString();
+            EXPECT_LE(text.bounds.right(), size.width()) << text.text.toStdString();
+        }
+        const auto squeezed = [](QString text) { return text.remove(QRegularExpression(QStringLiteral("\\s"))); };
+        EXPECT_TRUE(squeezed(drawn).contains(squeezed(title))) << drawn.toStdString();
+        EXPECT_TRUE(squeezed(drawn).contains(squeezed(subtitle))) << drawn.toStdString();
+    }
+    chart->destroy();
+}
+
+TEST(SurfaceChartGl, AFineGridShowsItsColoursNotItsMesh)
+{
+    if (!CanMakeGlContext())
+        GTEST_SKIP() << "no OpenGL context (run under xvfb-run)";
+    QWidget parent;
+    parent.resize(1100, 660);
+    parent.show();
+    auto chart = kxchart::makeSurfaceChart();
+    ASSERT_TRUE(chart->create(&parent, QRect(0, 0, 1100, 660)));
+    chart->content().surface = FineGrid();
+    chart->reinitialise();
+    QApplication::processEvents();
+    for (const QSize size : {QSize(800, 600), QSize(1600, 1100)}) {
+        const QImage image = chart->render(size);
+        ASSERT_FALSE(image.isNull());
+        // Of the surface's pixels (all but the white ground and the grey box), most
+        // show a colour of the scale; mesh lines a pixel apart would turn them black.
+        int coloured = 0, dark = 0;
+        for (int y = 0; y < image.height(); y += 2) {
+            for (int x = 0; x < image.width(); x += 2) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.saturation() >= 120 && c.value() >= 80)
+                    ++coloured;
+                else if (c.value() < 60)
+                    ++dark;
+            }
+        }
+        EXPECT_GT(coloured, 4 * dark) << size.width() << " x " << size.height();
+    }
+    chart->destroy();
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "signal/CReplacingFile.h"
 
 #include "platform/chart/ChartDialogs.h"
+#include "platform/chart/TitleText.h"
 
 #include <qcustomplot.h>
 
@@ -74,11 +75,57 @@ protected:
     }
 };
 
+// A title line that fits the width of the picture it is drawn in: smaller type or
+// more lines, never cut at the picture's edges.
+class TitleElement : public QCPTextElement {
+public:
+    TitleElement(QCustomPlot *plot, const QString &text, const QFont &font)
+        : QCPTextElement(plot, text, font)
+    {
+        setTextFlags(Qt::AlignCenter);
+    }
+
+protected:
+    QSize minimumOuterSizeHint() const override { return sizeFor(availableWidth()); }
+    QSize maximumOuterSizeHint() const override
+    {
+        QSize size = sizeFor(availableWidth());
+        size.setWidth(QWIDGETSIZE_MAX);
+        return size;
+    }
+
+    void draw(QCPPainter *painter) override
+    {
+        FittedText fitted = fitText(mText, mFont, mRect.width());
+        // A narrower place than the layout planned for: the lines shrink to its height.
+        const int height = QFontMetrics(fitted.font).height() * int(fitted.lines.size());
+        if (height > mRect.height() && mRect.height() > 0) {
+            const double share = double(mRect.height()) / height;
+            if (fitted.font.pixelSize() > 0)
+                fitted.font.setPixelSize(std::max(1, int(fitted.font.pixelSize() * share)));
+            else
+                fitted.font.setPointSizeF(std::max(1.0, fitted.font.pointSizeF() * share));
+        }
+        painter->setFont(fitted.font);
+        painter->setPen(QPen(mTextColor));
+        painter->drawText(mRect, mTextFlags, fitted.lines.join(QLatin1Char('\n')), &mTextBoundingRect);
+    }
+
+private:
+    int availableWidth() const { return mParentPlot->viewport().width() - mMargins.left() - mMargins.right(); }
+
+    QSize sizeFor(int width) const
+    {
+        const FittedText fitted = fitText(mText, mFont, width);
+        const QFontMetrics metrics(fitted.font);
+        return QSize(mMargins.left() + mMargins.right() + 1,
+                     metrics.height() * int(fitted.lines.size()) + mMargins.top() + mMargins.bottom());
+    }
+};
+
 QCPTextElement *textElement(QCustomPlot *plot, const QString &text, const QFont &font)
 {
-    auto *element = new QCPTextElement(plot, text, font);
-    element->setTextFlags(Qt::AlignCenter);
-    return element;
+    return new TitleElement(plot, text, font);
 }
 
 } // namespace

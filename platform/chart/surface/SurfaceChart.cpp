@@ -1,5 +1,7 @@
 #include "platform/chart/surface/SurfaceChart.h"
 
+#include "platform/MemoryReuse.h"
+#include "platform/chart/TitleText.h"
 #include "signal/CReplacingFile.h"
 
 #include <QClipboard>
@@ -48,6 +50,19 @@ std::vector<QColor> contourColours(int levels)
     return colours;
 }
 
+bool meshShown(const Surface &surface, const QSize &pixels)
+{
+    // Seen from the chart's camera, each axis of the box spans about this share of the
+    // picture's shorter side.
+    constexpr double kAxisShare = 0.45;
+    // Narrower cells are covered by their own lines.
+    constexpr double kSmallestCell = 3.0;
+    const int cells = std::max(surface.rows, surface.columns) - 1;
+    if (cells < 1)
+        return true;
+    return kAxisShare * std::min(pixels.width(), pixels.height()) / cells >= kSmallestCell;
+}
+
 namespace {
 
 // Camera zoom in percent and the height it looks at (below the box's middle): the
@@ -84,6 +99,9 @@ public:
         m_title->setFont(big);
         m_subtitle = new QLabel(m_box);
         m_subtitle->setAlignment(Qt::AlignCenter);
+        // A long title takes more lines rather than widening the window.
+        m_title->setWordWrap(true);
+        m_subtitle->setWordWrap(true);
         m_graph = new Q3DSurface();
         QWidget *container = QWidget::createWindowContainer(m_graph, m_box);
         container->setMinimumSize(100, 100);
@@ -111,6 +129,13 @@ public:
             axis->setLabelAutoRotation(90.0f);
         m_series = new QSurface3DSeries();
         m_graph->addSeries(m_series);
+        // The mesh lines come and go with the size of the window.
+        const auto resized = [this] {
+            if (m_graph)
+                showMesh(m_graph->size());
+        };
+        QObject::connect(m_graph, &QWindow::widthChanged, m_box, resized);
+        QObject::connect(m_graph, &QWindow::heightChanged, m_box, resized);
         m_box->setGeometry(rect);
         m_box->show();
         return true;
@@ -170,10 +195,10 @@ public:
             }
             m_series->setBaseGradient(gradient);
             m_series->setColorStyle(Q3DTheme::ColorStyleRangeGradient);
-            m_series->setDrawMode(QSurface3DSeries::DrawSurfaceAndWireframe);
             m_series->setFlatShadingEnabled(false);
         }
         m_series->dataProxy()->resetArray(array);
+        showMesh(m_graph->size());
     }
 
     void resetImage() override
@@ -199,6 +224,7 @@ public:
     {
         if (!m_box || path.isEmpty() || size.isEmpty())
             return false;
+        const kxplatform::MappedLargeBlocks release;
         // Written next to the target and renamed over it, so a failed save leaves the
         // old file as it was.
         return kx::ReplaceFileVia(QFile::encodeName(path).toStdString(), [&](const std::string &tempPath) {
@@ -246,28 +272,46 @@ public:
         int top = target.top() + font.pixelSize() / 2;
         painter.fillRect(target, Qt::white);
         painter.setPen(Qt::black);
+        // Long titles take smaller type or a second line; none is cut at the edges.
+        const int margin = font.pixelSize() / 2;
+        const int width = target.width() - 2 * margin;
         for (const auto &[text, f] : {std::pair{m_content.title, bold}, std::pair{m_content.subtitle, font}}) {
             if (text.isEmpty())
                 continue;
-            painter.setFont(f);
-            const int h = QFontMetrics(f, painter.device()).height();
-            painter.drawText(QRect(target.left(), top, target.width(), h), Qt::AlignCenter, text);
-            top += h;
+            const FittedText fitted = fitText(text, f, width, painter.device());
+            painter.setFont(fitted.font);
+            const int h = QFontMetrics(fitted.font, painter.device()).height();
+            for (const QString &line : fitted.lines) {
+                painter.drawText(QRect(target.left() + margin, top, width, h), Qt::AlignCenter, line);
+                top += h;
+            }
         }
         const QRect area(target.left(), top, target.width(), target.bottom() - top);
         if (area.height() < 10)
             return false;
-        const QImage graph = m_graph->renderToImage(0, graphPixels(area.size(), painter.device()->logicalDpiY()));
-        if (graph.isNull())
-            return false;
-        painter.drawImage(area, graph);
-        return true;
+        bool drawn = false;
+        {
+            // The picture's buffers are many times what the window holds: they go back to
+            // the system when the picture is drawn.
+            const kxplatform::MappedLargeBlocks release;
+            const QSize pixels = graphPixels(area.size(), painter.device()->logicalDpiY());
+            const QSurface3DSeries::DrawFlags shown = m_series->drawMode();
+            showMesh(pixels);
+            const QImage graph = m_graph->renderToImage(0, pixels);
+            m_series->setDrawMode(shown);
+            if (!graph.isNull())
+                painter.drawImage(area, graph);
+            drawn = !graph.isNull();
+        }
+        return drawn;
     }
 
     bool print(QWidget *dialogParent) override
     {
         if (!m_box)
             return false;
+        // The printer, its page and the picture go back to the system when printed.
+        const kxplatform::MappedLargeBlocks release;
         QPrinter printer(QPrinter::HighResolution);
         printer.setPageOrientation(QPageLayout::Landscape);
         QPrintDialog dialog(&printer, dialogParent);
@@ -285,6 +329,17 @@ public:
     int saveDialog(QWidget *) override { return 0; }
 
 private:
+    void showMesh(const QSize &pixels)
+    {
+        if (!m_series || !m_content.surface)
+            return;
+        const QSurface3DSeries::DrawFlags mode = meshShown(*m_content.surface, pixels)
+                                                     ? QSurface3DSeries::DrawSurfaceAndWireframe
+                                                     : QSurface3DSeries::DrawSurface;
+        if (m_series->drawMode() != mode)
+            m_series->setDrawMode(mode);
+    }
+
     // Pixels the graph is rendered with to fill size device pixels at dpi.
     static QSize graphPixels(const QSize &size, int dpi)
     {

@@ -6,6 +6,7 @@
 #include "platform/chart/Chart.h"
 
 #include <QColor>
+#include <QSize>
 #include <QVector3D>
 
 #include <memory>
@@ -18,6 +19,10 @@ namespace kxchart {
 QVector3D surfacePosition(const Surface &surface, int row, int column);
 // levels colours from blue over green and yellow to red, low to high.
 std::vector<QColor> contourColours(int levels);
+
+// Whether the mesh lines of the surface are drawn in a picture of pixels: only where a
+// cell is wide enough to show its surface between them.
+bool meshShown(const Surface &surface, const QSize &pixels);
 
 // The 3-D surface chart; nullptr-safe: on a platform without OpenGL windows
 // (the offscreen one) create() returns false and every command does nothing.
