@@ -73,7 +73,6 @@ CMainFrame::CMainFrame(CPelloraDoc &doc, QWidget *parent)
         view->insertAction(first, statusToggle);
         view->insertSeparator(first);
     }
-    InstallHandlers();
     m_list->setFocus();
 
     connect(&m_doc, &CPelloraDoc::Updated, this, [this](UpdateHint) { UpdateCommandUI(); });
@@ -113,12 +112,6 @@ QAction *CMainFrame::Action(int id) const
     return m_commands.Action(id);
 }
 
-void CMainFrame::SetCommandHandler(int id, std::function<void()> run, std::function<bool()> enabled)
-{
-    m_commands.Bind(id, std::move(run), std::move(enabled));
-    UpdateCommandUI();
-}
-
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
     if (m_doc.IsBatchRunning()) {
@@ -136,106 +129,180 @@ void CMainFrame::UpdateCommandUI()
     m_commands.Update();
 }
 
-QAction *CMainFrame::AddCommand(QMenu *menu, int id, const QString &text, const QKeySequence &shortcut)
+QAction *CMainFrame::AddCommand(QMenu *menu, int id, const QString &text, std::function<void()> run,
+                                std::function<bool()> enabled, const QKeySequence &shortcut)
 {
-    return m_commands.Add(menu, id, text, {}, {}, shortcut);
+    return m_commands.Add(menu, id, text, std::move(run), std::move(enabled), shortcut);
 }
 
 void CMainFrame::CreateMenus()
 {
+    CPelloraDoc &doc = m_doc;
+    const auto loaded = [&doc] { return doc.HasSignals(); };
+    // Commands on the chart shown: off while the pane is empty.
+    const auto chart = [this] { return Plot() && Plot()->HasChart(); };
+    const auto signalChart = [this, &doc] { return doc.HasSignals() && Plot() && Plot()->HasChart(); };
+    const auto listed = [this, &doc] { return Plot() && !doc.GetFileNames().empty(); };
+    const auto plot = [this] { return Plot() != nullptr; };
+    const auto shortHeader = [this] { return IsShortHeader(); };
+    const auto oneSignal = [&doc] { return doc.CanRunOneSignal(); };
+    const auto oneOrThree = [&doc] { return doc.CanRunOneOrThree(); };
+    const auto three = [&doc] { return doc.CanRunThree(); };
+    const auto operation = [&doc](int code) { return [&doc, code] { doc.RunOperation(code); }; };
+
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    AddCommand(file, ID_FILE_OPEN_DIRECTORY, QStringLiteral("&Open Directory..."),
-               QKeySequence(QStringLiteral("Ctrl+O")));
-    AddCommand(file, ID_FILE_OPEN_HITLIST, QStringLiteral("Open &Hitlist ..."));
+    AddCommand(
+        file, ID_FILE_OPEN_DIRECTORY, QStringLiteral("&Open Directory..."), [&doc] { doc.OnOpenDirectory(); }, {},
+        QKeySequence(QStringLiteral("Ctrl+O")));
+    AddCommand(file, ID_FILE_OPEN_HITLIST, QStringLiteral("Open &Hitlist ..."), [&doc] { doc.OnOpenHitlist(); });
     file->addSeparator();
     QMenu *saveAs = file->addMenu(QStringLiteral("&Save As"));
-    AddCommand(saveAs, ID_FILE_SAVE_AS_UDS, QStringLiteral("&Uds ..."));
-    AddCommand(saveAs, ID_FILE_SAVE_ALL_UDS, QStringLiteral("UDS - All Selected Files ..."));
-    AddCommand(saveAs, ID_FILE_SAVE_AS_ASCII, QStringLiteral("&ASCII - All Selected Files ..."));
-    AddCommand(saveAs, ID_FILE_SAVE_AS_IMAGEEXPRESS, QStringLiteral("&ImageExpress..."));
+    AddCommand(
+        saveAs, ID_FILE_SAVE_AS_UDS, QStringLiteral("&Uds ..."),
+        [this, &doc] { doc.OnSaveAsUds(m_list->CurrentItemStem()); }, signalChart);
+    AddCommand(
+        saveAs, ID_FILE_SAVE_ALL_UDS, QStringLiteral("UDS - All Selected Files ..."), [&doc] { doc.OnSaveAllUds(); },
+        loaded);
+    AddCommand(
+        saveAs, ID_FILE_SAVE_AS_ASCII, QStringLiteral("&ASCII - All Selected Files ..."),
+        [&doc] { doc.OnSaveAsAscii(); }, signalChart);
+    AddCommand(
+        saveAs, ID_FILE_SAVE_AS_IMAGEEXPRESS, QStringLiteral("&ImageExpress..."),
+        [&doc] { doc.OnSaveAsImageExpress(); }, loaded);
     saveAs->addSeparator();
-    AddCommand(saveAs, ID_FILE_SAVE_AS_JPEG, QStringLiteral("&Jpeg ..."));
-    AddCommand(saveAs, ID_FILE_SAVE_AS_WMF, QStringLiteral("P&DF..."));
+    AddCommand(
+        saveAs, ID_FILE_SAVE_AS_JPEG, QStringLiteral("&Jpeg ..."), [&doc] { doc.OnSaveAsJpeg(); }, chart);
+    AddCommand(
+        saveAs, ID_FILE_SAVE_AS_WMF, QStringLiteral("P&DF..."), [&doc] { doc.OnSaveAsWmf(); }, chart);
     QMenu *saveAll = file->addMenu(QStringLiteral("Save &All Plots"));
-    AddCommand(saveAll, ID_FILE_SAVE_ALL_JPG, QStringLiteral("&Jpg ..."));
-    AddCommand(saveAll, ID_FILE_SAVE_ALL_WMF, QStringLiteral("P&DF ..."));
+    AddCommand(
+        saveAll, ID_FILE_SAVE_ALL_JPG, QStringLiteral("&Jpg ..."), [&doc] { doc.OnSaveAllPlots(PlotImageKind::Jpeg); },
+        listed);
+    AddCommand(
+        saveAll, ID_FILE_SAVE_ALL_WMF, QStringLiteral("P&DF ..."),
+        [&doc] { doc.OnSaveAllPlots(PlotImageKind::Metafile); }, listed);
     file->addSeparator();
-    AddCommand(file, ID_FILE_PRINT_CURRENT, QStringLiteral("&Print Current Plot"),
-               QKeySequence(QStringLiteral("Ctrl+P")));
+    AddCommand(
+        file, ID_FILE_PRINT_CURRENT, QStringLiteral("&Print Current Plot"), [&doc] { doc.OnPrintPlots(false, false); },
+        chart, QKeySequence(QStringLiteral("Ctrl+P")));
     QMenu *printMore = file->addMenu(QStringLiteral("Print &More"));
-    AddCommand(printMore, ID_FILE_PRINT_ALL, QStringLiteral("All Plots ..."));
-    AddCommand(file, ID_FILE_PREVIEW_CURRENT, QStringLiteral("Current Plot Preview"));
-    AddCommand(file, ID_FILE_PREVIEW_ALL, QStringLiteral("Print Pre&view All"));
-    AddCommand(file, ID_FILE_PRINT_SETUP, QStringLiteral("Page Orientation Set&up"));
-    AddCommand(file, ID_FILE_PAGE_MARGIN, QStringLiteral("Page Mar&gin Setup"));
+    AddCommand(
+        printMore, ID_FILE_PRINT_ALL, QStringLiteral("All Plots ..."), [&doc] { doc.OnPrintPlots(true, false); }, plot);
+    AddCommand(
+        file, ID_FILE_PREVIEW_CURRENT, QStringLiteral("Current Plot Preview"),
+        [&doc] { doc.OnPrintPlots(false, true); }, chart);
+    AddCommand(
+        file, ID_FILE_PREVIEW_ALL, QStringLiteral("Print Pre&view All"), [&doc] { doc.OnPrintPlots(true, true); },
+        plot);
+    AddCommand(file, ID_FILE_PRINT_SETUP, QStringLiteral("Page Orientation Set&up"), [this] { OnFilePrintSetup(); });
+    AddCommand(file, ID_FILE_PAGE_MARGIN, QStringLiteral("Page Mar&gin Setup"), [&doc] { doc.OnPageMarginSetup(); });
     file->addSeparator();
-    AddCommand(file, ID_APP_EXIT, QStringLiteral("E&xit"));
+    AddCommand(file, ID_APP_EXIT, QStringLiteral("E&xit"), [this] { close(); });
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    AddCommand(edit, ID_EDIT_COPY, QStringLiteral("&Copy Plot"), QKeySequence(QStringLiteral("Ctrl+C")));
-    AddCommand(edit, ID_EDIT_COPY_DATA, QStringLiteral("Copy &Data"));
+    AddCommand(
+        edit, ID_EDIT_COPY, QStringLiteral("&Copy Plot"), [this] { Plot()->CopyPlot(); }, chart,
+        QKeySequence(QStringLiteral("Ctrl+C")));
+    AddCommand(
+        edit, ID_EDIT_COPY_DATA, QStringLiteral("Copy &Data"), [&doc] { doc.OnCopyData(); }, loaded);
     edit->addSeparator();
-    AddCommand(edit, ID_EDIT_OPTIONS, QStringLiteral("&Options..."));
+    AddCommand(edit, ID_EDIT_OPTIONS, QStringLiteral("&Options..."), [&doc] { doc.OnOptions(); });
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("viewMenu"));
     QMenu *sort = view->addMenu(QStringLiteral("&Sort"));
-    AddCommand(sort, ID_VIEW_SORT_NAME, QStringLiteral("by &Name"))->setCheckable(true);
-    AddCommand(sort, ID_VIEW_SORT_CURVE, QStringLiteral("by Curve &No."))->setCheckable(true);
-    AddCommand(view, ID_VIEW_UDS_HEADER, QStringLiteral("&Uds Header"));
+    const auto byCurve = [&doc] { return doc.Settings().GetInt("Sort", 0) == 1; };
+    AddCommand(sort, ID_VIEW_SORT_NAME, QStringLiteral("by &Name"), [this] { OnSortByName(); });
+    m_commands.SetChecked(ID_VIEW_SORT_NAME, [byCurve] { return !byCurve(); });
+    AddCommand(sort, ID_VIEW_SORT_CURVE, QStringLiteral("by Curve &No."), [this] { OnSortByCurve(); });
+    m_commands.SetChecked(ID_VIEW_SORT_CURVE, byCurve);
+    AddCommand(
+        view, ID_VIEW_UDS_HEADER, QStringLiteral("&Uds Header"), [&doc] { doc.OnViewUdsHeader(); },
+        [&doc] { return doc.CanViewUdsHeader(); });
 
     QMenu *operate = menuBar()->addMenu(QStringLiteral("&Operate"));
-    AddCommand(operate, ID_OPERATE_FILTER, QStringLiteral("&Filter ..."));
-    AddCommand(operate, ID_OPERATE_RESAMPLE, QStringLiteral("&Resample"));
-    AddCommand(operate, ID_OPERATE_TRUNCATE, QStringLiteral("&Truncate ..."));
-    AddCommand(operate, ID_OPERATE_FIR100, QStringLiteral("FIR&100"));
-    AddCommand(operate, ID_OPERATE_PAD_CUT, QStringLiteral("&Pad and/or Cut Points ..."));
+    AddCommand(
+        operate, ID_OPERATE_FILTER, QStringLiteral("&Filter ..."), [&doc] { doc.OnFilter(); }, loaded);
+    AddCommand(
+        operate, ID_OPERATE_RESAMPLE, QStringLiteral("&Resample"), [&doc] { doc.OnResample(); }, loaded);
+    AddCommand(
+        operate, ID_OPERATE_TRUNCATE, QStringLiteral("&Truncate ..."), [&doc] { doc.OnTruncate(); }, loaded);
+    AddCommand(operate, ID_OPERATE_FIR100, QStringLiteral("FIR&100"), operation(CPelloraDoc::OpFir100), loaded);
+    AddCommand(
+        operate, ID_OPERATE_PAD_CUT, QStringLiteral("&Pad and/or Cut Points ..."), [&doc] { doc.OnPadCut(); },
+        [&doc] { return doc.CanPadCut(); });
     operate->addSeparator();
-    AddCommand(operate, ID_OPERATE_INTEGRATE, QStringLiteral("&Integrate"));
-    AddCommand(operate, ID_OPERATE_DERIVATIVE, QStringLiteral("&Derivative"));
+    AddCommand(operate, ID_OPERATE_INTEGRATE, QStringLiteral("&Integrate"), operation(CPelloraDoc::OpIntegrate),
+               loaded);
+    AddCommand(operate, ID_OPERATE_DERIVATIVE, QStringLiteral("&Derivative"), operation(CPelloraDoc::OpDerivative),
+               loaded);
     QMenu *bias = operate->addMenu(QStringLiteral("&Bias"));
-    AddCommand(bias, ID_OPERATE_BIAS_AUTO, QStringLiteral("Auto Remove Y"));
-    AddCommand(bias, ID_OPERATE_ADD_X, QStringLiteral("Add Constant X"));
-    AddCommand(bias, ID_OPERATE_ADD_Y, QStringLiteral("Add &Constant Y"));
-    AddCommand(bias, ID_OPERATE_BIAS_TAIL, QStringLiteral("Remove Tail &Percent ..."));
+    AddCommand(bias, ID_OPERATE_BIAS_AUTO, QStringLiteral("Auto Remove Y"), operation(CPelloraDoc::OpBiasAuto), loaded);
+    AddCommand(bias, ID_OPERATE_ADD_X, QStringLiteral("Add Constant X"), operation(CPelloraDoc::OpAddX), loaded);
+    AddCommand(bias, ID_OPERATE_ADD_Y, QStringLiteral("Add &Constant Y"), operation(CPelloraDoc::OpAddY), loaded);
+    AddCommand(bias, ID_OPERATE_BIAS_TAIL, QStringLiteral("Remove Tail &Percent ..."),
+               operation(CPelloraDoc::OpBiasTail), loaded);
     QMenu *scale = operate->addMenu(QStringLiteral("&Scale"));
-    AddCommand(scale, ID_OPERATE_SCALE_Y, QStringLiteral("Y Axis"));
-    AddCommand(scale, ID_OPERATE_SCALE_X, QStringLiteral("X Axis"));
+    AddCommand(scale, ID_OPERATE_SCALE_Y, QStringLiteral("Y Axis"), operation(CPelloraDoc::OpScaleY), loaded);
+    AddCommand(scale, ID_OPERATE_SCALE_X, QStringLiteral("X Axis"), operation(CPelloraDoc::OpScaleX), loaded);
     operate->addSeparator();
-    AddCommand(operate, ID_OPERATE_RESULTANT, QStringLiteral("R&esultant"));
-    AddCommand(operate, ID_OPERATE_AVERAGE, QStringLiteral("&Average"));
-    AddCommand(operate, ID_OPERATE_SUM, QStringLiteral("&Sum"));
-    AddCommand(operate, ID_OPERATE_XY_SIGNAL, QStringLiteral("&Create X-Y Signal"));
+    AddCommand(operate, ID_OPERATE_RESULTANT, QStringLiteral("R&esultant"), operation(CPelloraDoc::OpResultant),
+               [&doc] { return doc.CanResultant(); });
+    AddCommand(operate, ID_OPERATE_AVERAGE, QStringLiteral("&Average"), operation(CPelloraDoc::OpAverage),
+               [&doc] { return doc.CanCombine(); });
+    AddCommand(operate, ID_OPERATE_SUM, QStringLiteral("&Sum"), operation(CPelloraDoc::OpSum),
+               [&doc] { return doc.CanCombine(); });
+    AddCommand(
+        operate, ID_OPERATE_XY_SIGNAL, QStringLiteral("&Create X-Y Signal"), [&doc] { doc.OnCreateXYSignal(); },
+        [&doc] { return doc.CanCreateXYSignal(); });
     operate->addSeparator();
-    AddCommand(operate, ID_OPERATE_RELOAD, QStringLiteral("Re&load"));
+    AddCommand(
+        operate, ID_OPERATE_RELOAD, QStringLiteral("Re&load"), [&doc] { doc.OnReload(); },
+        [&doc] { return !doc.GetSelectedFiles().empty(); });
 
     QMenu *labels = menuBar()->addMenu(QStringLiteral("&Labels"));
-    AddCommand(labels, ID_LABEL_TITLE, QStringLiteral("&Title ..."));
-    AddCommand(labels, ID_LABEL_SUBTITLE, QStringLiteral("&SubTitle ..."));
-    AddCommand(labels, ID_LABEL_XAXIS, QStringLiteral("&X axis ..."));
-    AddCommand(labels, ID_LABEL_YAXIS, QStringLiteral("&Y axis ..."));
-    AddCommand(labels, ID_LABEL_SIGNALS, QStringLiteral("Signal &Labels ..."));
+    AddCommand(
+        labels, ID_LABEL_TITLE, QStringLiteral("&Title ..."), [&doc] { doc.OnLabelTitle(); }, shortHeader);
+    AddCommand(
+        labels, ID_LABEL_SUBTITLE, QStringLiteral("&SubTitle ..."), [&doc] { doc.OnLabelSubTitle(); }, shortHeader);
+    AddCommand(labels, ID_LABEL_XAXIS, QStringLiteral("&X axis ..."), [&doc] { doc.OnLabelXAxis(); });
+    AddCommand(labels, ID_LABEL_YAXIS, QStringLiteral("&Y axis ..."), [&doc] { doc.OnLabelYAxis(); });
+    AddCommand(
+        labels, ID_LABEL_SIGNALS, QStringLiteral("Signal &Labels ..."), [&doc] { doc.OnSignalLabels(); },
+        [&doc] { return doc.CanEditSignalLabels(); });
     labels->addSeparator();
-    AddCommand(labels, ID_LABEL_MULTILINE, QStringLiteral("&Multi Line Title"))->setCheckable(true);
+    AddCommand(labels, ID_LABEL_MULTILINE, QStringLiteral("&Multi Line Title"), [this] { OnMultiLineTitle(); });
+    m_commands.SetChecked(ID_LABEL_MULTILINE, [&doc] { return !doc.IsShortHeader(); });
 
     QMenu *injury = menuBar()->addMenu(QStringLiteral("&Injury"));
     const struct {
         int id;
         const char *text;
         const char *tip;
+        void (CPelloraDoc::*run)();
+        std::function<bool()> enabled;
     } programs[] = {
-        {ID_INJURY_QUILLET, "&Quillet", "Run the Quillet Criteria program using the selected signal"},
-        {ID_INJURY_VC, "&V*C", "Run the Viscous Criteria program using the selected signal"},
-        {ID_INJURY_HIC, "&HIC", "Run the HIC program using the selected signal(s)"},
-        {ID_INJURY_CLIP3MS, "&3ms Clip", "Run the 3 ms Clip program using the selected signal(s)"},
-        {ID_INJURY_NIJ, "&Nij", "Run the Nij program using the selected signals"},
-        {ID_INJURY_TIBIA, "&Tibia Index", "Run the Tibia Index program using the selected signals"},
+        {ID_INJURY_QUILLET, "&Quillet", "Run the Quillet Criteria program using the selected signal",
+         &CPelloraDoc::OnInjuryQuillet, oneSignal},
+        {ID_INJURY_VC, "&V*C", "Run the Viscous Criteria program using the selected signal",
+         &CPelloraDoc::OnInjuryViscous, oneSignal},
+        {ID_INJURY_HIC, "&HIC", "Run the HIC program using the selected signal(s)", &CPelloraDoc::OnInjuryHic,
+         oneOrThree},
+        {ID_INJURY_CLIP3MS, "&3ms Clip", "Run the 3 ms Clip program using the selected signal(s)",
+         &CPelloraDoc::OnInjuryClip3ms, oneOrThree},
+        {ID_INJURY_NIJ, "&Nij", "Run the Nij program using the selected signals", &CPelloraDoc::OnInjuryNij, three},
+        {ID_INJURY_TIBIA, "&Tibia Index", "Run the Tibia Index program using the selected signals",
+         &CPelloraDoc::OnInjuryTibia, three},
     };
-    for (const auto &p : programs)
-        AddCommand(injury, p.id, QLatin1String(p.text))->setStatusTip(QLatin1String(p.tip));
+    for (const auto &p : programs) {
+        const auto run = p.run;
+        AddCommand(
+            injury, p.id, QLatin1String(p.text), [&doc, run] { (doc.*run)(); }, p.enabled)
+            ->setStatusTip(QLatin1String(p.tip));
+    }
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    AddCommand(help, ID_APP_ABOUT, QStringLiteral("&About Pellora..."));
+    AddCommand(help, ID_APP_ABOUT, QStringLiteral("&About Pellora..."), [this] { OnAppAbout(); });
 
     for (QMenu *menu : menuBar()->findChildren<QMenu *>())
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
@@ -267,8 +334,12 @@ void CMainFrame::CreateToolBar()
         int id;
         const char *text;
     } classes[] = {{ID_CFC60, "60"}, {ID_CFC180, "180"}, {ID_CFC600, "600"}, {ID_CFC1000, "1000"}};
+    CPelloraDoc &doc = m_doc;
     for (const auto &c : classes) {
-        QAction *action = AddCommand(nullptr, c.id, QLatin1String(c.text));
+        const int id = c.id;
+        QAction *action = AddCommand(
+            nullptr, id, QLatin1String(c.text), [&doc, id] { doc.OnFilterClassCommand(id); },
+            [&doc] { return doc.HasSignals(); });
         action->setToolTip(QStringLiteral("Filter with channel class %1").arg(QLatin1String(c.text)));
         m_toolBar->addAction(action);
     }
@@ -284,135 +355,6 @@ void CMainFrame::CreateStatusBar()
         label->setEnabled(false);
         statusBar()->addPermanentWidget(label);
     }
-}
-
-void CMainFrame::InstallHandlers()
-{
-    CPelloraDoc &doc = m_doc;
-    const auto plot = [this] { return Plot() != nullptr; };
-    SetCommandHandler(ID_FILE_OPEN_DIRECTORY, [&doc] { doc.OnOpenDirectory(); });
-    SetCommandHandler(ID_FILE_OPEN_HITLIST, [&doc] { doc.OnOpenHitlist(); });
-    SetCommandHandler(ID_FILE_PAGE_MARGIN, [&doc] { doc.OnPageMarginSetup(); });
-    SetCommandHandler(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
-    SetCommandHandler(ID_APP_EXIT, [this] { close(); });
-    SetCommandHandler(ID_EDIT_OPTIONS, [&doc] { doc.OnOptions(); });
-    SetCommandHandler(ID_VIEW_SORT_NAME, [this] { OnSortByName(); });
-    SetCommandHandler(ID_VIEW_SORT_CURVE, [this] { OnSortByCurve(); });
-    const auto byCurve = [&doc] { return doc.Settings().GetInt("Sort", 0) == 1; };
-    m_commands.SetChecked(ID_VIEW_SORT_NAME, [byCurve] { return !byCurve(); });
-    m_commands.SetChecked(ID_VIEW_SORT_CURVE, byCurve);
-    SetCommandHandler(
-        ID_VIEW_UDS_HEADER, [&doc] { doc.OnViewUdsHeader(); }, [&doc] { return doc.CanViewUdsHeader(); });
-    SetCommandHandler(
-        ID_OPERATE_RELOAD, [&doc] { doc.OnReload(); }, [&doc] { return !doc.GetSelectedFiles().empty(); });
-    const auto shortHeader = [this] { return IsShortHeader(); };
-    SetCommandHandler(
-        ID_LABEL_TITLE, [&doc] { doc.OnLabelTitle(); }, shortHeader);
-    SetCommandHandler(
-        ID_LABEL_SUBTITLE, [&doc] { doc.OnLabelSubTitle(); }, shortHeader);
-    SetCommandHandler(ID_LABEL_XAXIS, [&doc] { doc.OnLabelXAxis(); });
-    SetCommandHandler(ID_LABEL_YAXIS, [&doc] { doc.OnLabelYAxis(); });
-    SetCommandHandler(
-        ID_LABEL_SIGNALS, [&doc] { doc.OnSignalLabels(); }, [&doc] { return doc.CanEditSignalLabels(); });
-    SetCommandHandler(ID_LABEL_MULTILINE, [this] { OnMultiLineTitle(); });
-    m_commands.SetChecked(ID_LABEL_MULTILINE, [&doc] { return !doc.IsShortHeader(); });
-    SetCommandHandler(ID_APP_ABOUT, [this] { OnAppAbout(); });
-
-    // Commands of the plot pane.
-    // Commands on the chart shown: off while the pane is empty.
-    const auto chart = [this] { return Plot() && Plot()->HasChart(); };
-    SetCommandHandler(
-        ID_FILE_PRINT_CURRENT, [&doc] { doc.OnPrintPlots(false, false); }, chart);
-    SetCommandHandler(
-        ID_FILE_PRINT_ALL, [&doc] { doc.OnPrintPlots(true, false); }, plot);
-    SetCommandHandler(
-        ID_FILE_PREVIEW_CURRENT, [&doc] { doc.OnPrintPlots(false, true); }, chart);
-    SetCommandHandler(
-        ID_FILE_PREVIEW_ALL, [&doc] { doc.OnPrintPlots(true, true); }, plot);
-    SetCommandHandler(
-        ID_EDIT_COPY, [this] { Plot()->CopyPlot(); }, chart);
-    SetCommandHandler(
-        ID_FILE_SAVE_AS_JPEG, [&doc] { doc.OnSaveAsJpeg(); }, chart);
-    SetCommandHandler(
-        ID_FILE_SAVE_AS_WMF, [&doc] { doc.OnSaveAsWmf(); }, chart);
-    const auto listed = [this, &doc] { return Plot() && !doc.GetFileNames().empty(); };
-    SetCommandHandler(
-        ID_FILE_SAVE_ALL_JPG, [&doc] { doc.OnSaveAllPlots(PlotImageKind::Jpeg); }, listed);
-    SetCommandHandler(
-        ID_FILE_SAVE_ALL_WMF, [&doc] { doc.OnSaveAllPlots(PlotImageKind::Metafile); }, listed);
-    InstallOperationHandlers();
-}
-
-void CMainFrame::InstallOperationHandlers()
-{
-    CPelloraDoc &doc = m_doc;
-    const auto loaded = [&doc] { return doc.HasSignals(); };
-    const auto chart = [this, &doc] { return doc.HasSignals() && Plot() && Plot()->HasChart(); };
-    const struct {
-        int id;
-        int code;
-        bool combining;
-    } runner[] = {
-        {ID_OPERATE_INTEGRATE, CPelloraDoc::OpIntegrate, false},
-        {ID_OPERATE_DERIVATIVE, CPelloraDoc::OpDerivative, false},
-        {ID_OPERATE_FIR100, CPelloraDoc::OpFir100, false},
-        {ID_OPERATE_BIAS_AUTO, CPelloraDoc::OpBiasAuto, false},
-        {ID_OPERATE_ADD_X, CPelloraDoc::OpAddX, false},
-        {ID_OPERATE_ADD_Y, CPelloraDoc::OpAddY, false},
-        {ID_OPERATE_BIAS_TAIL, CPelloraDoc::OpBiasTail, false},
-        {ID_OPERATE_SCALE_Y, CPelloraDoc::OpScaleY, false},
-        {ID_OPERATE_SCALE_X, CPelloraDoc::OpScaleX, false},
-        {ID_OPERATE_RESULTANT, CPelloraDoc::OpResultant, true},
-        {ID_OPERATE_AVERAGE, CPelloraDoc::OpAverage, true},
-        {ID_OPERATE_SUM, CPelloraDoc::OpSum, true},
-    };
-    for (const auto &r : runner) {
-        const int code = r.code;
-        std::function<bool()> enabled = loaded;
-        if (code == CPelloraDoc::OpResultant)
-            enabled = [&doc] { return doc.CanResultant(); };
-        else if (r.combining)
-            enabled = [&doc] { return doc.CanCombine(); };
-        SetCommandHandler(
-            r.id, [&doc, code] { doc.RunOperation(code); }, enabled);
-    }
-    for (int id : {ID_CFC60, ID_CFC180, ID_CFC600, ID_CFC1000})
-        SetCommandHandler(
-            id, [&doc, id] { doc.OnFilterClassCommand(id); }, loaded);
-    SetCommandHandler(
-        ID_OPERATE_FILTER, [&doc] { doc.OnFilter(); }, loaded);
-    SetCommandHandler(
-        ID_OPERATE_RESAMPLE, [&doc] { doc.OnResample(); }, loaded);
-    SetCommandHandler(
-        ID_OPERATE_TRUNCATE, [&doc] { doc.OnTruncate(); }, loaded);
-    SetCommandHandler(
-        ID_OPERATE_PAD_CUT, [&doc] { doc.OnPadCut(); }, [&doc] { return doc.CanPadCut(); });
-    SetCommandHandler(
-        ID_OPERATE_XY_SIGNAL, [&doc] { doc.OnCreateXYSignal(); }, [&doc] { return doc.CanCreateXYSignal(); });
-
-    SetCommandHandler(
-        ID_FILE_SAVE_AS_UDS, [this, &doc] { doc.OnSaveAsUds(m_list->CurrentItemStem()); }, chart);
-    SetCommandHandler(
-        ID_FILE_SAVE_ALL_UDS, [&doc] { doc.OnSaveAllUds(); }, loaded);
-    SetCommandHandler(
-        ID_FILE_SAVE_AS_ASCII, [&doc] { doc.OnSaveAsAscii(); }, chart);
-    SetCommandHandler(
-        ID_FILE_SAVE_AS_IMAGEEXPRESS, [&doc] { doc.OnSaveAsImageExpress(); }, loaded);
-    SetCommandHandler(
-        ID_EDIT_COPY_DATA, [&doc] { doc.OnCopyData(); }, loaded);
-
-    SetCommandHandler(
-        ID_INJURY_QUILLET, [&doc] { doc.OnInjuryQuillet(); }, [&doc] { return doc.CanRunOneSignal(); });
-    SetCommandHandler(
-        ID_INJURY_VC, [&doc] { doc.OnInjuryViscous(); }, [&doc] { return doc.CanRunOneSignal(); });
-    SetCommandHandler(
-        ID_INJURY_HIC, [&doc] { doc.OnInjuryHic(); }, [&doc] { return doc.CanRunOneOrThree(); });
-    SetCommandHandler(
-        ID_INJURY_CLIP3MS, [&doc] { doc.OnInjuryClip3ms(); }, [&doc] { return doc.CanRunOneOrThree(); });
-    SetCommandHandler(
-        ID_INJURY_NIJ, [&doc] { doc.OnInjuryNij(); }, [&doc] { return doc.CanRunThree(); });
-    SetCommandHandler(
-        ID_INJURY_TIBIA, [&doc] { doc.OnInjuryTibia(); }, [&doc] { return doc.CanRunThree(); });
 }
 
 bool CMainFrame::IsShortHeader() const

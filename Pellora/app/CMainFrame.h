@@ -101,8 +101,7 @@ public:
 
     // The action of a command id (null for an unknown id).
     QAction *Action(int id) const;
-    // Gives a command its handler and its enabling rule (both replace any earlier).
-    void SetCommandHandler(int id, std::function<void()> run, std::function<bool()> enabled = {});
+    const kxres::CCommandTable &Commands() const { return m_commands; }
     // Re-evaluates every enabling rule and check mark.
     void UpdateCommandUI();
 
@@ -123,13 +122,12 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    QAction *AddCommand(QMenu *menu, int id, const QString &text, const QKeySequence &shortcut = {});
+    // Declares a command once: its place, text, handler, enabling rule and shortcut.
+    QAction *AddCommand(QMenu *menu, int id, const QString &text, std::function<void()> run,
+                        std::function<bool()> enabled = {}, const QKeySequence &shortcut = {});
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
-    void InstallHandlers();
-    // Operate, export and Injury commands of the document.
-    void InstallOperationHandlers();
     IPlotPane *Plot() const;
     bool RunDdeCommand(const DdeCommand &command);
 

@@ -236,8 +236,7 @@ TEST_F(BatchTest, ClosingTheWindowDuringAJobCancelsItThenCloses)
             closedAtOnce = frame.close();
         return false;
     };
-    frame.SetCommandHandler(CMainFrame::ID_FILE_SAVE_ALL_JPG,
-                            [&] { doc.SaveAllPlots(PlotImageKind::Jpeg, out.Str(), 320, 240); });
+    ui.saveAllPlots.push_back({out.Str(), 0});
 
     frame.Action(CMainFrame::ID_FILE_SAVE_ALL_JPG)->trigger();
 

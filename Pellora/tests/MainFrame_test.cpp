@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QSplitter>
 #include <QToolBar>
@@ -109,6 +110,30 @@ TEST_F(FrameTest, StartsOnAFolderSelectsFilesAndSavesAPicture)
     const QString png = QDir::current().filePath(QStringLiteral("pellora_main_window.png"));
     EXPECT_TRUE(image.save(png));
     std::cout << "main window picture: " << png.toStdString() << '\n';
+}
+
+TEST_F(FrameTest, EveryMenuAndToolBarEntryRunsACommand)
+{
+    // Every entry that carries a command id reaches a handler: no entry is dead.
+    QList<QAction *> entries = frame.ToolBar()->actions();
+    for (QMenu *menu : frame.menuBar()->findChildren<QMenu *>())
+        for (QAction *action : menu->actions())
+            entries.push_back(action);
+    int commands = 0;
+    for (QAction *action : entries) {
+        if (!action->objectName().startsWith(QStringLiteral("ID_")))
+            continue;
+        ++commands;
+        const int id = action->data().toInt();
+        EXPECT_TRUE(frame.Commands().IsBound(id)) << action->text().toStdString() << " " << id;
+        EXPECT_EQ(frame.Action(id), action) << id;
+    }
+    EXPECT_GE(commands, 60);
+    // Each id of the frame's commands has its entry.
+    for (int id : {CMainFrame::ID_FILE_OPEN_DIRECTORY, CMainFrame::ID_FILE_SAVE_AS_JPEG, CMainFrame::ID_FILE_PRINT_ALL,
+                   CMainFrame::ID_FILE_PAGE_MARGIN, CMainFrame::ID_OPERATE_BIAS_TAIL, CMainFrame::ID_CFC1000,
+                   CMainFrame::ID_LABEL_MULTILINE, CMainFrame::ID_INJURY_TIBIA, CMainFrame::ID_APP_ABOUT})
+        EXPECT_TRUE(frame.Commands().IsBound(id)) << id;
 }
 
 TEST_F(FrameTest, PlotPaneCanBeReplaced)

@@ -7,6 +7,9 @@
 #include <QMenu>
 #include <QWidget>
 
+#include <stdexcept>
+#include <string>
+
 namespace kxres {
 
 CCommandTable::CCommandTable(QWidget *owner, ErrorReporter report)
@@ -28,23 +31,27 @@ QAction *CCommandTable::Add(QMenu *menu, int id, const QString &text, Handler ru
     return action;
 }
 
-void CCommandTable::Bind(int id, Handler run, Rule enabled)
+CCommandTable::Entry &CCommandTable::Added(int id)
 {
     const auto it = m_commands.find(id);
     if (it == m_commands.end())
-        return;
-    it->second.run = std::move(run);
-    it->second.enabled = std::move(enabled);
+        throw std::invalid_argument("No menu command has the id " + std::to_string(id) + ".");
+    return it->second;
+}
+
+void CCommandTable::Bind(int id, Handler run, Rule enabled)
+{
+    Entry &entry = Added(id);
+    entry.run = std::move(run);
+    entry.enabled = std::move(enabled);
     Update();
 }
 
 void CCommandTable::SetChecked(int id, Rule checked)
 {
-    const auto it = m_commands.find(id);
-    if (it == m_commands.end())
-        return;
-    it->second.checked = std::move(checked);
-    it->second.action->setCheckable(true);
+    Entry &entry = Added(id);
+    entry.checked = std::move(checked);
+    entry.action->setCheckable(true);
     Update();
 }
 

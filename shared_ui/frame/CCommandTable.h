@@ -33,7 +33,8 @@ public:
     // its id. An unset rule always allows; an unset handler leaves it disabled until bound.
     QAction *Add(QMenu *menu, int id, const QString &text, Handler run = {}, Rule enabled = {},
                  const QKeySequence &shortcut = {});
-    // Sets (or replaces) the handler, rule and check state of a command added before.
+    // Sets (or replaces) the handler and rule, or the check-mark rule, of a command added
+    // before; an id that was never added throws std::invalid_argument.
     void Bind(int id, Handler run, Rule enabled = {});
     void SetChecked(int id, Rule checked);
     // A rule over every command (e.g. "no batch job runs"), and what runs after each command.
@@ -42,6 +43,12 @@ public:
 
     QAction *Action(int id) const;
     bool Contains(int id) const { return m_commands.count(id) != 0; }
+    // The command was added and has a handler.
+    bool IsBound(int id) const
+    {
+        const auto it = m_commands.find(id);
+        return it != m_commands.end() && bool(it->second.run);
+    }
     // Runs the command when it is enabled; false when it is not, or when it failed.
     bool Run(int id);
     // Applies every rule to its action.
@@ -58,6 +65,7 @@ private:
     };
 
     bool Allowed(const Entry &entry) const;
+    Entry &Added(int id);
 
     QWidget *m_owner;
     ErrorReporter m_report;

@@ -108,14 +108,47 @@ TEST_F(CommandTableTest, RulesGateAndBindDecideWhatRuns)
     EXPECT_FALSE(action->isEnabled());
     gate = true;
 
-    // A command without a handler waits for Bind; an unknown id does nothing.
+    // A command without a handler waits for Bind; an unknown id does not run.
     table.Add(menu, 2, QStringLiteral("Later"));
     EXPECT_FALSE(table.Run(2));
+    EXPECT_FALSE(table.IsBound(2));
     table.Bind(2, [&] { runs += 10; });
+    EXPECT_TRUE(table.IsBound(2));
     EXPECT_TRUE(table.Run(2));
     EXPECT_EQ(runs, 11);
     EXPECT_FALSE(table.Run(999));
     EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(CommandTableTest, BindingAnIdThatWasNeverAddedIsAnError)
+{
+    table.Add(menu, 32812, QStringLiteral("Open &Hitlist ..."));
+    const struct {
+        const char *what;
+        std::function<void()> call;
+    } cases[] = {
+        {"Bind", [&] { table.Bind(32821, [] {}); }},
+        {"Bind with a rule",
+         [&] {
+             table.Bind(
+                 -1, [] {}, [] { return true; });
+         }},
+        {"SetChecked", [&] { table.SetChecked(32813, [] { return true; }); }},
+    };
+    for (const auto &c : cases) {
+        try {
+            c.call();
+            ADD_FAILURE() << c.what << " took an unknown id";
+        } catch (const std::invalid_argument &e) {
+            EXPECT_NE(std::string(e.what()).find("id"), std::string::npos) << c.what;
+        }
+    }
+    // Nothing was added by the failed calls, and the known command is still unbound.
+    EXPECT_EQ(menu->actions().size(), 1);
+    EXPECT_FALSE(table.Contains(32821));
+    EXPECT_FALSE(table.IsBound(32812));
+    EXPECT_NO_THROW(table.Bind(32812, [] {}));
+    EXPECT_TRUE(table.IsBound(32812));
 }
 
 TEST_F(CommandTableTest, AFailingRuleDisablesAndTheAfterRunHookIsGuarded)
