@@ -1,13 +1,13 @@
 #include "Pellora/dialogs/CAddPoints.h"
 
+#include "shared_ui/dialogs/DialogWarning.h"
+#include "shared_ui/kit/NumberParser.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSpinBox>
 #include <QVBoxLayout>
-
-#include <limits>
 
 namespace pellora {
 
@@ -21,20 +21,18 @@ CAddPoints::CAddPoints(QWidget *parent)
     m_lastPoints = new QLineEdit(this);
     m_lastPoints->setObjectName(QStringLiteral("lastPoints"));
     m_lastPoints->setReadOnly(true);
-    m_first = new QSpinBox(this);
+    m_first = new QLineEdit(this);
     m_first->setObjectName(QStringLiteral("atFirst"));
-    m_last = new QSpinBox(this);
+    m_last = new QLineEdit(this);
     m_last->setObjectName(QStringLiteral("atLast"));
-    for (QSpinBox *box : {m_first, m_last})
-        box->setRange(-std::numeric_limits<int>::max() / 2, std::numeric_limits<int>::max() / 2);
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("message"));
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("No. of first points"), m_firstPoints);
     form->addRow(QStringLiteral("No. of last points"), m_lastPoints);
-    form->addRow(QStringLiteral("Padding(+)/Cutting(-) points at first"), m_first);
-    form->addRow(QStringLiteral("Padding(+)/Cutting(-) points at last"), m_last);
+    form->addRow(FirstLabel(), m_first);
+    form->addRow(LastLabel(), m_last);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CAddPoints::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -43,8 +41,8 @@ CAddPoints::CAddPoints(QWidget *parent)
     layout->addWidget(m_message);
     layout->addWidget(buttons);
 
-    connect(m_first, &QSpinBox::valueChanged, this, &CAddPoints::OnCountChanged);
-    connect(m_last, &QSpinBox::valueChanged, this, &CAddPoints::OnCountChanged);
+    connect(m_first, &QLineEdit::textChanged, this, &CAddPoints::OnCountChanged);
+    connect(m_last, &QLineEdit::textChanged, this, &CAddPoints::OnCountChanged);
     OnCountChanged();
 }
 
@@ -61,9 +59,19 @@ void CAddPoints::SetCounts(int atFirst, int atLast)
 {
     m_openFirst = atFirst;
     m_openLast = atLast;
-    m_first->setValue(atFirst);
-    m_last->setValue(atLast);
+    m_first->setText(QString::number(atFirst));
+    m_last->setText(QString::number(atLast));
     OnCountChanged();
+}
+
+QString CAddPoints::FirstLabel()
+{
+    return QStringLiteral("Padding(+)/Cutting(-) points at first");
+}
+
+QString CAddPoints::LastLabel()
+{
+    return QStringLiteral("Padding(+)/Cutting(-) points at last");
 }
 
 QString CAddPoints::Message(int a, int b)
@@ -94,15 +102,35 @@ QString CAddPoints::MessageText() const
 
 void CAddPoints::OnCountChanged()
 {
-    m_atFirst = m_first->value();
-    m_atLast = m_last->value();
+    // A box that holds no whole number yet counts as no change.
+    m_atFirst = kxres::ParseInt(m_first->text()).value_or(0);
+    m_atLast = kxres::ParseInt(m_last->text()).value_or(0);
     // The texts write one ampersand as "&&", as a mnemonic label would.
     m_message->setText(Message(m_atFirst, m_atLast).replace(QStringLiteral("&&"), QStringLiteral("&")));
 }
 
+bool CAddPoints::ReadCount(QLineEdit *box, const QString &label, int &count)
+{
+    QString why;
+    const std::optional<int> value = kxres::ParseInt(box->text(), &why);
+    if (!value) {
+        kxres::Warn(this, label + QStringLiteral(" \"") + box->text().trimmed() + QStringLiteral("\": ") + why);
+        box->setFocus();
+        box->selectAll();
+        return false;
+    }
+    count = *value;
+    return true;
+}
+
 void CAddPoints::accept()
 {
-    OnCountChanged();
+    int first = 0;
+    int last = 0;
+    if (!ReadCount(m_first, FirstLabel(), first) || !ReadCount(m_last, LastLabel(), last))
+        return;
+    m_atFirst = first;
+    m_atLast = last;
     m_unchanged = m_atFirst == m_openFirst && m_atLast == m_openLast;
     QDialog::accept();
 }

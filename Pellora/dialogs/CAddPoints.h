@@ -10,7 +10,6 @@
 
 class QLabel;
 class QLineEdit;
-class QSpinBox;
 
 namespace pellora {
 
@@ -31,11 +30,16 @@ public:
     QString MessageText() const;
 
     static QString Message(int atFirst, int atLast);
+    // The labels of the two count boxes.
+    static QString FirstLabel();
+    static QString LastLabel();
 
     void accept() override;
 
 private:
     void OnCountChanged();
+    // The count typed in box (strict whole number); false, with a warning naming the box, when it is none.
+    bool ReadCount(QLineEdit *box, const QString &label, int &count);
 
     double m_step = 0.0;
     std::int32_t m_nfp = 0;
@@ -47,8 +51,8 @@ private:
     bool m_unchanged = true;
     QLineEdit *m_firstPoints = nullptr;
     QLineEdit *m_lastPoints = nullptr;
-    QSpinBox *m_first = nullptr;
-    QSpinBox *m_last = nullptr;
+    QLineEdit *m_first = nullptr;
+    QLineEdit *m_last = nullptr;
     QLabel *m_message = nullptr;
 };
 

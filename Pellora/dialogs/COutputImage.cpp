@@ -2,6 +2,7 @@
 
 #include "Pellora/document/CPelloraDoc.h"
 #include "shared_ui/dialogs/DialogWarning.h"
+#include "shared_ui/kit/NumberParser.h"
 #include "platform/CSettings.h"
 
 #include <QDialogButtonBox>
@@ -73,7 +74,9 @@ QString COutputImage::CheckSize(int width, int height)
 void COutputImage::OnBrowse()
 {
     const QString folder = QString::fromStdString(m_settings.GetString("OutputDir", CPelloraDoc::DefaultOutputDir()));
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Select Image Name"), folder);
+    // The save itself asks before it replaces a file, once, for the name it really writes.
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Select Image Name"), folder, QString(),
+                                                      nullptr, QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty())
         return;
     m_name->setText(path);
@@ -83,12 +86,12 @@ void COutputImage::OnBrowse()
 
 void COutputImage::accept()
 {
-    bool okWidth = false;
-    bool okHeight = false;
-    const int width = m_widthEdit->text().trimmed().toInt(&okWidth);
-    const int height = m_heightEdit->text().trimmed().toInt(&okHeight);
-    const QString problem =
-        (okWidth && okHeight) ? CheckSize(width, height) : QStringLiteral("Pixel Size must be between 32 and 2000");
+    const std::optional<int> typedWidth = kxres::ParseInt(m_widthEdit->text());
+    const std::optional<int> typedHeight = kxres::ParseInt(m_heightEdit->text());
+    const int width = typedWidth.value_or(0);
+    const int height = typedHeight.value_or(0);
+    const QString problem = (typedWidth && typedHeight) ? CheckSize(width, height)
+                                                        : QStringLiteral("Pixel Size must be between 32 and 2000");
     if (!problem.isEmpty()) {
         kxres::Warn(this, problem);
         return;

@@ -1,5 +1,9 @@
 #include "Pellora/dialogs/CPageMarginSetup.h"
 
+#include "Pellora/document/CPelloraDoc.h"
+#include "shared_ui/dialogs/DialogWarning.h"
+#include "shared_ui/kit/NumberParser.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -99,18 +103,28 @@ void CPageMarginSetup::OnUnitChanged(int unit)
     if (unit == m_shownUnit || unit < 0)
         return;
     const double factor = unit == 1 ? CentimetresPerInch : 1.0 / CentimetresPerInch;
-    for (QLineEdit *e : {m_left, m_right, m_top, m_bottom})
-        e->setText(QString::asprintf("%.3f", e->text().trimmed().toDouble() * factor));
+    // A text that is no number stays as typed, for OK to point out.
+    for (QLineEdit *e : {m_left, m_right, m_top, m_bottom}) {
+        if (const std::optional<double> value = kxres::ParseDouble(e->text()))
+            e->setText(QString::asprintf("%.3f", *value * factor));
+    }
     m_shownUnit = unit;
 }
 
 void CPageMarginSetup::accept()
 {
-    m_margins.left = m_left->text().trimmed().toStdString();
-    m_margins.right = m_right->text().trimmed().toStdString();
-    m_margins.top = m_top->text().trimmed().toStdString();
-    m_margins.bottom = m_bottom->text().trimmed().toStdString();
-    m_margins.unit = m_unit->currentIndex() == 1 ? 1 : 0;
+    CPageMarginValues typed;
+    typed.left = m_left->text().trimmed().toStdString();
+    typed.right = m_right->text().trimmed().toStdString();
+    typed.top = m_top->text().trimmed().toStdString();
+    typed.bottom = m_bottom->text().trimmed().toStdString();
+    typed.unit = m_unit->currentIndex() == 1 ? 1 : 0;
+    // Every margin must be a number of 0 or more; the dialog stays open until it is.
+    if (const std::string problem = CPelloraDoc::MarginProblem(typed); !problem.empty()) {
+        kxres::Warn(this, QString::fromStdString(problem));
+        return;
+    }
+    m_margins = typed;
     QDialog::accept();
 }
 

@@ -2,12 +2,12 @@
 
 #include "Pellora/document/FileListNames.h"
 #include "platform/CSettings.h"
+#include "shared_ui/kit/NumberParser.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
-#include <charconv>
 #include <filesystem>
 
 namespace pellora {
@@ -18,20 +18,6 @@ namespace {
 
 constexpr std::size_t MaxTitleLength = 254;
 constexpr std::size_t MaxSubTitleLength = 46;
-
-// Leading number of a text, as atof reads it, whatever the locale.
-double ToNumber(const std::string &text)
-{
-    const char *begin = text.data();
-    const char *end = begin + text.size();
-    while (begin != end && (*begin == ' ' || *begin == '\t'))
-        ++begin;
-    if (begin != end && *begin == '+')
-        ++begin;
-    double value = 0.0;
-    const auto result = std::from_chars(begin, end, value);
-    return result.ec == std::errc() ? value : 0.0;
-}
 
 } // namespace
 
@@ -79,13 +65,46 @@ void CPelloraDoc::ReadSettings()
     ConvertMargins();
 }
 
+std::optional<double> CPelloraDoc::ParseMargin(const std::string &text, std::string *why)
+{
+    const std::optional<double> value = kxres::ParseDouble(text, why);
+    if (value && *value < 0.0) {
+        if (why)
+            *why = "a margin is 0 or more";
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string CPelloraDoc::MarginProblem(const CPageMarginValues &margins)
+{
+    const std::array<std::pair<const char *, const std::string *>, 4> texts{
+        {{"Left", &margins.left}, {"Right", &margins.right}, {"Top", &margins.top}, {"Bottom", &margins.bottom}}};
+    for (const auto &[name, text] : texts) {
+        std::string why;
+        if (!text->empty() && !ParseMargin(*text, &why))
+            return std::string(name) + " margin \"" + *text + "\": " + why;
+    }
+    return {};
+}
+
 void CPelloraDoc::ConvertMargins()
 {
-    const std::array<const std::string *, 4> texts{&m_marginTexts.left, &m_marginTexts.right, &m_marginTexts.top,
-                                                   &m_marginTexts.bottom};
+    // A text that is no margin (a settings file may hold anything) is not used: its
+    // default takes its place. An empty text keeps the number it has.
+    const CPageMarginValues defaults;
+    const std::array<std::string *, 4> texts{&m_marginTexts.left, &m_marginTexts.right, &m_marginTexts.top,
+                                             &m_marginTexts.bottom};
+    const std::array<const std::string *, 4> fallback{&defaults.left, &defaults.right, &defaults.top, &defaults.bottom};
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (!texts[i]->empty())
-            m_margins[i] = ToNumber(*texts[i]);
+        if (texts[i]->empty())
+            continue;
+        std::optional<double> value = ParseMargin(*texts[i]);
+        if (!value) {
+            *texts[i] = *fallback[i];
+            value = ParseMargin(*texts[i]);
+        }
+        m_margins[i] = value.value_or(0.0);
     }
 }
 
@@ -241,6 +260,11 @@ void CPelloraDoc::OnPageMarginSetup()
     CPageMarginValues margins = m_marginTexts;
     if (!m_ui->EditPageMargins(margins))
         return;
+    // Nothing is kept or stored unless all four are margins.
+    if (const std::string problem = MarginProblem(margins); !problem.empty()) {
+        m_ui->ShowMessage(problem, IPelloraUi::Icon::Exclamation);
+        return;
+    }
     m_marginTexts = margins;
     ConvertMargins();
     m_settings->SetString("MarginLeft", m_marginTexts.left);

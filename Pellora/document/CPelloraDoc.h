@@ -161,6 +161,12 @@ public:
     const std::array<double, 4> &GetMargins() const { return m_margins; }
     const CPageMarginValues &GetMarginTexts() const { return m_marginTexts; }
     int GetMarginUnit() const { return m_marginTexts.unit; }
+    // A margin as typed: a plain number, 0 or more; nothing, with why, otherwise.
+    static std::optional<double> ParseMargin(const std::string &text, std::string *why = nullptr);
+    // The first of the four margin texts (left, right, top, bottom) that is no margin, as
+    // "<Name> margin "<text>": <why>"; empty when all are margins. An empty text passes:
+    // it keeps the number the margin has.
+    static std::string MarginProblem(const CPageMarginValues &margins);
     std::string GetOutputDir() const;
     void SetOutputDir(const std::string &folder);
     // Default of the suite directory and the output folder on this platform.
@@ -257,10 +263,12 @@ public:
     kxchart::ChartContent BuildPlotContent() const;
     // Print Current Plot / Print (all plots) / Current Plot Preview / Print Preview All.
     void OnPrintPlots(bool allPlots, bool preview);
+    struct BatchResult;
     // Draws the current plot, or one page per plottable listed file, on pages (the pages
     // of a preview with preview); the number of pages drawn. A message when the margins
-    // leave no room.
-    int PrintPlotPages(IPlotPages &pages, bool allPlots, bool preview = false);
+    // leave no room. The job's messages are shown at its end, or, with deferred, left
+    // there for ReportBatch once the pages are finished.
+    int PrintPlotPages(IPlotPages &pages, bool allPlots, bool preview = false, BatchResult *deferred = nullptr);
     void OnSaveAsJpeg();
     // The vector image of the metafile command: "Save PDF as".
     void OnSaveAsWmf();
@@ -289,13 +297,17 @@ public:
     struct BatchResult {
         int pages = 0; // pages the job wrote
         bool cancelled = false;
-        bool ran = false; // false: nothing listed, or another job runs
+        bool ran = false;                // false: nothing listed, or another job runs
+        std::vector<std::string> errors; // the job's messages, when their report waits
     };
     // Runs page for every listed file that can be plotted, behind a progress window,
     // on a snapshot of the list taken now. Each page is built from its file alone: the
-    // selection, signals, texts and views stay as they are. Afterwards the error list
-    // is shown and a cancel is reported.
-    BatchResult RunBatch(const std::string &title, const std::string &text, const BatchPage &page);
+    // selection, signals, texts and views stay as they are. Afterwards a cancel is
+    // reported and the error list shown; without reportAtEnd both wait for ReportBatch.
+    BatchResult RunBatch(const std::string &title, const std::string &text, const BatchPage &page,
+                         bool reportAtEnd = true);
+    // "Printing Cancelled" for a cancelled job, then its error list.
+    void ReportBatch(const BatchResult &result);
     bool IsBatchRunning() const { return m_batchRunning; }
     // Ends the running job after its current page (e.g. the program is closing).
     void CancelBatch() { m_batchCancel = true; }

@@ -77,7 +77,8 @@ bool CPelloraDoc::MakeBatchPage(const std::string &path, kx::CNSignalPtr &signal
     return true;
 }
 
-CPelloraDoc::BatchResult CPelloraDoc::RunBatch(const std::string &title, const std::string &text, const BatchPage &page)
+CPelloraDoc::BatchResult CPelloraDoc::RunBatch(const std::string &title, const std::string &text, const BatchPage &page,
+                                               bool reportAtEnd)
 {
     BatchResult result;
     if (m_batchRunning || m_fileNames.empty() || !page)
@@ -121,11 +122,23 @@ CPelloraDoc::BatchResult CPelloraDoc::RunBatch(const std::string &title, const s
         }
     }
     UpdateAllViews(UpdateHint::Commands);
-    if (result.cancelled && m_ui)
-        m_ui->ShowMessage("Printing Cancelled", IPelloraUi::Icon::Information);
-    ShowErrorList();
+    result.errors = std::move(m_errors);
     m_errors.clear();
+    if (reportAtEnd) {
+        ReportBatch(result);
+        result.errors.clear();
+    }
     return result;
+}
+
+void CPelloraDoc::ReportBatch(const BatchResult &result)
+{
+    if (!m_ui)
+        return;
+    if (result.cancelled)
+        m_ui->ShowMessage("Printing Cancelled", IPelloraUi::Icon::Information);
+    if (!result.errors.empty())
+        m_ui->ShowErrorList(result.errors);
 }
 
 } // namespace pellora

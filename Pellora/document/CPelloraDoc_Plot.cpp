@@ -3,11 +3,13 @@
 #include "Pellora/document/CPelloraDoc.h"
 
 #include "platform/CSettings.h"
+#include "shared_ui/kit/ReplaceQuestion.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <cstdio>
+#include <set>
 
 namespace pellora {
 
@@ -20,6 +22,15 @@ const char *const NoRoomText = "The page margins leave no room for the plot.";
 std::string ImageNotWritten(const std::string &path)
 {
     return "The image " + path + " could not be written.";
+}
+
+// True when target may be written: it does not exist, the chooser already asked about
+// it (chosen), or the user agrees to replace it.
+bool MayWrite(IPelloraUi &ui, const std::string &target, const std::string &chosen = {})
+{
+    if (target == chosen || kxres::ExistingFiles({target}).empty())
+        return true;
+    return ui.AskYesNo(kxres::ReplaceFilesQuestion({target}));
 }
 
 } // namespace
@@ -52,7 +63,7 @@ bool CPelloraDoc::CanRunPlotJob() const
 
 // ---- printing ----------------------------------------------------------------
 
-int CPelloraDoc::PrintPlotPages(IPlotPages &pages, bool allPlots, bool preview)
+int CPelloraDoc::PrintPlotPages(IPlotPages &pages, bool allPlots, bool preview, BatchResult *deferred)
 {
     if (!pages.HasRoom()) {
         if (m_ui)
@@ -67,13 +78,19 @@ int CPelloraDoc::PrintPlotPages(IPlotPages &pages, bool allPlots, bool preview)
     const char *const title = preview ? "Building the Print Preview" : "Printing All Uds Plots";
     const char *const text = preview ? "Building pages..." : "Printing...";
     const char *const failure = preview ? "could not be drawn for the preview." : "could not be printed.";
-    const BatchResult result = RunBatch(title, text, [&](const CBatchPage &page) {
-        if (pages.AddPage(page.picture))
-            return true;
-        m_errors.push_back(FileError(page.path, failure));
-        return false;
-    });
-    return result.cancelled ? 0 : result.pages;
+    BatchResult result = RunBatch(
+        title, text,
+        [&](const CBatchPage &page) {
+            if (pages.AddPage(page.picture))
+                return true;
+            m_errors.push_back(FileError(page.path, failure));
+            return false;
+        },
+        deferred == nullptr);
+    const int drawn = result.cancelled ? 0 : result.pages;
+    if (deferred)
+        *deferred = std::move(result);
+    return drawn;
 }
 
 void CPelloraDoc::OnPrintPlots(bool allPlots, bool preview)
@@ -89,10 +106,16 @@ void CPelloraDoc::OnPrintPlots(bool allPlots, bool preview)
     std::unique_ptr<IPlotPages> pages = m_ui->BeginPlotPrint(preview, m_margins, GetMarginUnit());
     if (!pages)
         return;
-    const int drawn = PrintPlotPages(*pages, allPlots, preview);
+    BatchResult job;
+    const int drawn = PrintPlotPages(*pages, allPlots, preview, &job);
+    // A preview's messages come before it shows; a print's once the printer is done.
+    if (preview)
+        ReportBatch(job);
     // A printer is done either way; a preview shows only when it has pages.
     if (!preview || drawn > 0)
         pages->Finish();
+    if (!preview)
+        ReportBatch(job);
 }
 
 // ---- images ------------------------------------------------------------------
@@ -152,6 +175,8 @@ void CPelloraDoc::OnSaveAsJpeg()
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".jpg");
     const std::string target = path.toStdString();
+    if (!MayWrite(*m_ui, target))
+        return;
     if (!m_ui->SavePlotImage(CPlotPicture{BuildPlotContent(), ShownPlotRange()}, PlotImageKind::Jpeg, target, width,
                              height)) {
         m_ui->ShowMessage(ImageNotWritten(target), IPelloraUi::Icon::Information);
@@ -172,6 +197,8 @@ void CPelloraDoc::OnSaveAsWmf()
     if (QFileInfo(path).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) != 0)
         path += QStringLiteral(".pdf");
     const std::string target = path.toStdString();
+    if (!MayWrite(*m_ui, target, chosen))
+        return;
     const QSize size = MetafileSizeFor(0);
     if (!m_ui->SavePlotImage(CPlotPicture{BuildPlotContent(), ShownPlotRange()}, PlotImageKind::Metafile, target,
                              size.width(), size.height())) {
@@ -199,11 +226,25 @@ void CPelloraDoc::SaveAllPlots(PlotImageKind kind, const std::string &folder, in
 {
     if (!m_ui)
         return;
+    if (m_batchRunning || m_fileNames.empty())
+        return;
+    // One question for all the images that would replace files of the folder; No keeps them.
+    std::vector<std::string> targets;
+    for (std::size_t i = 0; i < m_fileNames.size(); ++i)
+        targets.push_back(SaveAllName(folder, m_fileNames[i], int(i) + 1, kind));
+    std::set<std::string> kept;
+    const std::vector<std::string> existing = kxres::ExistingFiles(targets);
+    if (!existing.empty() && !m_ui->AskYesNo(kxres::ReplaceFilesQuestion(existing)))
+        kept.insert(existing.begin(), existing.end());
+    if (kept.size() == targets.size())
+        return;
     const std::string title =
         std::string("Saving All Uds Plots As ") + (kind == PlotImageKind::Jpeg ? "jpg Files" : "pdf Files");
     const BatchResult result = RunBatch(title, "Saving...", [&](const CBatchPage &page) {
         // Named after the file of the job's own list that the page shows.
         const std::string target = SaveAllName(folder, page.name, int(page.index) + 1, kind);
+        if (kept.count(target) != 0)
+            return false;
         const bool saved = m_ui->SavePlotImage(page.picture, kind, target, width, height);
         if (!saved)
             m_errors.push_back("Failure to write file: " + target);

@@ -127,6 +127,64 @@ TEST_F(DocTest, StoredSettingsAreReadAndOptionsWriteThemBack)
     EXPECT_EQ(again.GetInt("MarginUnit"), 1);
 }
 
+TEST_F(DocTest, PageMarginsTakeOnlyNumbersOfZeroOrMore)
+{
+    const struct {
+        std::string CPageMarginValues::*field;
+        const char *key;
+        std::string text;
+        std::string message;
+    } cases[] = {
+        {&CPageMarginValues::right, "MarginRight", "abc", "Right margin \"abc\": not a number"},
+        {&CPageMarginValues::right, "MarginRight", "nan", "Right margin \"nan\": not a number"},
+        {&CPageMarginValues::left, "MarginLeft", "inf", "Left margin \"inf\": not a number"},
+        {&CPageMarginValues::top, "MarginTop", "-2.540", "Top margin \"-2.540\": a margin is 0 or more"},
+        {&CPageMarginValues::bottom, "MarginBottom", "1e400", "Bottom margin \"1e400\": the number is out of range"},
+        {&CPageMarginValues::bottom, "MarginBottom", "0.5cm", "Bottom margin \"0.5cm\": not a number"},
+        {&CPageMarginValues::left, "MarginLeft", "0x1p2", "Left margin \"0x1p2\": not a number"},
+    };
+    for (const auto &c : cases) {
+        ui.messages.clear();
+        ui.margins = [&](CPageMarginValues &m) {
+            m.*c.field = c.text;
+            return true;
+        };
+        doc.OnPageMarginSetup();
+        EXPECT_EQ(ui.messages, std::vector<std::string>{c.message}) << c.text;
+        // Neither kept for printing nor stored.
+        EXPECT_EQ(doc.GetMargins(), (std::array<double, 4>{0.1, 0.5, 0.5, 0.5})) << c.text;
+        EXPECT_FALSE(kxplatform::CSettings(settings.Program()).Contains(c.key)) << c.text;
+    }
+    // Numbers of 0 or more, blanks around them allowed, are taken.
+    ui.messages.clear();
+    ui.margins = [](CPageMarginValues &m) {
+        m = {" 0 ", "1e-3", "2.5", "0.25", 1};
+        return true;
+    };
+    doc.OnPageMarginSetup();
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(doc.GetMargins(), (std::array<double, 4>{0.0, 1e-3, 2.5, 0.25}));
+    EXPECT_EQ(doc.GetMarginUnit(), 1);
+}
+
+TEST_F(DocTest, StoredMarginsThatAreNoMarginsAreNotUsed)
+{
+    {
+        kxplatform::CSettings s(settings.Program());
+        s.SetString("MarginLeft", "abc");
+        s.SetString("MarginRight", "nan");
+        s.SetString("MarginTop", "-2.540");
+        s.SetString("MarginBottom", "inf");
+        s.Sync();
+    }
+    CPelloraDoc other(&ui, settings.Program());
+    EXPECT_EQ(other.GetMargins(), (std::array<double, 4>{0.1, 0.5, 0.5, 0.5}));
+    EXPECT_EQ(other.GetMarginTexts().left, "0.1");
+    EXPECT_EQ(other.GetMarginTexts().right, "0.5");
+    EXPECT_EQ(other.GetMarginTexts().top, "0.5");
+    EXPECT_EQ(other.GetMarginTexts().bottom, "0.5");
+}
+
 TEST_F(DocTest, CancelledOptionsChangeNothing)
 {
     ui.options = [](CPlottingOptionValues &v) {

@@ -120,13 +120,54 @@ TEST(CAddPoints, MessageFollowsTheCountsAndOkTellsWhetherAnythingChanged)
     dlg.accept();
     EXPECT_TRUE(dlg.IsUnchanged());
 
-    Child<QSpinBox>(dlg, "atFirst")->setValue(5);
-    Child<QSpinBox>(dlg, "atLast")->setValue(-3);
+    Child<QLineEdit>(dlg, "atFirst")->setText("5");
+    Child<QLineEdit>(dlg, "atLast")->setText("-3");
     EXPECT_EQ(dlg.MessageText(), "Padding at begin & cutting at end");
     dlg.accept();
     EXPECT_FALSE(dlg.IsUnchanged());
     EXPECT_EQ(dlg.GetNewNFP(), -15);
     EXPECT_EQ(dlg.GetNewNLP(), 96);
+}
+
+TEST(CAddPoints, TypedCountsAreWholeNumbersOrTheDialogStaysOpen)
+{
+    const struct {
+        const char *box;
+        QString typed;
+        QString warning; // empty: accepted
+        int atFirst;
+        int atLast;
+    } cases[] = {
+        {"atFirst", "1e400", "Padding(+)/Cutting(-) points at first \"1e400\": not a whole number", 0, 0},
+        {"atLast", "2.5", "Padding(+)/Cutting(-) points at last \"2.5\": not a whole number", 0, 0},
+        {"atLast", "abc", "Padding(+)/Cutting(-) points at last \"abc\": not a whole number", 0, 0},
+        {"atFirst", "99999999999", "Padding(+)/Cutting(-) points at first \"99999999999\": the number is out of range",
+         0, 0},
+        {"atFirst", "-12", "", -12, 0},
+        {"atLast", " 7 ", "", 0, 7},
+    };
+    for (const auto &c : cases) {
+        Warnings warnings;
+        CAddPoints dlg;
+        dlg.SetPoints(0.001, 0, 99);
+        dlg.SetCounts(0, 0);
+        // Typed key by key, as the user types it.
+        QWidget *box = dlg.findChild<QWidget *>(QLatin1String(c.box));
+        ASSERT_NE(box, nullptr);
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, c.typed);
+        dlg.accept();
+        if (c.warning.isEmpty()) {
+            EXPECT_EQ(dlg.result(), QDialog::Accepted) << c.typed.toStdString();
+            EXPECT_TRUE(warnings.texts.isEmpty()) << c.typed.toStdString();
+            EXPECT_EQ(dlg.GetAtFirst(), c.atFirst);
+            EXPECT_EQ(dlg.GetAtLast(), c.atLast);
+        } else {
+            EXPECT_NE(dlg.result(), QDialog::Accepted) << c.typed.toStdString();
+            EXPECT_EQ(warnings.texts, QStringList{c.warning});
+        }
+    }
 }
 
 TEST(CAppendFileDlg, AppendBoxTurnsTheOverwritePromptOff)
@@ -330,6 +371,35 @@ TEST(CPageMarginSetup, UnitChangeConvertsAndButtonsFill)
     dlg.accept();
     EXPECT_EQ(dlg.GetMargins().left, "2.540");
     EXPECT_EQ(dlg.GetMargins().unit, 1);
+}
+
+TEST(CPageMarginSetup, OkTakesOnlyMarginsOfZeroOrMore)
+{
+    const struct {
+        const char *edit;
+        QString typed;
+        QString warning;
+        QString inCentimetres; // after a change of unit
+    } cases[] = {
+        {"left", "abc", "Left margin \"abc\": not a number", "abc"},
+        {"right", "nan", "Right margin \"nan\": not a number", "nan"},
+        {"top", "-1", "Top margin \"-1\": a margin is 0 or more", "-2.540"},
+        {"bottom", "1e400", "Bottom margin \"1e400\": the number is out of range", "1e400"},
+        {"bottom", "Inf", "Bottom margin \"Inf\": not a number", "Inf"},
+    };
+    for (const auto &c : cases) {
+        Warnings warnings;
+        CPageMarginSetup dlg;
+        dlg.SetMargins(CPageMarginValues{});
+        Child<QLineEdit>(dlg, c.edit)->setText(c.typed);
+        dlg.accept();
+        EXPECT_NE(dlg.result(), QDialog::Accepted) << c.typed.toStdString();
+        EXPECT_EQ(warnings.texts, QStringList{c.warning});
+        EXPECT_EQ(dlg.GetMargins().left, CPageMarginValues{}.left);
+        // Changing the unit converts the numbers and leaves a text that is none.
+        Child<QComboBox>(dlg, "unit")->setCurrentIndex(1);
+        EXPECT_EQ(Child<QLineEdit>(dlg, c.edit)->text(), c.inCentimetres);
+    }
 }
 
 TEST(CPlottingOptions, ValuesGoInAndComeBack)

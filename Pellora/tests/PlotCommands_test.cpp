@@ -5,6 +5,7 @@
 #include "Pellora/document/CPelloraDoc.h"
 #include "Pellora/views/CPlotOutput.h"
 #include "Pellora/views/CPlotView.h"
+#include "shared_ui/kit/ReplaceQuestion.h"
 #include "support/PelloraTestSupport.h"
 
 #include <QApplication>
@@ -13,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 using namespace pellora;
 using namespace pelloratest;
@@ -79,6 +82,46 @@ public:
 private:
     std::shared_ptr<CountingPages> m_pages;
 };
+
+// What a job has shown by the time its pages are finished.
+struct SeenAtFinish {
+    int finished = 0;
+    std::size_t errorLists = 0;
+    std::size_t messages = 0;
+};
+
+class FinishWatch : public IPlotPages {
+public:
+    FinishWatch(const FakeUi &ui, SeenAtFinish &seen)
+        : m_ui(ui)
+        , m_seen(seen)
+    {}
+    bool HasRoom() const override { return true; }
+    bool AddPage(const CPlotPicture &) override { return true; }
+    void Finish() override
+    {
+        ++m_seen.finished;
+        m_seen.errorLists = m_ui.errorLists.size();
+        m_seen.messages = m_ui.messages.size();
+    }
+
+private:
+    const FakeUi &m_ui;
+    SeenAtFinish &m_seen;
+};
+
+std::string Contents(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteOld(const std::string &path)
+{
+    std::ofstream(path, std::ios::binary) << "old";
+}
 
 } // namespace
 
@@ -189,6 +232,8 @@ TEST_F(PlotCommandsTest, SaveAllPlotsTakesFolderAndSizeFromItsPrompt)
     for (const auto &c : cases) {
         ui.savedPlots.clear();
         ui.saveAllPlots = {{out.Str(), c.sizeIndex}};
+        // The images of an earlier case are replaced, once the user agrees.
+        ui.yesNo = {true};
         doc.OnSaveAllPlots(c.kind);
         ASSERT_EQ(ui.savedPlots.size(), 2u);
         for (const FakeUi::SavedPlot &saved : ui.savedPlots) {
@@ -219,6 +264,7 @@ TEST_F(PlotCommandsTest, BatchPagesKeepTheZoomShownOnlyWithSaveZoom)
         };
         doc.OnOptions();
         ui.savedPlots.clear();
+        ui.yesNo = {true}; // the second pass replaces the first one's images
         doc.SaveAllPlots(PlotImageKind::Jpeg, out.Str(), 320, 240);
         ASSERT_EQ(ui.savedPlots.size(), 2u);
         for (const FakeUi::SavedPlot &saved : ui.savedPlots) {
@@ -310,4 +356,118 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
+}
+
+TEST_F(PlotCommandsTest, ASaveOfOneImageAsksBeforeItReplacesAFile)
+{
+    Plot();
+    enum class Kind { Jpeg, Pdf };
+    const struct {
+        Kind kind;
+        std::string answer; // typed name, or the chooser's path
+        std::string target;
+        bool exists;
+        bool yes;
+        bool asked;
+        bool written;
+    } cases[] = {
+        {Kind::Jpeg, "shot", out.File("shot.jpg"), true, false, true, false},
+        {Kind::Jpeg, "shot", out.File("shot.jpg"), true, true, true, true},
+        {Kind::Jpeg, out.File("other.jpg"), out.File("other.jpg"), true, false, true, false},
+        {Kind::Jpeg, "fresh", out.File("fresh.jpg"), false, false, false, true},
+        // The chooser names "doc"; the save writes doc.pdf, which the chooser never saw.
+        {Kind::Pdf, out.File("doc"), out.File("doc.pdf"), true, false, true, false},
+        {Kind::Pdf, out.File("doc"), out.File("doc.pdf"), true, true, true, true},
+        // The chooser itself asked about the very file it names.
+        {Kind::Pdf, out.File("same.pdf"), out.File("same.pdf"), true, false, false, true},
+    };
+    for (const auto &c : cases) {
+        std::filesystem::remove(c.target);
+        if (c.exists)
+            WriteOld(c.target);
+        ui.questions.clear();
+        ui.yesNo = {c.yes};
+        if (c.kind == Kind::Jpeg) {
+            ui.outputImages = {{c.answer, 320, 240}};
+            doc.OnSaveAsJpeg();
+        } else {
+            ui.saveFiles = {c.answer};
+            doc.OnSaveAsWmf();
+        }
+        if (c.asked) {
+            EXPECT_EQ(ui.questions, std::vector<std::string>{kxres::ReplaceFilesQuestion({c.target})}) << c.answer;
+        } else {
+            EXPECT_TRUE(ui.questions.empty()) << c.answer;
+        }
+        EXPECT_EQ(Contents(c.target), c.written ? "image" : "old") << c.answer;
+    }
+}
+
+TEST_F(PlotCommandsTest, SaveAllPlotsAsksOnceForTheFilesOfItsFolderItWouldReplace)
+{
+    doc.OpenDirectory(folder.Str());
+    const std::string a = out.File("a.uds_001.jpg");
+    const std::string b = out.File("b.uds_002.jpg");
+    const struct {
+        std::vector<std::string> existing;
+        bool yes;
+        bool asked;
+        std::string aAfter;
+        std::string bAfter;
+    } cases[] = {
+        {{}, false, false, "image", "image"}, {{a}, false, true, "old", "image"},
+        {{a}, true, true, "image", "image"},  {{a, b}, true, true, "image", "image"},
+        {{a, b}, false, true, "old", "old"},
+    };
+    for (const auto &c : cases) {
+        std::filesystem::remove(a);
+        std::filesystem::remove(b);
+        for (const std::string &path : c.existing)
+            WriteOld(path);
+        ui.questions.clear();
+        ui.yesNo = {c.yes};
+        ui.saveAllPlots = {{out.Str(), 0}};
+        doc.OnSaveAllPlots(PlotImageKind::Jpeg);
+        if (c.asked) {
+            EXPECT_EQ(ui.questions, std::vector<std::string>{kxres::ReplaceFilesQuestion(c.existing)});
+        } else {
+            EXPECT_TRUE(ui.questions.empty());
+        }
+        EXPECT_EQ(Contents(a), c.aAfter) << c.existing.size() << c.yes;
+        EXPECT_EQ(Contents(b), c.bAfter) << c.existing.size() << c.yes;
+    }
+}
+
+TEST_F(PlotCommandsTest, PrintAllShowsItsMessagesOnceThePrinterIsDone)
+{
+    WriteText(folder.File("c.uds"), "no signal here\n");
+    Plot({"a.uds"});
+    const struct {
+        bool preview;
+        int cancelAt;
+        std::vector<std::string> messages;
+        std::size_t errorListsAtFinish;
+        std::size_t messagesAtFinish;
+    } cases[] = {
+        // A print: the file that could not be printed is told after the last page is out.
+        {false, -1, {}, 0, 0},
+        {false, 1, {"Printing Cancelled"}, 0, 0},
+        // A preview: before the preview window shows the pages.
+        {true, -1, {}, 1, 0},
+    };
+    for (const auto &c : cases) {
+        ui.errorLists.clear();
+        ui.messages.clear();
+        ui.cancelProgressAt = c.cancelAt;
+        SeenAtFinish seen;
+        ui.plotPrint = [&](bool) { return std::unique_ptr<IPlotPages>(new FinishWatch(ui, seen)); };
+        doc.OnPrintPlots(true, c.preview);
+        EXPECT_EQ(seen.finished, 1) << c.preview << c.cancelAt;
+        EXPECT_EQ(seen.errorLists, c.errorListsAtFinish) << c.preview << c.cancelAt;
+        EXPECT_EQ(seen.messages, c.messagesAtFinish) << c.preview << c.cancelAt;
+        EXPECT_EQ(ui.messages, c.messages);
+        // The file that is no signal is reported once, unless the job was cancelled before it.
+        EXPECT_EQ(ui.errorLists.size(), c.cancelAt < 0 ? 1u : 0u) << c.preview << c.cancelAt;
+    }
+    ui.cancelProgressAt = -1;
 }
