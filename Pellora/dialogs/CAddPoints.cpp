@@ -43,7 +43,7 @@ CAddPoints::CAddPoints(QWidget *parent)
 
     connect(m_first, &QLineEdit::textChanged, this, &CAddPoints::OnCountChanged);
     connect(m_last, &QLineEdit::textChanged, this, &CAddPoints::OnCountChanged);
-    OnCountChanged();
+    SetCounts(0, 0);
 }
 
 void CAddPoints::SetPoints(double step, std::int32_t nfp, std::int32_t nlp)

@@ -55,6 +55,11 @@ CPageMarginSetup::CPageMarginSetup(QWidget *parent)
     connect(byDefault, &QPushButton::clicked, this, &CPageMarginSetup::OnDefault);
     connect(zero, &QPushButton::clicked, this, &CPageMarginSetup::OnZeroMargin);
     connect(m_unit, &QComboBox::currentIndexChanged, this, &CPageMarginSetup::OnUnitChanged);
+    // Tab goes through the margins in the order they are shown.
+    setTabOrder(m_left, m_right);
+    setTabOrder(m_right, m_top);
+    setTabOrder(m_top, m_bottom);
+    setTabOrder(m_bottom, m_unit);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(row);

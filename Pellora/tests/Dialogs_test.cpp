@@ -131,6 +131,16 @@ TEST(CAddPoints, MessageFollowsTheCountsAndOkTellsWhetherAnythingChanged)
 
 TEST(CAddPoints, TypedCountsAreWholeNumbersOrTheDialogStaysOpen)
 {
+    {
+        // Opened and closed at once: no change, no complaint.
+        Warnings warnings;
+        CAddPoints dlg;
+        dlg.SetPoints(0.001, 0, 99);
+        dlg.accept();
+        EXPECT_EQ(dlg.result(), QDialog::Accepted);
+        EXPECT_TRUE(dlg.IsUnchanged());
+        EXPECT_TRUE(warnings.texts.isEmpty());
+    }
     const struct {
         const char *box;
         QString typed;
