@@ -76,9 +76,9 @@ int main(int argc, char **argv)
             if (!out)
                 throw std::runtime_error("cannot write mirvane_sim_c.txt");
         }
-        // The hit list names the files from the repository's root.
+        // The hit list names the files beside it.
         std::ofstream hit(folder / "mirvane_comparison.hit");
-        hit << "examples/mirvane_test_a.uds\nexamples/mirvane_test_b.uds\nexamples/mirvane_sim_c.txt\n";
+        hit << "mirvane_test_a.uds\nmirvane_test_b.uds\nmirvane_sim_c.txt\n";
         if (!hit)
             throw std::runtime_error("cannot write mirvane_comparison.hit");
     } catch (const std::exception &e) {

@@ -1,6 +1,11 @@
 #include "platform/CSettings.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutex>
+#include <QSet>
 #include <QSettings>
 
 namespace kxplatform {
@@ -20,7 +25,57 @@ QString ToQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+struct FailureState {
+    QMutex mutex;
+    CSettings::WriteFailureHandler handler;
+    QSet<QString> told;
+};
+
+FailureState &Failures()
+{
+    static FailureState state;
+    return state;
+}
+
+void ReportWriteFailure(const QString &fileName)
+{
+    CSettings::WriteFailureHandler handler;
+    {
+        FailureState &state = Failures();
+        QMutexLocker lock(&state.mutex);
+        if (!state.handler || state.told.contains(fileName))
+            return;
+        state.told.insert(fileName);
+        handler = state.handler;
+    }
+    handler(fileName);
+}
+
+// A new settings file is made private before anything is written to it; the atomic
+// rewrite keeps the permissions of the file it replaces.
+void MakePrivate(const QString &fileName, bool pending)
+{
+    if (pending && !QFileInfo::exists(fileName)) {
+        QDir().mkpath(QFileInfo(fileName).absolutePath());
+        QFile file(fileName);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly, OwnerOnly))
+            file.close();
+    }
+    if (QFileInfo::exists(fileName) && QFile::permissions(fileName) != OwnerOnly)
+        QFile::setPermissions(fileName, OwnerOnly);
+}
+
 } // namespace
+
+void CSettings::SetWriteFailureHandler(WriteFailureHandler handler)
+{
+    FailureState &state = Failures();
+    QMutexLocker lock(&state.mutex);
+    state.handler = std::move(handler);
+    state.told.clear();
+}
 
 CSettings::CSettings(const QString &program, const QString &section)
     : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
@@ -28,7 +83,13 @@ CSettings::CSettings(const QString &program, const QString &section)
     , m_section(section)
 {}
 
-CSettings::~CSettings() = default;
+CSettings::~CSettings()
+{
+    // What was set and not yet synced is written here, so that a failure is told too.
+    try {
+        Sync();
+    } catch (...) {}
+}
 
 QString CSettings::Key(std::string_view key) const
 {
@@ -112,8 +173,14 @@ void CSettings::Remove(std::string_view key)
 
 bool CSettings::Sync()
 {
+    const QString fileName = m_settings->fileName();
+    // Keys while the file does not exist yet are keys waiting to be written.
+    MakePrivate(fileName, !QFileInfo::exists(fileName) && !m_settings->allKeys().isEmpty());
     m_settings->sync();
-    return m_settings->status() == QSettings::NoError;
+    if (m_settings->status() == QSettings::NoError)
+        return true;
+    ReportWriteFailure(fileName);
+    return false;
 }
 
 QString CSettings::FileName() const

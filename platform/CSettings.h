@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -41,8 +42,14 @@ public:
     bool Contains(std::string_view key) const;
     void Remove(std::string_view key);
 
-    // Writes pending changes to the file; false when the file could not be written.
+    // Writes pending changes to the file, readable by its owner alone (it may hold the
+    // usage database's password); false when the file could not be written. The first
+    // failure for a file is handed to the write-failure handler.
     bool Sync();
+
+    // Told once per settings file and process that changes could not be written.
+    using WriteFailureHandler = std::function<void(const QString &fileName)>;
+    static void SetWriteFailureHandler(WriteFailureHandler handler);
     QString FileName() const;
     QString Section() const { return m_section; }
 

@@ -25,6 +25,20 @@ QString SafeKey(const QString &key)
 
 } // namespace
 
+QString CSingleInstance::DisplayName()
+{
+    // A Wayland socket names the session; else the X display without its screen number.
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (!wayland.isEmpty())
+        return QStringLiteral("wl-") + wayland;
+    QString x = qEnvironmentVariable("DISPLAY");
+    const qsizetype colon = x.lastIndexOf(QLatin1Char(':'));
+    const qsizetype dot = x.indexOf(QLatin1Char('.'), colon < 0 ? 0 : colon);
+    if (colon >= 0 && dot > colon)
+        x.truncate(dot);
+    return x.isEmpty() ? QStringLiteral("none") : x;
+}
+
 CSingleInstance::CSingleInstance(const QString &key, QObject *parent)
     : QObject(parent)
     , m_key(key)
@@ -38,7 +52,10 @@ CSingleInstance::~CSingleInstance()
 
 QString CSingleInstance::ServerName(const QString &key)
 {
-    const QString name = QStringLiteral("kx-%1-%2").arg(SafeKey(key)).arg(static_cast<unsigned long>(::getuid()));
+    const QString name = QStringLiteral("kx-%1-%2-%3")
+                             .arg(SafeKey(key))
+                             .arg(static_cast<unsigned long>(::getuid()))
+                             .arg(SafeKey(DisplayName()));
     // The user's runtime folder keeps the socket private; the temporary folder otherwise.
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (!runtime.isEmpty() && QFileInfo(runtime).isDir())

@@ -1,7 +1,8 @@
 #pragma once
 
-// One running instance per user and program: the first start listens on a local
-// socket, a later start hands its messages (one text each) to it and ends.
+// One running instance per user, program and display: the first start listens on a
+// local socket, a later start on the same display hands its messages (one text each)
+// to it and ends.
 
 #include <QObject>
 #include <QString>
@@ -19,8 +20,12 @@ public:
     explicit CSingleInstance(const QString &key, QObject *parent = nullptr);
     ~CSingleInstance() override;
 
-    // The socket name (or path) of key for the current user.
+    // The socket name (or path) of key for the current user and display.
     static QString ServerName(const QString &key);
+
+    // The display this process shows its windows on: the Wayland socket, else the X
+    // display (":1.0" and ":1" are one display), else "none".
+    static QString DisplayName();
 
     // Hands the messages to a running instance; false when none answers.
     static bool SendToRunning(const QString &key, const QStringList &messages, int timeoutMs = 3000);

@@ -11,6 +11,7 @@ PACKAGES=(
   libboost-all-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth poppler-utils fonts-liberation2 chromium
+  shared-mime-info desktop-file-utils
   postgresql libqt6sql6-psql
   clang-14 libclang-rt-14-dev
 )

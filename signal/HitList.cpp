@@ -2,7 +2,9 @@
 
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 namespace kx {
 
@@ -30,6 +32,22 @@ HitListRead ReadHitList(const std::string &path, std::vector<std::string> &lines
         return HitListRead::kRefused;
     }
     return HitListRead::kRead;
+}
+
+std::string ResolveHitListLine(const std::string &listPath, const std::string &line)
+{
+    namespace fs = std::filesystem;
+    const fs::path name(line);
+    if (line.empty() || !name.is_relative())
+        return line;
+    std::error_code ec;
+    const fs::path folder = fs::absolute(fs::path(listPath), ec).parent_path();
+    if (ec)
+        return line;
+    const fs::path beside = (folder / name).lexically_normal();
+    if (fs::is_regular_file(beside, ec))
+        return beside.string();
+    return line;
 }
 
 } // namespace kx

@@ -21,4 +21,9 @@ enum class HitListRead {
 HitListRead ReadHitList(const std::string &path, std::vector<std::string> &lines, std::string &error,
                         std::size_t maxLineLength = CTextLineReader::kDefaultMaxLineLength);
 
+// The file a line of the hit list at listPath names: a relative name is looked up beside
+// the list first, and stays as written (relative to the working folder) when no file of
+// that name is there.
+std::string ResolveHitListLine(const std::string &listPath, const std::string &line);
+
 } // namespace kx

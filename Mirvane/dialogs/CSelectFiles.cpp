@@ -241,7 +241,7 @@ bool CSelectFiles::ReadHitlist(const QString &path)
         return false;
     }
     for (const std::string &line : lines)
-        AddEntry(QString::fromStdString(line));
+        AddEntry(QString::fromStdString(kx::ResolveHitListLine(path.toStdString(), line)));
     if (read == kx::HitListRead::kRefused) {
         kxres::WarnError(this, QString::fromStdString(error));
         return false;

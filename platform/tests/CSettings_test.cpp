@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 using kxplatform::CSettings;
@@ -76,6 +78,60 @@ TEST(CSettings, SectionsKeepTheirOwnValues)
     EXPECT_EQ(main.GetString("File1"), "settings");
     EXPECT_EQ(other.GetString("File1"), "recent");
     QFile::remove(main.FileName());
+}
+
+TEST(CSettings, FilesAreReadableByTheirOwnerAlone)
+{
+    constexpr auto Others =
+        QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
+    const QString program = UniqueProgram("SettingsPrivate");
+    {
+        CSettings settings(program);
+        settings.SetString("UsagePassword", "secret");
+        ASSERT_TRUE(settings.Sync());
+        EXPECT_EQ(QFile::permissions(settings.FileName()) & Others, 0) << settings.FileName().toStdString();
+    }
+    // A file made readable by others earlier is made private at the next write.
+    CSettings settings(program);
+    ASSERT_TRUE(QFile::setPermissions(settings.FileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                               QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    settings.SetString("UsageUser", "me");
+    ASSERT_TRUE(settings.Sync());
+    EXPECT_EQ(QFile::permissions(settings.FileName()) & Others, 0);
+    EXPECT_EQ(CSettings(program).GetString("UsagePassword"), "secret");
+    QFile::remove(settings.FileName());
+}
+
+TEST(CSettings, AFileThatCannotBeWrittenIsToldOnce)
+{
+    const QString program = UniqueProgram("SettingsBlocked");
+    QStringList told;
+    CSettings::SetWriteFailureHandler([&](const QString &file) { told << file; });
+    QString fileName;
+    {
+        CSettings settings(program);
+        fileName = settings.FileName();
+        // A folder where the file should be: no write can replace it, not even root's.
+        ASSERT_TRUE(QDir().mkpath(fileName));
+        settings.SetString("Margin", "1");
+        EXPECT_FALSE(settings.Sync());
+        settings.SetString("Margin", "2");
+        EXPECT_FALSE(settings.Sync());
+        EXPECT_EQ(told, QStringList{fileName});
+    }
+    // Nor does a later instance, or the destructor's write, tell it again.
+    {
+        CSettings again(program);
+        again.SetString("Margin", "3");
+    }
+    EXPECT_EQ(told, QStringList{fileName});
+    CSettings::SetWriteFailureHandler({});
+    QDir(fileName).removeRecursively();
+
+    // Nothing to write is no failure, and makes no file.
+    CSettings reader(UniqueProgram("SettingsUnchanged"));
+    EXPECT_TRUE(reader.Sync());
+    EXPECT_FALSE(QFileInfo::exists(reader.FileName()));
 }
 
 int main(int argc, char **argv)

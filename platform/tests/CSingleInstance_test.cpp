@@ -120,6 +120,81 @@ TEST(CSingleInstance, ServerNameIsPerUserAndKey)
         CSingleInstance::ServerName("Pellora").contains(QString::number(static_cast<unsigned long>(::getuid()))));
 }
 
+namespace {
+
+// Sets DISPLAY and WAYLAND_DISPLAY for one scope and puts the old values back.
+class DisplayScope {
+public:
+    DisplayScope(const char *x, const char *wayland)
+        : m_x(qgetenv("DISPLAY"))
+        , m_wayland(qgetenv("WAYLAND_DISPLAY"))
+        , m_hadX(qEnvironmentVariableIsSet("DISPLAY"))
+        , m_hadWayland(qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+    {
+        Set("DISPLAY", x);
+        Set("WAYLAND_DISPLAY", wayland);
+    }
+    ~DisplayScope()
+    {
+        Set("DISPLAY", m_hadX ? m_x.constData() : nullptr);
+        Set("WAYLAND_DISPLAY", m_hadWayland ? m_wayland.constData() : nullptr);
+    }
+
+private:
+    static void Set(const char *name, const char *value)
+    {
+        if (value)
+            qputenv(name, value);
+        else
+            qunsetenv(name);
+    }
+    QByteArray m_x, m_wayland;
+    bool m_hadX, m_hadWayland;
+};
+
+} // namespace
+
+TEST(CSingleInstance, EachDisplayHasItsOwnInstance)
+{
+    struct Case {
+        const char *x1, *w1, *x2, *w2;
+        bool same;
+    };
+    const Case cases[] = {
+        {":1", nullptr, ":2", nullptr, false},
+        {":1", nullptr, ":1.0", nullptr, true},
+        {"host:1.0", nullptr, "host:1.1", nullptr, true},
+        {":1", "wayland-0", ":1", "wayland-1", false},
+        {":1", "wayland-0", ":2", "wayland-0", true},
+        {nullptr, nullptr, ":1", nullptr, false},
+    };
+    for (const Case &c : cases) {
+        QString first, second;
+        {
+            DisplayScope d(c.x1, c.w1);
+            first = CSingleInstance::ServerName("Pellora");
+        }
+        {
+            DisplayScope d(c.x2, c.w2);
+            second = CSingleInstance::ServerName("Pellora");
+        }
+        EXPECT_EQ(first == second, c.same) << first.toStdString() << " / " << second.toStdString();
+    }
+
+    // A start on another display does not reach the instance of the first one.
+    const QString key = UniqueKey();
+    DisplayScope one(":71", nullptr);
+    CSingleInstance first(key);
+    ASSERT_TRUE(first.Listen());
+    {
+        DisplayScope two(":72", nullptr);
+        EXPECT_FALSE(CSingleInstance::SendToRunning(key, {QStringLiteral("x.uds")}, 300));
+        CSingleInstance second(key);
+        EXPECT_TRUE(second.Listen());
+    }
+    EXPECT_TRUE(CSingleInstance::SendToRunning(key, {QStringLiteral("x.uds")}, 300));
+}
+
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);

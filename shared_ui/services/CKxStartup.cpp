@@ -8,8 +8,11 @@
 
 #include <clocale>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
 
@@ -38,6 +41,20 @@ void CKxStartup::SetupApplication(const QString &appName, const QString &title)
     QCoreApplication::setApplicationVersion(QLatin1String(kxplatform::BuildVersion()));
     if (!title.isEmpty() && qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         QGuiApplication::setApplicationDisplayName(title);
+    // A settings file that cannot be written is told once, from the event loop, so that
+    // a write in the middle of a command or a destructor never opens a dialog there.
+    if (qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        kxplatform::CSettings::SetWriteFailureHandler([](const QString &fileName) {
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [fileName] {
+                    QMessageBox::warning(QApplication::activeWindow(), QGuiApplication::applicationDisplayName(),
+                                         QStringLiteral("The settings could not be saved to %1.")
+                                             .arg(QDir::toNativeSeparators(fileName)));
+                },
+                Qt::QueuedConnection);
+        });
+    }
 }
 
 void CKxStartup::InitInstance(QWidget *mainWindow)

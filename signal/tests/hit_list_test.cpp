@@ -86,3 +86,26 @@ TEST_F(HitList, FilesThatAreNotRead)
 }
 
 } // namespace
+
+TEST_F(HitList, RelativeNamesAreLookedUpBesideTheListFirst)
+{
+    const std::string list = Write("series.hit", "a.uds\n");
+    Write("a.uds", "x");
+    fs::create_directories(dir_ / "sub");
+    Write("sub/b.uds", "x");
+    const std::string beside = (dir_ / "a.uds").string();
+    struct Case {
+        std::string line, expected;
+    };
+    const Case cases[] = {
+        {"a.uds", beside},
+        {"./sub/../a.uds", beside},
+        {"sub/b.uds", (dir_ / "sub" / "b.uds").string()},
+        {"missing.uds", "missing.uds"}, // stays relative to the working folder
+        {"sub", "sub"},                 // a folder is no file
+        {beside, beside},               // absolute names as written
+        {"/elsewhere/a.uds", "/elsewhere/a.uds"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(kx::ResolveHitListLine(list, c.line), c.expected) << c.line;
+}
