@@ -6,7 +6,6 @@
 #include "HIC/views/CHICView.h"
 #include "platform/CSettings.h"
 #include "platform/chart/surface/SurfaceChart.h"
-#include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/services/CKxStartup.h"
 #include "shared_ui/services/CMyCommandInfo.h"
 
@@ -53,11 +52,10 @@ void CHICApp::InitInstance(const QStringList &arguments)
     startup.showMainWindow = m_options.showMainWindow;
     m_startup = std::make_unique<CKxStartup>(startup);
     CHICDoc *doc = m_doc.get();
-    m_startup->onOpen = [frame] { kxres::Guarded(frame, [frame] { frame->OnFileOpen(); }); };
+    m_startup->onOpen = [frame] { frame->Guard([frame] { frame->OnFileOpen(); }); };
     m_startup->onOpenFiles = [doc, frame](CMyCommandInfo &info) {
         // The start mode may ask for the surface intervals.
-        kxres::Guarded(frame, [&] { doc->RunCommandLine(info.m_fileNames, info.m_fWindow, info.m_nMode); });
-        frame->UpdateCommands();
+        frame->Guard([&] { doc->RunCommandLine(info.m_fileNames, info.m_fWindow, info.m_nMode); });
     };
     m_startup->InitInstance(m_frame.get(), arguments);
     m_frame->SetRecentFiles(m_startup->RecentFiles());

@@ -4,7 +4,6 @@
 #include "HIC/views/CHICView.h"
 #include "shared_ui/services/CKXAboutDlg.h"
 #include "shared_ui/services/CRecentFileList.h"
-#include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/frame/CCommandTable.h"
 
 #include <QAction>
@@ -24,6 +23,8 @@ CMainFrame::CMainFrame(CHICDoc &doc, CHICView *view, QWidget *parent)
     resize(1100, 760);
 
     const auto result = [this] { return m_doc.ResultReady(); };
+    // The window and plot commands compute a loaded file that has no result yet.
+    const auto loaded = [this] { return m_doc.FileLoaded(); };
     CHICView *v = m_view;
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
@@ -60,24 +61,24 @@ CMainFrame::CMainFrame(CHICDoc &doc, CHICView *view, QWidget *parent)
         [this] { m_doc.EditLabels(); }, result);
     Add(
         edit, ID_EDIT_WINDOW, QStringLiteral("HIC &Window"), QStringLiteral("Choose the HIC window"),
-        [this] { m_doc.EditWindow(); }, result);
+        [this] { m_doc.EditWindow(); }, loaded);
 
     QMenu *viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
     Add(
         viewMenu, ID_VIEW_RESULTANT, QStringLiteral("&Resultant"),
-        QStringLiteral("The resultant with the HIC interval"), [this] { m_doc.SetMode(ModeResultant); }, result);
+        QStringLiteral("The resultant with the HIC interval"), [this] { m_doc.SetMode(ModeResultant); }, loaded);
     Add(
         viewMenu, ID_VIEW_XYZ, QStringLiteral("&X, Y, Z"), QStringLiteral("The axis signals and the resultant"),
-        [this] { m_doc.SetMode(ModeXYZ); }, [this] { return m_doc.ResultReady() && m_doc.HasAxes(); });
+        [this] { m_doc.SetMode(ModeXYZ); }, [this] { return m_doc.FileLoaded() && m_doc.HasAxes(); });
     Add(
         viewMenu, ID_VIEW_SURFACE, QStringLiteral("&Surface Plot"), QStringLiteral("The HIC response surface"),
-        [this] { m_doc.SetMode(ModeSurface); }, result);
+        [this] { m_doc.SetMode(ModeSurface); }, loaded);
     Add(
         viewMenu, ID_VIEW_SFC, QStringLiteral("Skull &Fracture Correlate"),
-        QStringLiteral("The skull fracture correlate"), [this] { m_doc.ShowSfc(); }, result);
+        QStringLiteral("The skull fracture correlate"), [this] { m_doc.ShowSfc(); }, loaded);
     Add(
         viewMenu, ID_VIEW_AIS, QStringLiteral("&AIS Cummulative Distribution"), QStringLiteral("Probability of injury"),
-        [this] { m_doc.ShowAis(); }, result);
+        [this] { m_doc.ShowAis(); }, loaded);
     viewMenu->addSeparator();
     Add(
         viewMenu, ID_VIEW_ERRORS, QStringLiteral("Show &Errors"),
@@ -96,17 +97,17 @@ CMainFrame::CMainFrame(CHICDoc &doc, CHICView *view, QWidget *parent)
     tools->addSeparator();
     tools->addAction(Add(
         nullptr, ID_HIC15, QStringLiteral("HIC 15"), QStringLiteral("15 ms window"),
-        [this] { m_doc.ChangeWindow(15.0, true); }, result));
+        [this] { m_doc.ChangeWindow(15.0, true); }, loaded));
     tools->addAction(Add(
         nullptr, ID_HIC36, QStringLiteral("HIC 36"), QStringLiteral("36 ms window"),
-        [this] { m_doc.ChangeWindow(36.0, true); }, result));
+        [this] { m_doc.ChangeWindow(36.0, true); }, loaded));
     tools->addAction(Add(
         nullptr, ID_NO_WINDOW, QStringLiteral("No Window"), QStringLiteral("No window"),
         [this] {
             if (m_doc.Mode() != ModeAis)
                 m_doc.ChangeWindow(0.0, false);
         },
-        result));
+        loaded));
     statusBar()->showMessage(QStringLiteral("Ready"));
 
     for (QMenu *menu : {file, save, edit, viewMenu})
@@ -162,16 +163,20 @@ void CMainFrame::OnFileOpen()
     UpdateCommands();
 }
 
+bool CMainFrame::Guard(const std::function<void()> &run)
+{
+    return m_commands->Guard(run);
+}
+
 void CMainFrame::OpenRecent(const QString &path)
 {
-    kxres::Guarded(this, [&] {
+    Guard([&] {
         OpenFilesValues values = m_doc.OpenValues();
         values.fileType = 0;
         values.resultant = true;
         values.resultantPath = path.toStdString();
         if (m_doc.OpenFiles(values) && m_recent)
             m_recent->Add(path);
-        UpdateCommands();
     });
 }
 

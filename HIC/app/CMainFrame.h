@@ -56,8 +56,12 @@ public:
     void SetRecentFiles(CRecentFileList *recent);
     CHICView *View() const { return m_view; }
 
+    // Runs a call into the document that is no menu command (the start-up's opens) in
+    // the command guard; false when it failed.
+    bool Guard(const std::function<void()> &run);
     // File Open (its command, or the start-up, guards it).
     void OnFileOpen();
+    // A recent file's menu entry.
     void OpenRecent(const QString &path);
 
 private:

@@ -2,14 +2,22 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <stdexcept>
-
-#include "HIC/core/KxHicCriteria.h"
 
 namespace hic {
 
-CHicSurface::CHicSurface(const std::vector<double> &y, double dt, std::int32_t nfp)
-    : m_dt(dt)
+namespace {
+
+// Samples of the running integral held at a time: small enough to stay in the cache.
+constexpr std::int64_t kChunk = std::int64_t{1} << 16;
+
+} // namespace
+
+CHicSurface::CHicSurface(std::span<const double> y, double dt, std::int32_t nfp)
+    : m_y(y)
+    , m_dt(dt)
     , m_nfp(nfp)
 {
     if (!(dt > 0.0) || !std::isfinite(dt))
@@ -17,7 +25,6 @@ CHicSurface::CHicSurface(const std::vector<double> &y, double dt, std::int32_t n
     if (y.size() < 2)
         throw std::logic_error("Not enough data points");
     m_last = static_cast<std::int64_t>(y.size()) - 1;
-    KxHicCriteria::RunningIntegral(y, 0, m_last, m_c);
 }
 
 std::int64_t CHicSurface::Index(double time) const
@@ -50,8 +57,7 @@ double CHicSurface::ContourFactor(double maximum)
     return factor < 1.0 ? 1.0 : factor;
 }
 
-bool CHicSurface::Row(double from, double to, double every, double window, double *out, std::size_t count,
-                      std::string &error) const
+bool CHicSurface::CheckTimes(double from, double to, std::string &error) const
 {
     const double tolerance = m_dt * 1.0e-6;
     if (from < FirstTime() - tolerance) {
@@ -62,28 +68,96 @@ bool CHicSurface::Row(double from, double to, double every, double window, doubl
         error = "Stop Time is after end of data";
         return false;
     }
+    return true;
+}
+
+CHicSurface::RowPlan CHicSurface::Plan(double from, double to, double every, double window, double *out,
+                                       std::size_t count) const
+{
+    RowPlan plan;
+    plan.out = out;
     if (count == 0 || !(every > 0.0) || !(window > 0.0))
-        return true;
+        return plan;
     const std::int64_t n = static_cast<std::int64_t>(std::llround(window / m_dt));
     if (n < 1 || n > m_last)
-        return true;
+        return plan;
     // Starts before `end`, and every window ends at or before the last sample.
     const std::int64_t end = std::min(Index(to), m_last - n + 1);
-    std::int64_t i = std::max<std::int64_t>(Index(from), 0);
+    const std::int64_t first = std::max<std::int64_t>(Index(from), 0);
     std::int64_t step = std::max<std::int64_t>(std::llround(every / m_dt), 1);
-    const auto wanted = static_cast<std::int64_t>(count);
-    if (end > i && wanted < (end - i) / step)
-        step = std::max<std::int64_t>((end - i) / wanted, 1);
-    const double duration = static_cast<double>(n) * m_dt;
-    const double samples = static_cast<double>(n);
-    for (std::size_t k = 0; k < count && i < end; ++k, i += step) {
-        const double mean = (m_c[static_cast<std::size_t>(i + n)] - m_c[static_cast<std::size_t>(i)]) / samples;
-        out[k] = std::pow(mean, 2.5) * duration;
+    const auto wanted =
+        static_cast<std::int64_t>(std::min<std::size_t>(count, std::numeric_limits<std::int64_t>::max()));
+    if (end > first && wanted < (end - first) / step)
+        step = std::max<std::int64_t>((end - first) / wanted, 1);
+    plan.n = n;
+    plan.first = first;
+    plan.step = step;
+    plan.count = end > first ? std::min(wanted, (end - first + step - 1) / step) : 0;
+    return plan;
+}
+
+bool CHicSurface::Fill(std::vector<RowPlan> &rows, const Progress &progress) const
+{
+    // The last sample any window reaches.
+    std::int64_t last = -1;
+    for (const RowPlan &r : rows) {
+        if (r.count > 0)
+            last = std::max(last, r.first + (r.count - 1) * r.step + r.n);
+    }
+    if (last < 0)
+        return true;
+    // Per row, the next window whose start, and whose end, the pass has not reached yet.
+    // A start's integral waits in the row's own output until its end comes by.
+    std::vector<std::int64_t> nextStart(rows.size(), 0), nextEnd(rows.size(), 0);
+    std::vector<double> c(static_cast<std::size_t>(std::min(kChunk, last + 1)));
+    double before = 0.0; // integral at the sample before the chunk
+    for (std::int64_t lo = 0; lo <= last; lo += kChunk) {
+        const std::int64_t hi = std::min(lo + kChunk, last + 1);
+        // c[i] = c[i - 1] + (|a[i]| + |a[i - 1]|) / 2 from c[0] = 0, as in the HIC search.
+        const auto at = [&](std::int64_t i) -> double & { return c[static_cast<std::size_t>(i - lo)]; };
+        const auto a = [&](std::int64_t i) { return std::fabs(m_y[static_cast<std::size_t>(i)]); };
+        std::int64_t i = lo;
+        if (lo == 0)
+            at(i++) = 0.0;
+        double sum = lo == 0 ? 0.0 : before;
+        for (; i < hi; ++i) {
+            sum = sum + (a(i) + a(i - 1)) * 0.5;
+            at(i) = sum;
+        }
+        before = at(hi - 1);
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            const RowPlan &r = rows[k];
+            std::int64_t w = nextStart[k];
+            for (std::int64_t s = r.first + w * r.step; w < r.count && s < hi; ++w, s += r.step)
+                r.out[w] = at(s);
+            nextStart[k] = w;
+            const double samples = static_cast<double>(r.n);
+            const double duration = static_cast<double>(r.n) * m_dt;
+            w = nextEnd[k];
+            for (std::int64_t e = r.first + w * r.step + r.n; w < r.count && e < hi; ++w, e += r.step) {
+                const double mean = (at(e) - r.out[w]) / samples;
+                r.out[w] = std::pow(mean, 2.5) * duration;
+            }
+            nextEnd[k] = w;
+        }
+        if (progress && !progress(static_cast<double>(hi) / static_cast<double>(last + 1)))
+            return false;
     }
     return true;
 }
 
-bool CHicSurface::Compute(const SurfaceParams &p, SurfaceResult &result, std::string &error) const
+bool CHicSurface::Row(double from, double to, double every, double window, double *out, std::size_t count,
+                      std::string &error) const
+{
+    if (!CheckTimes(from, to, error))
+        return false;
+    std::vector<RowPlan> rows{Plan(from, to, every, window, out, count)};
+    Fill(rows, {});
+    return true;
+}
+
+CHicSurface::Outcome CHicSurface::Run(const SurfaceParams &p, SurfaceResult &result, std::string &error,
+                                      const Progress &progress) const
 {
     SurfaceResult r;
     r.starts = Count(p.startFrom, p.startTo, p.startEvery);
@@ -92,24 +166,28 @@ bool CHicSurface::Compute(const SurfaceParams &p, SurfaceResult &result, std::st
     const auto windows = static_cast<std::size_t>(r.windows);
     if (starts != 0 && windows > kMaxValues / starts) {
         error = "Response surface too large: use fewer start times or window sizes";
-        return false;
+        return Outcome::Refused;
     }
+    if (windows > 0 && !CheckTimes(p.startFrom, p.startTo, error))
+        return Outcome::Refused;
     r.values.assign(starts * windows, 0.0);
+    std::vector<RowPlan> rows;
+    rows.reserve(windows);
     for (std::size_t k = 0; k < windows; ++k) {
         const double window = p.windowFrom + static_cast<double>(k) * p.windowEvery;
-        double *row = r.values.data() + k * starts;
-        if (!Row(p.startFrom, p.startTo, p.startEvery, window, row, starts, error))
-            return false;
-        for (std::size_t j = 0; j < starts; ++j)
-            r.maximum = std::max(r.maximum, row[j]);
+        rows.push_back(Plan(p.startFrom, p.startTo, p.startEvery, window, r.values.data() + k * starts, starts));
     }
+    if (!Fill(rows, progress))
+        return Outcome::Cancelled;
+    for (double v : r.values)
+        r.maximum = std::max(r.maximum, v);
     r.factor = ContourFactor(r.maximum);
     if (r.factor > 1.0) {
         for (double &v : r.values)
             v /= r.factor;
     }
     result = std::move(r);
-    return true;
+    return Outcome::Done;
 }
 
 } // namespace hic

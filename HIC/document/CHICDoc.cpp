@@ -50,6 +50,17 @@ void CHICDoc::OnNewDocument()
     ClearSignals();
 }
 
+void CHICDoc::ForgetResults()
+{
+    m_resultReady = false;
+    m_sfcReady = false;
+    m_hic = m_t1 = m_t2 = 0.0;
+    m_mode = ModeResultant;
+    m_labels = PlotLabels{};
+    m_surfaceParams = SurfaceParams{};
+    m_surface = SurfaceResult{};
+}
+
 void CHICDoc::ClearSignals()
 {
     m_x.reset();
@@ -93,8 +104,7 @@ bool CHICDoc::OpenFiles(const OpenFilesValues &values)
     } else {
         {
             const kxres::CUiWaitCursor wait(m_ui);
-            m_resultReady = false;
-            m_sfcReady = false;
+            ForgetResults();
             if (values.fileType == 1)
                 loaded = values.resultant ? LoadAsciiResultant(values.resultantPath)
                                           : LoadAsciiXYZ(values.xPath, values.yPath, values.zPath);
@@ -103,10 +113,12 @@ bool CHICDoc::OpenFiles(const OpenFilesValues &values)
                                           : LoadUdsXYZ(values.xPath, values.yPath, values.zPath);
             if (loaded && ComputeHic()) {
                 m_resultReady = true;
-                m_mode = ModeResultant;
                 m_openedPath = values.resultant ? values.resultantPath : values.xPath;
             }
         }
+        // A loaded file whose HIC failed still carries its own name.
+        if (loaded && !m_resultReady)
+            m_labels.title = m_baseName;
         // The view always follows the load: a failed one leaves nothing to draw.
         UpdateAllViews(m_resultReady ? UpdateHint::ShowResultant : UpdateHint::Redraw);
     }
@@ -117,8 +129,7 @@ bool CHICDoc::OpenFiles(const OpenFilesValues &values)
 int CHICDoc::RunCommandLine(const std::vector<std::string> &files, double windowMs, int mode)
 {
     m_messages.clear();
-    m_resultReady = false;
-    m_sfcReady = false;
+    ForgetResults();
     m_open.checkHeaders = true;
     m_open.fileType = 0;
     bool loaded = false;
@@ -154,14 +165,33 @@ int CHICDoc::RunCommandLine(const std::vector<std::string> &files, double window
         // A surface whose intervals are not given leaves the current plot.
         if (!SetMode(startMode))
             UpdateAllViews(UpdateHint::Redraw);
+    } else if (loaded) {
+        m_labels.title = m_baseName;
     }
     ShowMessages();
     return startMode;
 }
 
+bool CHICDoc::EnsureResult()
+{
+    if (m_resultReady)
+        return true;
+    if (!m_res)
+        return false;
+    const std::size_t before = m_messages.size();
+    if (!ComputeHic()) {
+        ShowMessagesSince(before);
+        return false;
+    }
+    m_resultReady = true;
+    m_mode = ModeResultant;
+    UpdateAllViews(UpdateHint::ShowResultant);
+    return true;
+}
+
 bool CHICDoc::SetMode(int mode)
 {
-    if (!m_resultReady || mode < ModeResultant || mode > ModeAis)
+    if (mode < ModeResultant || mode > ModeAis || !EnsureResult())
         return false;
     if (mode == ModeXYZ && !HasAxes())
         return false;
@@ -199,11 +229,18 @@ bool CHICDoc::SetWindow(double windowMs)
 {
     const double previous = m_window;
     m_window = windowMs;
-    if (!m_resultReady)
+    if (!m_res)
         return true;
+    // With a file loaded the new window is computed, result or not: a file whose HIC
+    // failed gets one when the window suits it.
     const std::size_t before = m_messages.size();
-    if (ComputeHic())
+    if (ComputeHic()) {
+        if (!m_resultReady) {
+            m_resultReady = true;
+            m_mode = ModeResultant;
+        }
         return true;
+    }
     // A window the criterion refuses changes nothing: the previous window and its
     // results stay, and the user reads why.
     m_window = previous;
@@ -213,10 +250,11 @@ bool CHICDoc::SetWindow(double windowMs)
 
 void CHICDoc::ChangeWindow(double windowMs, bool backToResultant)
 {
+    const bool hadResult = m_resultReady;
     SetWindow(windowMs);
     if (!m_resultReady)
         return;
-    if (backToResultant)
+    if (backToResultant || !hadResult)
         SetMode(ModeResultant);
     else
         UpdateAllViews(UpdateHint::Redraw);
@@ -231,6 +269,8 @@ void CHICDoc::EditWindow()
 
 void CHICDoc::ShowSfc()
 {
+    if (m_res && !EnsureResult())
+        return;
     const std::size_t before = m_messages.size();
     if (ComputeSfc())
         SetMode(ModeSfc);

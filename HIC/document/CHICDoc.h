@@ -83,6 +83,8 @@ public:
     const SurfaceResult &SurfaceValues() const { return m_surface; }
     bool SurfaceDefaults(SurfaceParams &params) const;
     bool ComputeSurfaceRow(double from, double to, double every, double window, std::vector<double> &values);
+    // The surface behind the progress window; false when refused (with a message) or
+    // cancelled.
     bool ComputeSurface(const SurfaceParams &params, SurfaceResult &result);
 
     // Save: the resultant as UDS-1992.
@@ -104,6 +106,8 @@ public:
 
     // State.
     bool ResultReady() const { return m_resultReady; }
+    // A resultant is loaded, whether or not its HIC could be computed.
+    bool FileLoaded() const { return m_res != nullptr; }
     bool SfcReady() const { return m_sfcReady; }
     bool HasAxes() const { return m_x && m_y && m_z; }
     double Hic() const { return m_hic; }
@@ -137,6 +141,12 @@ signals:
 
 private:
     void ClearSignals();
+    // A new load: nothing of the previous file's results stays.
+    void ForgetResults();
+    // The HIC of the loaded file with the current window when there is no result yet;
+    // a failure shows its messages.
+    bool EnsureResult();
+    CHicSurface::Outcome RunSurface(const SurfaceParams &params, SurfaceResult &result);
     void ShowMessages();
     // The messages added after the first `before` as one error list; none: nothing shown.
     void ShowMessagesSince(std::size_t before);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <utility>
 
 namespace hic {
@@ -104,7 +105,13 @@ bool CHICDoc::EditSurface()
         return false;
     SurfaceResult result;
     const std::size_t before = m_messages.size();
-    if (!ComputeSurface(params, result)) {
+    switch (RunSurface(params, result)) {
+    case CHicSurface::Outcome::Done:
+        break;
+    case CHicSurface::Outcome::Cancelled:
+        // The plot and the surface shown before stay.
+        return false;
+    case CHicSurface::Outcome::Refused:
         m_mode = ModeResultant;
         UpdateAllViews(UpdateHint::ShowResultant);
         ShowMessagesSince(before);
@@ -135,22 +142,40 @@ bool CHICDoc::ComputeSurfaceRow(double from, double to, double every, double win
 
 bool CHICDoc::ComputeSurface(const SurfaceParams &params, SurfaceResult &result)
 {
+    return RunSurface(params, result) == CHicSurface::Outcome::Done;
+}
+
+CHicSurface::Outcome CHICDoc::RunSurface(const SurfaceParams &params, SurfaceResult &result)
+{
     if (!m_resultReady || !m_res)
-        return false;
+        return CHicSurface::Outcome::Refused;
     try {
         const CHicSurface surface(m_res->GetY(), m_res->GetDel(), m_res->GetNFP());
+        std::unique_ptr<kxres::IProgress> window;
+        if (m_ui)
+            window = m_ui->BeginProgress("Response Surface", "Computing the response surface...", 100);
+        int shown = 0;
+        const CHicSurface::Progress progress = [&](double done) {
+            // The window is told of whole percents only: each step lets events run.
+            const int percent = static_cast<int>(done * 100.0);
+            if (!window || percent == shown)
+                return true;
+            shown = percent;
+            return window->Step(percent, {});
+        };
         std::string error;
-        if (!surface.Compute(params, result, error)) {
+        const CHicSurface::Outcome outcome = surface.Run(params, result, error, progress);
+        if (outcome == CHicSurface::Outcome::Refused)
             m_messages.push_back(error);
-            return false;
+        if (outcome == CHicSurface::Outcome::Done) {
+            m_surfaceMaximum = result.maximum;
+            m_contourFactor = result.factor;
         }
-        m_surfaceMaximum = result.maximum;
-        m_contourFactor = result.factor;
-        return true;
+        return outcome;
     } catch (const std::exception &e) {
         m_messages.emplace_back(e.what());
     }
-    return false;
+    return CHicSurface::Outcome::Refused;
 }
 
 } // namespace hic

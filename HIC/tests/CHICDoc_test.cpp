@@ -548,4 +548,123 @@ TEST_F(DocFixture, CommandLineSurfaceAsksForItsIntervals)
     EXPECT_EQ(doc.SurfaceValues().starts, 50);
 }
 
+TEST_F(DocFixture, AWindowThatSuitedTheLastFileLetsTheNextOneBeComputed)
+{
+    // 20 kHz axis files take a 0.06 ms window: one step is 0.05 ms.
+    const double fine = 5.0e-5;
+    const std::string x = Head("x.uds", {Rect(4000, 600, 400, 60.0), fine, 0, "XG"});
+    const std::string y = Head("y.uds", {Rect(4000, 600, 400, 40.0), fine, 0, "YG"});
+    const std::string z = Head("z.uds", {Rect(4000, 600, 400, 20.0), fine, 0, "ZG"});
+    // A 10 kHz resultant: one step is 0.1 ms, too long for that window.
+    const std::string coarse = Head("coarse.uds", {Rect(2000, 300, 150, 80.0)});
+    const auto openCoarseAfterFine = [&] {
+        ASSERT_TRUE(doc.OpenFiles({x, y, z, "", 0, false, false, false}));
+        ui.windowAnswers.push_back(0.06);
+        doc.EditWindow();
+        ASSERT_DOUBLE_EQ(doc.Window(), 0.06);
+        ASSERT_TRUE(doc.SetMode(ModeXYZ));
+        ui.errorLists.clear();
+        hints.clear();
+        EXPECT_FALSE(doc.OpenFiles({"", "", "", coarse, 0, true, false, false}));
+        ASSERT_TRUE(doc.FileLoaded());
+        EXPECT_FALSE(doc.ResultReady());
+        ASSERT_EQ(ui.errorLists.size(), 1u);
+        EXPECT_TRUE(Contains(ui.errorLists[0], "Window is shorter than one time step"));
+        EXPECT_TRUE(Contains(ui.errorLists[0], "Fail to compute HIC Injury Criteria."));
+        // Nothing of the axis files stays: their plot, name and result text.
+        EXPECT_EQ(doc.Mode(), ModeResultant);
+        EXPECT_EQ(doc.Labels().title, "coarse.uds");
+        EXPECT_EQ(doc.Labels().subTitle, "");
+        EXPECT_EQ(hints, std::vector<UpdateHint>{UpdateHint::Redraw});
+        ui.errorLists.clear();
+        hints.clear();
+    };
+
+    // A plot asked for with the same window says why again and stays without a result.
+    openCoarseAfterFine();
+    EXPECT_FALSE(doc.SetMode(ModeResultant));
+    EXPECT_FALSE(doc.ResultReady());
+    ASSERT_EQ(ui.errorLists.size(), 1u);
+    EXPECT_TRUE(Contains(ui.errorLists[0], "Window is shorter than one time step"));
+
+    struct Case {
+        const char *what;
+        std::function<void()> command;
+        int mode;
+        double window;
+    };
+    const Case cases[] = {
+        {"HIC 15", [&] { doc.ChangeWindow(15.0, true); }, ModeResultant, 15.0},
+        {"HIC 36", [&] { doc.ChangeWindow(36.0, true); }, ModeResultant, 36.0},
+        {"no window", [&] { doc.ChangeWindow(0.0, false); }, ModeResultant, 0.0},
+        {"window dialog",
+         [&] {
+             ui.windowAnswers.push_back(20.0);
+             doc.EditWindow();
+         },
+         ModeResultant, 20.0},
+        {"AIS", [&] { doc.ShowAis(); }, ModeAis, 15.0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        openCoarseAfterFine();
+        c.command();
+        ASSERT_TRUE(doc.ResultReady());
+        EXPECT_EQ(doc.Mode(), c.mode);
+        EXPECT_DOUBLE_EQ(doc.Window(), c.window);
+        ASSERT_FALSE(hints.empty());
+        EXPECT_EQ(hints.back(), ShowModeHint(c.mode));
+        EXPECT_TRUE(ui.errorLists.empty());
+        EXPECT_EQ(doc.Labels().title, "coarse.uds");
+        EXPECT_NE(doc.Labels().subTitle.find("HIC = "), std::string::npos);
+        // The same HIC as the file opened with that window at once.
+        CHICDoc fresh;
+        fresh.RunCommandLine({coarse}, c.window, ModeResultant);
+        ASSERT_TRUE(fresh.ResultReady());
+        EXPECT_DOUBLE_EQ(doc.Hic(), fresh.Hic());
+        EXPECT_DOUBLE_EQ(doc.T1(), fresh.T1());
+        EXPECT_DOUBLE_EQ(doc.T2(), fresh.T2());
+    }
+}
+
+TEST_F(DocFixture, SurfaceRunsBehindTheProgressWindowAndCancelKeepsWhatWasShown)
+{
+    // 20 s at 10 kHz.
+    const std::string r = Head("long.uds", {Rect(200000, 5000, 300, 90.0)});
+    ASSERT_TRUE(doc.OpenFiles({"", "", "", r, 0, true, false, false}));
+    ui.surfaceAnswer = [](SurfaceParams &p) {
+        p.startTo = 10.0;
+        return true;
+    };
+    ASSERT_TRUE(doc.SetMode(ModeSurface));
+    EXPECT_EQ(ui.progressTitles, std::vector<std::string>{"Response Surface"});
+    EXPECT_EQ(ui.progressEnded, 1);
+    EXPECT_GT(ui.progressTexts.size(), 1u);
+    const std::vector<double> kept = doc.SurfaceValues().values;
+    ASSERT_EQ(kept.size(), 17u * 5000u);
+
+    for (const int shown : {ModeSurface, ModeAis}) {
+        SCOPED_TRACE(shown);
+        ASSERT_TRUE(doc.SetMode(shown) || shown == ModeSurface);
+        hints.clear();
+        ui.errorLists.clear();
+        ui.cancelProgressAt = 1;
+        ui.surfaceAnswer = [](SurfaceParams &p) {
+            p.startTo = 15.0;
+            p.windowEvery = 0.001;
+            return true;
+        };
+        const int begun = ui.progressBegun;
+        EXPECT_FALSE(doc.SetMode(ModeSurface));
+        EXPECT_EQ(ui.progressBegun, begun + 1);
+        EXPECT_EQ(ui.progressEnded, ui.progressBegun);
+        EXPECT_EQ(doc.Mode(), shown);
+        EXPECT_TRUE(hints.empty());
+        EXPECT_TRUE(ui.errorLists.empty());
+        EXPECT_EQ(doc.SurfaceValues().values, kept);
+        EXPECT_DOUBLE_EQ(doc.SurfaceIntervals().startTo, 10.0);
+        ui.cancelProgressAt = -1;
+    }
+}
+
 } // namespace

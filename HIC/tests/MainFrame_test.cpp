@@ -112,6 +112,53 @@ TEST_F(FrameFixture, WindowCommandsRecomputeAndChooseTheMode)
     EXPECT_EQ(doc.Labels().title, "Sled 12");
 }
 
+TEST_F(FrameFixture, AFileWhoseHicFailedKeepsTheWindowCommandsAndNoOtherFilesChart)
+{
+    // A 20 kHz file drawn with a 0.06 ms window, then a 10 kHz file that window does not suit.
+    const std::string fine = folder.File("fine.uds");
+    WriteHead(fine, {Rect(6000, 1000, 400, 70.0), 5.0e-5});
+    ui.openAnswers.push_back({"", "", "", fine, 0, true, false, false});
+    frame.Run(F::ID_FILE_OPEN);
+    ui.windowAnswers.push_back(0.06);
+    frame.Run(F::ID_EDIT_WINDOW);
+    ASSERT_TRUE(doc.ResultReady());
+    ASSERT_DOUBLE_EQ(doc.Window(), 0.06);
+    ASSERT_NE(view->Chart(), nullptr);
+    ui.openAnswers.push_back({"", "", "", Head("coarse.uds", 150, 80.0), 0, true, false, false});
+    frame.Run(F::ID_FILE_OPEN);
+    ASSERT_FALSE(doc.ResultReady());
+    for (F::Command id : {F::ID_EDIT_WINDOW, F::ID_HIC15, F::ID_HIC36, F::ID_NO_WINDOW, F::ID_VIEW_RESULTANT,
+                          F::ID_VIEW_SURFACE, F::ID_VIEW_SFC, F::ID_VIEW_AIS})
+        EXPECT_TRUE(Enabled(id)) << id;
+    for (F::Command id : {F::ID_FILE_SAVE_RESULTANT, F::ID_FILE_SAVE_PDF, F::ID_FILE_SAVE_BMP, F::ID_FILE_PRINT,
+                          F::ID_EDIT_COPY, F::ID_EDIT_COPY_DATA, F::ID_EDIT_LABELS, F::ID_VIEW_XYZ})
+        EXPECT_FALSE(Enabled(id)) << id;
+    EXPECT_EQ(view->Chart(), nullptr);
+
+    frame.Run(F::ID_HIC15);
+    ASSERT_TRUE(doc.ResultReady());
+    ASSERT_NE(view->Chart(), nullptr);
+    EXPECT_EQ(view->Chart()->content().title, QStringLiteral("coarse.uds"));
+    EXPECT_TRUE(view->Chart()->content().subtitle.startsWith(QStringLiteral("15.0 ms HIC = ")));
+    EXPECT_TRUE(Enabled(F::ID_FILE_SAVE_RESULTANT));
+}
+
+TEST_F(FrameFixture, CallsIntoTheDocumentFromOutsideTheMenusAreGuarded)
+{
+    std::vector<QString> warnings;
+    const auto previous = kxres::SetWarningHandler([&](QWidget *, const QString &text) { warnings.push_back(text); });
+    // A recent file whose error list fails, and a start-up open that runs out of memory.
+    ui.onErrorList = [] { throw std::runtime_error("error list failed"); };
+    EXPECT_NO_THROW(frame.OpenRecent(QString::fromStdString(folder.File("missing.uds"))));
+    ui.onErrorList = {};
+    EXPECT_FALSE(frame.Guard([] { throw std::bad_alloc(); }));
+    kxres::SetWarningHandler(previous);
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_TRUE(warnings[0].contains(QStringLiteral("error list failed")));
+    EXPECT_FALSE(warnings[1].isEmpty());
+    EXPECT_TRUE(Enabled(F::ID_VIEW_ERRORS));
+}
+
 } // namespace
 
 int main(int argc, char **argv)

@@ -60,10 +60,14 @@ void CHICView::OnUpdate(UpdateHint)
 
 void CHICView::Draw()
 {
-    if (!m_doc.ResultReady() || !m_doc.Resultant() || m_doc.Resultant()->GetY().empty())
-        return;
     if (m_chart)
         m_chart->destroy();
+    // Without a result of the file loaded now, no chart: never an earlier file's.
+    if (!m_doc.ResultReady() || !m_doc.Resultant() || m_doc.Resultant()->GetY().empty()) {
+        m_chart.reset();
+        update();
+        return;
+    }
     const int mode = m_doc.Mode();
     const bool surface = mode == ModeSurface;
     m_chart = surface ? m_surfaceFactory() : m_plainFactory();

@@ -79,6 +79,11 @@ bool CCommandTable::Run(int id)
         return false;
     // The handler may replace the table's entries: run a copy.
     const Handler run = it->second.run;
+    return Guard(run);
+}
+
+bool CCommandTable::Guard(const Handler &run)
+{
     const auto report = [this](const QString &text) {
         if (m_report)
             m_report(text);

@@ -51,6 +51,10 @@ public:
     }
     // Runs the command when it is enabled; false when it is not, or when it failed.
     bool Run(int id);
+    // Runs an entry from a widget into the document that is no menu command (a recent
+    // file, a start-up open) inside the same guard, then applies the rules; false when
+    // it failed.
+    bool Guard(const Handler &run);
     // Applies every rule to its action.
     void Update();
     // The menu applies the rules whenever it is about to open.
