@@ -4,7 +4,6 @@
 #include "Mirvane/document/CMirvaneDoc.h"
 #include "Mirvane/views/CMirvaneView.h"
 #include "shared_ui/services/CKXAboutDlg.h"
-#include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/frame/CCommandTable.h"
 
 #include <QAction>
@@ -139,10 +138,7 @@ void CMainFrame::BuildMenus()
             return;
         const int kind = m_plotType->itemData(index).toInt();
         // Posted, as the selector's own signal is still running.
-        QTimer::singleShot(0, this, [this, kind] {
-            kxres::Guarded(this, [this, kind] { m_doc.SetPlot(kind); });
-            UpdateCommands();
-        });
+        QTimer::singleShot(0, this, [this, kind] { Guard([this, kind] { m_doc.SetPlot(kind); }); });
     });
 
     c.Add(view, ID_VIEW_TOOLBAR, QStringLiteral("&Toolbar"), [this] { m_toolBar->setVisible(m_toolBar->isHidden()); });
@@ -189,6 +185,16 @@ void CMainFrame::ReturnActivation()
         modal->activateWindow();
     else if (!modal && !active)
         activateWindow();
+}
+
+void CMainFrame::RunCommand(int id)
+{
+    m_commands->Run(id);
+}
+
+bool CMainFrame::Guard(const std::function<void()> &run)
+{
+    return m_commands->Guard(run);
 }
 
 void CMainFrame::UpdateCommands()

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <vector>
 
 class QAction;
@@ -47,6 +48,10 @@ public:
     ~CMainFrame() override;
 
     QAction *Action(int id) const;
+    // Runs a command as its menu entry does: only when enabled, inside the guard.
+    void RunCommand(int id);
+    // Runs a call into the document that comes from no menu inside the same guard.
+    bool Guard(const std::function<void()> &run);
     // Runs the enabling rules of every command.
     void UpdateCommands();
     QComboBox *PlotTypeCombo() const { return m_plotType; }

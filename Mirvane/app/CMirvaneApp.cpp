@@ -45,13 +45,9 @@ void CMirvaneApp::InitInstance(const QStringList &arguments)
     m_startup = std::make_unique<CKxStartup>(startupOptions);
     CMirvaneDoc *doc = m_doc.get();
     CMainFrame *frame = m_frame.get();
-    m_startup->onOpen = [doc, frame] {
-        doc->OnSelectFiles();
-        frame->UpdateCommands();
-    };
+    m_startup->onOpen = [frame] { frame->RunCommand(CMainFrame::ID_SELECT_FILES); };
     m_startup->onOpenFiles = [doc, frame](CMyCommandInfo &info) {
-        doc->Run(info.m_fileNames, info.m_nCFC, 0.0, 0.0);
-        frame->UpdateCommands();
+        frame->Guard([doc, &info] { doc->Run(info.m_fileNames, info.m_nCFC, 0.0, 0.0); });
     };
     m_startup->InitInstance(m_frame.get(), arguments);
 }

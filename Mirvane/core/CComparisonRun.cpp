@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <exception>
 #include <functional>
+#include <string>
 
 namespace mirvane {
 
@@ -26,16 +27,27 @@ bool Step(const std::string &file, std::vector<std::string> &errors, const std::
     }
 }
 
+// A signal needs two points to be resampled and compared.
+bool EnoughPoints(const CSignal &record, std::vector<std::string> &errors)
+{
+    const std::size_t count = record.Signal().GetYCount();
+    if (count >= 2)
+        return true;
+    errors.push_back(record.GetFileName() + ": too few points to compare (" + std::to_string(count) +
+                     (count == 1 ? " point" : " points") + ", at least 2 are needed)");
+    return false;
+}
+
 bool LoadOne(CSignal &record, std::vector<std::string> &errors)
 {
     std::string udsError;
     std::string pointsError;
     if (record.LoadUDS(&udsError)) {
         kx::AddNaNSampleWarning(errors, record.GetFileName(), record.Signal());
-        return true;
+        return EnoughPoints(record, errors);
     }
     if (record.LoadPoints(&pointsError))
-        return true;
+        return EnoughPoints(record, errors);
     errors.push_back(record.GetFileName() + ": " + udsError + "; as points text: " + pointsError);
     return false;
 }

@@ -34,7 +34,7 @@ void CCorridorDlg::accept()
     QString why;
     const auto value = kxres::ParseDouble(m_edit->text(), &why);
     if (!value) {
-        kxres::Warn(this, why);
+        kxres::Warn(this, QStringLiteral("Corridor Size: ") + why);
         return;
     }
     if (!(*value > 0.0)) {

@@ -13,6 +13,10 @@ namespace kxres {
 
 namespace {
 
+// The names a refused number is reported with, in the order of the edits.
+const std::array<const char *, 6> kNames = {"Average Residual",   "Standard Deviation", "Corridor",
+                                            "Correlation Factor", "T Statistic",        "Moment Differences"};
+
 std::array<double *, 6> Fields(mirvane::CCriticalValues &v)
 {
     return {&v.averageResidual, &v.stdDeviation, &v.corridor, &v.correlation, &v.tStatistic, &v.momentDifference};
@@ -64,7 +68,7 @@ void CCriticalValuesDlg::accept()
         QString why;
         const auto value = ParseDouble(m_edits[i]->text(), &why);
         if (!value) {
-            Warn(this, why);
+            Warn(this, QLatin1String(kNames[i]) + QStringLiteral(": ") + why);
             m_edits[i]->setFocus();
             return;
         }

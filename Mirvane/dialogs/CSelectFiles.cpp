@@ -294,13 +294,13 @@ void CSelectFiles::accept()
     QString why;
     const auto minTime = kxres::ParseDouble(m_minTime->text(), &why);
     if (!minTime) {
-        kxres::Warn(this, why);
+        kxres::Warn(this, QStringLiteral("Min Time: ") + why);
         m_minTime->setFocus();
         return;
     }
     const auto maxTime = kxres::ParseDouble(m_maxTime->text(), &why);
     if (!maxTime) {
-        kxres::Warn(this, why);
+        kxres::Warn(this, QStringLiteral("Max Time: ") + why);
         m_maxTime->setFocus();
         return;
     }

@@ -34,7 +34,7 @@ void CMirvaneDoc::Report(const std::string &text)
 
 void CMirvaneDoc::CopyData(const std::vector<int> &columnOrder)
 {
-    if (m_ui)
+    if (m_ui && HasSignals())
         m_ui->PutTextOnClipboard(CopyDataText(Records(), columnOrder));
 }
 
@@ -114,39 +114,53 @@ void CMirvaneDoc::Run(const std::vector<std::string> &files, int filterClass, do
                    });
 }
 
+void CMirvaneDoc::ClearResults()
+{
+    m_records.clear();
+    m_reference = CSignal();
+    m_loaded.clear();
+    m_plotKinds.clear();
+    m_seriesCount = 0;
+    m_currentKind = 0;
+    m_plot = std::make_unique<CPlot>(PlotSummary);
+    m_series.clear();
+    m_labels.clear();
+    m_x.clear();
+    m_y.clear();
+    m_pointCount = 0;
+    m_xTitle.clear();
+    m_yTitle.clear();
+}
+
 void CMirvaneDoc::Execute(const CRunOptions &givenOptions)
 {
     CRunOptions options = givenOptions;
     options.corridorSize = m_corridorSize;
     m_errors.clear();
+    // The results shown belong to the files of this run: a failed run leaves none.
+    ClearResults();
+    CRunResult result;
     bool ok = false;
     {
         kxres::CUiWaitCursor wait(m_ui);
-        CRunResult result;
-        ok = CComparisonRun::Execute(options, result, m_errors);
-        if (ok) {
-            // Everything of the new run is taken over at once.
-            m_records = std::move(result.records);
-            m_reference = std::move(result.reference);
-            m_loaded = std::move(result.loaded);
-            m_plotKinds = std::move(result.plotKinds);
-            m_seriesCount = static_cast<int>(m_records.size());
-            m_currentKind = PlotSummary;
-            m_plot = std::make_unique<CPlot>(PlotSummary);
-            m_series.clear();
-            m_labels.clear();
-            m_x.clear();
-            m_y.clear();
-            m_pointCount = 0;
-            m_xTitle.clear();
-            m_yTitle.clear();
-            for (CSignal &record : m_records)
-                for (const std::string &message : record.Signal().GetMessages())
-                    m_errors.push_back(record.GetFileName() + ": " + message);
+        try {
+            ok = CComparisonRun::Execute(options, result, m_errors);
+        } catch (...) {
+            m_errors.push_back(kxres::CurrentExceptionText().toStdString());
         }
     }
-    if (ok)
-        UpdateAllViews(UpdateHint::Run);
+    if (ok) {
+        m_records = std::move(result.records);
+        m_reference = std::move(result.reference);
+        m_loaded = std::move(result.loaded);
+        m_plotKinds = std::move(result.plotKinds);
+        m_seriesCount = static_cast<int>(m_records.size());
+        m_currentKind = PlotSummary;
+        for (CSignal &record : m_records)
+            for (const std::string &message : record.Signal().GetMessages())
+                m_errors.push_back(record.GetFileName() + ": " + message);
+    }
+    UpdateAllViews(UpdateHint::Run);
     ShowErrors();
 }
 
@@ -235,7 +249,7 @@ void CMirvaneDoc::OnSaveAscii()
 
 void CMirvaneDoc::OnSaveHtml(const std::vector<int> &columnOrder)
 {
-    if (!m_ui)
+    if (!m_ui || !HasSignals())
         return;
     std::string path;
     if (!m_ui->ChooseSaveFile({"Save Results to HTML File", "HTML Files (*.html);;HTML Files (*.htm);;All Files (*.*)",

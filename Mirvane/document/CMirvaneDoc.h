@@ -96,6 +96,8 @@ signals:
 
 private:
     void Execute(const CRunOptions &options);
+    // Back to no results: nothing to show, plot or export.
+    void ClearResults();
     void ShowErrors();
     std::string Folder(const char *key) const;
     void StoreFolder(const char *key, const std::string &path);

@@ -108,17 +108,15 @@ TEST(MirvaneDocRun, SamplesStoredAsNaNAreReportedWithTheRun)
                                                             ref + ": 1 sample stored as NaN was read as 0"}));
 }
 
-TEST(MirvaneDocRun, FailuresKeepThePreviousRun)
+// A failed run leaves no results: nothing of the run before it is shown, plotted or
+// exported as if it belonged to the files now listed.
+TEST(MirvaneDocRun, FailuresClearThePreviousRun)
 {
     Fixture f;
     std::vector<std::string> five;
     for (int i = 0; i < 5; ++i)
         five.push_back(f.folder.Uds("s" + std::to_string(i) + ".uds", 0, 200, 1e-4, [i](double t) { return i + t; }));
     const std::string ref = f.folder.Uds("ref.uds", 0, 200, 1e-4, [](double t) { return t; });
-    f.Select(Choice(five, ref));
-    ASSERT_EQ(f.doc.Records().size(), 5u);
-    ASSERT_TRUE(f.doc.SetPlot(PlotResiduals));
-    ASSERT_TRUE(f.doc.CanSave());
 
     const std::string garbage = f.folder.Text("garbage.uds", "this is neither\nuds nor points\n");
     const std::string late = f.folder.Uds("late.uds", 1000, 100, 1e-4, [](double t) { return t; });
@@ -129,6 +127,7 @@ TEST(MirvaneDocRun, FailuresKeepThePreviousRun)
     };
     const std::vector<Case> cases = {
         {"unreadable file", Choice({five[0], garbage}, ref), garbage + ": "},
+        {"listed file missing", Choice({five[0], f.folder.Path("gone.uds")}, ref), "gone.uds: "},
         {"missing reference", Choice({five[0]}, f.folder.Path("none.uds")), "none.uds: "},
         {"reference not overlapping", Choice({five[0]}, late), "Error Computing the time range for evaluation"},
         {"average without common range", Choice({five[0], late}, "", 1),
@@ -144,14 +143,38 @@ TEST(MirvaneDocRun, FailuresKeepThePreviousRun)
          five[0] + ": "},
     };
     for (const Case &c : cases) {
+        f.Select(Choice(five, ref));
+        ASSERT_EQ(f.doc.Records().size(), 5u) << c.name;
+        ASSERT_TRUE(f.doc.SetPlot(PlotResiduals)) << c.name;
+        ASSERT_TRUE(f.doc.CanSave()) << c.name;
         f.ui.errorLists.clear();
+        f.ui.clipboard.clear();
+        f.ui.saveTitles.clear();
+        f.hints.clear();
+
         f.Select(c.choice);
         ASSERT_EQ(f.ui.errorLists.size(), 1u) << c.name;
         EXPECT_NE(f.ui.errorLists[0][0].find(c.expected), std::string::npos) << c.name << ": " << f.ui.errorLists[0][0];
-        EXPECT_EQ(f.doc.Records().size(), 5u) << c.name;
-        EXPECT_EQ(f.doc.Records()[4].GetFileName(), five[4]) << c.name;
-        EXPECT_EQ(f.doc.CurrentPlotKind(), PlotResiduals) << c.name;
+        EXPECT_TRUE(f.doc.Records().empty()) << c.name;
+        EXPECT_FALSE(f.doc.HasSignals()) << c.name;
+        EXPECT_TRUE(f.doc.LoadedSignals().empty()) << c.name;
+        EXPECT_TRUE(f.doc.PlotKinds().empty()) << c.name;
+        EXPECT_TRUE(f.doc.Series().empty()) << c.name;
+        EXPECT_TRUE(f.doc.ChartX().empty()) << c.name;
+        EXPECT_FALSE(f.doc.CanSave()) << c.name;
+        EXPECT_NE(f.doc.CurrentPlotKind(), PlotResiduals) << c.name;
+        // The views learn of it as of any run.
+        EXPECT_EQ(f.hints, std::vector<int>{1}) << c.name;
         EXPECT_EQ(f.ui.openWaitCursors, 0) << c.name;
+        // Nothing is exported in the name of the new list.
+        f.doc.CopyData({0, 1});
+        f.doc.OnSaveHtml({0, 1});
+        f.doc.OnSaveUds();
+        f.doc.OnSaveAscii();
+        f.doc.ShowHeaders();
+        EXPECT_TRUE(f.ui.clipboard.empty()) << c.name;
+        EXPECT_TRUE(f.ui.saveTitles.empty()) << c.name;
+        EXPECT_TRUE(f.ui.headerShown.empty()) << c.name;
     }
     // The dialog offers the names of the failed run again, to be mended.
     f.ui.selections.push_back(std::nullopt);
@@ -164,6 +187,36 @@ TEST(MirvaneDocRun, FailuresKeepThePreviousRun)
     ASSERT_EQ(f.ui.errorLists.size(), 1u);
     ASSERT_EQ(f.ui.errorLists[0].size(), 2u);
     EXPECT_EQ(f.ui.errorLists[0][1].rfind(garbage2, 0), 0u);
+}
+
+// A file with fewer than two points is named with the reason in one line, as an
+// evaluated file and as the reference, and nothing is compared.
+TEST(MirvaneDocRun, FilesWithTooFewPointsAreNamed)
+{
+    Fixture f;
+    const std::string a = f.folder.Uds("a.uds", 0, 100, 1e-4, [](double t) { return t; });
+    const std::string ref = f.folder.Uds("ref.uds", 0, 100, 1e-4, [](double t) { return 2 * t; });
+    const std::string oneLine = f.folder.Text("one.txt", "0.001 5.0\n");
+    const std::string onePoint = f.folder.Text("single.dat", "0.0\t3.0");
+    const std::string tooFew = ": too few points to compare (1 point, at least 2 are needed)";
+    struct Case {
+        const char *name;
+        CSelectFilesValues choice;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {"one-line text file", Choice({a, oneLine}, ref), oneLine + tooFew},
+        {"one point without a line end", Choice({onePoint, a}, ref), onePoint + tooFew},
+        {"one-line text reference", Choice({a}, oneLine), oneLine + tooFew},
+        {"one-line text in an average", Choice({a, oneLine}, "", 1), oneLine + tooFew},
+    };
+    for (const Case &c : cases) {
+        f.ui.errorLists.clear();
+        f.Select(c.choice);
+        ASSERT_EQ(f.ui.errorLists.size(), 1u) << c.name;
+        EXPECT_EQ(f.ui.errorLists[0], std::vector<std::string>{c.expected}) << c.name;
+        EXPECT_TRUE(f.doc.Records().empty()) << c.name;
+    }
 }
 
 // A new run resets the plot to the Summary and leaves nothing to save.

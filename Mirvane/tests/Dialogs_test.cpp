@@ -290,6 +290,62 @@ TEST_F(MirvaneDialogs, CriticalValues)
     EXPECT_EQ(warnings.size(), 1);
 }
 
+// A typed number that is refused names its field; the dialog stays open.
+TEST_F(MirvaneDialogs, RefusedNumbersNameTheirField)
+{
+    // Types text into one edit of a fresh dialog and presses OK; true when it closed.
+    using Typing = std::function<bool(const QString &text)>;
+    const auto selectFiles = [this](bool minimum) -> Typing {
+        return [this, minimum](const QString &text) {
+            CSelectFiles dlg(settings);
+            dlg.SetValues(Values());
+            (minimum ? dlg.MinTimeEdit() : dlg.MaxTimeEdit())->setText(text);
+            dlg.accept();
+            return dlg.result() == QDialog::Accepted;
+        };
+    };
+    const Typing corridor = [](const QString &text) {
+        CCorridorDlg dlg;
+        dlg.Edit()->setText(text);
+        dlg.accept();
+        return dlg.result() == QDialog::Accepted;
+    };
+    const auto critical = [](int edit) -> Typing {
+        return [edit](const QString &text) {
+            kxres::CCriticalValuesDlg dlg;
+            dlg.SetValues(CCriticalValues{});
+            dlg.Edit(edit)->setText(text);
+            dlg.accept();
+            return dlg.result() == QDialog::Accepted;
+        };
+    };
+    struct Case {
+        const char *name;
+        Typing type;
+        QString text;
+        QString warning;
+    };
+    const std::vector<Case> cases = {
+        {"min time comma", selectFiles(true), "0,1", "Min Time: not a number"},
+        {"min time empty", selectFiles(true), " ", "Min Time: no number was entered"},
+        {"max time nan", selectFiles(false), "nan", "Max Time: not a number"},
+        {"max time overflow", selectFiles(false), "1e400", "Max Time: the number is out of range"},
+        {"corridor letters", corridor, "abc", "Corridor Size: not a number"},
+        {"corridor inf", corridor, "inf", "Corridor Size: not a number"},
+        {"average residual", critical(0), "five", "Average Residual: not a number"},
+        {"standard deviation", critical(1), "1e999", "Standard Deviation: the number is out of range"},
+        {"corridor share", critical(2), "10%", "Corridor: not a number"},
+        {"correlation", critical(3), "", "Correlation Factor: no number was entered"},
+        {"t statistic", critical(4), "2.58.1", "T Statistic: not a number"},
+        {"moment differences", critical(5), "-nan", "Moment Differences: not a number"},
+    };
+    for (const Case &c : cases) {
+        warnings.clear();
+        EXPECT_FALSE(c.type(c.text)) << c.name;
+        EXPECT_EQ(warnings, QStringList{c.warning}) << c.name;
+    }
+}
+
 } // namespace
 
 // The list and hit-list failures are error boxes captioned "Error".

@@ -31,6 +31,7 @@
 #include <QTableView>
 
 #include <cmath>
+#include <stdexcept>
 
 using namespace mirvane;
 using mirvane_test::FakeMirvaneUi;
@@ -43,7 +44,10 @@ struct Frame {
     FakeMirvaneUi ui;
     CMirvaneDoc doc{&ui, mirvane_test::TestSettingsName()};
     kxchart::RecordingChart *chart = nullptr;
+    std::string chartFails; // when set, making a chart fails with this text
     CMirvaneView *view = new CMirvaneView(doc, [this] {
+        if (!chartFails.empty())
+            throw std::runtime_error(chartFails);
         auto made = std::make_unique<kxchart::RecordingChart>();
         chart = made.get();
         return made;
@@ -254,6 +258,52 @@ TEST(MirvaneFrame, PlotKindsDrawAndSave)
     EXPECT_EQ(f.frame.PlotTypeCombo()->currentText(), QStringLiteral("Summary"));
     EXPECT_FALSE(f.view->HasChart());
     EXPECT_FALSE(f.frame.Action(CMainFrame::ID_SAVE_ASCII)->isEnabled());
+}
+
+// After a failed run the window shows no results, on the table as on a chart, and
+// offers none to export.
+TEST(MirvaneFrame, FailedRunLeavesNothingShown)
+{
+    Frame f;
+    for (const QString &shown : {QStringLiteral("Summary"), QStringLiteral("Residuals")}) {
+        f.RunThree();
+        f.Pick(shown);
+        ASSERT_EQ(f.view->HasChart(), shown != QStringLiteral("Summary"));
+        CSelectFilesValues v;
+        v.files = {f.folder.Path("a.uds"), f.folder.Path("missing.uds")};
+        v.referenceFile = f.folder.Path("ref.uds");
+        v.filter = false;
+        v.truncate = false;
+        f.ui.selections.push_back(v);
+        f.frame.Action(CMainFrame::ID_SELECT_FILES)->trigger();
+        EXPECT_FALSE(f.view->HasChart()) << shown.toStdString();
+        EXPECT_FALSE(f.view->Table()->isVisibleTo(f.view)) << shown.toStdString();
+        EXPECT_EQ(f.view->Table()->model()->rowCount(), 0) << shown.toStdString();
+        EXPECT_EQ(f.frame.PlotTypeCombo()->count(), 0) << shown.toStdString();
+        for (const int id : {CMainFrame::ID_SAVE_HTML, CMainFrame::ID_EDIT_COPY_DATA, CMainFrame::ID_SAVE_UDS,
+                             CMainFrame::ID_SAVE_ASCII, CMainFrame::ID_FILE_PRINT, CMainFrame::ID_VIEW_HEADERS})
+            EXPECT_FALSE(f.frame.Action(id)->isEnabled()) << shown.toStdString() << " " << id;
+    }
+}
+
+// A plot kind picked in the selector runs inside the command guard: what fails on the
+// way, in the document or in the view it updates, is reported, never thrown out.
+TEST(MirvaneFrame, FailingPlotPickIsReported)
+{
+    Frame f;
+    f.RunThree();
+    QStringList warnings;
+    const auto previous = kxres::SetWarningHandler([&](QWidget *, const QString &text) { warnings << text; });
+    f.chartFails = "no chart can be made";
+    EXPECT_NO_THROW(f.Pick(QStringLiteral("Residuals")));
+    kxres::SetWarningHandler(previous);
+    EXPECT_EQ(warnings, QStringList{QStringLiteral("no chart can be made")});
+    EXPECT_FALSE(f.view->HasChart());
+    EXPECT_FALSE(f.frame.Action(CMainFrame::ID_FILE_PRINT)->isEnabled());
+    // The next pick draws.
+    f.chartFails.clear();
+    f.Pick(QStringLiteral("Corridor"));
+    EXPECT_TRUE(f.view->HasChart());
 }
 
 // The picture saves ask through the document's user interface: Cancel writes nothing,

@@ -52,6 +52,7 @@ void CMirvaneView::OnUpdate(UpdateHint hint)
     if (!m_doc.HasSignals()) {
         DestroyChart();
         m_table->hide();
+        m_model->Refill();
         emit PlotKindsCleared();
         return;
     }
