@@ -43,6 +43,8 @@ public:
     QAction *Action(int id) const { return m_commands.Action(id); }
     // Runs a command as its menu entry does: only when enabled, inside the guard.
     void RunCommand(int id) { m_commands.Run(id); }
+    // Runs a call into the document that comes from no menu inside the same guard.
+    bool Guard(const kxres::CCommandTable::Handler &run) { return m_commands.Guard(run); }
     void UpdateCommandUI() { m_commands.Update(); }
     void OnAppAbout();
 

@@ -5,7 +5,6 @@
 #include "Quillet/document/CQuilletDoc.h"
 #include "Quillet/views/CNeckView.h"
 #include "shared_ui/services/CKxStartup.h"
-#include "shared_ui/dialogs/DialogWarning.h"
 
 #include <QIcon>
 #include <QStyle>
@@ -49,7 +48,7 @@ void CNeckApp::InitInstance(const QStringList &arguments)
     CMainFrame *frame = m_frame.get();
     m_startup->onOpen = [frame] { frame->RunCommand(CMainFrame::ID_FILE_OPEN); };
     m_startup->onOpenFiles = [doc, frame](CMyCommandInfo &info) {
-        kxres::Guarded(frame, [doc, &info] { doc->OpenFileList(info.m_fileNames); });
+        frame->Guard([doc, &info] { doc->OpenFileList(info.m_fileNames); });
     };
     m_startup->InitInstance(m_frame.get(), arguments);
 }

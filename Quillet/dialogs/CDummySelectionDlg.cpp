@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <limits>
+
 namespace quillet {
 
 namespace {
@@ -79,8 +81,11 @@ CDummySelectionDlg::CDummySelectionDlg(const NeckLoadCases &loadCases, QWidget *
     layout->addLayout(grid);
     layout->addWidget(buttons);
 
-    connect(m_measurement, &QComboBox::activated, this, &CDummySelectionDlg::OnMeasurement);
-    connect(m_group, &QButtonGroup::idClicked, this, &CDummySelectionDlg::OnDummy);
+    // A pick sets the document's load cases: whatever that throws is reported here.
+    connect(m_measurement, &QComboBox::activated, this,
+            [this](int index) { kxres::Guarded(this, [this, index] { OnMeasurement(index); }); });
+    connect(m_group, &QButtonGroup::idClicked, this,
+            [this](int id) { kxres::Guarded(this, [this, id] { OnDummy(id); }); });
     SetChoice(m_choice);
 }
 
@@ -166,20 +171,33 @@ int CDummySelectionDlg::exec()
     return QDialog::exec();
 }
 
+std::optional<double> CDummySelectionDlg::TypedCritical(QLineEdit *edit, const QString &name)
+{
+    QString why;
+    std::optional<double> value = kxres::ParseDouble(edit->text(), &why);
+    // A critical value is a magnitude the chart draws at plus and minus, held as a float.
+    if (value && !(*value >= 0.0 && *value <= double(std::numeric_limits<float>::max()))) {
+        why = *value < 0.0 ? QStringLiteral("must be 0 or more") : QStringLiteral("the number is out of range");
+        value.reset();
+    }
+    if (!value) {
+        kxres::Warn(this, name + QStringLiteral(": ") + why);
+        edit->setFocus();
+    }
+    return value;
+}
+
 void CDummySelectionDlg::accept()
 {
     if (m_choice.dummy == Other) {
-        QString why;
-        const std::optional<double> first = kxres::ParseDouble(m_critical1->text(), &why);
-        if (!first) {
-            kxres::Warn(this, m_label1->text() + QStringLiteral(": ") + why);
+        const std::optional<double> first = TypedCritical(m_critical1, m_label1->text());
+        if (!first)
             return;
-        }
-        const std::optional<double> second = kxres::ParseDouble(m_critical2->text(), &why);
-        if (!second) {
-            kxres::Warn(this, QStringLiteral("Second critical value: ") + why);
+        const QString secondName =
+            m_label2->text().isEmpty() ? QStringLiteral("Second critical value") : m_label2->text();
+        const std::optional<double> second = TypedCritical(m_critical2, secondName);
+        if (!second)
             return;
-        }
         m_choice.critical1 = *first;
         m_choice.critical2 = *second;
     }

@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include <array>
+#include <optional>
 
 class QButtonGroup;
 class QComboBox;
@@ -42,6 +43,8 @@ private:
     std::array<KxNeck208 *, 2> Pair(int measurement) const;
     void StoreCodes();
     void ShowCriticalValues();
+    // A typed critical value, or nothing after saying why, naming the field.
+    std::optional<double> TypedCritical(QLineEdit *edit, const QString &name);
 
     NeckLoadCases m_loadCases;
     CDummyChoice m_choice;

@@ -2,6 +2,7 @@
 
 #include "Quillet/dialogs/CNeckFileDlg.h"
 #include "platform/CSettings.h"
+#include "shared_ui/dialogs/DialogWarning.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -53,7 +54,7 @@ CForceDlg::CForceDlg(kxplatform::CSettings &settings, QWidget *parent)
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_browse, &QPushButton::clicked, this, &CForceDlg::OnBrowse);
+    connect(m_browse, &QPushButton::clicked, this, [this] { kxres::Guarded(this, [this] { OnBrowse(); }); });
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(

@@ -149,9 +149,15 @@ void CQuilletDoc::ProcessPath(const std::string &path)
     const std::string folder = FolderOf(path);
     if (!folder.empty())
         m_settings->SetString("InputDir", folder);
-    if (m_ui)
-        m_ui->SetMainWindowText(fs::path(path).stem().string() + " - Quillet");
+    ShowTitle(ok, path);
     UpdateAllViews(UpdateHint::Result);
+}
+
+void CQuilletDoc::ShowTitle(bool loaded, const std::string &path)
+{
+    // A file that was refused or cancelled leaves nothing loaded, so no name.
+    if (m_ui)
+        m_ui->SetMainWindowText(loaded ? fs::path(path).stem().string() + " - Quillet" : std::string("Quillet"));
 }
 
 void CQuilletDoc::OpenFileList(const std::vector<std::string> &names)
@@ -173,13 +179,12 @@ void CQuilletDoc::OpenFileList(const std::vector<std::string> &names)
         m_options = options;
     // Files named on the command line are UDS files.
     m_filterIndex = 1;
-    OnOpenDocument(m_files.front());
+    const bool ok = OnOpenDocument(m_files.front());
     const std::string folder = FolderOf(m_files.front());
     if (!folder.empty())
         m_settings->SetString("InputDir", folder);
     ShowMessages();
-    if (m_ui)
-        m_ui->SetMainWindowText(fs::path(m_files.front()).stem().string() + " - Quillet");
+    ShowTitle(ok, m_files.front());
     UpdateAllViews(UpdateHint::Result);
 }
 

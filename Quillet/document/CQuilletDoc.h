@@ -134,6 +134,8 @@ private:
     // One question before files already there are replaced; false keeps them.
     bool MayReplace(const std::vector<std::string> &targets);
     void BuildTitles();
+    // The window's title: the file's name when it was loaded, else the program's alone.
+    void ShowTitle(bool loaded, const std::string &path);
     void RefreshPlotData();
     void ResetResult();
     void ShowMessages();

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 
 using namespace quillet;
 using namespace quillettest;
@@ -448,6 +449,45 @@ TEST_F(DocTest, CancelledDummyDialogGivesNoResult)
     Open(Uds("neck_fz.uds", Axial()), manual);
     EXPECT_FALSE(doc.IsResultReady());
     EXPECT_EQ(ui.dummyCalls, 1);
+}
+
+// The window's title names a file only while it is loaded: an open that is refused or
+// cancelled, by File Open or from the command line, leaves the program's name alone.
+TEST_F(DocTest, TitleNamesOnlyALoadedFile)
+{
+    NeckSignal shear = Axial();
+    shear.axis = "X";
+    const std::string good = Uds("neck_fx.uds", shear);
+    CNeckOptions manual;
+    manual.checkUds = false;
+    NeckSignal odd = Axial();
+    odd.axis = "RS";
+    const std::string garbage = folder.File("neck_bad.uds");
+    WriteText(garbage, "not a signal\n");
+    struct Case {
+        const char *name;
+        std::function<void()> open;
+    };
+    const std::vector<Case> cases = {
+        {"dummy dialog cancelled", [&] { Open(Uds("neck_fz.uds", Axial()), manual); }},
+        {"force dialog cancelled", [&] { Open(Uds("neck_my.uds", NeckSignal{})); }},
+        {"unknown axis", [&] { Open(Uds("neck_rs.uds", odd)); }},
+        {"unreadable file", [&] { Open(garbage); }},
+        {"command line, conditions kept, dummy cancelled",
+         [&] {
+             ui.conditions = manual;
+             doc.OpenFileList({Uds("neck_cl.uds", Axial())});
+         }},
+    };
+    for (const Case &c : cases) {
+        ui.conditions.reset();
+        Open(good);
+        ASSERT_TRUE(doc.IsResultReady()) << c.name;
+        ASSERT_EQ(ui.windowTexts.back(), "neck_fx - Quillet") << c.name;
+        c.open();
+        EXPECT_FALSE(doc.IsResultReady()) << c.name;
+        EXPECT_EQ(ui.windowTexts.back(), "Quillet") << c.name;
+    }
 }
 
 // ---- File Open and the command line ---------------------------------------------

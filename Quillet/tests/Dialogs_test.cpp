@@ -21,8 +21,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <functional>
+#include <stdexcept>
 
 using namespace quillet;
 using namespace quillettest;
@@ -139,6 +143,110 @@ TEST(DummySelection, DummyRadiosShowTheLoadCaseLimitsAndOtherTakesTypedValues)
     EXPECT_DOUBLE_EQ(choice.critical2, 1400.5);
     // "Other" leaves no unknown-dummy message behind in the load cases.
     EXPECT_TRUE(forward.GetMessages().empty());
+}
+
+// A typed critical value of "Other" goes through the strict parser and its range, and
+// a refusal names the field.
+TEST(DummySelection, RefusedCriticalValuesNameTheirField)
+{
+    struct Case {
+        int measurement;
+        const char *first;
+        const char *second;
+        std::string warning;
+    };
+    const std::vector<Case> cases = {
+        {0, "abc", "1", "Critical Shear: not a number"},
+        {0, "1", "nan", "Second critical value: not a number"},
+        {1, "-5", "1", "Critical Flexion: must be 0 or more"},
+        {1, "1", "1e39", "Critical Extension: the number is out of range"},
+        {2, "1e400", "1", "Critical Compression: the number is out of range"},
+        {2, "1", "", "Critical Tension: no number was entered"},
+    };
+    for (const Case &c : cases) {
+        KxNeckCompression compression;
+        KxNeckTension tension;
+        KxNeckForwardShear forward;
+        KxNeckRearShear rear;
+        KxNeckFlexion flexion;
+        KxNeckExtension extension;
+        CDummySelectionDlg dlg({&compression, &tension, &forward, &rear, &flexion, &extension});
+        CDummyChoice start;
+        start.measurement = c.measurement;
+        start.dummy = CDummySelectionDlg::Other;
+        dlg.SetChoice(start);
+        WarningCatcher warnings;
+        dlg.CriticalEdit(0)->setText(QLatin1String(c.first));
+        dlg.CriticalEdit(1)->setText(QLatin1String(c.second));
+        dlg.accept();
+        EXPECT_EQ(dlg.result(), QDialog::Rejected) << c.warning;
+        EXPECT_EQ(warnings.texts, std::vector<std::string>{c.warning});
+    }
+}
+
+namespace {
+
+// A load case whose dummy codes cannot be taken.
+class FailingFlexion : public KxNeckFlexion {
+public:
+    bool SetDummy(const std::string &type, const std::string &size) override
+    {
+        if (failing)
+            throw std::runtime_error("The flexion limits could not be read.");
+        return KxNeckFlexion::SetDummy(type, size);
+    }
+    bool failing = false;
+};
+
+} // namespace
+
+// What a pick in a dialog sets off is reported over the dialog: nothing it throws
+// reaches the event loop.
+TEST(DialogPicks, FailuresAreReportedNotThrown)
+{
+    KxNeckCompression compression;
+    KxNeckTension tension;
+    KxNeckForwardShear forward;
+    KxNeckRearShear rear;
+    FailingFlexion flexion;
+    KxNeckExtension extension;
+    CDummySelectionDlg dummy({&compression, &tension, &forward, &rear, &flexion, &extension});
+    ScratchSettings scratch;
+    kxplatform::CSettings settings(scratch.Program());
+    CForceDlg force(settings);
+    force.SetFileChooser([](const QString &, const QStringList &, int &, QString &) -> bool {
+        throw std::runtime_error("The file chooser failed.");
+    });
+    struct Case {
+        const char *name;
+        std::function<void()> pick;
+        std::string warning;
+    };
+    const std::vector<Case> cases = {
+        {"moment measurement picked",
+         [&] {
+             flexion.failing = true;
+             emit dummy.MeasurementCombo()->activated(1);
+         },
+         "The flexion limits could not be read."},
+        {"dummy radio clicked",
+         [&] {
+             CDummyChoice moment;
+             moment.measurement = 1;
+             dummy.SetChoice(moment);
+             flexion.failing = true;
+             dummy.DummyRadio(3)->click();
+         },
+         "The flexion limits could not be read."},
+        {"force file browsed", [&] { force.BrowseButton()->click(); }, "The file chooser failed."},
+    };
+    for (const Case &c : cases) {
+        flexion.failing = false;
+        dummy.SetChoice(CDummyChoice{});
+        WarningCatcher warnings;
+        EXPECT_NO_THROW(c.pick()) << c.name;
+        EXPECT_EQ(warnings.texts, std::vector<std::string>{c.warning}) << c.name;
+    }
 }
 
 TEST(DummySelection, RefusesToOpenWithoutAllLoadCases)
