@@ -48,7 +48,9 @@ bool LoadOne(CSignal &record, std::vector<std::string> &errors)
     }
     if (record.LoadPoints(&pointsError))
         return EnoughPoints(record, errors);
-    errors.push_back(record.GetFileName() + ": " + udsError + "; as points text: " + pointsError);
+    // A file that cannot be opened at all fails both readers alike: say it once.
+    errors.push_back(record.GetFileName() + ": " + udsError +
+                     (pointsError == udsError ? std::string() : "; as points text: " + pointsError));
     return false;
 }
 

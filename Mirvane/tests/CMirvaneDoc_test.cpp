@@ -124,11 +124,12 @@ TEST(MirvaneDocRun, FailuresClearThePreviousRun)
         const char *name;
         CSelectFilesValues choice;
         std::string expected; // a part of the first error text
+        bool missing = false; // a file that is not there
     };
     const std::vector<Case> cases = {
         {"unreadable file", Choice({five[0], garbage}, ref), garbage + ": "},
-        {"listed file missing", Choice({five[0], f.folder.Path("gone.uds")}, ref), "gone.uds: "},
-        {"missing reference", Choice({five[0]}, f.folder.Path("none.uds")), "none.uds: "},
+        {"listed file missing", Choice({five[0], f.folder.Path("gone.uds")}, ref), "gone.uds: ", true},
+        {"missing reference", Choice({five[0]}, f.folder.Path("none.uds")), "none.uds: ", true},
         {"reference not overlapping", Choice({five[0]}, late), "Error Computing the time range for evaluation"},
         {"average without common range", Choice({five[0], late}, "", 1),
          "Error Computing the time range for evaluation"},
@@ -155,6 +156,10 @@ TEST(MirvaneDocRun, FailuresClearThePreviousRun)
         f.Select(c.choice);
         ASSERT_EQ(f.ui.errorLists.size(), 1u) << c.name;
         EXPECT_NE(f.ui.errorLists[0][0].find(c.expected), std::string::npos) << c.name << ": " << f.ui.errorLists[0][0];
+        // A file that is not there is said to be so once, not once per reader.
+        if (c.missing) {
+            EXPECT_EQ(f.ui.errorLists[0][0].find("as points text"), std::string::npos) << f.ui.errorLists[0][0];
+        }
         EXPECT_TRUE(f.doc.Records().empty()) << c.name;
         EXPECT_FALSE(f.doc.HasSignals()) << c.name;
         EXPECT_TRUE(f.doc.LoadedSignals().empty()) << c.name;
