@@ -119,7 +119,8 @@ TEST(PlotChartTitles, TheLongestTitlesOfEveryProgramAreDrawnWhole)
          QStringLiteral("Skull Fracture Correlate"),
          QStringLiteral("SFC = 12345.6, (SFC critical 12345.6), Hic = 318778.2, Duration 36 ms"),
          {}},
-        {"Mirvane", LongText(254), LongText(254), {}},
+        // HIC's label box takes any length.
+        {"HIC labels", LongText(300), LongText(254), {}},
         {"Sorvelt", LongText(240), QStringLiteral("Ymin -99999.00 @1234.5, Ymax 99999.00 @ 1234.5"), {}},
     };
     for (const Titles &p : programs) {
