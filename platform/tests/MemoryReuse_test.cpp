@@ -10,6 +10,7 @@
 
 #include <unistd.h>
 
+#if !defined(__SANITIZE_ADDRESS__) && defined(__GLIBC__)
 namespace {
 
 // Resident size of this process in bytes.
@@ -39,6 +40,7 @@ void UseBlocks(int count, long &peak)
 }
 
 } // namespace
+#endif
 
 // The setting must really reach the C library: a silent no-op costs every large
 // selection a fresh set of pages.
