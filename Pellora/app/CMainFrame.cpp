@@ -73,6 +73,8 @@ CMainFrame::CMainFrame(CPelloraDoc &doc, QWidget *parent)
         view->insertAction(first, statusToggle);
         view->insertSeparator(first);
     }
+    // The list's calls into the document run as commands do.
+    m_list->SetGuard([this](const std::function<void()> &call) { return m_commands.Guard(call); });
     m_list->setFocus();
 
     connect(&m_doc, &CPelloraDoc::Updated, this, [this](UpdateHint) { UpdateCommandUI(); });
@@ -445,7 +447,7 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent *event)
 
 void CMainFrame::dropEvent(QDropEvent *event)
 {
-    if (m_list->AddFromMimeData(event->mimeData()))
+    if (m_list->DropMimeData(event->mimeData()))
         event->acceptProposedAction();
     else
         event->ignore();

@@ -1,6 +1,8 @@
 // Selecting 200 signal files of 10,000 samples each and plotting them: from the
 // selection to the drawn chart. The reference reads the same files' bytes into
-// memory in a plain loop. Run with QT_QPA_PLATFORM=offscreen on a headless machine.
+// memory in a plain loop. A folder of 1,000 or 5,000 files of 2,000 samples is
+// selected at once and cleared again, against a plain load of the same files.
+// Run with QT_QPA_PLATFORM=offscreen on a headless machine.
 
 #include "Pellora/document/CPelloraDoc.h"
 #include "Pellora/views/CPlotView.h"
@@ -14,6 +16,8 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -106,6 +110,112 @@ void BM_ReadFilesReference(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ReadFilesReference)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A folder of count files of 2,000 samples, written once per count.
+const std::vector<std::string> &ManyFiles(int count)
+{
+    static std::map<int, std::pair<std::unique_ptr<QTemporaryDir>, std::vector<std::string>>> made;
+    auto &[folder, paths] = made[count];
+    if (folder)
+        return paths;
+    folder = std::make_unique<QTemporaryDir>();
+    constexpr int Points = 2000;
+    std::vector<double> y(Points);
+    for (int f = 0; f < count; ++f) {
+        kx::CUDSFile file;
+        file.SetFileForm("Y");
+        file.SetNChan(1);
+        file.SetTstNo(100);
+        file.SetCurNo(f + 1);
+        file.SetYType("ACCELERATION");
+        file.SetYUnits("G'S");
+        file.SetXType("TIME");
+        file.SetXUnits("SECONDS");
+        file.SetNFP(0);
+        file.SetNLP(Points - 1);
+        file.SetDel(1.0e-4f);
+        for (int i = 0; i < Points; ++i)
+            y[size_t(i)] = (f % 7 + 1) * 10.0 * std::sin(i * 3.0e-3) + std::sin(i * 0.3 + f);
+        file.SetSamples({}, y);
+        const std::string path = folder->filePath(QStringLiteral("m%1.uds").arg(10000 + f)).toStdString();
+        file.WriteFile(path);
+        paths.push_back(path);
+    }
+    return paths;
+}
+
+// The document's part: every listed file selected at once (loaded, packed, titled).
+void BM_SelectAllWithoutView(benchmark::State &state)
+{
+    const std::vector<std::string> &paths = ManyFiles(int(state.range(0)));
+    CPelloraDoc doc(nullptr, QStringLiteral("PelloraBench"));
+    doc.OpenDirectory(QFileInfo(QString::fromStdString(paths.front())).absolutePath().toStdString());
+    for (auto _ : state) {
+        doc.SelectFiles(paths);
+        state.PauseTiming();
+        doc.SelectFiles({});
+        state.ResumeTiming();
+    }
+    state.counters["files"] = double(paths.size());
+}
+BENCHMARK(BM_SelectAllWithoutView)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same with the plot pane: loaded, plotted and drawn once.
+void BM_SelectAllAndPlot(benchmark::State &state)
+{
+    const std::vector<std::string> &paths = ManyFiles(int(state.range(0)));
+    CPelloraDoc doc(nullptr, QStringLiteral("PelloraBench"));
+    doc.OpenDirectory(QFileInfo(QString::fromStdString(paths.front())).absolutePath().toStdString());
+    CPlotView view(doc);
+    view.resize(1200, 600);
+    view.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        doc.SelectFiles(paths);
+        QApplication::processEvents();
+        state.PauseTiming();
+        doc.SelectFiles({});
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SelectAllAndPlot)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Clearing a plotted selection of every file down to one.
+void BM_ClearLargeSelection(benchmark::State &state)
+{
+    const std::vector<std::string> &paths = ManyFiles(int(state.range(0)));
+    CPelloraDoc doc(nullptr, QStringLiteral("PelloraBench"));
+    doc.OpenDirectory(QFileInfo(QString::fromStdString(paths.front())).absolutePath().toStdString());
+    CPlotView view(doc);
+    view.resize(1200, 600);
+    view.show();
+    for (auto _ : state) {
+        state.PauseTiming();
+        doc.SelectFiles(paths);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        doc.SelectFiles({paths.front()});
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ClearLargeSelection)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Reference: each file read and decoded by the library, nothing else.
+void BM_PlainLoadReference(benchmark::State &state)
+{
+    const std::vector<std::string> &paths = ManyFiles(int(state.range(0)));
+    for (auto _ : state) {
+        std::size_t samples = 0;
+        for (const std::string &path : paths) {
+            kx::CUDSFile file;
+            file.ReadFile(path);
+            samples += std::size_t(file.GetNLP() - file.GetNFP() + 1);
+        }
+        benchmark::DoNotOptimize(samples);
+    }
+}
+BENCHMARK(BM_PlainLoadReference)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -1,15 +1,18 @@
 #include "Pellora/dialogs/CDirDialog1.h"
 
 #include "platform/CSettings.h"
+#include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/printing/CDestination.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -52,6 +55,14 @@ CDirDialog1::CDirDialog1(kxplatform::CSettings &settings, QWidget *parent)
     m_combo->addItems(m_recent);
     if (!m_recent.isEmpty())
         m_combo->setCurrentIndex(0);
+}
+
+void CDirDialog1::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The offered folder is selected: what the user types replaces it.
+    m_combo->setFocus();
+    m_combo->lineEdit()->selectAll();
 }
 
 QStringList CDirDialog1::ReadRecent(const kxplatform::CSettings &settings)
@@ -114,6 +125,11 @@ void CDirDialog1::accept()
     const QString text = m_combo->currentText().trimmed();
     if (text.isEmpty())
         return;
+    // A folder that does not exist is refused here and never becomes a recent one.
+    if (!QFileInfo(text).isDir()) {
+        kxres::Warn(this, QStringLiteral("Directory, %1, does not Exist").arg(text));
+        return;
+    }
     m_directory = text;
     m_recent = PushRecent(m_recent, text);
     WriteRecent(m_settings, m_recent);

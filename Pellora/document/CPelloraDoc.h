@@ -16,6 +16,7 @@
 #include <QString>
 
 #include <array>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -55,7 +56,9 @@ public:
 
     // Commands.
     void OnOpenDirectory();
-    void OpenDirectory(const std::string &directory);
+    // Browses directory; a folder that does not exist is refused with a message and the
+    // list stays as it is (false).
+    bool OpenDirectory(const std::string &directory);
     void OnOpenHitlist();
     bool OpenHitList(const std::string &path);
     void OnOptions();
@@ -97,6 +100,9 @@ public:
     // Adds paths (switching to hit-list mode), skipping those already listed; hint 1
     // when any was added. Returns the number added.
     std::size_t AddFileNames(const std::vector<std::string> &paths);
+    // Dropped or pasted paths: one folder alone is browsed; otherwise the files are
+    // added as AddFileNames adds them and each folder among them is refused with a message.
+    std::size_t AddDroppedPaths(const std::vector<std::string> &paths);
     // The DDE / IPC relays: a data file, a hit list.
     bool AddDataFile(const std::string &path);
     bool AddHitList(const std::string &path);
@@ -114,6 +120,8 @@ public:
     bool SelectFiles(const std::vector<std::string> &paths);
     // Loads the selected files without signals; false when any failed.
     bool LoadSelectedFiles();
+    // A load of the selection that runs longer than this shows the progress window.
+    void SetProgressDelay(std::chrono::milliseconds delay) { m_progressDelay = delay; }
     // Loads one list name as the only selected file (UDS-1992); false with a message on failure.
     bool LoadFileByName(const std::string &name);
     // Full path of the only selected file, else empty.
@@ -325,7 +333,11 @@ private:
     };
     static LoadResult LoadFile(const kx::CFile &file);
     static kx::CNSignalPtr LoadUdsSignal(const kx::CFile &file);
+    // Loads files in turn, adding each loaded one to the selected files and signals.
+    // A load that will outlast the progress delay shows the progress window; Cancel
+    // keeps the files loaded so far and leaves a note for EndLoad. False when any failed.
     bool LoadFiles(const std::vector<CFilePtr> &files);
+    bool LoadOutlastsDelay(std::chrono::steady_clock::time_point started, std::size_t done, std::size_t total) const;
     // After a load: the chart and texts follow the signals, hint 2, failures shown.
     bool EndLoad(bool ok);
     // Point count, chart arrays and plot texts from the signals.
@@ -378,6 +390,9 @@ private:
     std::vector<std::string> m_requiredTypes;
     // Selected files that could not be read; not tried again while they stay selected.
     std::set<std::string> m_failedPaths;
+    std::chrono::steady_clock::duration m_progressDelay = std::chrono::seconds(1);
+    // What a cancelled load kept, said once the plot shows it.
+    std::string m_cancelledLoad;
     std::array<double, 4> m_margins{0.1, 0.5, 0.5, 0.5};
     CPageMarginValues m_marginTexts;
 };

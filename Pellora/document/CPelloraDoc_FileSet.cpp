@@ -27,11 +27,17 @@ void CPelloraDoc::OnOpenDirectory()
         OpenDirectory(directory);
 }
 
-void CPelloraDoc::OpenDirectory(const std::string &directory)
+bool CPelloraDoc::OpenDirectory(const std::string &directory)
 {
     // A batch job works through the list as it was: it changes only afterwards.
     if (m_batchRunning)
-        return;
+        return false;
+    std::error_code ec;
+    if (!fs::is_directory(directory, ec)) {
+        if (m_ui)
+            m_ui->ShowMessage("Directory, " + directory + ", does not Exist", IPelloraUi::Icon::Exclamation);
+        return false;
+    }
     if (m_ui)
         m_ui->BeginWaitCursor();
     m_directory = directory;
@@ -45,6 +51,7 @@ void CPelloraDoc::OpenDirectory(const std::string &directory)
     UpdateAllViews(UpdateHint::FileList);
     UpdateAllViews(UpdateHint::Plot);
     SetWindowText("Browsing " + m_directory);
+    return true;
 }
 
 void CPelloraDoc::SortFileNames()
@@ -264,6 +271,29 @@ std::size_t CPelloraDoc::AddFileNames(const std::vector<std::string> &paths)
         }
     }
     UpdateAllViews(UpdateHint::FileList);
+    return added;
+}
+
+std::size_t CPelloraDoc::AddDroppedPaths(const std::vector<std::string> &paths)
+{
+    if (m_batchRunning)
+        return 0;
+    std::error_code ec;
+    if (paths.size() == 1 && fs::is_directory(paths.front(), ec)) {
+        OpenDirectory(paths.front());
+        return 0;
+    }
+    std::vector<std::string> files;
+    std::vector<std::string> folders;
+    for (const std::string &path : paths) {
+        if (!path.empty() && fs::is_directory(path, ec))
+            folders.push_back(FileError(path, "is a folder, not a file; drop it alone to browse it"));
+        else
+            files.push_back(path);
+    }
+    const std::size_t added = files.empty() ? 0 : AddFileNames(files);
+    if (m_ui && !folders.empty())
+        m_ui->ShowErrorList(folders);
     return added;
 }
 

@@ -8,8 +8,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <filesystem>
 #include <set>
+#include <unordered_set>
 
 namespace pellora {
 
@@ -74,6 +76,21 @@ CPelloraDoc::LoadResult CPelloraDoc::LoadFile(const kx::CFile &file)
 bool CPelloraDoc::LoadFiles(const std::vector<CFilePtr> &files)
 {
     bool ok = true;
+    m_cancelledLoad.clear();
+    if (files.empty())
+        return ok;
+    // The other commands wait for the load; Cancel (or closing the window) stops it
+    // after the current file.
+    struct Busy {
+        bool &flag;
+        bool was;
+        ~Busy() { flag = was; }
+    } busy{m_batchRunning, m_batchRunning};
+    m_batchRunning = true;
+    m_batchCancel = false;
+    const auto started = std::chrono::steady_clock::now();
+    std::unique_ptr<kxres::IProgress> progress;
+    std::size_t done = 0;
     for (const CFilePtr &file : files) {
         LoadResult result = LoadFile(*file);
         // A loaded file may still leave a warning to show.
@@ -85,8 +102,33 @@ bool CPelloraDoc::LoadFiles(const std::vector<CFilePtr> &files)
         } else {
             m_failedPaths.insert(file->GetPathName());
         }
+        if (++done == files.size())
+            break;
+        if (!progress && m_ui && LoadOutlastsDelay(started, done, files.size()))
+            progress = m_ui->BeginProgress("Loading Files", "Loading...", static_cast<int>(files.size()));
+        const bool goOn = !progress || progress->Step(static_cast<int>(done), std::string());
+        if (!goOn || m_batchCancel)
+            break;
+    }
+    if (done < files.size()) {
+        m_cancelledLoad = "Loading cancelled: the " + std::to_string(m_signals.size()) +
+                          " files loaded stay selected; the other " + std::to_string(files.size() - done) +
+                          " were not loaded.";
+        ok = false;
     }
     return ok;
+}
+
+bool CPelloraDoc::LoadOutlastsDelay(std::chrono::steady_clock::time_point started, std::size_t done,
+                                    std::size_t total) const
+{
+    const auto elapsed = std::chrono::steady_clock::now() - started;
+    if (elapsed >= m_progressDelay)
+        return true;
+    // Once a tenth of the delay has passed the pace so far tells the rest.
+    if (done == 0 || elapsed < m_progressDelay / 10)
+        return false;
+    return elapsed * static_cast<double>(total) / static_cast<double>(done) >= m_progressDelay;
 }
 
 bool CPelloraDoc::SelectFiles(const std::vector<std::string> &paths)
@@ -95,16 +137,18 @@ bool CPelloraDoc::SelectFiles(const std::vector<std::string> &paths)
         return false;
     m_errors.clear();
     std::vector<std::string> wanted;
+    wanted.reserve(paths.size());
     for (const std::string &path : paths)
         wanted.push_back(pellora::AbsolutePath(path));
+    const std::unordered_set<std::string> wantedSet(wanted.begin(), wanted.end());
 
     // Files still selected keep their place and their signal.
     std::vector<CFilePtr> keptFiles;
     std::vector<kx::CNSignalPtr> keptSignals;
-    std::set<std::string> held;
+    std::unordered_set<std::string> held;
     for (std::size_t i = 0; i < m_selectedFiles.size(); ++i) {
         const std::string &path = m_selectedFiles[i]->GetPathName();
-        if (std::find(wanted.begin(), wanted.end(), path) != wanted.end() && held.insert(path).second) {
+        if (wantedSet.count(path) && held.insert(path).second) {
             keptFiles.push_back(m_selectedFiles[i]);
             if (i < m_signals.size())
                 keptSignals.push_back(m_signals[i]);
@@ -112,8 +156,8 @@ bool CPelloraDoc::SelectFiles(const std::vector<std::string> &paths)
     }
     // Failed files are tried again once they were deselected.
     std::set<std::string> stillFailed;
-    for (const std::string &path : wanted) {
-        if (m_failedPaths.count(path))
+    for (const std::string &path : m_failedPaths) {
+        if (wantedSet.count(path))
             stillFailed.insert(path);
     }
     m_failedPaths = std::move(stillFailed);
@@ -132,11 +176,11 @@ bool CPelloraDoc::SelectFiles(const std::vector<std::string> &paths)
     m_selectedFiles = std::move(keptFiles);
     m_signals = std::move(keptSignals);
 
-    if (m_ui && !added.empty())
-        m_ui->BeginWaitCursor();
+    std::optional<CUiWaitCursor> wait;
+    if (!added.empty())
+        wait.emplace(m_ui);
     const bool ok = LoadFiles(added) && m_errors.empty();
-    if (m_ui && !added.empty())
-        m_ui->EndWaitCursor();
+    wait.reset();
     return EndLoad(ok);
 }
 
@@ -155,6 +199,13 @@ bool CPelloraDoc::EndLoad(bool ok)
 {
     RebuildPlot();
     UpdateAllViews(UpdateHint::Plot);
+    if (!m_cancelledLoad.empty()) {
+        // The list shows what the cancelled load kept selected.
+        UpdateAllViews(UpdateHint::FileList);
+        if (m_ui)
+            m_ui->ShowMessage(m_cancelledLoad, IPelloraUi::Icon::Information);
+        m_cancelledLoad.clear();
+    }
     if (!ok) {
         ShowErrorList();
         return false;

@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 
 #include <QApplication>
@@ -234,6 +235,8 @@ TEST(CDirDialog1, RecentFoldersKeepTenNewestFirst)
 {
     pelloratest::ScratchSettings scratch;
     kxplatform::CSettings settings(scratch.Program());
+    pelloratest::TempFolder folder;
+    const QString added = QString::fromStdString(folder.Str());
     QStringList ten;
     for (int i = 0; i < 10; ++i)
         ten << QStringLiteral("/data/d%1").arg(i);
@@ -242,11 +245,11 @@ TEST(CDirDialog1, RecentFoldersKeepTenNewestFirst)
     CDirDialog1 dlg(settings);
     EXPECT_EQ(dlg.RecentFolders(), ten);
     EXPECT_EQ(Child<QComboBox>(dlg, "directory")->currentText(), "/data/d0");
-    dlg.SetDirectoryText("/data/new");
+    dlg.SetDirectoryText(added);
     dlg.accept();
-    EXPECT_EQ(dlg.GetDirectory(), "/data/new");
+    EXPECT_EQ(dlg.GetDirectory(), added);
     QStringList expected = ten.mid(0, 9);
-    expected.prepend("/data/new");
+    expected.prepend(added);
     EXPECT_EQ(CDirDialog1::ReadRecent(settings), expected);
 
     // A folder already listed moves to the top.
@@ -270,7 +273,13 @@ TEST(CDirDialog1, ReturnTakesTheTypedFolder)
 {
     pelloratest::ScratchSettings scratch;
     kxplatform::CSettings settings(scratch.Program());
-    const QStringList recent{"/data_bad", "/data/old", "/srv/x"};
+    // The folders exist: one that does not is refused.
+    pelloratest::TempFolder root;
+    for (const char *sub : {"data", "data_b", "DATA_BAD", "data_bad", "elsewhere", "data/old", "srv/x"})
+        std::filesystem::create_directories(root.Path() / sub);
+    const std::string r = root.Str();
+    const QString rq = QString::fromStdString(r);
+    const QStringList recent{rq + "/data_bad", rq + "/data/old", rq + "/srv/x"};
 
     // Typed text, how many recent folders the pop-up offers, how many of them the
     // user steps down to, and the folder taken by Return.
@@ -295,17 +304,67 @@ TEST(CDirDialog1, ReturnTakesTheTypedFolder)
         QLineEdit *edit = combo->lineEdit();
         edit->setFocus();
         edit->clear();
-        TypeInto(dlg, QString::fromLatin1(c.typed));
-        EXPECT_EQ(edit->text().toStdString(), c.typed);
+        TypeInto(dlg, QString::fromStdString(r + c.typed));
+        EXPECT_EQ(edit->text().toStdString(), r + c.typed);
         const QAbstractItemView *popup = combo->completer()->popup();
         EXPECT_EQ(popup && popup->isVisible() ? popup->model()->rowCount() : 0, c.offered) << c.typed;
         for (int i = 0; i < c.down; ++i)
             QTest::keyClick(dlg.windowHandle(), Qt::Key_Down);
         QTest::keyClick(dlg.windowHandle(), Qt::Key_Return);
         EXPECT_EQ(dlg.result(), QDialog::Accepted) << c.typed;
-        EXPECT_EQ(dlg.GetDirectory().toStdString(), c.taken) << c.typed;
-        EXPECT_EQ(CDirDialog1::ReadRecent(settings).front().toStdString(), c.taken) << c.typed;
+        EXPECT_EQ(dlg.GetDirectory().toStdString(), r + c.taken) << c.typed;
+        EXPECT_EQ(CDirDialog1::ReadRecent(settings).front().toStdString(), r + c.taken) << c.typed;
     }
+}
+
+TEST(CDirDialog1, TypingReplacesTheOfferedFolderAndAMissingOneIsRefused)
+{
+    pelloratest::ScratchSettings scratch;
+    kxplatform::CSettings settings(scratch.Program());
+    pelloratest::TempFolder root;
+    std::filesystem::create_directories(root.Path() / "batch");
+    std::filesystem::create_directories(root.Path() / "bat");
+    const std::string r = root.Str();
+    const QStringList recent{QString::fromStdString(r + "/batch")};
+    CDirDialog1::WriteRecent(settings, recent);
+    QStringList warnings;
+    const kxres::WarningHandler previous =
+        kxres::SetWarningHandler([&warnings](QWidget *, const QString &text) { warnings << text; });
+
+    // What is typed after the box opens, whether Return takes it, and the folder browsed.
+    const struct {
+        const char *typed;
+        bool accepted;
+    } cases[] = {
+        {"/bat", true},
+        {"/missing", false},
+    };
+    for (const auto &c : cases) {
+        warnings.clear();
+        CDirDialog1 dlg(settings);
+        dlg.show();
+        dlg.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+        QLineEdit *edit = Child<QComboBox>(dlg, "directory")->lineEdit();
+        EXPECT_EQ(edit->selectedText().toStdString(), CDirDialog1::ReadRecent(settings).front().toStdString())
+            << c.typed;
+        TypeInto(dlg, QString::fromStdString(r + c.typed));
+        EXPECT_EQ(edit->text().toStdString(), r + c.typed);
+        QTest::keyClick(dlg.windowHandle(), Qt::Key_Return);
+        EXPECT_EQ(dlg.result() == QDialog::Accepted, c.accepted) << c.typed;
+        EXPECT_EQ(warnings.size(), c.accepted ? 0 : 1) << c.typed;
+        const QStringList stored = CDirDialog1::ReadRecent(settings);
+        if (c.accepted) {
+            EXPECT_EQ(dlg.GetDirectory().toStdString(), r + c.typed);
+            EXPECT_EQ(stored.front().toStdString(), r + c.typed);
+        } else {
+            EXPECT_TRUE(warnings.value(0).contains(QString::fromStdString(r + c.typed)))
+                << warnings.value(0).toStdString();
+            EXPECT_FALSE(stored.contains(QString::fromStdString(r + c.typed)));
+        }
+        dlg.reject();
+    }
+    kxres::SetWarningHandler(previous);
 }
 
 TEST(CEditHitList, NonEmptyLinesReplaceTheNames)

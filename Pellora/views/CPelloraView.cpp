@@ -15,10 +15,13 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QSet>
 #include <QUrl>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
+#include <unordered_set>
 
 namespace pellora {
 
@@ -42,54 +45,124 @@ void CPelloraView::OnUpdate(UpdateHint hint)
         Refill();
 }
 
+namespace {
+
+// Sets a flag for its lifetime.
+class FlagScope {
+public:
+    explicit FlagScope(bool &flag)
+        : m_flag(flag)
+        , m_was(flag)
+    {
+        m_flag = true;
+    }
+    ~FlagScope() { m_flag = m_was; }
+    FlagScope(const FlagScope &) = delete;
+    FlagScope &operator=(const FlagScope &) = delete;
+
+private:
+    bool &m_flag;
+    bool m_was;
+};
+
+} // namespace
+
+bool CPelloraView::RunGuarded(const std::function<void()> &call)
+{
+    if (m_guard)
+        return m_guard(call);
+    return kxres::Guarded(this, call);
+}
+
 void CPelloraView::Refill()
 {
-    m_refilling = true;
+    const FlagScope refilling(m_refilling);
     const CUiWaitCursor wait(m_doc.Ui());
     // With files still selected the list is the same set listed again: the current
     // item and the scroll position stay.
     const QString current = currentItem() ? currentItem()->text() : QString();
     const int scrolled = verticalScrollBar()->value();
-    clear();
-    std::set<std::string> held;
+    const std::vector<std::string> &docNames = m_doc.GetFileNames();
+    bool same = count() == static_cast<int>(docNames.size());
+    for (int row = 0; same && row < count(); ++row)
+        same = item(row)->text().toStdString() == docNames[static_cast<std::size_t>(row)];
+    if (!same) {
+        clear();
+        QStringList names;
+        names.reserve(static_cast<qsizetype>(docNames.size()));
+        for (const std::string &name : docNames)
+            names << QString::fromStdString(name);
+        addItems(names);
+    }
+    std::vector<std::string> held;
+    held.reserve(m_doc.GetSelectedFiles().size());
     for (const auto &file : m_doc.GetSelectedFiles())
-        held.insert(file->GetPathName());
-    QStringList names;
-    names.reserve(static_cast<qsizetype>(m_doc.GetFileNames().size()));
-    for (const std::string &name : m_doc.GetFileNames())
-        names << QString::fromStdString(name);
-    addItems(names);
+        held.push_back(file->GetPathName());
+    SelectHeld(held);
     if (!held.empty()) {
-        int row = 0;
-        for (const std::string &name : m_doc.GetFileNames()) {
-            if (held.count(pellora::AbsolutePath(m_doc.FullPathOf(name)))) {
-                item(row)->setSelected(true);
-                if (item(row)->text() == current)
-                    setCurrentItem(item(row), QItemSelectionModel::NoUpdate);
-            }
-            ++row;
-        }
+        const QList<QListWidgetItem *> found = findItems(current, Qt::MatchExactly);
+        if (!current.isEmpty() && !found.isEmpty() && found.front()->isSelected())
+            setCurrentItem(found.front(), QItemSelectionModel::NoUpdate);
         // After the current item, which scrolls the list to itself.
         verticalScrollBar()->setValue(scrolled);
     }
-    m_refilling = false;
 }
+
+void CPelloraView::SelectHeld(const std::vector<std::string> &held)
+{
+    const std::unordered_set<std::string> wanted(held.begin(), held.end());
+    // Runs of neighbouring rows make one range each: the selection changes once.
+    QItemSelection selection;
+    const std::vector<std::string> &docNames = m_doc.GetFileNames();
+    int first = -1;
+    const auto close = [&](int end) {
+        if (first >= 0)
+            selection.select(model()->index(first, 0), model()->index(end - 1, 0));
+        first = -1;
+    };
+    for (int row = 0; row < count(); ++row) {
+        const bool selected = !wanted.empty() && static_cast<std::size_t>(row) < docNames.size() &&
+                              wanted.count(pellora::AbsolutePath(m_doc.FullPathOf(docNames[std::size_t(row)])));
+        if (selected && first < 0)
+            first = row;
+        else if (!selected)
+            close(row);
+    }
+    close(count());
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+namespace {
+
+// The selected rows of a list, top to bottom.
+std::vector<int> SelectedRows(const QListWidget &list)
+{
+    std::vector<int> rows;
+    for (const QModelIndex &index : list.selectionModel()->selectedIndexes())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+} // namespace
 
 std::vector<std::string> CPelloraView::SelectedNames() const
 {
     std::vector<std::string> names;
-    for (int row = 0; row < count(); ++row) {
-        if (item(row)->isSelected())
-            names.push_back(item(row)->text().toStdString());
-    }
+    for (int row : SelectedRows(*this))
+        names.push_back(item(row)->text().toStdString());
     return names;
 }
 
 std::vector<std::string> CPelloraView::UnselectedNames() const
 {
+    std::vector<bool> selected(static_cast<std::size_t>(count()), false);
+    for (int row : SelectedRows(*this))
+        selected[static_cast<std::size_t>(row)] = true;
     std::vector<std::string> names;
     for (int row = 0; row < count(); ++row) {
-        if (!item(row)->isSelected())
+        if (!selected[static_cast<std::size_t>(row)])
             names.push_back(item(row)->text().toStdString());
     }
     return names;
@@ -97,13 +170,16 @@ std::vector<std::string> CPelloraView::UnselectedNames() const
 
 void CPelloraView::SelectNames(const QStringList &names)
 {
-    m_refilling = true;
-    clearSelection();
-    for (int row = 0; row < count(); ++row) {
-        if (names.contains(item(row)->text()))
-            item(row)->setSelected(true);
+    {
+        const FlagScope refilling(m_refilling);
+        const QSet<QString> wanted(names.begin(), names.end());
+        QItemSelection selection;
+        for (int row = 0; row < count(); ++row) {
+            if (wanted.contains(item(row)->text()))
+                selection.select(model()->index(row, 0), model()->index(row, 0));
+        }
+        selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     }
-    m_refilling = false;
     OnSelectionChanged();
 }
 
@@ -111,10 +187,12 @@ void CPelloraView::OnSelectionChanged()
 {
     if (m_refilling)
         return;
-    std::vector<std::string> paths;
-    for (const std::string &name : SelectedNames())
-        paths.push_back(m_doc.FullPathOf(name));
-    m_doc.SelectFiles(paths);
+    RunGuarded([this] {
+        std::vector<std::string> paths;
+        for (const std::string &name : SelectedNames())
+            paths.push_back(m_doc.FullPathOf(name));
+        m_doc.SelectFiles(paths);
+    });
 }
 
 void CPelloraView::OnApplyFilter()
@@ -164,8 +242,15 @@ bool CPelloraView::AddFromMimeData(const QMimeData *data)
     }
     if (paths.empty())
         return false;
-    m_doc.AddFileNames(paths);
+    m_doc.AddDroppedPaths(paths);
     return true;
+}
+
+bool CPelloraView::DropMimeData(const QMimeData *data)
+{
+    bool taken = false;
+    RunGuarded([&] { taken = AddFromMimeData(data); });
+    return taken;
 }
 
 void CPelloraView::OnClearHitList()
@@ -202,7 +287,7 @@ QMenu *CPelloraView::BuildContextMenu(QWidget *parent)
     const auto add = [this, menu](const QString &text, bool enabled, auto slot) {
         QAction *action = menu->addAction(text);
         action->setEnabled(enabled);
-        QObject::connect(action, &QAction::triggered, action, [this, slot] { kxres::Guarded(this, slot); });
+        QObject::connect(action, &QAction::triggered, action, [this, slot] { RunGuarded(slot); });
         return action;
     };
     const bool canPaste = CanTake(QApplication::clipboard()->mimeData());
@@ -260,7 +345,7 @@ void CPelloraView::dragMoveEvent(QDragMoveEvent *event)
 
 void CPelloraView::dropEvent(QDropEvent *event)
 {
-    if (AddFromMimeData(event->mimeData())) {
+    if (DropMimeData(event->mimeData())) {
         event->setDropAction(Qt::CopyAction);
         event->accept();
     } else {

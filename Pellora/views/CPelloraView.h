@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QStringList>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,12 @@ public:
 
     CPelloraDoc &Document() const { return m_doc; }
 
+    // Every call of the list into the document (selection, drops, the pop-up menu) runs
+    // through guard: the main frame's command table. Unset, a failure is shown in a box.
+    using Guard = std::function<bool(const std::function<void()> &call)>;
+    void SetGuard(Guard guard) { m_guard = std::move(guard); }
+    bool RunGuarded(const std::function<void()> &call);
+
     void OnUpdate(pellora::UpdateHint hint);
     // Refills the list from the document, selecting the files it holds.
     void Refill();
@@ -41,8 +48,11 @@ public:
     void OnClearHitList();
     void OnRemoveSelected();
     void OnRemoveUnselected();
-    // Pasted or dropped data: text cut at its line ends, or dropped files.
+    // Pasted or dropped data: text cut at its line ends, or dropped files; a folder
+    // alone is browsed.
     bool AddFromMimeData(const QMimeData *data);
+    // A drop on the list or the main window, inside the guard.
+    bool DropMimeData(const QMimeData *data);
     static bool CanTake(const QMimeData *data);
 
     // The relays of the desktop commands.
@@ -63,7 +73,11 @@ protected:
 private:
     void OnSelectionChanged();
 
+    // Selects the rows whose names are in held (full paths), in one change.
+    void SelectHeld(const std::vector<std::string> &held);
+
     CPelloraDoc &m_doc;
+    Guard m_guard;
     bool m_refilling = false;
 };
 

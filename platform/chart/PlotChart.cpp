@@ -29,8 +29,10 @@ const std::array<QColor, 10> kPalette = {
     QColor(150, 100, 0), QColor(0, 0, 0),   QColor(255, 120, 0), QColor(100, 0, 160), QColor(120, 120, 120),
 };
 
-// Curves with more points than this are drawn without antialiasing.
+// Curves with more points than this are drawn without antialiasing, and so is every
+// curve of a chart holding more points than the second limit in all.
 constexpr std::size_t kSmoothPointLimit = 2000;
+constexpr std::size_t kSmoothChartLimit = 100000;
 
 // A graph whose wide lines are stroked in short pieces on screen and in images. A
 // long wide polyline becomes one outline crossing itself at every turn, and filling
@@ -123,6 +125,14 @@ private:
     }
 };
 
+// Empties the legend in one pass. Removing a plottable takes its item out of the
+// legend and lays the rest out again, which made clearing a chart of n curves cost n^3.
+void releaseLegend(QCustomPlot *plot)
+{
+    if (plot && plot->legend)
+        plot->legend->clear();
+}
+
 QCPTextElement *textElement(QCustomPlot *plot, const QString &text, const QFont &font)
 {
     return new TitleElement(plot, text, font);
@@ -161,6 +171,7 @@ bool PlotChart::create(QWidget *parent, const QRect &rect)
 
 void PlotChart::destroy()
 {
+    releaseLegend(m_plot.data());
     delete m_plot.data();
     m_plot = nullptr;
 }
@@ -225,6 +236,7 @@ void PlotChart::build()
         return;
     m_draws = 0;
     QCustomPlot *plot = m_plot;
+    releaseLegend(plot);
     plot->clearPlottables();
     plot->clearItems();
     plot->plotLayout()->clear();
@@ -288,6 +300,9 @@ void PlotChart::build()
         map->setColorScale(scale);
     } else {
         std::vector<double> xs, ys;
+        const bool smoothChart =
+            std::size_t(std::max(0, m_content.curves)) * std::size_t(std::max(0, m_content.points)) <=
+            kSmoothChartLimit;
         for (int c = 0; c < m_content.curves; ++c) {
             m_content.curvePoints(c, xs, ys);
             QCPAbstractPlottable *plottable = nullptr;
@@ -311,7 +326,7 @@ void PlotChart::build()
             plottable->setPen(penForStyle(style, c));
             // A long curve lies denser than the pixels it crosses: smoothing its edges
             // shows nothing, and stroking its dashes smoothly costs most of a draw.
-            if (xs.size() > kSmoothPointLimit)
+            if (!smoothChart || xs.size() > kSmoothPointLimit)
                 plottable->setAntialiased(false);
             if (c < m_content.legend.size())
                 plottable->setName(m_content.legend.at(c));
@@ -322,8 +337,12 @@ void PlotChart::build()
         auto *legend = new QCPLegend;
         axisRect->insetLayout()->addElement(legend, Qt::AlignTop | Qt::AlignRight);
         legend->setLayer(QStringLiteral("legend"));
-        for (int i = 0; i < plot->plottableCount(); ++i)
-            plot->plottable(i)->addToLegend(legend);
+        // One item per curve, each in its own row: adding them one by one searches the
+        // legend for the plottable and for a free cell every time.
+        const int count = plot->plottableCount();
+        legend->expandTo(count, 1);
+        for (int i = 0; i < count; ++i)
+            legend->addElement(i, 0, new QCPPlottableLegendItem(legend, plot->plottable(i)));
         plot->legend = legend;
     } else {
         plot->legend = nullptr;

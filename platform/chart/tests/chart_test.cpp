@@ -98,6 +98,60 @@ TEST(PlotChart, ShorterCurveEndsWhereItsSamplesEnd)
     EXPECT_EQ(plot->graph(1)->name(), QString("Curve 2"));
 }
 
+namespace {
+
+// n curves of points samples each, packed, with a legend.
+ChartContent manyCurves(int n, int points)
+{
+    ChartContent c;
+    c.curves = n;
+    c.points = points;
+    for (int k = 0; k < n; ++k) {
+        for (int i = 0; i < points; ++i) {
+            c.x.push_back(i * 1.0e-4);
+            c.y.push_back(k + std::sin(i * 0.01));
+        }
+        c.legend << QStringLiteral("s%1").arg(k);
+        c.lineStyles.push_back(k % 10);
+    }
+    return c;
+}
+
+} // namespace
+
+TEST(PlotChart, LegendListsEveryCurveInOrderAndDenseChartsAreNotSmoothed)
+{
+    // Curves, points each, whether curves are drawn smoothed.
+    const struct {
+        int curves;
+        int points;
+        bool smoothed;
+    } cases[] = {
+        {2, 1000, true},
+        {1, 2001, false},  // one long curve
+        {60, 2000, false}, // many curves: more points in all than a smooth draw pays off
+    };
+    PlotChart chart;
+    ASSERT_TRUE(chart.create(nullptr, QRect(0, 0, 600, 400)));
+    for (const auto &c : cases) {
+        chart.content() = manyCurves(c.curves, c.points);
+        chart.reinitialise();
+        QCustomPlot *plot = chart.plot();
+        ASSERT_EQ(plot->plottableCount(), c.curves);
+        ASSERT_NE(plot->legend, nullptr);
+        ASSERT_EQ(plot->legend->itemCount(), c.curves);
+        for (int k = 0; k < c.curves; ++k) {
+            EXPECT_EQ(plot->plottable(k)->antialiased(), c.smoothed) << c.curves;
+            auto *item = qobject_cast<QCPPlottableLegendItem *>(plot->legend->item(k));
+            ASSERT_NE(item, nullptr);
+            EXPECT_EQ(item->plottable(), plot->plottable(k));
+            EXPECT_EQ(item->plottable()->name(), QStringLiteral("s%1").arg(k));
+        }
+    }
+    chart.destroy();
+    EXPECT_FALSE(chart.isCreated());
+}
+
 TEST(PlotChart, XYCurveKeepsItsPointOrderAndFullRange)
 {
     // Force over deflection: X runs out to -38 and back.
