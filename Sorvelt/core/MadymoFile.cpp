@@ -307,8 +307,10 @@ bool MadymoFile::Parse(const std::string &name)
     }
 
     // Reports a defect in the block of the given time: when only blank lines follow, the
-    // file was cut short and the block is dropped; otherwise the file is refused.
-    const auto blockFault = [&](const std::string &reason, double milliseconds, std::size_t recordsRead) {
+    // file was cut short and the block is dropped; otherwise the file is refused. A time
+    // line with no record after it (nothing, or blank lines only) is the file's normal end.
+    const auto blockFault = [&](const std::string &reason, double milliseconds, std::size_t recordsRead,
+                                bool recordMissing) {
         std::string_view rest;
         while (reader.Next(rest)) {
             if (!IsBlankLine(rest)) {
@@ -316,6 +318,8 @@ bool MadymoFile::Parse(const std::string &name)
                 return false;
             }
         }
+        if (recordsRead == 0 && recordMissing)
+            return true;
         m_messages.push_back("The file ends inside the block of time " + TimeText(milliseconds) + " ms (" +
                              std::to_string(recordsRead) + " of " + std::to_string(P) +
                              " records complete); the block was dropped");
@@ -342,13 +346,13 @@ bool MadymoFile::Parse(const std::string &name)
         for (std::size_t record = 0; record < P; ++record) {
             if (!reader.Next(line)) {
                 m_values.resize(blockStart);
-                return blockFault(std::string(), milliseconds, record);
+                return blockFault(std::string(), milliseconds, record, true);
             }
             const std::string reason = ParseRecord(line, C, m_values);
             if (!reason.empty()) {
                 const std::size_t faultLine = reader.LineNumber();
                 m_values.resize(blockStart);
-                return blockFault(LinePrefix(faultLine) + reason, milliseconds, record);
+                return blockFault(LinePrefix(faultLine) + reason, milliseconds, record, IsBlankLine(line));
             }
         }
         m_times.push_back(milliseconds / 1000.0);

@@ -24,7 +24,8 @@ public:
 
     // Empties the lists, opens and parses the file. False when the file cannot be
     // opened or is not of this layout (the reason is in GetMessages). An incomplete
-    // last block is dropped and said so in GetMessages; the result is then true.
+    // last block is dropped and said so in GetMessages; the result is then true. A last
+    // time line with no record after it ends the file without a message.
     bool Read(const std::filesystem::path &path);
     bool IsOpen() const { return m_open; }
     bool Close();

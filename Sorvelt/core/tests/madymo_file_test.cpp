@@ -267,7 +267,6 @@ TEST_F(MadymoFileTest, TruncatedLastBlockIsDropped)
         const char *name;
         std::string content;
     } cases[] = {
-        {"time line only", std::string(kHeader) + "1.5\n0 1 2\n3 4 5\n3.0\n"},
         {"one record of two", std::string(kHeader) + "1.5\n0 1 2\n3 4 5\n3.0\n6 7 8\n"},
         {"record cut after a number", full.substr(0, full.size() - 4)},
         {"record cut inside a number", std::string(kHeader) + "1.5\n0 1 2\n3 4 5\n3.0\n6 7 8\n9 10 1.1e"},
@@ -287,6 +286,40 @@ TEST_F(MadymoFileTest, TruncatedLastBlockIsDropped)
         ASSERT_TRUE(file.GetColumn(1, 2, column));
         EXPECT_EQ(column, (std::vector<double>{5}));
     }
+}
+
+// A last time line with no record after it is how such a file ends: no word about it.
+// A block with a record missing still is reported.
+TEST_F(MadymoFileTest, ATimeLineWithNoRecordsEndsTheFile)
+{
+    const std::string blocks = std::string(kHeader) + "1.5\n0 1 2\n3 4 5\n";
+    const struct {
+        const char *name;
+        std::string content;
+        const char *message; // empty: none
+    } cases[] = {
+        {"time line and line end", blocks + "3.0\n", ""},
+        {"time line without line end", blocks + "3.0", ""},
+        {"time line, then blank lines", blocks + "3.0\n\n  \n\t\n", ""},
+        {"one record of two", blocks + "3.0\n6 7 8\n", "(1 of 2 records complete)"},
+        {"one record of two, then blank lines", blocks + "3.0\n6 7 8\n\n\n", "(1 of 2 records complete)"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        kx::MadymoFile file;
+        ASSERT_TRUE(file.Read(Write(c.content))) << Messages(file);
+        EXPECT_EQ(file.GetTimes(), (std::vector<double>{0.0015}));
+        EXPECT_EQ(file.GetValues(), (std::vector<double>{0, 1, 2, 3, 4, 5}));
+        if (*c.message == '\0') {
+            EXPECT_TRUE(file.GetMessages().empty()) << Messages(file);
+        } else {
+            ASSERT_EQ(file.GetMessages().size(), 1u);
+            EXPECT_NE(file.GetMessages()[0].find(c.message), std::string::npos) << Messages(file);
+        }
+    }
+    // A blank line between a time line and its records is still a defect.
+    kx::MadymoFile file;
+    EXPECT_FALSE(file.Read(Write(blocks + "3.0\n\n6 7 8\n9 10 11\n")));
 }
 
 // Defects before the end of the file refuse the whole file, with the line named.
