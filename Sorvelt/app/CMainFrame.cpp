@@ -5,7 +5,6 @@
 #include "Sorvelt/views/CSorveltView.h"
 #include "shared_ui/frame/CCommandTable.h"
 #include "shared_ui/services/CKXAboutDlg.h"
-#include "shared_ui/dialogs/DialogWarning.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -36,6 +35,8 @@ CMainFrame::CMainFrame(CSorveltDoc &doc, std::function<void(CMainFrame &)> addPl
     resize(1200, 750);
 
     m_commands = new kxres::CCommandTable(this, [this](const QString &text) { m_doc.ReportError(text); });
+    // Ticks in the tree reach the document inside the commands' guard too.
+    m_tree->SetGuard([this](const std::function<void()> &entry) { m_commands->Guard(entry); });
     CreateMenus();
     CreateToolBar();
     statusBar()->showMessage(QStringLiteral("Ready"));
@@ -186,7 +187,7 @@ void CMainFrame::SetRecentFiles(const QStringList &files)
         QAction *a = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(QFileInfo(path).fileName()));
         a->setToolTip(path);
         connect(a, &QAction::triggered, this, [this, path] {
-            kxres::Guarded(this, [this, &path] {
+            m_commands->Guard([this, &path] {
                 if (onOpenRecent)
                     onOpenRecent(path);
             });

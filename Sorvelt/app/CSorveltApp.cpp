@@ -57,7 +57,10 @@ void CSorveltApp::InitInstance(const QStringList &arguments)
         }
     };
     m_frame->onOpenRecent = [this](const QString &path) { OpenFile(path); };
-    m_startup->onOpenDocument = [this](const QString &path) { OpenFile(path); };
+    // A file handed over by another start opens inside the commands' guard.
+    m_startup->onOpenDocument = [this](const QString &path) {
+        m_frame->Commands().Guard([this, &path] { OpenFile(path); });
+    };
     m_doc->OnNewDocument();
     m_startup->InitInstance(m_frame.get(), arguments);
     if (CRecentFileList *recent = m_startup->RecentFiles())

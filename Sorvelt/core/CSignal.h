@@ -13,6 +13,9 @@ public:
     // Copies the numbers and makes a signal of its own from the source's.
     CSignal(const CSignal &other);
     CSignal &operator=(const CSignal &other);
+    // Takes the other's signal as it is (no copy of the samples).
+    CSignal(CSignal &&other) noexcept = default;
+    CSignal &operator=(CSignal &&other) noexcept = default;
     virtual ~CSignal();
 
     // True when curve number n (parameter * channels + channel) is this curve.

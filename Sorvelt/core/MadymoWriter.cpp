@@ -18,7 +18,7 @@ bool WriteMadymoFile(const std::string &path, const MadymoContent &content)
     for (const std::string &name : content.channels)
         std::fprintf(f, "%s\n", name.c_str());
     for (std::size_t t = 0; t < content.timesMs.size(); ++t) {
-        std::fprintf(f, "%.6g\n", content.timesMs[t]);
+        std::fprintf(f, "%.*g\n", content.timeDigits, content.timesMs[t]);
         for (std::size_t p = 0; p < content.parameters.size(); ++p) {
             for (std::size_t c = 0; c < content.channels.size(); ++c) {
                 const double v = content.value ? content.value(t, p, c) : 0.0;

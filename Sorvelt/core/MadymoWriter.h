@@ -15,6 +15,7 @@ struct MadymoContent {
     std::vector<std::string> parameters;
     std::vector<std::string> channels;
     std::vector<double> timesMs; // one per block, milliseconds
+    int timeDigits = 6;          // significant digits of the written times
     // Value of (time index, parameter, channel).
     std::function<double(std::size_t, std::size_t, std::size_t)> value;
 };

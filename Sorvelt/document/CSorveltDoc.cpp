@@ -52,8 +52,6 @@ void CSorveltDoc::Clear()
 {
     m_selection.clear();
     m_curves.clear();
-    m_x.clear();
-    m_y.clear();
     m_curveCount = 0;
     m_pointsPerCurve = 0;
     m_labels = CPlotLabels{};
@@ -170,22 +168,19 @@ void CSorveltDoc::SetSelection(const std::vector<unsigned> &selection)
     Guard([&] {
         m_selection = selection;
         Synchronise();
-        AfterChange(true);
+        AfterChange();
     });
 }
 
-void CSorveltDoc::AfterChange(bool refreshTexts)
+void CSorveltDoc::AfterChange()
 {
     Pack();
-    if (refreshTexts)
-        BuildPlotTexts();
+    BuildPlotTexts();
     UpdateAllViews(UpdateHint::Plot);
 }
 
 bool CSorveltDoc::Pack()
 {
-    m_x.clear();
-    m_y.clear();
     m_curveCount = 0;
     m_pointsPerCurve = 0;
     if (m_curves.empty())
@@ -193,19 +188,24 @@ bool CSorveltDoc::Pack()
     std::size_t points = 0;
     for (const CSignal &c : m_curves)
         points = std::max(points, std::min(c.Signal().GetX().size(), c.Signal().GetY().size()));
-    const std::size_t total = points * m_curves.size();
-    m_x.assign(total, PadValue);
-    m_y.assign(total, PadValue);
-    for (std::size_t k = 0; k < m_curves.size(); ++k) {
-        const auto &x = m_curves[k].Signal().GetX();
-        const auto &y = m_curves[k].Signal().GetY();
-        const std::size_t n = std::min(x.size(), y.size());
-        std::copy_n(x.begin(), n, m_x.begin() + std::ptrdiff_t(k * points));
-        std::copy_n(y.begin(), n, m_y.begin() + std::ptrdiff_t(k * points));
-    }
     m_curveCount = static_cast<int>(m_curves.size());
     m_pointsPerCurve = static_cast<int>(points);
     return true;
+}
+
+std::vector<double> CSorveltDoc::Packed(bool wantX) const
+{
+    const std::size_t points = static_cast<std::size_t>(m_pointsPerCurve);
+    const std::size_t curves = std::min(m_curves.size(), static_cast<std::size_t>(m_curveCount));
+    std::vector<double> packed(points * curves, PadValue);
+    for (std::size_t k = 0; k < curves; ++k) {
+        const auto &x = m_curves[k].Signal().GetX();
+        const auto &y = m_curves[k].Signal().GetY();
+        const auto &from = wantX ? x : y;
+        const std::size_t n = std::min({x.size(), y.size(), points});
+        std::copy_n(from.begin(), n, packed.begin() + std::ptrdiff_t(k * points));
+    }
+    return packed;
 }
 
 void CSorveltDoc::BuildPlotTexts()

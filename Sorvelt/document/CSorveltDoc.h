@@ -80,8 +80,11 @@ public:
     const std::vector<std::string> &GetChannelNames() const { return m_channelNames; }
     const std::vector<unsigned> &GetSelection() const { return m_selection; }
     const std::vector<CSignal> &GetCurves() const { return m_curves; }
-    const std::vector<double> &GetChartX() const { return m_x; }
-    const std::vector<double> &GetChartY() const { return m_y; }
+    // The packed arrays: curve after curve, each in a block of points-per-curve slots,
+    // the rest of a shorter curve's block PadValue. Made on request from the curves,
+    // which the chart draws without a copy.
+    std::vector<double> GetChartX() const { return Packed(true); }
+    std::vector<double> GetChartY() const { return Packed(false); }
     int GetCurveCount() const { return m_curveCount; }
     int GetPointsPerCurve() const { return m_pointsPerCurve; }
     const std::string &GetTitle() const { return m_labels.title; }
@@ -94,7 +97,7 @@ public:
     std::string GetOutputDir() const;
     std::string GetInputDir() const;
 
-    // Packs the curves into the chart arrays; false with no curve.
+    // Sizes the chart arrays (curve count, points per curve); false with no curve.
     bool Pack();
     // Title, subtitle and axis labels from the curves.
     void BuildPlotTexts();
@@ -107,14 +110,15 @@ private:
     // Runs a body outside the commands; an exception becomes one message.
     void Guard(const std::function<void()> &body);
     // Runs op on a copy of the curves and takes the copy when op returns.
-    void Operate(const std::function<void(std::vector<CSignal> &)> &op, bool refreshTexts = true);
+    void Operate(const std::function<void(std::vector<CSignal> &)> &op);
     // Applies op to every curve with a uniform step; failure is shown once when op threw for any.
     void OperateOnUniformSteps(const std::function<void(kx::CNSignal &)> &op, const std::string &failure);
     // Builds the curve of number n; throws with the reason on failure.
     CSignal Build(unsigned n);
     void Synchronise();
     void Clear();
-    void AfterChange(bool refreshTexts);
+    // Sizes, plot texts (from the curves as they are now) and a redraw.
+    void AfterChange();
     void Message(const std::string &text, ISorveltUi::Icon icon = ISorveltUi::Icon::Exclamation);
     // Asks for a number with the label dialog; false on Cancel. Throws for a text
     // that is not a number.
@@ -128,6 +132,7 @@ private:
     // The first X and the last X over all curves.
     bool TimeSpan(double &first, double &last) const;
     bool CurvesShareX() const;
+    std::vector<double> Packed(bool x) const;
 
     ISorveltUi *m_ui = nullptr;
     std::unique_ptr<kxplatform::CSettings> m_settings;
@@ -136,8 +141,6 @@ private:
     std::vector<CSignal> m_curves;
     std::vector<std::string> m_channelNames;
     std::vector<std::string> m_parameterNames;
-    std::vector<double> m_x;
-    std::vector<double> m_y;
     int m_curveCount = 0;
     int m_pointsPerCurve = 0;
     CPlotLabels m_labels;

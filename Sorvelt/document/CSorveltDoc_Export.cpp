@@ -70,22 +70,26 @@ void CSorveltDoc::OnSaveToUds()
         if (!m_ui->ChooseSaveFile({title, "", "uds", GetOutputDir(), ""}, path))
             continue;
         kxres::CUiWaitCursor wait(m_ui);
-        CSignal &curve = m_curves[i];
+        // The chart draws the curves as they are: a new step goes into a copy, taken after.
+        CSignal curve = m_curves[i];
         const double stepBefore = curve.Signal().GetDel();
         if (!MakeUniformStep(curve.Signal())) {
             failures.push_back(path + ": not written, the curve cannot be put on a constant time step");
             continue;
         }
-        changed = changed || curve.Signal().GetDel() != stepBefore;
+        if (curve.Signal().GetDel() != stepBefore) {
+            m_curves[i] = std::move(curve);
+            changed = true;
+        }
         try {
-            curve.Signal().SaveToUDSFile(path);
+            m_curves[i].Signal().SaveToUDSFile(path);
             SetOutputDirFromPath(path);
         } catch (const std::exception &e) {
             failures.push_back(path + ": " + e.what());
         }
     }
     if (changed)
-        AfterChange(true);
+        AfterChange();
     if (!failures.empty())
         m_ui->ShowErrorList(failures);
 }

@@ -13,7 +13,7 @@
 
 namespace sorvelt {
 
-void CSorveltDoc::Operate(const std::function<void(std::vector<CSignal> &)> &op, bool refreshTexts)
+void CSorveltDoc::Operate(const std::function<void(std::vector<CSignal> &)> &op)
 {
     if (m_curves.empty())
         return;
@@ -21,7 +21,8 @@ void CSorveltDoc::Operate(const std::function<void(std::vector<CSignal> &)> &op,
     std::vector<CSignal> work = m_curves;
     op(work);
     m_curves = std::move(work);
-    AfterChange(refreshTexts);
+    // The texts show the extremes of what the operation left.
+    AfterChange();
 }
 
 bool CSorveltDoc::AskValue(const std::string &caption, const std::string &prompt, const std::string &initial,
@@ -208,12 +209,10 @@ void CSorveltDoc::OnResample()
     const double step = values.step;
     if (!(step > 0.0) || !std::isfinite(step))
         throw std::invalid_argument("Invalid Time Step Specified");
-    Operate(
-        [step](std::vector<CSignal> &curves) {
-            for (CSignal &c : curves)
-                c.Signal().Interpolate(step);
-        },
-        false);
+    Operate([step](std::vector<CSignal> &curves) {
+        for (CSignal &c : curves)
+            c.Signal().Interpolate(step);
+    });
 }
 
 bool CSorveltDoc::TimeSpan(double &firstX, double &lastX) const
@@ -240,13 +239,11 @@ void CSorveltDoc::OnTruncate()
         return;
     if (!(stop > start))
         throw std::invalid_argument("The stop time must be after the start time.");
-    Operate(
-        [start, stop](std::vector<CSignal> &curves) {
-            for (CSignal &c : curves)
-                if (MakeUniformStep(c.Signal()))
-                    c.Signal().TruncateByTime(start, stop);
-        },
-        false);
+    Operate([start, stop](std::vector<CSignal> &curves) {
+        for (CSignal &c : curves)
+            if (MakeUniformStep(c.Signal()))
+                c.Signal().TruncateByTime(start, stop);
+    });
 }
 
 void CSorveltDoc::OnReload()
@@ -267,7 +264,7 @@ void CSorveltDoc::OnReload()
         }
     }
     m_curves = std::move(rebuilt);
-    AfterChange(true);
+    AfterChange();
     if (!failure.empty())
         Message(failure);
 }

@@ -465,6 +465,61 @@ TEST_F(SorveltDocTest, OperationsChangeEveryCurveAndReloadRestoresThem)
     EXPECT_EQ(doc.GetChartX().size(), std::size_t(2 * doc.GetPointsPerCurve()));
 }
 
+// Whatever an operation does to the curve, the subtitle shows the extremes of what it
+// left, as a fresh look at the curve would give them.
+TEST_F(SorveltDocTest, EveryOperationShowsTheExtremesOfItsResult)
+{
+    ASSERT_TRUE(doc.OpenDocument(WriteSimulation(folder.File("a.dat"), 1, 2, 200)));
+    ui.resample = [](CResampleValues &v) {
+        v.step = v.duration * 0.6; // two points, the last one short of the end
+        return true;
+    };
+    ui.truncate = [](double &start, double &stop) {
+        stop = start + (stop - start) / 4.0;
+        return true;
+    };
+    const struct {
+        const char *name;
+        std::function<void()> run;
+    } cases[] = {
+        {"resample", [&] { doc.OnResample(); }},
+        {"truncate", [&] { doc.OnTruncate(); }},
+        {"scale Y",
+         [&] {
+             ui.labels.push_back("-2");
+             doc.OnScaleY();
+         }},
+        {"add Y",
+         [&] {
+             ui.labels.push_back("7.5");
+             doc.OnAddConstantY();
+         }},
+        {"add X",
+         [&] {
+             ui.labels.push_back("0.01");
+             doc.OnAddConstantX();
+         }},
+        {"CFC 60", [&] { doc.OnCfc(60); }},
+        {"derivative", [&] { doc.OnDerivative(); }},
+        {"integral", [&] { doc.OnIntegrate(); }},
+        {"bias", [&] { doc.OnAutoRemoveY(); }},
+        {"FIR100", [&] { doc.OnFir100(); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        doc.SetSelection({1});
+        RunCommand(doc, [&] { doc.OnReload(); });
+        const std::string before = doc.GetSubTitle();
+        ASSERT_FALSE(before.empty());
+        RunCommand(doc, c.run);
+        ASSERT_TRUE(ui.messages.empty()) << ui.messages.front();
+        const std::string shown = doc.GetSubTitle();
+        doc.BuildPlotTexts();
+        EXPECT_EQ(shown, doc.GetSubTitle());
+        EXPECT_NE(shown, before);
+    }
+}
+
 // A curve the filter refuses is named in the error list and left as it was; the
 // other curves are filtered.
 TEST_F(SorveltDocTest, FilterRefusesCurvesOneByOne)

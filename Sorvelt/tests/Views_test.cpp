@@ -8,10 +8,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QSplitter>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 using namespace sorvelt;
 using namespace sorvelttest;
@@ -103,6 +106,36 @@ TEST_F(ViewsTest, FailingCommandsAreReportedThroughTheDocument)
     }
     kxres::SetWarningHandler(std::move(previous));
     EXPECT_TRUE(boxes.isEmpty()) << boxes.join('|').toStdString();
+}
+
+// Opening a recent file is a call into the document like a menu command: what it
+// throws is reported through the document, not left to the event loop or a stray box.
+TEST_F(ViewsTest, ARecentFileOpensInsideTheCommandGuard)
+{
+    QStringList boxes;
+    auto previous = kxres::SetWarningHandler([&boxes](QWidget *, const QString &text) { boxes << text; });
+    const std::string good = WriteSimulation(folder.File("good.dat"), 2, 2, 10);
+    frame.SetRecentFiles({QString::fromStdString(good), QStringLiteral("/nowhere/lost.dat")});
+    QStringList opened;
+    frame.onOpenRecent = [&](const QString &path) {
+        opened << path;
+        if (path.startsWith("/nowhere"))
+            throw std::runtime_error("the disk went away");
+        doc.OpenDocument(path.toStdString());
+    };
+    auto *menu = frame.findChild<QMenu *>(QStringLiteral("recentMenu"));
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 2);
+    menu->actions().at(1)->trigger();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("the disk went away"), std::string::npos) << ui.messages[0];
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join('|').toStdString();
+    // The commands follow what the entry changed.
+    EXPECT_FALSE(frame.Commands().Action(CMainFrame::ID_FILE_CONVERT)->isEnabled());
+    menu->actions().at(0)->trigger();
+    EXPECT_EQ(opened.size(), 2);
+    EXPECT_TRUE(frame.Commands().Action(CMainFrame::ID_FILE_CONVERT)->isEnabled());
+    kxres::SetWarningHandler(std::move(previous));
 }
 
 // The tree's own rule: a mixed parent is unticked by a click, its children with it.
@@ -222,7 +255,9 @@ TEST_F(ViewsTest, ZoomIsResetOnlyWithoutSaveZoomAndOpeningRefillsTheTree)
     Tree().ClickStateIcon(Item(0, 1));
     EXPECT_EQ(zooms(), before + 1);
     EXPECT_EQ(Shown().points, 10);
-    EXPECT_NEAR(Shown().x.at(9), 0.0009, 1e-9);
+    std::vector<double> xs, ys;
+    Shown().curvePoints(0, xs, ys);
+    EXPECT_NEAR(xs.at(9), 0.0009, 1e-9);
 
     // Another file: a fresh tree, nothing ticked, "No Data".
     ASSERT_TRUE(doc.OpenDocument(WriteSimulation(folder.File("b.dat"), 4, 1, 10)));
@@ -238,6 +273,38 @@ TEST_F(ViewsTest, OneTimeStepShowsNoCurve)
     EXPECT_EQ(Shown().xLabel, "No Data");
     EXPECT_EQ(Shown().curves, 1);
     EXPECT_TRUE(Shown().legend.isEmpty());
+}
+
+// A tick adds or removes one curve: the curves already shown keep their samples where
+// they are, and the chart draws those samples, not a copy of them.
+TEST_F(ViewsTest, ATickAddsOneCurveAndTheChartDrawsTheCurvesOwnSamples)
+{
+    ASSERT_TRUE(doc.OpenDocument(WriteSimulation(folder.File("a.dat"), 2, 3, 50)));
+    const auto shownAsCurves = [this] {
+        ASSERT_EQ(Shown().sharedCurves.size(), doc.GetCurves().size());
+        for (std::size_t c = 0; c < doc.GetCurves().size(); ++c) {
+            EXPECT_EQ(Shown().sharedCurves[c].x.get(), &doc.GetCurves()[c].Signal().GetX()) << c;
+            EXPECT_EQ(Shown().sharedCurves[c].y.get(), &doc.GetCurves()[c].Signal().GetY()) << c;
+        }
+    };
+    Tree().ClickStateIcon(Item(1, 2));
+    const double *samples = doc.GetCurves().at(0).Signal().GetY().data();
+    const kx::CNSignal *signal = &doc.GetCurves().at(0).Signal();
+    shownAsCurves();
+    for (const auto &[parameter, channel] : {std::pair{0, 1}, {1, 0}, {0, 0}}) {
+        Tree().ClickStateIcon(Item(parameter, channel));
+        shownAsCurves();
+    }
+    Tree().ClickStateIcon(Item(1, 0));
+    shownAsCurves();
+    ASSERT_EQ(doc.GetSelection(), (std::vector<unsigned>{0, 1, 5}));
+    // The first curve ticked stays first, with the very samples it was built with.
+    ASSERT_EQ(doc.GetCurves().at(0).CurveNumber(), 5u);
+    EXPECT_EQ(&doc.GetCurves().at(0).Signal(), signal);
+    EXPECT_EQ(doc.GetCurves().at(0).Signal().GetY().data(), samples);
+    // The packed arrays are still there for whoever asks.
+    EXPECT_EQ(doc.GetChartY().size(), std::size_t(3 * 50));
+    EXPECT_EQ(doc.GetChartY().at(100), doc.GetCurves().at(2).Signal().GetY().at(0));
 }
 
 int main(int argc, char **argv)

@@ -61,21 +61,18 @@ kxchart::ChartContent CSorveltPlot::BuildContent(const CSorveltDoc &doc)
 {
     kxchart::ChartContent content;
     const int points = doc.GetPointsPerCurve();
-    const std::size_t held = std::min(doc.GetChartX().size(), doc.GetChartY().size());
-    // The sizes come from the packed arrays themselves.
-    int curves =
-        points > 0 ? int(std::min<std::size_t>(std::size_t(doc.GetCurveCount()), held / std::size_t(points))) : 0;
-    curves = std::min(curves, int(doc.GetCurves().size()));
+    const int curves = std::min(doc.GetCurveCount(), int(doc.GetCurves().size()));
     if (points < 2 || curves < 1)
         return NoDataContent();
     content.curves = curves;
     content.points = points;
-    const std::size_t used = std::size_t(curves) * std::size_t(points);
-    content.x.assign(doc.GetChartX().begin(), doc.GetChartX().begin() + std::ptrdiff_t(used));
-    content.y.assign(doc.GetChartY().begin(), doc.GetChartY().begin() + std::ptrdiff_t(used));
     content.nullValue = CSorveltDoc::PadValue;
+    // The chart draws the curves' own samples: a tick adds one curve, not a copy of all.
     for (int c = 0; c < curves; ++c) {
         const CSignal &curve = doc.GetCurves()[std::size_t(c)];
+        const kx::CNSignalPtr &signal = curve.SignalPtr();
+        content.sharedCurves.push_back({std::shared_ptr<const std::vector<double>>(signal, &signal->GetX()),
+                                        std::shared_ptr<const std::vector<double>>(signal, &signal->GetY())});
         content.legend << QStringLiteral("P%1-C%2").arg(curve.Parameter() + 1).arg(curve.Channel() + 1);
         content.lineStyles.push_back(kxchart::LineStyleCode(0, c));
     }

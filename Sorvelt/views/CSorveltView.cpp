@@ -4,6 +4,7 @@
 
 #include "Sorvelt/core/CurveBuilder.h"
 #include "Sorvelt/document/CSorveltDoc.h"
+#include "shared_ui/kit/CommandGuard.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -24,8 +25,14 @@ CSorveltView::CSorveltView(CSorveltDoc &doc, QWidget *parent)
     m_delegate = new CStateIconDelegate(this);
     setItemDelegate(m_delegate);
     connect(m_delegate, &CStateIconDelegate::StateIconClicked, this, [this](const QModelIndex &index) {
-        if (QTreeWidgetItem *item = itemFromIndex(index))
-            ClickStateIcon(item);
+        QTreeWidgetItem *item = itemFromIndex(index);
+        if (!item)
+            return;
+        const auto tick = [this, item] { ClickStateIcon(item); };
+        if (m_guard)
+            m_guard(tick);
+        else
+            kxres::Guarded([this](const QString &text) { m_doc.ReportError(text); }, tick);
     });
     connect(&m_doc, &CSorveltDoc::Updated, this, &CSorveltView::OnUpdate);
 }

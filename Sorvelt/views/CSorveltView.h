@@ -8,6 +8,7 @@
 
 #include <QTreeWidget>
 
+#include <functional>
 #include <vector>
 
 namespace sorvelt {
@@ -29,6 +30,10 @@ public:
 
     // What a click on the item's check box does.
     void ClickStateIcon(QTreeWidgetItem *item);
+    // Runs the view's calls into the document (the frame's command guard); unset, a
+    // failure is reported through the document.
+    using Guard = std::function<void(const std::function<void()> &)>;
+    void SetGuard(Guard guard) { m_guard = std::move(guard); }
     static int StateOf(const QTreeWidgetItem *item);
     // The ticked channels in display order.
     std::vector<unsigned> CollectSelection() const;
@@ -41,6 +46,7 @@ private:
 
     CSorveltDoc &m_doc;
     CStateIconDelegate *m_delegate = nullptr;
+    Guard m_guard;
 };
 
 } // namespace sorvelt

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 namespace kxchart {
 
@@ -132,6 +133,227 @@ void releaseLegend(QCustomPlot *plot)
     if (plot && plot->legend)
         plot->legend->clear();
 }
+
+// Most points kept from one draw of a shared curve for the next.
+constexpr std::size_t kCachedPointLimit = 65536;
+
+} // namespace
+
+// The points a shared curve's last draw took from its arrays, and the X axis they were
+// taken for.
+struct SharedLineCache {
+    bool valid = false;
+    std::array<double, 4> axis{};
+    std::vector<QCPGraphData> points;
+};
+
+namespace {
+
+// A graph drawn from arrays its owner holds, without a copy of its own: its store
+// keeps only the end points, and each draw takes the visible points from the arrays.
+// Dense stretches are thinned to the first, lowest, highest and last point of each
+// pixel step before the graph's own sampling runs, which keeps what it draws the same.
+class SharedGraph : public PiecewiseGraph {
+public:
+    static bool InDomain(double v, QCP::SignDomain domain)
+    {
+        return domain == QCP::sdBoth || (domain == QCP::sdPositive && v > 0.0) ||
+               (domain == QCP::sdNegative && v < 0.0);
+    }
+
+    static QCPRange Range(const double *v, std::size_t b, std::size_t e, QCP::SignDomain domain, bool &found)
+    {
+        found = false;
+        QCPRange range;
+        for (std::size_t i = b; i < e; ++i) {
+            if (std::isnan(v[i]) || !InDomain(v[i], domain))
+                continue;
+            if (!found) {
+                range = QCPRange(v[i], v[i]);
+                found = true;
+            } else if (v[i] < range.lower) {
+                range.lower = v[i];
+            } else if (v[i] > range.upper) {
+                range.upper = v[i];
+            }
+        }
+        return range;
+    }
+
+    // values: the Y range of the first limit points, when there is one.
+    SharedGraph(QCPAxis *keyAxis, QCPAxis *valueAxis, SharedCurve curve, std::size_t limit,
+                std::optional<QCPRange> values, std::shared_ptr<SharedLineCache> cache)
+        : PiecewiseGraph(keyAxis, valueAxis)
+        , m_curve(std::move(curve))
+        , m_limit(limit)
+        , m_values(values)
+        , m_cache(std::move(cache))
+    {
+        setSelectable(QCP::stNone);
+        const std::size_t n = count();
+        QVector<QCPGraphData> ends;
+        if (n > 0)
+            ends.push_back(QCPGraphData((*m_curve.x)[0], (*m_curve.y)[0]));
+        if (n > 1)
+            ends.push_back(QCPGraphData((*m_curve.x)[n - 1], (*m_curve.y)[n - 1]));
+        data()->set(ends, true);
+    }
+
+    // True when the first n X never decrease and are all finite: only then is the curve
+    // drawn from its arrays.
+    static bool Drawable(const double *x, std::size_t n)
+    {
+        for (std::size_t i = 0; i < n; ++i)
+            if (!std::isfinite(x[i]) || (i > 0 && x[i] < x[i - 1]))
+                return false;
+        return true;
+    }
+
+    QCPRange getKeyRange(bool &foundRange, QCP::SignDomain inSignDomain) const override
+    {
+        // As the graph's own store counts them: points without a value are left out.
+        // X is finite and sorted, so the ends are found from both sides.
+        const std::size_t n = count();
+        const double *x = m_curve.x->data();
+        const double *y = m_curve.y->data();
+        if (inSignDomain != QCP::sdBoth) {
+            std::vector<double> keys;
+            for (std::size_t i = 0; i < n; ++i)
+                if (!std::isnan(y[i]))
+                    keys.push_back(x[i]);
+            return Range(keys.data(), 0, keys.size(), inSignDomain, foundRange);
+        }
+        std::size_t b = 0;
+        while (b < n && std::isnan(y[b]))
+            ++b;
+        std::size_t e = n;
+        while (e > b && std::isnan(y[e - 1]))
+            --e;
+        foundRange = b < e;
+        return foundRange ? QCPRange(x[b], x[e - 1]) : QCPRange();
+    }
+
+    QCPRange getValueRange(bool &foundRange, QCP::SignDomain inSignDomain, const QCPRange &inKeyRange) const override
+    {
+        if (inSignDomain == QCP::sdBoth && inKeyRange == QCPRange() && m_values.has_value() == (count() > 0)) {
+            foundRange = m_values.has_value();
+            return m_values.value_or(QCPRange());
+        }
+        std::size_t b = 0;
+        std::size_t e = count();
+        if (inKeyRange != QCPRange()) {
+            const double *x = m_curve.x->data();
+            b = std::size_t(std::lower_bound(x, x + e, inKeyRange.lower) - x);
+            e = std::size_t(std::upper_bound(x, x + e, inKeyRange.upper) - x);
+        }
+        return Range(m_curve.y->data(), b, e, inSignDomain, foundRange);
+    }
+
+protected:
+    void getOptimizedLineData(QVector<QCPGraphData> *lineData, const QCPGraphDataContainer::const_iterator &,
+                              const QCPGraphDataContainer::const_iterator &) const override
+    {
+        QCPAxis *keyAxis = mKeyAxis.data();
+        const std::size_t n = count();
+        if (!lineData || !keyAxis || n == 0)
+            return;
+        const double *x = m_curve.x->data();
+        const double *y = m_curve.y->data();
+        // The visible points and one more on each side, as the graph's store gives them.
+        const QCPRange range = keyAxis->range();
+        std::size_t b = std::size_t(std::lower_bound(x, x + n, range.lower) - x);
+        if (b > 0)
+            --b;
+        std::size_t e = std::size_t(std::upper_bound(x, x + n, range.upper) - x);
+        if (e < n)
+            ++e;
+        if (b >= e)
+            return;
+        // The points taken depend only on the X axis: a new Y range or another curve
+        // leaves them as they were.
+        const std::array<double, 4> axis = {range.lower, range.upper, keyAxis->coordToPixel(range.lower),
+                                            keyAxis->coordToPixel(range.upper)};
+        std::vector<QCPGraphData> local;
+        std::vector<QCPGraphData> &points = m_cache ? m_cache->points : local;
+        if (!m_cache || !m_cache->valid || m_cache->axis != axis) {
+            if (!Thin(keyAxis, x, y, b, e, points)) {
+                points.resize(e - b);
+                for (std::size_t i = b; i < e; ++i)
+                    points[i - b] = QCPGraphData(x[i], y[i]);
+            }
+            if (m_cache) {
+                m_cache->axis = axis;
+                m_cache->valid = true;
+                // A long run of points kept one by one is not worth holding.
+                if (points.size() > kCachedPointLimit) {
+                    local.swap(points);
+                    m_cache->valid = false;
+                }
+            }
+        }
+        const std::vector<QCPGraphData> &taken = m_cache && m_cache->valid ? m_cache->points : local;
+        if (taken.empty())
+            return;
+        using Iterator = QCPGraphDataContainer::const_iterator;
+        QCPGraph::getOptimizedLineData(lineData, Iterator(taken.data()), Iterator(taken.data() + taken.size()));
+    }
+
+private:
+    std::size_t count() const { return std::min({m_curve.x->size(), m_curve.y->size(), m_limit}); }
+
+    // Keeps, of each pixel step along X, its first, lowest, highest and last point (four
+    // entries, repeated where they coincide; a step of one point keeps it). False when the
+    // graph would not sample these points, so they are all needed.
+    bool Thin(QCPAxis *keyAxis, const double *x, const double *y, std::size_t b, std::size_t e,
+              std::vector<QCPGraphData> &out) const
+    {
+        if (!adaptiveSampling() || keyAxis->scaleType() != QCPAxis::stLinear)
+            return false;
+        // The graph samples only where there are at least two points per pixel.
+        const double span = qAbs(keyAxis->coordToPixel(x[b]) - keyAxis->coordToPixel(x[e - 1]));
+        const double most = 2.0 * span + 2.0;
+        if (double(e - b) < most)
+            return false;
+        const int orientation = keyAxis->pixelOrientation();
+        const int roundUp = orientation == -1 ? 1 : 0;
+        const auto stepStart = [keyAxis, roundUp](double key) {
+            return keyAxis->pixelToCoord(int(keyAxis->coordToPixel(key) + roundUp));
+        };
+        double start = stepStart(x[b]);
+        const double width = qAbs(start - keyAxis->pixelToCoord(keyAxis->coordToPixel(start) + 1.0 * orientation));
+        out.clear();
+        const auto keep = [&](std::size_t first, std::size_t low, std::size_t high, std::size_t last) {
+            out.emplace_back(x[first], y[first]);
+            if (last == first)
+                return;
+            const std::size_t a = std::min(low, high);
+            const std::size_t c = std::max(low, high);
+            out.emplace_back(x[a], y[a]);
+            out.emplace_back(x[c], y[c]);
+            out.emplace_back(x[last], y[last]);
+        };
+        std::size_t first = b, low = b, high = b;
+        for (std::size_t i = b + 1; i < e; ++i) {
+            if (x[i] < start + width) {
+                if (y[i] < y[low])
+                    low = i;
+                else if (y[i] > y[high])
+                    high = i;
+                continue;
+            }
+            keep(first, low, high, i - 1);
+            first = low = high = i;
+            start = stepStart(x[i]);
+        }
+        keep(first, low, high, e - 1);
+        return double(out.size()) >= most;
+    }
+
+    SharedCurve m_curve;
+    std::size_t m_limit;
+    std::optional<QCPRange> m_values;
+    std::shared_ptr<SharedLineCache> m_cache;
+};
 
 QCPTextElement *textElement(QCustomPlot *plot, const QString &text, const QFont &font)
 {
@@ -282,6 +504,8 @@ void PlotChart::build()
     plot->xAxis->grid()->setVisible(m_content.grid);
     plot->yAxis->grid()->setVisible(m_content.grid);
 
+    // Facts of the shared curves shown now; those of curves gone are dropped.
+    std::vector<SharedFacts> sharedFacts;
     if (m_content.surface && m_content.surface->rows > 0 && m_content.surface->columns > 0) {
         const Surface &s = *m_content.surface;
         auto *map = new QCPColorMap(plot->xAxis, plot->yAxis);
@@ -303,36 +527,55 @@ void PlotChart::build()
         const bool smoothChart =
             std::size_t(std::max(0, m_content.curves)) * std::size_t(std::max(0, m_content.points)) <=
             kSmoothChartLimit;
+        sharedFacts.reserve(m_content.sharedCurves.size());
         for (int c = 0; c < m_content.curves; ++c) {
-            m_content.curvePoints(c, xs, ys);
             QCPAbstractPlottable *plottable = nullptr;
-            const std::size_t n = std::min(xs.size(), ys.size());
-            if (std::is_sorted(xs.begin(), xs.end())) {
-                auto *graph = new PiecewiseGraph(plot->xAxis, plot->yAxis);
-                // The points go straight into the graph's own store, sorted already.
-                QVector<QCPGraphData> points(static_cast<qsizetype>(n));
-                for (std::size_t i = 0; i < n; ++i)
-                    points[qsizetype(i)] = QCPGraphData(xs[i], ys[i]);
-                graph->data()->set(points, true);
-                plottable = graph;
+            std::size_t n = 0;
+            const SharedFacts *facts = nullptr;
+            if (size_t(c) < m_content.sharedCurves.size()) {
+                facts = &sharedFacts.emplace_back(
+                    factsOf(m_content.sharedCurves[size_t(c)], size_t(std::max(0, m_content.points)), m_sharedFacts));
+                if (!facts->drawable)
+                    facts = nullptr;
+            }
+            if (facts) {
+                // Drawn from the owner's arrays, which keep their own length.
+                n = facts->count;
+                std::optional<QCPRange> values;
+                if (facts->hasValues)
+                    values = QCPRange(facts->low, facts->high);
+                plottable = new SharedGraph(plot->xAxis, plot->yAxis, facts->curve, n, values, facts->lines);
             } else {
-                // An X-Y signal: X runs back and forth, drawn in the order of its points.
-                auto *curve = new QCPCurve(plot->xAxis, plot->yAxis);
-                curve->setData(QVector<double>(xs.begin(), xs.begin() + qsizetype(n)),
-                               QVector<double>(ys.begin(), ys.begin() + qsizetype(n)));
-                plottable = curve;
+                m_content.curvePoints(c, xs, ys);
+                n = std::min(xs.size(), ys.size());
+                if (std::is_sorted(xs.begin(), xs.end())) {
+                    auto *graph = new PiecewiseGraph(plot->xAxis, plot->yAxis);
+                    // The points go straight into the graph's own store, sorted already.
+                    QVector<QCPGraphData> points(static_cast<qsizetype>(n));
+                    for (std::size_t i = 0; i < n; ++i)
+                        points[qsizetype(i)] = QCPGraphData(xs[i], ys[i]);
+                    graph->data()->set(points, true);
+                    plottable = graph;
+                } else {
+                    // An X-Y signal: X runs back and forth, drawn in the order of its points.
+                    auto *curve = new QCPCurve(plot->xAxis, plot->yAxis);
+                    curve->setData(QVector<double>(xs.begin(), xs.begin() + qsizetype(n)),
+                                   QVector<double>(ys.begin(), ys.begin() + qsizetype(n)));
+                    plottable = curve;
+                }
             }
             const int style = size_t(c) < m_content.lineStyles.size() ? m_content.lineStyles[size_t(c)] : LineThin;
             plottable->setPen(penForStyle(style, c));
             // A long curve lies denser than the pixels it crosses: smoothing its edges
             // shows nothing, and stroking its dashes smoothly costs most of a draw.
-            if (!smoothChart || xs.size() > kSmoothPointLimit)
+            if (!smoothChart || n > kSmoothPointLimit)
                 plottable->setAntialiased(false);
             if (c < m_content.legend.size())
                 plottable->setName(m_content.legend.at(c));
         }
     }
 
+    m_sharedFacts = std::move(sharedFacts);
     if (!m_content.legend.isEmpty() && m_content.curves > 0 && !m_content.surface) {
         auto *legend = new QCPLegend;
         axisRect->insetLayout()->addElement(legend, Qt::AlignTop | Qt::AlignRight);
@@ -369,6 +612,30 @@ void PlotChart::build()
     rescale();
     // Queued: the redraws asked for by one rebuild come together in one.
     plot->replot(QCustomPlot::rpQueuedReplot);
+}
+
+PlotChart::SharedFacts PlotChart::factsOf(const SharedCurve &curve, std::size_t limit,
+                                          const std::vector<SharedFacts> &known) const
+{
+    SharedFacts facts;
+    facts.curve = curve;
+    if (!curve.x || !curve.y)
+        return facts;
+    facts.xData = curve.x->data();
+    facts.yData = curve.y->data();
+    facts.count = std::min({curve.x->size(), curve.y->size(), limit});
+    for (const SharedFacts &k : known)
+        if (k.curve.x == curve.x && k.curve.y == curve.y && k.xData == facts.xData && k.yData == facts.yData &&
+            k.count == facts.count)
+            return k;
+    facts.drawable = SharedGraph::Drawable(facts.xData, facts.count);
+    facts.lines = std::make_shared<SharedLineCache>();
+    if (facts.drawable) {
+        const QCPRange range = SharedGraph::Range(facts.yData, 0, facts.count, QCP::sdBoth, facts.hasValues);
+        facts.low = range.lower;
+        facts.high = range.upper;
+    }
+    return facts;
 }
 
 void PlotChart::resetImage()

@@ -6,9 +6,14 @@
 #include <QPointer>
 #include <QRectF>
 
+#include <memory>
+#include <vector>
+
 class QCustomPlot;
 
 namespace kxchart {
+
+struct SharedLineCache;
 
 // The chart drawn by QCustomPlot.
 class PlotChart : public Chart {
@@ -56,7 +61,22 @@ private:
     // The automatic axis ranges, without drawing.
     void rescale();
 
+    // What a scan of a shared curve's arrays found, kept across rebuilds so that only
+    // new arrays are scanned.
+    struct SharedFacts {
+        SharedCurve curve;
+        const double *xData = nullptr;
+        const double *yData = nullptr;
+        std::size_t count = 0;
+        bool drawable = false; // X finite and never decreasing
+        bool hasValues = false;
+        double low = 0.0, high = 0.0;           // Y range over the first count points
+        std::shared_ptr<SharedLineCache> lines; // what the last draw took from the arrays
+    };
+    SharedFacts factsOf(const SharedCurve &curve, std::size_t limit, const std::vector<SharedFacts> &known) const;
+
     ChartContent m_content;
+    std::vector<SharedFacts> m_sharedFacts;
     QPointer<QCustomPlot> m_plot;
     int m_dpi = 96;
     int m_draws = 0;

@@ -1,6 +1,8 @@
 #include "platform/chart/content/ChartContent.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 
 namespace kxchart {
@@ -11,6 +13,16 @@ void ChartContent::curvePoints(int curve, std::vector<double> &xs, std::vector<d
     ys.clear();
     if (curve < 0 || curve >= curves || points <= 0)
         return;
+    if (!sharedCurves.empty()) {
+        if (size_t(curve) >= sharedCurves.size() || !sharedCurves[size_t(curve)].x || !sharedCurves[size_t(curve)].y)
+            return;
+        const std::vector<double> &sx = *sharedCurves[size_t(curve)].x;
+        const std::vector<double> &sy = *sharedCurves[size_t(curve)].y;
+        const size_t n = std::min({sx.size(), sy.size(), size_t(points)});
+        xs.assign(sx.begin(), sx.begin() + std::ptrdiff_t(n));
+        ys.assign(sy.begin(), sy.begin() + std::ptrdiff_t(n));
+        return;
+    }
     const size_t begin = size_t(curve) * size_t(points);
     const size_t end = std::min({begin + size_t(points), x.size(), y.size()});
     const double gap = std::numeric_limits<double>::quiet_NaN();

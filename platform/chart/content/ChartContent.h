@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -47,6 +48,13 @@ struct Surface {
     int colourLevels = 0;       // contour colours of a 3-D surface (0: the chart's own)
 };
 
+// One curve drawn from arrays its owner keeps (no copy is made); the arrays are read
+// when the chart draws, so they must not change meanwhile without a reinitialise.
+struct SharedCurve {
+    std::shared_ptr<const std::vector<double>> x;
+    std::shared_ptr<const std::vector<double>> y;
+};
+
 struct ChartContent {
     QString title;
     QString subtitle;
@@ -62,6 +70,8 @@ struct ChartContent {
     std::optional<double> nullValue; // points equal to it in X or Y are not drawn
     QStringList legend;              // one text per curve, or empty for no legend
     std::vector<int> lineStyles;     // one code per curve; missing ones are thin
+    // When set, curve c is sharedCurves[c] and x, y are not used.
+    std::vector<SharedCurve> sharedCurves;
 
     std::vector<StraightLine> lines;
     std::optional<HeaderTable> headerTable; // shown in the title area in place of the titles
