@@ -3,7 +3,6 @@
 #include "Mirvane/dialogs/CCorridorDlg.h"
 #include "Mirvane/dialogs/CCriticalValuesDlg.h"
 #include "Mirvane/dialogs/CSelectFiles.h"
-#include "shared_ui/header/CUDSDialog.h"
 
 namespace mirvane {
 
@@ -40,13 +39,6 @@ bool CMirvaneUi::EditCorridorSize(double &size)
         return false;
     size = dlg.Size();
     return true;
-}
-
-void CMirvaneUi::ShowUdsHeader(std::vector<kx::CNSignalPtr> signalList)
-{
-    kxres::CUDSDialog dlg(Parent());
-    dlg.SetSignals(std::move(signalList));
-    dlg.exec();
 }
 
 } // namespace mirvane

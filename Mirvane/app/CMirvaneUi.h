@@ -20,7 +20,6 @@ public:
     bool SelectFiles(CSelectFilesValues &values) override;
     bool EditCriticalValues(CCriticalValues &values) override;
     bool EditCorridorSize(double &size) override;
-    void ShowUdsHeader(std::vector<kx::CNSignalPtr> signalList) override;
 
 private:
     kxplatform::CSettings &m_settings;

@@ -29,8 +29,6 @@ public:
     virtual bool SelectFiles(CSelectFilesValues &values) = 0;
     virtual bool EditCriticalValues(CCriticalValues &values) = 0;
     virtual bool EditCorridorSize(double &size) = 0;
-    // The UDS header viewer, modal.
-    virtual void ShowUdsHeader(std::vector<kx::CNSignalPtr> signalList) = 0;
 };
 
 } // namespace mirvane

@@ -2,11 +2,9 @@
 
 #include "Pellora/dialogs/CDirDialog1.h"
 #include "Pellora/dialogs/CEditHitList.h"
-#include "shared_ui/dialogs/CLabelDlg.h"
 #include "Pellora/dialogs/CPageMarginSetup.h"
 #include "Pellora/dialogs/CPlottingOptions.h"
 #include "Pellora/dialogs/CSignalLabelDlg.h"
-#include "shared_ui/header/CUDSDialog.h"
 
 namespace pellora {
 
@@ -22,11 +20,6 @@ bool CPelloraUi::ChooseBrowseDirectory(std::string &directory)
         return false;
     directory = dlg.GetDirectory().toStdString();
     return true;
-}
-
-bool CPelloraUi::EditLabel(const std::string &caption, const std::string &prompt, std::string &value)
-{
-    return kxres::CLabelDlg::Edit(Parent(), caption, prompt, value);
 }
 
 bool CPelloraUi::EditSignalLabels(std::vector<std::string> &labels, const std::vector<kx::CNSignalPtr> &signalList,
@@ -82,19 +75,6 @@ bool CPelloraUi::EditHitList(std::vector<std::string> &names)
     for (const QString &name : dlg.GetNames())
         names.push_back(name.toStdString());
     return true;
-}
-
-void CPelloraUi::ShowUdsHeader(std::vector<kx::CNSignalPtr> signalList)
-{
-    kxres::CUDSDialog dlg(Parent());
-    dlg.SetSignals(std::move(signalList));
-    dlg.exec();
-}
-
-void CPelloraUi::SetMainWindowText(const std::string &text)
-{
-    if (QWidget *window = Parent() ? Parent()->window() : nullptr)
-        window->setWindowTitle(QString::fromStdString(text));
 }
 
 } // namespace pellora

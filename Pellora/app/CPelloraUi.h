@@ -21,14 +21,11 @@ public:
     CPelloraUi(kxplatform::CSettings &settings, QWidget *parent = nullptr);
 
     bool ChooseBrowseDirectory(std::string &directory) override;
-    bool EditLabel(const std::string &caption, const std::string &prompt, std::string &value) override;
     bool EditSignalLabels(std::vector<std::string> &labels, const std::vector<kx::CNSignalPtr> &signalList,
                           const std::string &nameColumn, const std::string &labelColumn) override;
     bool EditPlottingOptions(CPlottingOptionValues &options) override;
     bool EditPageMargins(CPageMarginValues &margins) override;
     bool EditHitList(std::vector<std::string> &names) override;
-    void ShowUdsHeader(std::vector<kx::CNSignalPtr> signalList) override;
-    void SetMainWindowText(const std::string &text) override;
 
     // ---- operations, exports and program starts ----
     bool AskResample(CResampleValues &values) override;

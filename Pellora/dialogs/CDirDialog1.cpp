@@ -2,7 +2,7 @@
 
 #include "platform/CSettings.h"
 #include "shared_ui/dialogs/DialogWarning.h"
-#include "shared_ui/printing/CDestination.h"
+#include "shared_ui/services/CDestination.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -100,10 +100,9 @@ void CDirDialog1::SetDirectoryText(const QString &text)
 
 void CDirDialog1::OnBrowse()
 {
-    CDestination chooser(this, QStringLiteral("Select Directory for UDS files"));
-    chooser.SetInitialFolder(m_combo->currentText());
-    if (chooser.SelectFolder())
-        m_combo->setEditText(chooser.GetFolderPath());
+    QString folder = m_combo->currentText();
+    if (CDestination::Choose(this, QStringLiteral("Select Directory for UDS files"), folder))
+        m_combo->setEditText(folder);
 }
 
 bool CDirDialog1::eventFilter(QObject *watched, QEvent *event)

@@ -2,7 +2,7 @@
 
 #include "Pellora/document/CPelloraDoc.h"
 #include "platform/CSettings.h"
-#include "shared_ui/printing/CDestination.h"
+#include "shared_ui/services/CDestination.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -71,10 +71,9 @@ void COutputDir::SetFolder(const QString &folder)
 
 void COutputDir::OnBrowse()
 {
-    CDestination chooser(this, QStringLiteral("Select a directory to save image files"));
-    chooser.SetInitialFolder(m_edit->text());
-    if (chooser.SelectFolder())
-        m_edit->setText(chooser.GetFolderPath());
+    QString folder = m_edit->text();
+    if (CDestination::Choose(this, QStringLiteral("Select a directory to save image files"), folder))
+        m_edit->setText(folder);
 }
 
 void COutputDir::accept()

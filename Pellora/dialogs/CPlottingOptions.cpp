@@ -1,6 +1,6 @@
 #include "Pellora/dialogs/CPlottingOptions.h"
 
-#include "shared_ui/printing/CDestination.h"
+#include "shared_ui/services/CDestination.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -70,10 +70,9 @@ void CPlottingOptions::SetSuiteDirectoryText(const QString &folder)
 
 void CPlottingOptions::OnBrowse()
 {
-    CDestination chooser(this, QStringLiteral("Select a folder to save all plots"));
-    chooser.SetInitialFolder(m_folder->text());
-    if (chooser.SelectFolder())
-        m_folder->setText(chooser.GetFolderPath());
+    QString folder = m_folder->text();
+    if (CDestination::Choose(this, QStringLiteral("Select a folder to save all plots"), folder))
+        m_folder->setText(folder);
 }
 
 void CPlottingOptions::accept()

@@ -1,40 +1,25 @@
 #pragma once
 
-// Pellora's own time step or number of points dialog (the ImageExpress export).
+// Pellora's own time step or number of points dialog (the ImageExpress export): the
+// shared step-or-points dialog with a single-precision step and one message.
 
-#include <QDialog>
-
-class QLineEdit;
-class QRadioButton;
+#include "shared_ui/dialogs/CStepOrPointsDlg.h"
 
 namespace pellora {
 
-class CResampleDlg : public QDialog {
+class CResampleDlg : public kxres::CStepOrPointsDlg {
     Q_OBJECT
 public:
     explicit CResampleDlg(QWidget *parent = nullptr);
 
     // Values before the dialog opens; the duration is derived when it is not positive.
     void SetValues(float step, int points, double duration);
-    float GetStep() const { return m_step; }
-    int GetPoints() const { return m_points; }
-    double GetDuration() const { return m_duration; }
-    bool IsTimeStepChosen() const { return m_byStep; }
-    void ChooseTimeStep(bool byStep);
+    float GetStep() const { return static_cast<float>(StepOrPoints().step); }
+    int GetPoints() const { return StepOrPoints().points; }
+    double GetDuration() const { return Duration(); }
 
-    // Completes the pair from the chosen value; false when it is no valid entry.
-    static bool Complete(bool byStep, double duration, float &step, int &points);
-    void accept() override;
-
-private:
-    float m_step = 0.0f;
-    int m_points = 0;
-    double m_duration = 0.0;
-    bool m_byStep = true;
-    QRadioButton *m_stepRadio = nullptr;
-    QRadioButton *m_pointsRadio = nullptr;
-    QLineEdit *m_stepEdit = nullptr;
-    QLineEdit *m_pointsEdit = nullptr;
+protected:
+    double HeldStep(double step) const override { return static_cast<double>(static_cast<float>(step)); }
 };
 
 } // namespace pellora

@@ -80,16 +80,11 @@ class IPelloraUi : public kxres::IKxUi {
 public:
     // The directory dialog of Open Directory; false on Cancel.
     virtual bool ChooseBrowseDirectory(std::string &directory) = 0;
-    // The one-value label dialog; value in and out.
-    virtual bool EditLabel(const std::string &caption, const std::string &prompt, std::string &value) = 0;
     virtual bool EditSignalLabels(std::vector<std::string> &labels, const std::vector<kx::CNSignalPtr> &signalList,
                                   const std::string &nameColumn, const std::string &labelColumn) = 0;
     virtual bool EditPlottingOptions(CPlottingOptionValues &options) = 0;
     virtual bool EditPageMargins(CPageMarginValues &margins) = 0;
     virtual bool EditHitList(std::vector<std::string> &names) = 0;
-    // The UDS header viewer, modal, on a copy of the signal list.
-    virtual void ShowUdsHeader(std::vector<kx::CNSignalPtr> signalList) = 0;
-    virtual void SetMainWindowText(const std::string &text) = 0;
 
     // ---- signal operations, exports and program starts ----
     // Shared resample / truncate / filter-class prompts; values in and out.

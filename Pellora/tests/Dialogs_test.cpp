@@ -490,19 +490,6 @@ TEST(CPlottingOptions, ValuesGoInAndComeBack)
 
 TEST(CResampleDlg, CompletesTheOtherValueAndRefusesInvalidEntries)
 {
-    float step = 0.001f;
-    int points = 0;
-    EXPECT_TRUE(CResampleDlg::Complete(true, 0.1, step, points));
-    EXPECT_EQ(points, 100);
-    step = 0.0f;
-    points = 200;
-    EXPECT_TRUE(CResampleDlg::Complete(false, 0.1, step, points));
-    EXPECT_FLOAT_EQ(step, 0.0005f);
-    points = 1;
-    EXPECT_FALSE(CResampleDlg::Complete(false, 0.1, step, points));
-    step = -1.0f;
-    EXPECT_FALSE(CResampleDlg::Complete(true, 0.1, step, points));
-
     Warnings warnings;
     CResampleDlg dlg;
     dlg.SetValues(0.001f, 101, 0.0);

@@ -5,7 +5,6 @@
 #include "Quillet/dialogs/CForceDlg.h"
 #include "Quillet/dialogs/CNeckFileDlg.h"
 #include "Quillet/dialogs/CQuilletConditions.h"
-#include "shared_ui/header/CUDSDialog.h"
 
 namespace quillet {
 
@@ -67,19 +66,6 @@ bool CQuilletUi::ChooseForceFile(CForceChoice &choice)
         return false;
     choice = dlg.GetChoice();
     return true;
-}
-
-void CQuilletUi::ShowUdsHeader(std::vector<kx::CNSignalPtr> signalList)
-{
-    kxres::CUDSDialog dlg(Parent());
-    dlg.SetSignals(std::move(signalList));
-    dlg.exec();
-}
-
-void CQuilletUi::SetMainWindowText(const std::string &text)
-{
-    if (QWidget *window = Parent() ? Parent()->window() : nullptr)
-        window->setWindowTitle(QString::fromStdString(text));
 }
 
 } // namespace quillet

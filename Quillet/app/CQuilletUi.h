@@ -23,8 +23,6 @@ public:
     bool SelectDummy(const NeckLoadCases &loadCases, CDummyChoice &choice) override;
     bool EnterCondyleOffset(double &offset) override;
     bool ChooseForceFile(CForceChoice &choice) override;
-    void ShowUdsHeader(std::vector<kx::CNSignalPtr> signalList) override;
-    void SetMainWindowText(const std::string &text) override;
 
 private:
     kxplatform::CSettings &m_settings;

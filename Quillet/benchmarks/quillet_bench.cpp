@@ -101,7 +101,6 @@ public:
         return true;
     }
     void ShowUdsHeader(std::vector<kx::CNSignalPtr>) override {}
-    void SetMainWindowText(const std::string &) override {}
 };
 
 void BM_OpenMomentWithForce(benchmark::State &state)

@@ -66,9 +66,6 @@ public:
     virtual bool EnterCondyleOffset(double &offset) = 0;
     // The force file; path holds the last one on entry.
     virtual bool ChooseForceFile(CForceChoice &choice) = 0;
-    // The UDS header viewer, modal, on a copy of the signal list.
-    virtual void ShowUdsHeader(std::vector<kx::CNSignalPtr> signalList) = 0;
-    virtual void SetMainWindowText(const std::string &text) = 0;
 };
 
 // The force file's type for the filter index of its file dialog: the fourth

@@ -5,20 +5,14 @@
 #include "Sorvelt/dialogs/CResampleDlg.h"
 #include "Sorvelt/dialogs/CTruncateDlg.h"
 #include "Sorvelt/document/CSorveltDoc.h"
-#include "shared_ui/dialogs/CLabelDlg.h"
 #include "shared_ui/dialogs/CPlotLabelDlg.h"
 
 namespace sorvelt {
 
 CSorveltUi::CSorveltUi(CSorveltDoc &doc, QWidget *parent)
-    : CQtKxUi(parent, kxres::CQtUiStyle{QStringLiteral("Sorvelt"), false})
+    : CQtKxUi(parent, kxres::CQtUiStyle{QStringLiteral("Sorvelt"), false, QStringLiteral(" - Sorvelt")})
     , m_doc(doc)
 {}
-
-bool CSorveltUi::EditLabel(const std::string &caption, const std::string &prompt, std::string &value)
-{
-    return kxres::CLabelDlg::Edit(Parent(), caption, prompt, value);
-}
 
 bool CSorveltUi::ChooseFilterClass(int &filterClass)
 {
@@ -73,12 +67,6 @@ bool CSorveltUi::EditPlotLabels(CPlotLabels &labels)
         return false;
     labels = dlg.Labels();
     return true;
-}
-
-void CSorveltUi::SetMainWindowText(const std::string &text)
-{
-    if (QWidget *window = Parent() ? Parent()->window() : nullptr)
-        window->setWindowTitle(QString::fromStdString(text) + QStringLiteral(" - Sorvelt"));
 }
 
 void CSorveltUi::AddRecentFile(const std::string &path)

@@ -18,13 +18,11 @@ public:
     // Called with each file the document opens (the recent-file list).
     std::function<void(const std::string &)> onRecentFile;
 
-    bool EditLabel(const std::string &caption, const std::string &prompt, std::string &value) override;
     bool ChooseFilterClass(int &filterClass) override;
     bool EditResample(CResampleValues &values) override;
     bool EditTruncate(double &start, double &stop) override;
     bool EditConvert(CConvertValues &values) override;
     bool EditPlotLabels(CPlotLabels &labels) override;
-    void SetMainWindowText(const std::string &text) override;
     void AddRecentFile(const std::string &path) override;
 
 private:

@@ -59,7 +59,7 @@ CConvertDlg::CConvertDlg(QWidget *parent)
     layout->addWidget(buttons);
 
     chooseFolder = [this](QString &folder) {
-        CDirDialog dlg(this, QStringLiteral("Select Output Directory"));
+        CDirDialog dlg(this, QStringLiteral("Select Output Directory"), folder);
         if (!dlg.SelectFolder())
             return false;
         folder = dlg.GetFolderPath();
@@ -84,7 +84,7 @@ void CConvertDlg::SetValues(const CConvertValues &values)
 
 void CConvertDlg::OnBrowse()
 {
-    QString folder;
+    QString folder = m_folder->text().trimmed();
     if (chooseFolder && chooseFolder(folder))
         m_folder->setText(folder);
 }

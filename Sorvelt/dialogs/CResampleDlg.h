@@ -1,36 +1,23 @@
 #pragma once
 
-// "Select Time Step or Number of Points": Sorvelt's resampling dialog. The other
-// value follows from the chosen one and the duration of the first curve.
+// "Select Time Step or Number of Points": Sorvelt's resampling dialog, the shared
+// step-or-points dialog over the duration of the first curve.
 
 #include "Sorvelt/document/ISorveltUi.h"
-
-#include <QDialog>
-
-class QLineEdit;
-class QRadioButton;
+#include "shared_ui/dialogs/CStepOrPointsDlg.h"
 
 namespace sorvelt {
 
-class CResampleDlg : public QDialog {
+class CResampleDlg : public kxres::CStepOrPointsDlg {
     Q_OBJECT
 public:
     explicit CResampleDlg(QWidget *parent = nullptr);
 
     void SetValues(const CResampleValues &values);
-    const CResampleValues &GetValues() const { return m_values; }
+    CResampleValues GetValues() const;
     // 0 time step, 1 number of points.
-    void ChooseMode(int mode);
-    int Mode() const { return m_mode; }
-    void accept() override;
-
-private:
-    CResampleValues m_values;
-    int m_mode = 0;
-    QRadioButton *m_stepRadio = nullptr;
-    QRadioButton *m_pointsRadio = nullptr;
-    QLineEdit *m_step = nullptr;
-    QLineEdit *m_points = nullptr;
+    void ChooseMode(int mode) { ChooseTimeStep(mode != 1); }
+    int Mode() const { return IsTimeStepChosen() ? 0 : 1; }
 };
 
 } // namespace sorvelt

@@ -29,16 +29,12 @@ using CPlotLabels = kxres::CPlotLabels;
 
 class ISorveltUi : public kxres::IKxUi {
 public:
-    // The one-value label dialog; value in and out.
-    virtual bool EditLabel(const std::string &caption, const std::string &prompt, std::string &value) = 0;
     // The filter-class dialog: 60, 180, 600 or 1000 in and out.
     virtual bool ChooseFilterClass(int &filterClass) = 0;
     virtual bool EditResample(CResampleValues &values) = 0;
     virtual bool EditTruncate(double &start, double &stop) = 0;
     virtual bool EditConvert(CConvertValues &values) = 0;
     virtual bool EditPlotLabels(CPlotLabels &labels) = 0;
-    // The main window's caption for the opened file.
-    virtual void SetMainWindowText(const std::string &text) = 0;
     virtual void AddRecentFile(const std::string &path) { (void)path; }
 };
 

@@ -112,6 +112,8 @@ TEST(SorveltDialogs, ResampleByStepOrPoints)
         {0, "1e-300", false, 0, 0, "Invalid Time Step Specified"},
         {1, "300", true, 0.0005, 300, ""},
         {1, "0", false, 0, 0, "Invalid Number of Points"},
+        // One point is no signal: a count must give at least two.
+        {1, "1", false, 0, 0, "Invalid Number of Points"},
         {1, "2.5", false, 0, 0, "Invalid Number of Points"},
     };
     for (const Case &c : cases) {

@@ -1,8 +1,10 @@
 #include "shared_ui/frame/CQtKxUi.h"
 
+#include "shared_ui/dialogs/CLabelDlg.h"
 #include "shared_ui/dialogs/CProgressWnd.h"
 #include "shared_ui/dialogs/MessageBox.h"
-#include "shared_ui/printing/CDestination.h"
+#include "shared_ui/header/CUDSDialog.h"
+#include "shared_ui/services/CDestination.h"
 #include "shared_ui/services/CErrorDialog.h"
 #include "shared_ui/services/Clipboard.h"
 
@@ -128,12 +130,29 @@ bool ChooseSaveFile(QWidget *parent, const CFileRequest &request, std::string &p
 
 bool ChooseFolder(QWidget *parent, const std::string &title, std::string &folder)
 {
-    CDestination chooser(parent, Q(title));
-    chooser.SetInitialFolder(folder);
-    if (!chooser.SelectFolder())
+    QString chosen = Q(folder);
+    if (!CDestination::Choose(parent, Q(title), chosen))
         return false;
-    folder = chooser.GetFolderPathString();
+    folder = chosen.toStdString();
     return true;
+}
+
+bool EditLabel(QWidget *parent, const std::string &caption, const std::string &prompt, std::string &value)
+{
+    return CLabelDlg::Edit(parent, caption, prompt, value);
+}
+
+void ShowUdsHeader(QWidget *parent, std::vector<kx::CNSignalPtr> signalList)
+{
+    CUDSDialog dlg(parent);
+    dlg.SetSignals(std::move(signalList));
+    dlg.exec();
+}
+
+void SetMainWindowText(QWidget *parent, const CQtUiStyle &style, const std::string &text)
+{
+    if (QWidget *window = parent ? parent->window() : nullptr)
+        window->setWindowTitle(Q(text) + style.windowTextSuffix);
 }
 
 bool PutTextOnClipboard(const std::string &text)

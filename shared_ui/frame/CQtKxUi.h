@@ -2,7 +2,8 @@
 
 // The widgets behind the shared part of every program's user interface: message
 // boxes captioned with the program's name, the error list, the file and folder
-// choosers, the clipboard, the wait cursor and the progress window.
+// choosers, the label dialog, the header viewer, the main window's caption, the
+// clipboard, the wait cursor and the progress window.
 
 #include "shared_ui/kit/IKxUi.h"
 
@@ -18,8 +19,9 @@ namespace kxres {
 
 // How one program's boxes look.
 struct CQtUiStyle {
-    QString caption;              // the message boxes' title: the program's name
-    bool beepOnErrorList = false; // sound the bell before the error list
+    QString caption;               // the message boxes' title: the program's name
+    bool beepOnErrorList = false;  // sound the bell before the error list
+    QString windowTextSuffix = {}; // put after the main window's caption
 };
 
 namespace qtui {
@@ -30,6 +32,9 @@ void ShowErrorList(QWidget *parent, const CQtUiStyle &style, const std::vector<s
 bool ChooseOpenFile(QWidget *parent, const CFileRequest &request, std::string &path);
 bool ChooseSaveFile(QWidget *parent, const CFileRequest &request, std::string &path);
 bool ChooseFolder(QWidget *parent, const std::string &title, std::string &folder);
+bool EditLabel(QWidget *parent, const std::string &caption, const std::string &prompt, std::string &value);
+void ShowUdsHeader(QWidget *parent, std::vector<kx::CNSignalPtr> signalList);
+void SetMainWindowText(QWidget *parent, const CQtUiStyle &style, const std::string &text);
 bool PutTextOnClipboard(const std::string &text);
 void BeginWaitCursor();
 void EndWaitCursor();
@@ -70,6 +75,15 @@ public:
     {
         return qtui::ChooseFolder(m_parent, title, folder);
     }
+    bool EditLabel(const std::string &caption, const std::string &prompt, std::string &value) override
+    {
+        return qtui::EditLabel(m_parent, caption, prompt, value);
+    }
+    void ShowUdsHeader(std::vector<kx::CNSignalPtr> signalList) override
+    {
+        qtui::ShowUdsHeader(m_parent, std::move(signalList));
+    }
+    void SetMainWindowText(const std::string &text) override { qtui::SetMainWindowText(m_parent, m_style, text); }
     bool PutTextOnClipboard(const std::string &text) override { return qtui::PutTextOnClipboard(text); }
     void BeginWaitCursor() override { qtui::BeginWaitCursor(); }
     void EndWaitCursor() override { qtui::EndWaitCursor(); }

@@ -1,9 +1,11 @@
 #pragma once
 
 // What every program's document asks of the user: messages, the error list, file
-// and folder choosers, the clipboard, the wait cursor and the progress window of a
-// long job. Each program's own interface derives from this one and adds only its
+// and folder choosers, the one-value dialog, the UDS header viewer, the main window's
+// caption, the clipboard, the wait cursor and the progress window of a long job. Each program's own interface derives from this one and adds only its
 // own prompts; the widgets implement it in the programs, a scripted fake in tests.
+
+#include "signal/CNSignal.h"
 
 #include <memory>
 #include <string>
@@ -48,6 +50,12 @@ public:
     virtual bool ChooseSaveFile(const CFileRequest &request, std::string &path) = 0;
     // The folder chooser; folder in (start) and out.
     virtual bool ChooseFolder(const std::string &title, std::string &folder) = 0;
+    // The one-value dialog: caption and prompt shown, value in (shown) and out (typed).
+    virtual bool EditLabel(const std::string &caption, const std::string &prompt, std::string &value) = 0;
+    // The UDS header viewer, modal, over the signals given.
+    virtual void ShowUdsHeader(std::vector<kx::CNSignalPtr> signalList) = 0;
+    // The main window's caption.
+    virtual void SetMainWindowText(const std::string &text) = 0;
     // False when there is no clipboard.
     virtual bool PutTextOnClipboard(const std::string &text) = 0;
     virtual void BeginWaitCursor() = 0;

@@ -1,4 +1,4 @@
-#include "shared_ui/printing/CDestination.h"
+#include "shared_ui/services/CDestination.h"
 
 #include "support/KxServicesSupport.h"
 
@@ -129,6 +129,32 @@ TEST_F(CDestinationTest, CancelReturnsFalseAndKeepsThePath)
     EXPECT_EQ(chooser.GetFolderPath(), uds);
     // A folder that does not exist is still offered and shown.
     EXPECT_EQ(status, missing);
+}
+
+TEST_F(CDestinationTest, ChooseStartsOnTheFolderAndGivesBackTheChosenOne)
+{
+    const QString other = QDir::cleanPath(dir.filePath("other"));
+    for (const bool confirm : {true, false}) {
+        QString shown;
+        QString title;
+        kxtest::WhenModal([&](QWidget *w) {
+            auto *dlg = static_cast<QFileDialog *>(w);
+            title = dlg->windowTitle();
+            shown = QDir::cleanPath(dlg->selectedFiles().value(0));
+            if (!confirm) {
+                dlg->reject();
+                return;
+            }
+            dlg->setDirectory(other);
+            dlg->selectFile(other);
+            static_cast<QDialog *>(dlg)->accept();
+        });
+        QString folder = uds + "/out";
+        EXPECT_EQ(CDestination::Choose(nullptr, "Select Output Directory", folder), confirm);
+        EXPECT_EQ(title, "Select Output Directory");
+        EXPECT_EQ(shown, uds + "/out");
+        EXPECT_EQ(folder, confirm ? other : uds + "/out");
+    }
 }
 
 int main(int argc, char **argv)

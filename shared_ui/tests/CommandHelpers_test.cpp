@@ -3,10 +3,10 @@
 // the clipboard.
 
 #include "shared_ui/dialogs/DialogWarning.h"
+#include "shared_ui/frame/CQtKxUi.h"
 #include "shared_ui/services/Clipboard.h"
 #include "shared_ui/services/CommandAction.h"
 #include "shared_ui/kit/CommandGuard.h"
-#include "shared_ui/services/CWaitCursor.h"
 #include "shared_ui/kit/NumberParser.h"
 #include "shared_ui/kit/ReplaceQuestion.h"
 #include "shared_ui/kit/TextFileWriter.h"
@@ -190,25 +190,29 @@ TEST(CommandGuard, WidgetFormGoesThroughTheWarningHook)
     EXPECT_EQ(texts, QStringList{QStringLiteral("bad file")});
 }
 
-TEST(CWaitCursor, RestoresOnEveryPath)
+TEST(CUiWaitCursor, RestoresOnEveryPath)
 {
     App();
+    kxres::CQtKxUi<kxres::IKxUi> ui(nullptr, {QStringLiteral("Test")});
     {
-        kxres::CWaitCursor wait;
+        kxres::CUiWaitCursor wait(&ui);
         ASSERT_NE(QApplication::overrideCursor(), nullptr);
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     kxres::Guarded([](const QString &) {},
-                   [] {
-                       kxres::CWaitCursor wait;
+                   [&ui] {
+                       kxres::CUiWaitCursor wait(&ui);
                        throw std::logic_error("fails while waiting");
                    });
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     {
-        kxres::CWaitCursor wait;
-        wait.Restore();
-        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        // Nested, the cursor comes back with the outer one.
+        kxres::CUiWaitCursor outer(&ui);
+        {
+            kxres::CUiWaitCursor inner(&ui);
+        }
+        EXPECT_NE(QApplication::overrideCursor(), nullptr);
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

@@ -2,6 +2,7 @@
 // widgets behind the shared prompts, and the scripted fake the documents' tests use.
 
 #include "shared_ui/dialogs/CProgressWnd.h"
+#include "shared_ui/dialogs/CStepOrPointsDlg.h"
 #include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/frame/CCommandTable.h"
 #include "shared_ui/frame/CQtKxUi.h"
@@ -12,6 +13,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMenu>
@@ -34,7 +39,7 @@ public:
 class DemoQtUi : public kxres::CQtKxUi<IDemoUi> {
 public:
     explicit DemoQtUi(QWidget *parent)
-        : CQtKxUi(parent, {QStringLiteral("Demo"), false})
+        : CQtKxUi(parent, {QStringLiteral("Demo"), false, QStringLiteral(" - Demo")})
     {}
     bool AskName(std::string &) override { return false; }
 };
@@ -223,6 +228,111 @@ TEST(QtKxUi, TheYesNoQuestionIsCaptionedByTheProgramAndDefaultsToNo)
     }
 }
 
+TEST(QtKxUi, LabelHeaderAndCaptionPromptsUseTheSharedWidgets)
+{
+    QMainWindow frame;
+    auto *inner = new QWidget(&frame);
+    DemoQtUi ui(inner);
+    ui.SetMainWindowText("run.dat");
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("run.dat - Demo"));
+
+    QString caption, prompt;
+    kxtest::WhenModal([&](QWidget *w) {
+        caption = w->windowTitle();
+        const auto labels = w->findChildren<QLabel *>();
+        for (QLabel *label : labels)
+            prompt += label->text();
+        auto *edit = w->findChild<QLineEdit *>();
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(edit->text(), QStringLiteral("old"));
+        edit->setText(QStringLiteral("new"));
+        static_cast<QDialog *>(w)->accept();
+    });
+    std::string value = "old";
+    EXPECT_TRUE(ui.EditLabel("Title Label", "Enter Label", value));
+    EXPECT_EQ(value, "new");
+    EXPECT_EQ(caption, QStringLiteral("Title Label"));
+    EXPECT_TRUE(prompt.contains(QStringLiteral("Enter Label"))) << prompt.toStdString();
+
+    auto signal = std::make_shared<kx::CNSignal>();
+    signal->SetFileName("head.uds");
+    QString viewerTitle;
+    kxtest::WhenModal([&](QWidget *w) {
+        viewerTitle = w->windowTitle();
+        static_cast<QDialog *>(w)->reject();
+    });
+    ui.ShowUdsHeader({signal});
+    EXPECT_EQ(viewerTitle, QStringLiteral("UDS File Specification - head.uds"));
+}
+
+TEST(StepOrPoints, TheChosenValueGivesTheOtherAndASignalOfTwoPointsAtLeast)
+{
+    struct Case {
+        bool byStep;
+        double duration;
+        kxres::CStepOrPoints in;
+        kxres::StepOrPointsFault fault;
+        kxres::CStepOrPoints out; // when accepted
+    };
+    using F = kxres::StepOrPointsFault;
+    const Case cases[] = {
+        {true, 0.1, {0.001, 0}, F::None, {0.001, 100}},   // 0.1 / 0.001 + 0.99 = 100.99
+        {true, 0.15, {0.001, 0}, F::None, {0.001, 150}},  // 150.99
+        {false, 0.1, {0.0, 200}, F::None, {0.0005, 200}}, // the count wins
+        {false, 0.1, {0.0, 2}, F::None, {0.05, 2}},       // the fewest points
+        {false, 0.1, {0.0, 1}, F::Points, {}},            // one point is no signal
+        {false, 0.1, {0.0, 0}, F::Points, {}},
+        {false, 0.0, {0.0, 10}, F::Points, {}}, // no duration: no step
+        {true, 0.1, {-1.0, 0}, F::Step, {}},
+        {true, 0.1, {0.0, 0}, F::Step, {}},
+        {true, 0.1, {0.2, 0}, F::Step, {}},    // 0.5 + 0.99: one point
+        {true, 0.1, {1e-300, 0}, F::Step, {}}, // more points than can be counted
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.byStep ? "step " : "points ") << c.in.step << " / " << c.in.points);
+        kxres::CStepOrPoints values = c.in;
+        EXPECT_EQ(kxres::CompleteStepOrPoints(c.byStep, c.duration, values), c.fault);
+        const kxres::CStepOrPoints expected = c.fault == F::None ? c.out : c.in;
+        EXPECT_DOUBLE_EQ(values.step, expected.step);
+        EXPECT_EQ(values.points, expected.points);
+    }
+}
+
+TEST(StepOrPoints, TheDialogReadsWithTheStrictParserAndStaysOpenOnARefusal)
+{
+    QStringList warned;
+    const auto previous = kxres::SetWarningHandler([&](QWidget *, const QString &text) { warned << text; });
+    struct Case {
+        bool byStep;
+        const char *typed;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {true, " 0.001 ", true}, {true, "1e400", false}, {true, "nan", false}, {true, "0.001x", false},
+        {true, "1,5", false},    {false, "50", true},    {false, "1", false},  {false, "2.5", false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.typed);
+        warned.clear();
+        kxres::CStepOrPointsDlg dlg({QStringLiteral("bad step"), QStringLiteral("bad points")});
+        dlg.SetStepOrPoints({0.0001, 1001}, 0.1);
+        dlg.ChooseTimeStep(c.byStep);
+        EXPECT_EQ(dlg.findChild<QRadioButton *>(QStringLiteral("byStep"))->isChecked(), c.byStep);
+        auto *edit = dlg.findChild<QLineEdit *>(QString::fromLatin1(c.byStep ? "step" : "points"));
+        EXPECT_TRUE(edit->isEnabled());
+        edit->setText(QString::fromLatin1(c.typed));
+        dlg.accept();
+        EXPECT_EQ(dlg.result() == QDialog::Accepted, c.accepted);
+        EXPECT_EQ(warned, c.accepted ? QStringList{} : QStringList{c.byStep ? "bad step" : "bad points"});
+        if (!c.accepted) {
+            // Nothing of the refused entry is kept.
+            EXPECT_DOUBLE_EQ(dlg.StepOrPoints().step, 0.0001);
+            EXPECT_EQ(dlg.StepOrPoints().points, 1001);
+        }
+    }
+    kxres::SetWarningHandler(previous);
+}
+
 TEST(QtKxUi, ChooserFilterMeansEveryFileForStarDotStar)
 {
     EXPECT_EQ(kxres::qtui::ChooserFilter("All Files (*.*)"), QStringLiteral("All Files (*)"));
@@ -260,6 +370,19 @@ TEST(FakeKxUi, AnswersFromItsQueuesAndRecordsEveryCall)
     fake.clipboardWorks = false;
     EXPECT_FALSE(ui.PutTextOnClipboard("x"));
     EXPECT_TRUE(fake.clipboard.empty());
+
+    fake.labelAnswers = {std::string("typed"), std::nullopt};
+    std::string label = "old";
+    EXPECT_TRUE(ui.EditLabel("Scale", "Enter factor", label));
+    EXPECT_EQ(label, "typed");
+    EXPECT_FALSE(ui.EditLabel("Scale", "Enter factor", label)); // cancelled
+    EXPECT_FALSE(ui.EditLabel("Scale", "Enter factor", label)); // nothing queued
+    EXPECT_EQ(label, "typed");
+    EXPECT_EQ(fake.labelRequests.size(), 6u);
+    ui.ShowUdsHeader({std::make_shared<kx::CNSignal>()});
+    ui.SetMainWindowText("a.uds");
+    EXPECT_EQ(fake.headersShown.size(), 1u);
+    EXPECT_EQ(fake.windowTexts, std::vector<std::string>{"a.uds"});
 }
 
 } // namespace

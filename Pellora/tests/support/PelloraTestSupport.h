@@ -82,7 +82,6 @@ void WriteUdsValues(const std::string &path, const ValueSignal &signal);
 // The scripted user: answers are queued per kind; every call is recorded.
 class FakeUi : public kxtest::CFakeKxUi<IPelloraUi> {
 public:
-    std::vector<std::string> windowTexts;
     std::vector<std::string> labelCaptions;
     std::vector<std::string> labelPrompts;
     int headerViews = 0;
@@ -110,7 +109,6 @@ public:
         ++headerViews;
         lastHeaderSignals = signalList.size();
     }
-    void SetMainWindowText(const std::string &text) override { windowTexts.push_back(text); }
 
     // ---- operations, exports and program starts ----
     // Each prompt answers with its function (unset: Cancel); calls are counted.

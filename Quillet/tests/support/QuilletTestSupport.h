@@ -57,7 +57,6 @@ std::string ReadText(const std::string &path);
 // The scripted user: answers are queued per kind; every call is recorded.
 class FakeUi : public kxtest::CFakeKxUi<IQuilletUi> {
 public:
-    std::vector<std::string> windowTexts;
     int headerViews = 0;
     int conditionCalls = 0;
     int forceCalls = 0;
@@ -82,7 +81,6 @@ public:
     bool EnterCondyleOffset(double &offset) override;
     bool ChooseForceFile(CForceChoice &choice) override;
     void ShowUdsHeader(std::vector<kx::CNSignalPtr>) override { ++headerViews; }
-    void SetMainWindowText(const std::string &text) override { windowTexts.push_back(text); }
 };
 
 class ScratchSettings {

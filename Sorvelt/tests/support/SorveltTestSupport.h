@@ -47,7 +47,6 @@ std::string WriteSimulation(const std::string &path, int parameters, int channel
 // per kind, every call is recorded.
 class FakeUi : public kxtest::CFakeKxUi<ISorveltUi> {
 public:
-    std::vector<std::string> windowTexts;
     std::vector<std::string> recentFiles;
     std::vector<std::string> labelCaptions;
     std::vector<CConvertValues> convertShown;
@@ -68,7 +67,6 @@ public:
     bool EditTruncate(double &start, double &stop) override;
     bool EditConvert(CConvertValues &values) override;
     bool EditPlotLabels(CPlotLabels &values) override;
-    void SetMainWindowText(const std::string &text) override { windowTexts.push_back(text); }
     void AddRecentFile(const std::string &path) override { recentFiles.push_back(path); }
 };
 

@@ -9,6 +9,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -36,6 +37,12 @@ public:
     std::deque<std::string> folders;
     std::vector<std::string> folderTitles;
     bool folderThrows = false; // the folder chooser fails with an exception
+
+    // The label dialog: the next answer (nullopt or an empty queue cancels).
+    std::deque<std::optional<std::string>> labelAnswers;
+    std::vector<std::string> labelRequests; // caption, then prompt, of each
+    std::vector<std::vector<kx::CNSignalPtr>> headersShown;
+    std::vector<std::string> windowTexts;
 
     std::vector<std::string> clipboard;
     bool clipboardWorks = true;
@@ -90,6 +97,24 @@ public:
             throw std::runtime_error("folder chooser failed");
         return Next(folders, folder);
     }
+    bool EditLabel(const std::string &caption, const std::string &prompt, std::string &value) override
+    {
+        labelRequests.push_back(caption);
+        labelRequests.push_back(prompt);
+        if (labelAnswers.empty())
+            return false;
+        const std::optional<std::string> answer = labelAnswers.front();
+        labelAnswers.pop_front();
+        if (!answer)
+            return false;
+        value = *answer;
+        return true;
+    }
+    void ShowUdsHeader(std::vector<kx::CNSignalPtr> signalList) override
+    {
+        headersShown.push_back(std::move(signalList));
+    }
+    void SetMainWindowText(const std::string &text) override { windowTexts.push_back(text); }
     bool PutTextOnClipboard(const std::string &text) override
     {
         if (clipboardWorks)

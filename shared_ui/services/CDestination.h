@@ -10,6 +10,10 @@ public:
     explicit CDestination(QWidget *owner, const QString &title = {});
     ~CDestination() override = default;
 
+    // Runs a chooser titled title that starts on folder; true with folder replaced by the
+    // chosen one, false on Cancel (folder unchanged).
+    static bool Choose(QWidget *owner, const QString &title, QString &folder);
+
     void SetInitialFolder(const QString &path) { m_initialFolder = path; }
     void SetInitialFolder(const std::string &path) { m_initialFolder = QString::fromStdString(path); }
     QString GetInitialFolder() const { return m_initialFolder; }
