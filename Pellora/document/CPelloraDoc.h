@@ -353,6 +353,8 @@ private:
     void RunOnEachSignal(const std::function<void(kx::CNSignal &)> &operation);
     // Exports: checks the folder of a folder chooser, with its trailing separator.
     bool ChooseExportFolder(const std::string &title, std::string &folder);
+    // The file name the k-th signal is exported under.
+    std::string ExportName(std::size_t k) const;
     // For each loaded signal: the file in folder named by fileNameFor, and the name its errors carry.
     void ExportTargetsIn(const std::string &folder, std::string (*fileNameFor)(const std::string &),
                          std::vector<std::string> &paths, std::vector<std::string> &names) const;

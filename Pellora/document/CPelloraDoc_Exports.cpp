@@ -91,8 +91,8 @@ void CPelloraDoc::OnSaveAsUds(const std::string &proposedName)
     if (m_signals.empty() || !m_ui)
         return;
     CSaveFileRequest request{"Save As UDS File", "Uds Data Files (*.uds)", "uds", GetOutputDir(), proposedName};
-    if (request.proposedName.empty() && !m_selectedFiles.empty())
-        request.proposedName = fs::path(m_selectedFiles.front()->GetFileName()).stem().string();
+    if (request.proposedName.empty())
+        request.proposedName = fs::path(ExportName(0)).stem().string();
     std::string path;
     if (!m_ui->ChooseSaveFile(request, path))
         return;
@@ -186,11 +186,20 @@ void CPelloraDoc::ExportTargetsIn(const std::string &folder, std::string (*fileN
                                   std::vector<std::string> &paths, std::vector<std::string> &names) const
 {
     for (std::size_t k = 0; k < m_signals.size(); ++k) {
-        const std::string name =
-            k < m_selectedFiles.size() ? m_selectedFiles[k]->GetFileName() : m_signals[k]->GetFileName();
-        names.push_back(k < m_selectedFiles.size() ? m_selectedFiles[k]->GetPathName() : name);
+        const std::string name = ExportName(k);
+        // Named in messages by the file it came from; a combined signal by its own name.
+        const bool fromFile = k < m_selectedFiles.size() && !m_signals[k]->GetPathName().empty();
+        names.push_back(fromFile ? m_selectedFiles[k]->GetPathName() : name);
         paths.push_back(folder + fileNameFor(name));
     }
+}
+
+std::string CPelloraDoc::ExportName(std::size_t k) const
+{
+    // A signal's own name: a combined signal is not its first input's file.
+    if (k < m_signals.size() && !m_signals[k]->GetFileName().empty())
+        return m_signals[k]->GetFileName();
+    return k < m_selectedFiles.size() ? m_selectedFiles[k]->GetFileName() : std::string();
 }
 
 void CPelloraDoc::OnSaveAllUds()

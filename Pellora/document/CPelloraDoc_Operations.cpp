@@ -29,6 +29,16 @@ std::string SignalName(const kx::CNSignal &signal)
     return "Curve Number: " + std::to_string(signal.GetCurNo());
 }
 
+// A combined signal is named after what it holds (AVG.uds, SUM.uds, RES.uds) and no
+// longer after its first input, so that a save never lands on an input file.
+void NameCombined(kx::CNSignal &result, const std::string &what)
+{
+    const std::string name = result.GetFileName();
+    const std::size_t dot = name.rfind('.');
+    result.SetFileName(what + (dot == std::string::npos ? std::string(".uds") : name.substr(dot)));
+    result.SetPathName({});
+}
+
 // Steps compared relative to their size: a header step is held in single precision.
 bool SameStep(double a, double b)
 {
@@ -109,6 +119,7 @@ bool CPelloraDoc::RunOperation(int code)
                 }
                 if (!ok)
                     throw std::logic_error("The resultant could not be formed.");
+                NameCombined(*result, code == OpResultant ? "RES" : code == OpAverage ? "AVG" : "SUM");
                 result->SetModified(true);
                 m_signals.front() = std::move(result);
                 KeepFirst();

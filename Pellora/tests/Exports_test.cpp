@@ -143,6 +143,44 @@ TEST_F(ExportTest, SaveAllWritesEverySignalAndRefusesCollidingTargets)
     EXPECT_EQ(doc.GetOutputDir(), "/nowhere/");
 }
 
+TEST_F(ExportTest, ACombinedSignalIsSavedUnderItsOwnName)
+{
+    struct Case {
+        int code;
+        const char *name;
+    };
+    for (const Case c : {Case{CPelloraDoc::OpAverage, "AVG"}, Case{CPelloraDoc::OpSum, "SUM"},
+                         Case{CPelloraDoc::OpResultant, "RES"}}) {
+        SCOPED_TRACE(c.name);
+        doc.Reset();
+        const std::string x = Values("head_accel_x.uds", {.y = {3, 0, 6}});
+        const std::string y = Values("head_accel_y.uds", {.y = {4, 2, 8}});
+        const std::string inputBytes = ReadAll(x);
+        Load({x, y});
+        ASSERT_TRUE(doc.RunOperation(c.code));
+        const std::vector<double> result = doc.GetSignals().front()->GetY();
+
+        // Saved into the inputs' own folder, nothing is replaced and nothing asked.
+        ui.folders.push_back(folder.Str());
+        doc.OnSaveAllUds();
+        ui.folders.push_back(folder.Str());
+        doc.OnSaveAsAscii();
+        ui.saveFiles.push_back({});
+        doc.OnSaveAsUds();
+        EXPECT_TRUE(ui.questions.empty());
+        EXPECT_EQ(ReadAll(x), inputBytes);
+        kx::CNSignal back;
+        back.LoadUDSFile(folder.File(std::string(c.name) + ".uds"));
+        EXPECT_EQ(back.GetY(), result);
+        EXPECT_TRUE(fs::exists(folder.File(std::string(c.name) + ".txt")));
+        EXPECT_FALSE(fs::exists(folder.File("head_accel_x.txt")));
+        ASSERT_FALSE(ui.saveRequests.empty());
+        EXPECT_EQ(ui.saveRequests.back().proposedName, c.name);
+        fs::remove(folder.File(std::string(c.name) + ".uds"));
+        fs::remove(folder.File(std::string(c.name) + ".txt"));
+    }
+}
+
 TEST_F(ExportTest, SaveAllAsksOnceBeforeReplacingFiles)
 {
     Load({Values("a.uds", {.y = {1, 2, 3}}), Values("b.uds", {.y = {4, 5, 6}}), Values("c.uds", {.y = {7, 8, 9}})});
