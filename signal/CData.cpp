@@ -125,6 +125,7 @@ void CData::CopyOwnMembers(const CData &other, bool copyY)
     m_writeBigEndian = other.m_writeBigEndian;
     m_filterClass = other.m_filterClass;
     m_nanSampleCount = other.m_nanSampleCount;
+    m_infSampleCount = other.m_infSampleCount;
 }
 
 void CData::GetXYZ(std::vector<double> &x, std::vector<double> &y, std::vector<double> &z) const

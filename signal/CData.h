@@ -102,6 +102,12 @@ public:
     // Samples of the UDS-1992 file this signal was read from that were stored as NaN
     // and read as 0 (0 for a signal from a points file).
     std::size_t GetNaNSampleCount() const { return m_nanSampleCount; }
+    // Samples of that file whose Y (or X) is infinite; they are kept as read.
+    std::size_t GetInfSampleCount() const { return m_infSampleCount; }
+
+    // True when DEL is a positive number and the X values (when there are as many as Y
+    // values) are (NFP + i) * DEL: only such a signal is saved as a "Y" file.
+    bool HasTimeStep() const;
 
     // UDS-1992 files and points text files.
     // A refused load leaves the signal as it was.
@@ -205,6 +211,7 @@ protected:
     bool m_writeBigEndian = false;
     FilterClass m_filterClass = filter_class::Unknown;
     std::size_t m_nanSampleCount = 0;
+    std::size_t m_infSampleCount = 0;
 
 private:
     void CopyOwnMembers(const CData &other, bool copyY = true);
@@ -213,6 +220,9 @@ private:
     // Every header field and carried text from the file, or to it.
     void HeaderFromUDSFile(const CUDSFile &file);
     void HeaderToUDSFile(CUDSFile &file) const;
+    // DEL (and NFP, NLP) of a signal whose times came one by one: the step of their
+    // grid, or 0 when they lie on none.
+    void TakeStepFromTimes();
 };
 
 } // namespace kx

@@ -7,6 +7,7 @@
 
 #include "signal/CData.h"
 #include "signal/CalculusKernels.h"
+#include "signal/TimeStep.h"
 #include "signal/UnitAlgebra.h"
 
 namespace kx {
@@ -35,6 +36,7 @@ bool CData::Differentiate()
     const std::size_t n = m_y.size();
     if (n < 2)
         throw std::logic_error("Too few data points to compute a derivative");
+    RequireIncreasingTimes(*this);
 
     double factor = 1.0;
     std::string units;
@@ -57,6 +59,7 @@ bool CData::Integrate()
 {
     if (CountPoints(GetNFP(), GetNLP()) < 4)
         throw std::logic_error("Too few data points to compute an Integral");
+    RequireIncreasingTimes(*this);
 
     double factor = 1.0;
     double initialValue = 0.0;

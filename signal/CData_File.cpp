@@ -1,13 +1,16 @@
 // Moving a signal to and from UDS-1992 files and points text files.
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 #include "signal/CData.h"
 #include "signal/CPoints.h"
 #include "signal/CUDSFile.h"
 #include "signal/DataStatus.h"
+#include "signal/TimeStep.h"
 
 namespace kx {
 
@@ -46,6 +49,8 @@ void CData::LoadUDSFile(const std::string &path)
         SetPoints(file->GetPoints());
     }
     HeaderFromUDSFile(*file);
+    if (m_pathName.empty())
+        m_pathName = path;
 }
 
 void CData::FromUDSFile(const CUDSFile &file)
@@ -66,6 +71,7 @@ void CData::HeaderFromUDSFile(const CUDSFile &file)
     m_pathName = file.GetPathName();
     m_fileText = file.GetText3();
     m_nanSampleCount = file.GetNaNSampleCount();
+    m_infSampleCount = file.GetInfSampleCount();
 
     // Every header field through this signal's setters: reals widen to double,
     // STATUS is normalised; CLIP3M is the chest clip value.
@@ -87,8 +93,31 @@ void CData::HeaderFromUDSFile(const CUDSFile &file)
     else
         m_filterClass = ChannelClassFromFrequencies(GetPreFil(), GetFCut());
 
+    if (file.GetFileForm() == "X-Y")
+        TakeStepFromTimes();
     ComputeTimeRange();
     UpdateNumberOfPoints();
+}
+
+void CData::TakeStepFromTimes()
+{
+    // Times on a grid give the step (and the first point number) the grid has; any
+    // others leave no step, so the signal is saved with its own times.
+    if (const std::optional<TimeGrid> grid = FindTimeGrid(m_x, GetNFP(), GetDel())) {
+        SetDel(grid->step);
+        SetNFP(grid->first);
+        SetNLP(grid->first + static_cast<std::int32_t>(m_x.size()) - 1);
+    } else {
+        SetDel(0.0);
+    }
+}
+
+bool CData::HasTimeStep() const
+{
+    const double step = GetDel();
+    if (!(step > 0.0) || !std::isfinite(step))
+        return false;
+    return m_x.size() != m_y.size() || TimesOnGrid(m_x, step, GetNFP());
 }
 
 void CData::ToUDSFile(CUDSFile &file)
@@ -97,7 +126,7 @@ void CData::ToUDSFile(CUDSFile &file)
         file.SetWriteBigEndian();
     // The writer takes plain arrays: X only for an "X-Y" file, shorter X or Z read as 0.
     std::vector<double> x;
-    if (GetDel() == 0.0) {
+    if (!HasTimeStep()) {
         x.assign(m_x.begin(), m_x.begin() + static_cast<std::ptrdiff_t>(std::min(m_x.size(), m_y.size())));
         x.resize(m_y.size(), 0.0);
     }
@@ -115,7 +144,12 @@ void CData::HeaderToUDSFile(CUDSFile &file) const
     KX_UDS_ALL_FIELDS(KX_FIELD_TO_FILE)
 #undef KX_FIELD_TO_FILE
     file.SetFileVer("UDS-1992");
-    file.SetFileForm(GetDel() == 0.0 ? "X-Y" : "Y");
+    // Times that are not the multiples of a step are written one by one, never
+    // replaced by (NFP + i) * DEL.
+    const bool ownTimes = !HasTimeStep();
+    file.SetFileForm(ownTimes ? "X-Y" : "Y");
+    if (ownTimes)
+        file.SetDel(0.0F);
     file.SetStatus(m_status);
     file.SetCLIP3M(ToFile(m_chestClip));
     file.SetExtraText1(GetExtraText1());
@@ -128,7 +162,7 @@ void CData::HeaderToUDSFile(CUDSFile &file) const
 void CData::SaveToUDSFile(const std::string &path)
 {
     auto file = std::make_unique<CUDSFile>();
-    const bool xy = GetDel() == 0.0;
+    const bool xy = !HasTimeStep();
     if (xy && m_x.size() != m_y.size()) {
         ToUDSFile(*file);
         file->WriteFile(path);
@@ -162,8 +196,11 @@ void CData::ReadPointsFile(const std::string &directory, const std::string &name
     const std::string fullName = directory + name;
     CPoints points;
     points.ReadFile(fullName);
+    if (points.GetCount() == 0)
+        throw std::logic_error(NoPointsText(fullName));
     SetPoints(points.GetPoints());
     m_nanSampleCount = 0;
+    m_infSampleCount = 0;
 
     m_fileName = name;
     m_directory = directory;

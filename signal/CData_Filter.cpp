@@ -8,6 +8,7 @@
 #include "signal/CData.h"
 #include "signal/DataStatus.h"
 #include "signal/FilterKernels.h"
+#include "signal/TimeStep.h"
 
 namespace kx {
 
@@ -47,8 +48,7 @@ bool CData::FilterCFC(bool removeBias)
 {
     if (GetFilterClass() == filter_class::Fir100)
         throw std::logic_error("Signal was previously filterd with FIR100");
-    if (!(GetDel() > 0.0))
-        throw std::logic_error("Signal must have constant time interval");
+    RequireConstantStep(*this, "Signal must have constant time interval");
 
     // Everything is computed on copies; the signal changes only after the last step.
     std::vector<double> y = m_y;

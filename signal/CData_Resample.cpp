@@ -10,6 +10,7 @@
 
 #include "signal/Approx.h"
 #include "signal/CData.h"
+#include "signal/TimeStep.h"
 
 namespace kx {
 
@@ -200,9 +201,10 @@ bool CData::Interpolate(double step)
         throw std::logic_error("Requested Time step <= 0");
     if (m_x.empty() || m_y.empty())
         throw std::logic_error("Not enough data points");
-    for (std::size_t i = 1; i < m_x.size(); ++i)
-        if (m_x[i] < m_x[i - 1])
-            throw std::logic_error("X axis data is not monotonically increasing");
+    if (m_x.size() < 2 || m_y.size() < 2)
+        throw std::logic_error("Not enough data points: the signal has 1 point, resampling needs at least 2");
+    if (TimesGoBackwards(m_x))
+        throw std::logic_error(kTimesNotIncreasing);
 
     UpdateMinMax();
     const double estimate = (m_xMax - m_xMin) / step + 0.99;

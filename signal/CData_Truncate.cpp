@@ -12,6 +12,7 @@
 
 #include "signal/Approx.h"
 #include "signal/CData.h"
+#include "signal/TimeStep.h"
 #include "signal/Units.h"
 
 namespace kx {
@@ -63,6 +64,7 @@ bool CData::TruncateByTime(double start, double stop)
         text << "Stop time (" << stop << ") is before or equals Start Time (" << start << ")";
         throw std::logic_error(text.str());
     }
+    RequireIncreasingTimes(*this);
 
     UpdateNumberOfPoints();
     const std::size_t n = std::min({static_cast<std::size_t>(std::max(m_numberOfPoints, 0)), m_x.size(), m_y.size()});

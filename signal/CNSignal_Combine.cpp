@@ -3,6 +3,7 @@
 // leaves it as it was.
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <sstream>
 #include <stdexcept>
@@ -18,6 +19,17 @@ namespace {
 const char *const kEmptyContainer = "Empty Container of Signals.";
 const char *const kLengths = "Signal lengths not the same.  Resample/Tuncate.";
 const char *const kInconsistent = "Inconsistent Number of Data Points";
+
+// Equal within float rounding, sample by sample.
+bool SameTimes(const std::vector<double> &a, const std::vector<double> &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (!(std::fabs(a[i] - b[i]) <= 4.0 * FLT_EPSILON * std::max(std::fabs(a[i]), std::fabs(b[i]))))
+            return false;
+    return true;
+}
 
 } // namespace
 
@@ -148,7 +160,9 @@ void CNSignal::CheckSameTimes(const CNSignal &a, const CNSignal &b)
     const double db = b.GetDel();
     // Steps read from files carry float rounding: equal within a millionth.
     const bool sameStep = da == db || std::fabs(da - db) <= 1e-6 * std::max(std::fabs(da), std::fabs(db));
-    if (a.GetNFP() == b.GetNFP() && sameStep)
+    // Without a constant step only the times themselves tell whether the samples meet.
+    const bool sameTimes = (da > 0.0 && db > 0.0) || SameTimes(a.GetX(), b.GetX());
+    if (a.GetNFP() == b.GetNFP() && sameStep && sameTimes)
         return;
     const auto describe = [](const CNSignal &s) {
         std::ostringstream text;

@@ -8,6 +8,7 @@
 #include "signal/CNSignal.h"
 #include "signal/DataStatus.h"
 #include "signal/FilterKernels.h"
+#include "signal/TimeStep.h"
 
 namespace kx {
 
@@ -23,6 +24,9 @@ bool CNSignal::Filter(FilterClass channelClass)
 
 bool CNSignal::FilterJ211(double f3dB)
 {
+    // Times from a file that lie on no grid leave no step to filter on.
+    if (!m_y.empty())
+        RequireConstantStep(*this, "Nonpositive time step");
     std::vector<std::string> warnings;
     if (GetXType() != "TIME")
         warnings.emplace_back("Data must have X Type TIME");

@@ -1,5 +1,6 @@
 #include "signal/CPoints.h"
 #include "signal/CTextLineReader.h"
+#include "signal/UdsMemory.h"
 
 #include <boost/spirit/home/x3.hpp>
 #include <charconv>
@@ -199,6 +200,29 @@ void CPoints::ReadFile(const std::string &path)
     std::string text;
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
+    const std::string tooLarge = path + " is too large to read: it does not fit in memory";
+    if (size > 0 && !FitsInMemory(static_cast<std::uint64_t>(size) * 2))
+        throw std::logic_error(tooLarge);
+    try {
+        ReadText(in, size, text, openFailure);
+    } catch (const std::bad_alloc &) {
+        throw std::logic_error(tooLarge);
+    } catch (const std::length_error &) {
+        throw std::logic_error(tooLarge);
+    }
+
+    CutAtGap(text);
+    try {
+        Parse(text);
+    } catch (const std::bad_alloc &) {
+        throw std::logic_error(tooLarge);
+    } catch (const std::logic_error &) {
+        throw std::logic_error("Failure to parse the file: " + path + " for reading.");
+    }
+}
+
+void CPoints::ReadText(std::istream &in, std::streamoff size, std::string &text, const std::string &openFailure)
+{
     if (size >= 0) {
         in.seekg(0, std::ios::beg);
         text.resize(static_cast<std::size_t>(size));
@@ -212,13 +236,14 @@ void CPoints::ReadFile(const std::string &path)
         all << in.rdbuf();
         text = all.str();
     }
+}
 
-    CutAtGap(text);
-    try {
-        Parse(text);
-    } catch (const std::logic_error &) {
-        throw std::logic_error("Failure to parse the file: " + path + " for reading.");
-    }
+std::string NoPointsText(const std::string &path)
+{
+    std::error_code ec;
+    if (std::filesystem::file_size(path, ec) == 0 && !ec)
+        return CTextLineReader::EmptyFileText(path);
+    return path + " holds no points";
 }
 
 } // namespace kx

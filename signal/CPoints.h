@@ -3,6 +3,7 @@
 // (x, y) or three values (x, y, z), separated by blanks, tabs or commas.
 
 #include <cstddef>
+#include <istream>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -29,6 +30,10 @@ public:
     static bool Parse(std::string_view text, PointList &points);
 };
 
+// What a reader says of a points file that gave no point: "<path> is empty" for a file
+// of no bytes, else "<path> holds no points".
+std::string NoPointsText(const std::string &path);
+
 class CPoints {
 public:
     using PointPtr = std::shared_ptr<CPoint<double>>;
@@ -49,6 +54,9 @@ public:
     const PointList &GetPoints() const { return m_points; }
 
 private:
+    // The whole file into text (size from the end position, or read to the end).
+    static void ReadText(std::istream &in, std::streamoff size, std::string &text, const std::string &openFailure);
+
     PointList m_points;
 };
 

@@ -25,6 +25,11 @@ bool CTextLineReader::IsSpecialFile(const std::string &path)
     return !S_ISREG(state.st_mode) && !S_ISDIR(state.st_mode);
 }
 
+std::string CTextLineReader::EmptyFileText(const std::string &path)
+{
+    return path + " is empty";
+}
+
 std::string CTextLineReader::NotRegularText(const std::string &path)
 {
     return path + " is not a regular file";

@@ -20,6 +20,8 @@ public:
     static bool IsSpecialFile(const std::string &path);
     // "<path> is not a regular file".
     static std::string NotRegularText(const std::string &path);
+    // "<path> is empty": what every reader says of a file of no bytes.
+    static std::string EmptyFileText(const std::string &path);
     // Opens path for binary reading without blocking on a FIFO: nullptr when it does not
     // open or is a folder; throws std::logic_error with NotRegularText for other files
     // that are not regular.

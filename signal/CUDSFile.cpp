@@ -722,6 +722,9 @@ void CUDSFile::ReadFile(const std::string &path)
     }
     const std::uint64_t record = GetRecordSize();
     const auto size = static_cast<std::uint64_t>(state.st_size);
+    if (size == 0) {
+        Fail(CTextLineReader::EmptyFileText(path));
+    }
     if (size % record != 0) {
         FreeBuffer();
         Fail("File size not a multiple of 512 bytes.");
@@ -748,6 +751,14 @@ void CUDSFile::ReadFile(const std::string &path)
         ReadDataRecords(file.Get(), path);
         file.Close();
         SetVehicle1Year(WidenYear(GetVehicle1Year()));
+    } catch (const std::bad_alloc &) {
+        FreeBuffer();
+        ClearSamples();
+        Fail(TooLargeToReadText(path, SampleCount()));
+    } catch (const std::length_error &) {
+        FreeBuffer();
+        ClearSamples();
+        Fail(TooLargeToReadText(path, SampleCount()));
     } catch (const std::exception &e) {
         FreeBuffer();
         throw std::logic_error(e.what());
@@ -825,6 +836,7 @@ void CUDSFile::ReadDataRecords(int fd, const std::string &path)
 
     ClearSamples();
     m_NaNSamples = 0;
+    m_InfSamples = 0;
     const bool xy = form == "X-Y";
     if (!xy && form != "Y") {
         Fail("Format is not known.");
@@ -832,6 +844,14 @@ void CUDSFile::ReadDataRecords(int fd, const std::string &path)
     // The times of a "Y" file are multiples of DEL (a stored NaN has already become 0).
     if (!xy && !(std::isfinite(GetDel()) && GetDel() > 0.0F)) {
         Fail("Invalid time step DEL in file: " + path + " (it must be a positive number)");
+    }
+    if (!xy && !(std::isfinite(static_cast<float>(GetNFP() * static_cast<double>(GetDel()))) &&
+                 std::isfinite(static_cast<float>(GetNLP() * static_cast<double>(GetDel()))))) {
+        Fail("Invalid time step DEL in file: " + path + " (the times NFP x DEL to NLP x DEL must be finite numbers)");
+    }
+    // Refused before any allocation: the arrays (and the signal made from them) must fit.
+    if (!FitsInMemory(n * 3 * sizeof(double))) {
+        Fail(TooLargeToReadText(path, n));
     }
 
     const DecodeFn decode = Decoder(m_FileFloatFormat, m_HostFloatFormat);
@@ -904,10 +924,15 @@ void CUDSFile::ReadDataRecords(int fd, const std::string &path)
             x.push_back(static_cast<float>((first + static_cast<double>(i)) * step));
         }
     }
+    // NaN has become 0, so every value that is not finite is infinite (and kept).
+    std::size_t infinite = 0;
+    for (std::size_t i = 0; i < n; ++i)
+        infinite += (!std::isfinite(y[i]) || (xy && !std::isfinite(x[i]))) ? 1U : 0U;
     m_SampleX = std::move(x);
     m_SampleY = std::move(y);
     m_PointsFromSamples = true;
     m_NaNSamples = static_cast<std::size_t>(std::count(nan_at.begin(), nan_at.end(), true));
+    m_InfSamples = infinite;
 }
 
 // --- writing -----------------------------------------------------------------

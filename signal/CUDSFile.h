@@ -72,6 +72,8 @@ public:
     bool HasComponent2Record() const { return m_HasRecord2; }
     // Samples of the last read whose Y (or X) was stored as NaN and read as 0.
     std::size_t GetNaNSampleCount() const { return m_NaNSamples; }
+    // Samples of the last read whose Y (or X) is infinite; they are kept.
+    std::size_t GetInfSampleCount() const { return m_InfSamples; }
 
     // Number conversions on the four bytes of one value, as stored.
     static IntOrder ProbeHostIntOrder();
@@ -141,6 +143,7 @@ private:
     std::vector<double> m_SampleX;
     std::vector<double> m_SampleY;
     std::size_t m_NaNSamples = 0;
+    std::size_t m_InfSamples = 0;
 
     std::string m_FileName;
     std::string m_PathName;

@@ -7,6 +7,20 @@
 
 namespace kx {
 
+bool FitsInMemory(std::uint64_t bytes)
+{
+    const long pages = ::sysconf(_SC_PHYS_PAGES);
+    const long page = ::sysconf(_SC_PAGESIZE);
+    if (pages <= 0 || page <= 0)
+        return true;
+    return bytes / static_cast<std::uint64_t>(page) <= static_cast<std::uint64_t>(pages);
+}
+
+std::string TooLargeToReadText(const std::string &path, std::uint64_t points)
+{
+    return path + " is too large to read: its " + std::to_string(points) + " points do not fit in memory";
+}
+
 void PrefaultMemory(void *data, std::size_t bytes)
 {
 #if defined(__linux__)

@@ -4,13 +4,21 @@
 // page fault per 4 KiB on first touch.
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <string>
 
 namespace kx {
 
 // Asks the system to back [data, data + bytes) with memory now. Small ranges
 // and systems without the facility are left alone; it never fails.
 void PrefaultMemory(void *data, std::size_t bytes);
+
+// False when bytes exceed the machine's physical memory (a read of that size would fail
+// or push the system into swap and out-of-memory kills).
+bool FitsInMemory(std::uint64_t bytes);
+// "<path> is too large to read: its <points> points do not fit in memory".
+std::string TooLargeToReadText(const std::string &path, std::uint64_t points);
 
 // std::allocator that prefaults what it allocates.
 template <typename T>

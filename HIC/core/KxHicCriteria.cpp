@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "signal/CNSignal.h"
+#include "signal/TimeStep.h"
 
 namespace {
 
@@ -247,8 +248,15 @@ bool KxHicCriteria::HicSearch(const std::vector<double> &a, std::int64_t first, 
 
 bool KxHicCriteria::CheckHicSignal(const kx::CNSignal &signal)
 {
+    // The file is named: a resultant may have been made from another file's times.
+    const std::string &path = signal.GetPathName().empty() ? signal.GetFileName() : signal.GetPathName();
+    const std::string file = path.empty() ? std::string() : path + ": ";
+    if (kx::TimesGoBackwards(signal.GetX())) {
+        AddMessage(file + "HIC - " + kx::kTimesNotIncreasing);
+        return false;
+    }
     if (!(signal.GetDel() > 0.0) || !std::isfinite(signal.GetDel())) {
-        AddMessage("HIC - Invalid Time Step, must have constant time increment");
+        AddMessage(file + "HIC - Invalid Time Step, must have constant time increment - " + kx::kNoConstantStep);
         return false;
     }
     bool result = true;

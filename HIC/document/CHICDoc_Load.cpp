@@ -56,7 +56,7 @@ kx::CNSignalPtr CHICDoc::ReadUds(const std::string &path)
     try {
         auto signal = std::make_shared<kx::CNSignal>();
         signal->LoadUDSFile(path);
-        kx::AddNaNSampleWarning(m_messages, path, *signal);
+        kx::AddLoadWarnings(m_messages, path, *signal);
         return signal;
     } catch (const std::exception &e) {
         // Every text names its file.
@@ -92,8 +92,14 @@ bool CHICDoc::LoadUdsXYZ(const std::string &x, const std::string &y, const std::
         return false;
     try {
         for (const kx::CNSignalPtr &s : axes) {
-            if (s->GetFilterClass() != kx::filter_class::Cfc1000)
-                s->Filter(kx::filter_class::Cfc1000);
+            try {
+                if (s->GetFilterClass() != kx::filter_class::Cfc1000)
+                    s->Filter(kx::filter_class::Cfc1000);
+            } catch (const std::exception &e) {
+                // The axis file the filter refused is named.
+                m_messages.push_back(s->GetPathName() + ": " + e.what());
+                return false;
+            }
             s->MoveMessagesTo(m_messages);
         }
         auto resultant = std::make_shared<kx::CNSignal>(*axes[0]);

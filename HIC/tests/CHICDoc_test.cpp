@@ -4,6 +4,7 @@
 #include "HIC/document/CHICDoc.h"
 #include "platform/CSettings.h"
 #include "signal/CNSignal.h"
+#include "signal/CUDSFile.h"
 #include "signal/tests/UdsTestFile.h"
 #include "support/HicTestSupport.h"
 
@@ -668,3 +669,84 @@ TEST_F(DocFixture, SurfaceRunsBehindTheProgressWindowAndCancelKeepsWhatWasShown)
 }
 
 } // namespace
+
+// An "X-Y" file's own times decide its step: even times compute on their step whatever
+// DEL says, uneven or backwards times are refused with the file named.
+TEST_F(DocFixture, XYFileComputesOnItsOwnTimesOrIsRefusedNamingIt)
+{
+    const std::vector<double> y = Rect(1000, 200, 100, 80.0);
+    std::vector<double> tenth, fifth, uneven;
+    double ms = 0.0;
+    for (int i = 0; i < 1000; ++i) {
+        tenth.push_back(static_cast<float>(i * 1e-4));
+        fifth.push_back(static_cast<float>(i * 2e-4));
+        uneven.push_back(static_cast<float>(ms / 1000.0));
+        ms += i % 2 == 0 ? 0.1 : 0.3;
+    }
+    std::vector<double> backwards = tenth;
+    std::swap(backwards[500], backwards[501]);
+    struct Case {
+        const char *what;
+        std::vector<double> x;
+        float del;
+        double hic, t1; // hic 0: refused
+        std::string cause;
+    } cases[] = {
+        {"0.1 ms apart, DEL 0", tenth, 0.0F, RectHic(80.0, 100), 20.0, ""},
+        {"0.2 ms apart, DEL 0.1 ms", fifth, 1e-4F, RectHic(80.0, 100, 2e-4), 40.0, ""},
+        {"0.1 and 0.3 ms apart, DEL 0.1 ms", uneven, 1e-4F, 0.0, 0.0,
+         ": HIC - Invalid Time Step, must have constant time increment - no constant time step: its times are "
+         "not evenly spaced"},
+        {"a time that goes backwards", backwards, 1e-4F, 0.0, 0.0,
+         ": HIC - X axis data is not monotonically increasing"},
+    };
+    int k = 0;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string path = folder.File("xy" + std::to_string(k++) + ".uds");
+        WriteHeadXY(path, {y}, c.x, c.del);
+        ui.errorLists.clear();
+        doc.RunCommandLine({path}, 36.0, ModeResultant);
+        if (c.hic > 0.0) {
+            ASSERT_TRUE(doc.ResultReady());
+            EXPECT_NEAR(doc.Hic(), c.hic, 1e-6 * c.hic);
+            EXPECT_NEAR(doc.T1(), c.t1, 1e-3);
+            continue;
+        }
+        EXPECT_FALSE(doc.ResultReady());
+        ASSERT_EQ(ui.errorLists.size(), 1u);
+        EXPECT_TRUE(Contains(ui.errorLists[0], path + c.cause)) << ::testing::PrintToString(ui.errorLists[0]);
+    }
+
+    // Three axis files on uneven times: the filter that makes them class 1000 refuses the first.
+    std::vector<std::string> axes;
+    for (const char *axis : {"XG", "YG", "ZG"}) {
+        axes.push_back(folder.File(std::string(axis) + ".uds"));
+        HeadFile f{y};
+        f.axis = axis;
+        WriteHeadXY(axes.back(), f, uneven, 1e-4F);
+        kx::CUDSFile file;
+        file.ReadFile(axes.back());
+        file.SetPreFil(0.0F); // unfiltered
+        file.WriteFile(axes.back());
+    }
+    ui.errorLists.clear();
+    doc.RunCommandLine(axes, 36.0, ModeResultant);
+    EXPECT_FALSE(doc.ResultReady());
+    ASSERT_EQ(ui.errorLists.size(), 1u);
+    EXPECT_TRUE(Contains(ui.errorLists[0], axes[0] + ": Nonpositive time step - no constant time step"))
+        << ::testing::PrintToString(ui.errorLists[0]);
+}
+
+TEST_F(DocFixture, InfiniteSamplesAreReportedPerFile)
+{
+    const std::string x = Head("x.uds", {Rect(1000, 200, 100, 60.0), kDt, -100, "XG"});
+    const std::string y = Head("y.uds", {Rect(1000, 200, 100, 80.0), kDt, -100, "YG"});
+    const std::string z = Head("z.uds", {std::vector<double>(1000, 0.0), kDt, -100, "ZG"});
+    kx::test::StoreInfiniteSamples(x, {250, 251});
+    kx::test::StoreNaNSamples(z, {0});
+    doc.RunCommandLine({x, y, z}, 15.0, ModeResultant);
+    ASSERT_FALSE(ui.errorLists.empty());
+    EXPECT_TRUE(Contains(ui.errorLists[0], x + ": 2 samples are infinite"));
+    EXPECT_TRUE(Contains(ui.errorLists[0], z + ": 1 sample stored as NaN was read as 0"));
+}

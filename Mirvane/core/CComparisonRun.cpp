@@ -15,6 +15,9 @@ namespace mirvane {
 
 namespace {
 
+// The step of a signal read without a constant step of its own.
+constexpr double kDefaultStep = 0.0001;
+
 // Runs step on one file; an exception becomes "<file>: <text>".
 bool Step(const std::string &file, std::vector<std::string> &errors, const std::function<void()> &step)
 {
@@ -43,14 +46,18 @@ bool LoadOne(CSignal &record, std::vector<std::string> &errors)
     std::string udsError;
     std::string pointsError;
     if (record.LoadUDS(&udsError)) {
-        kx::AddNaNSampleWarning(errors, record.GetFileName(), record.Signal());
+        kx::AddLoadWarnings(errors, record.GetFileName(), record.Signal());
         return EnoughPoints(record, errors);
     }
     if (record.LoadPoints(&pointsError))
         return EnoughPoints(record, errors);
-    // A file that cannot be opened at all fails both readers alike: say it once.
-    errors.push_back(record.GetFileName() + ": " + udsError +
-                     (pointsError == udsError ? std::string() : "; as points text: " + pointsError));
+    // A file that cannot be opened at all, or is empty, fails both readers alike: say it
+    // once, naming the file once.
+    const std::string &file = record.GetFileName();
+    if (udsError == pointsError)
+        errors.push_back(udsError.rfind(file, 0) == 0 ? udsError : file + ": " + udsError);
+    else
+        errors.push_back(file + ": " + udsError + "; as points text: " + pointsError);
     return false;
 }
 
@@ -143,7 +150,7 @@ bool CComparisonRun::ReadReference(const std::string &path, std::vector<CSignal>
         return false;
     double dt = copy.Signal().GetDel();
     if (dt <= 0.0) {
-        dt = 0.0001;
+        dt = kDefaultStep;
         if (!Step(path, errors, [&] { copy.Signal().Interpolate(dt); }))
             return false;
     }
@@ -184,8 +191,12 @@ bool CComparisonRun::Execute(const CRunOptions &options, CRunResult &result, std
 
     if (options.filter) {
         for (CSignal &record : run.records) {
-            if (record.Signal().GetTstSrc() != "ASCII File" &&
-                !Step(record.GetFileName(), errors, [&] { record.Signal().Filter(options.filterClass); }))
+            if (record.Signal().GetTstSrc() != "ASCII File" && !Step(record.GetFileName(), errors, [&] {
+                    // Times without a constant step are put on the reference's default step first.
+                    if (!(record.Signal().GetDel() > 0.0))
+                        record.Signal().Interpolate(kDefaultStep);
+                    record.Signal().Filter(options.filterClass);
+                }))
                 return false;
         }
     }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 #include <utility>
 
 namespace mirvane {
@@ -52,6 +53,8 @@ bool CSignal::LoadPoints(std::string *error)
     try {
         kx::CPoints points;
         points.ReadFile(m_fileName);
+        if (points.GetCount() == 0)
+            throw std::logic_error(kx::NoPointsText(m_fileName));
         kx::CNSignal signal(m_signal);
         signal.SetFileName(m_fileName);
         signal.SetPoints(points.GetPoints());

@@ -11,6 +11,7 @@
 #include <QFile>
 
 #include <cmath>
+#include <functional>
 #include <fstream>
 #include <sstream>
 
@@ -106,6 +107,58 @@ TEST(MirvaneDocRun, SamplesStoredAsNaNAreReportedWithTheRun)
     ASSERT_EQ(f.ui.errorLists.size(), 1u);
     EXPECT_EQ(f.ui.errorLists[0], (std::vector<std::string>{b + ": 2 samples stored as NaN were read as 0",
                                                             ref + ": 1 sample stored as NaN was read as 0"}));
+}
+
+// Times read one by one: uneven ones are resampled where the run resamples (before the
+// filter too); backwards ones, empty and one-point files are refused in one line each.
+TEST(MirvaneDocRun, XYTimesAreResampledOrRefusedNamingTheFile)
+{
+    const auto ramp = [](double t) { return 1000 * t; };
+    std::vector<double> uneven;
+    double ms = 0.0;
+    for (int i = 0; i < 200; ++i) {
+        uneven.push_back(static_cast<float>(ms / 1000.0));
+        ms += i % 2 == 0 ? 0.1 : 0.3;
+    }
+    std::vector<double> backwards = uneven;
+    std::swap(backwards[20], backwards[21]);
+    struct Case {
+        const char *what;
+        std::function<std::string(const SignalFolder &)> make;
+        std::string refusal; // after the file's name; empty: compared
+    } cases[] = {
+        {"uneven, DEL 0.1 ms", [&](const SignalFolder &d) { return d.XYUds("uneven.uds", uneven, 1e-4F, ramp); }, ""},
+        {"backwards", [&](const SignalFolder &d) { return d.XYUds("back.uds", backwards, 1e-4F, ramp); },
+         ": X axis data is not monotonically increasing"},
+        {"empty", [](const SignalFolder &d) { return d.Text("empty.uds", ""); }, " is empty"},
+        {"one point", [](const SignalFolder &d) { return d.Text("one.txt", "0.001 5\n"); },
+         ": too few points to compare (1 point, at least 2 are needed)"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        Fixture f;
+        const std::string ref = f.folder.Uds("ref.uds", 0, 600, 1e-4, ramp);
+        const std::string path = c.make(f.folder);
+        CSelectFilesValues choice = Choice({path}, ref);
+        choice.filter = true;
+        f.Select(choice);
+        if (c.refusal.empty()) {
+            ASSERT_EQ(f.doc.Records().size(), 1u);
+            const CSignal &record = f.doc.Records()[0];
+            EXPECT_NEAR(record.Comparison().GetResidualSum() / record.Comparison().GetCount(), 0.0, 0.01);
+            continue;
+        }
+        ASSERT_EQ(f.ui.errorLists.size(), 1u);
+        EXPECT_EQ(f.ui.errorLists[0], std::vector<std::string>{path + c.refusal});
+    }
+
+    Fixture f;
+    const std::string ref = f.folder.Uds("ref.uds", 0, 101, 1e-4, ramp);
+    const std::string a = f.folder.Uds("a.uds", 0, 101, 1e-4, ramp);
+    kx::test::StoreInfiniteSamples(a, {7});
+    f.Select(Choice({a}, ref));
+    ASSERT_FALSE(f.ui.errorLists.empty());
+    EXPECT_EQ(f.ui.errorLists[0].front(), a + ": 1 sample is infinite");
 }
 
 // A failed run leaves no results: nothing of the run before it is shown, plotted or

@@ -43,7 +43,7 @@ bool CPelloraDoc::LoadAsOnlyFile(const std::string &path)
         auto file = std::make_shared<kx::CFile>();
         file->SetPathName(path);
         kx::CNSignalPtr signal = LoadUdsSignal(*file);
-        kx::AddNaNSampleWarning(m_errors, path, *signal);
+        kx::AddLoadWarnings(m_errors, path, *signal);
         m_selectedFiles.push_back(std::move(file));
         m_signals.push_back(std::move(signal));
     } catch (const std::exception &e) {
@@ -66,7 +66,7 @@ bool CPelloraDoc::MakeBatchPage(const std::string &path, kx::CNSignalPtr &signal
         m_errors.push_back(FileError(path, e.what()));
         return false;
     }
-    kx::AddNaNSampleWarning(m_errors, path, *signal);
+    kx::AddLoadWarnings(m_errors, path, *signal);
     const std::vector<kx::CNSignalPtr> one{signal};
     const CPlotData plot = MakePlotData(one);
     if (kx::CData::CountPoints(signal->GetNFP(), signal->GetNLP()) < 1 || plot.maxPointCount < 2) {

@@ -76,6 +76,9 @@ void CPelloraDoc::SaveSignalAsUds(const kx::CData &signal, const std::string &pa
     header.SetStatus(signal.GetStatus());
     header.SetChestClip(signal.GetChestClip());
     header.SetWriteBigEndian(signal.GetWriteBigEndian());
+    // The header alone cannot tell whether the times are the multiples of its step.
+    if (!signal.HasTimeStep())
+        header.SetDel(0.0);
     kx::CUDSFile file;
     header.ToUDSFile(file);
     std::vector<double> x(signal.GetX());

@@ -54,7 +54,7 @@ CPelloraDoc::LoadResult CPelloraDoc::LoadFile(const kx::CFile &file)
     std::string udsError;
     try {
         result.signal = LoadUdsSignal(file);
-        kx::AddNaNSampleWarning(result.errors, file.GetPathName(), *result.signal);
+        kx::AddLoadWarnings(result.errors, file.GetPathName(), *result.signal);
         return result;
     } catch (const std::exception &e) {
         udsError = e.what();

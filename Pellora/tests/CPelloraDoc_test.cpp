@@ -5,6 +5,8 @@
 #include "support/PelloraTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
 #include <sys/stat.h>
 #include <fstream>
 
@@ -508,6 +510,31 @@ TEST_F(DocTest, SamplesStoredAsNaNAreReportedOncePerFileLoad)
         doc.RunBatch("job", "text", [](const CPelloraDoc::CBatchPage &) { return true; });
     EXPECT_EQ(result.pages, 3);
     EXPECT_EQ(ui.errorLists, (std::vector<std::vector<std::string>>{{warnA, warnC}}));
+}
+
+TEST_F(DocTest, InfiniteSamplesAreReportedPerFileAndKept)
+{
+    const std::string a = Uds("a.uds"), b = Uds("b.uds"), c = Uds("c.uds");
+    kx::test::StoreInfiniteSamples(a, {3, 70});
+    kx::test::StoreInfiniteSamples(b, {5}, true);
+    kx::test::StoreNaNSamples(b, {6});
+    doc.SelectFiles({a, b, c});
+    ASSERT_EQ(doc.GetSignals().size(), 3u);
+    EXPECT_EQ(doc.GetSignals()[0]->GetY()[70], std::numeric_limits<double>::infinity());
+    EXPECT_EQ(doc.GetSignals()[1]->GetY()[5], -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(ui.errorLists, (std::vector<std::vector<std::string>>{{a + ": 2 samples are infinite",
+                                                                     b + ": 1 sample stored as NaN was read as 0",
+                                                                     b + ": 1 sample is infinite"}}));
+}
+
+TEST_F(DocTest, FilesThatHoldNothingSaySoInOneLine)
+{
+    const std::string empty = Text("empty.uds", "");
+    const std::string blank = Text("blank.txt", "\n\n");
+    EXPECT_FALSE(doc.SelectFiles({empty, blank}));
+    EXPECT_EQ(ui.errorLists, (std::vector<std::vector<std::string>>{{empty + " is empty",
+                                                                     blank + ": File size not a multiple of 512 bytes.",
+                                                                     blank + " holds no points"}}));
 }
 
 TEST_F(DocTest, SelectionChangeLoadsOnlyNewFiles)

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <cmath>
 #include <filesystem>
 #include <functional>
 #include <fstream>
@@ -640,4 +641,44 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
+}
+
+TEST_F(ExportTest, SaveAsUdsKeepsTheTimesOfAnXYFile)
+{
+    // Times as other writers put them in an "X-Y" file with a nominal DEL.
+    std::vector<double> uneven, even, tenth;
+    double ms = 0.0;
+    for (int i = 0; i < 2000; ++i) {
+        uneven.push_back(static_cast<float>(ms / 1000.0));
+        ms += i % 2 == 0 ? 0.1 : 0.3;
+        even.push_back(static_cast<float>(i * 2e-4));
+        tenth.push_back(static_cast<float>(i * 1e-4));
+    }
+    struct Case {
+        const char *what;
+        std::vector<double> x;
+        double del;
+    } cases[] = {
+        {"0.1 and 0.3 ms apart, DEL 0.1 ms", uneven, 1e-4},
+        {"0.2 ms apart, DEL 0.1 ms", even, 1e-4},
+        {"0.1 ms apart, DEL 0", tenth, 0.0},
+    };
+    int k = 0;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string name = "xy" + std::to_string(k++);
+        std::vector<double> y(c.x.size());
+        for (std::size_t i = 0; i < y.size(); ++i)
+            y[i] = 100.0 * std::exp(-std::pow((c.x[i] - 0.04) / 0.005, 2)); // peak at 40 ms
+        Load({Values(name + ".uds", {.y = y, .step = c.del, .x = c.x})});
+        ui.saveFiles.push_back(Out(name + "-saved.uds"));
+        doc.OnSaveAsUds();
+        ASSERT_TRUE(ui.messages.empty());
+        kx::CUDSFile back;
+        back.ReadFile(Out(name + "-saved.uds"));
+        ASSERT_EQ(back.GetSampleX().size(), c.x.size());
+        for (std::size_t i = 0; i < c.x.size(); ++i)
+            ASSERT_NEAR(back.GetSampleX()[i], c.x[i], 4e-7 * c.x[i] + 1e-12) << i; // float rounding
+        EXPECT_EQ(back.GetSampleY(), doc.GetSignals()[0]->GetY());
+    }
 }

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <functional>
 
 using namespace pellora;
 using namespace pelloratest;
@@ -551,4 +552,76 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
+}
+
+// ---- times read one by one ---------------------------------------------------------
+
+namespace {
+
+// 0, 0.1, 0.4, 0.5, 0.8 ... ms: 0.1 and 0.3 ms apart in turn.
+std::vector<double> UnevenTimes(std::size_t n)
+{
+    std::vector<double> x;
+    double ms = 0.0;
+    for (std::size_t i = 0; i < n; ++i) {
+        x.push_back(ms / 1000.0);
+        ms += i % 2 == 0 ? 0.1 : 0.3;
+    }
+    return x;
+}
+
+std::vector<double> Bump(std::size_t n)
+{
+    std::vector<double> y;
+    for (std::size_t i = 0; i < n; ++i)
+        y.push_back(std::sin(3.14159 * static_cast<double>(i) / static_cast<double>(n - 1)) * 100.0);
+    return y;
+}
+
+} // namespace
+
+TEST_F(OperateTest, ComputationsRefuseXYTimesWithoutAStepOrOutOfOrderNamingTheFile)
+{
+    std::vector<double> backwards = UnevenTimes(200);
+    std::swap(backwards[50], backwards[51]);
+    struct Case {
+        const char *what;
+        std::vector<double> x;
+        std::function<void(CPelloraDoc &)> run;
+        std::string cause; // empty: computed
+    } cases[] = {
+        {"FIR100, uneven", UnevenTimes(200), [](CPelloraDoc &d) { d.RunOperation(CPelloraDoc::OpFir100); },
+         "no constant time step: its times are not evenly spaced"},
+        {"CFC 60, uneven", UnevenTimes(200), [](CPelloraDoc &d) { d.OnFilterClassCommand(32804); },
+         "no constant time step: its times are not evenly spaced"},
+        {"CFC 60, backwards", backwards, [](CPelloraDoc &d) { d.OnFilterClassCommand(32804); },
+         "X axis data is not monotonically increasing"},
+        {"integral, backwards", backwards, [](CPelloraDoc &d) { d.RunOperation(CPelloraDoc::OpIntegrate); },
+         "X axis data is not monotonically increasing"},
+        {"CFC 60, 0.1 ms apart with DEL 0.2 ms", std::vector<double>(), nullptr, ""},
+    };
+    // The last case: even times whose nominal DEL is wrong take their own step.
+    for (std::size_t i = 0; i < 200; ++i)
+        cases[4].x.push_back(static_cast<float>(i * 1e-4));
+    cases[4].run = [](CPelloraDoc &d) { d.OnFilterClassCommand(32804); };
+    int k = 0;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ui.messages.clear();
+        const std::string name = "xy" + std::to_string(k++) + ".uds";
+        const std::string path = Values(name, {.y = Bump(c.x.size()), .step = 2e-4, .x = c.x});
+        Load({path});
+        const std::vector<double> before = Signal(0).GetY();
+        c.run(doc);
+        if (c.cause.empty()) {
+            EXPECT_TRUE(ui.messages.empty());
+            EXPECT_EQ(Signal(0).GetFilterClass(), 60);
+            EXPECT_DOUBLE_EQ(Signal(0).GetDel(), static_cast<float>(1e-4));
+            continue;
+        }
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_NE(ui.messages[0].find(name), std::string::npos) << ui.messages[0];
+        EXPECT_NE(ui.messages[0].find(c.cause), std::string::npos) << ui.messages[0];
+        EXPECT_EQ(Signal(0).GetY(), before);
+    }
 }

@@ -302,7 +302,9 @@ bool KxNeck208::ComputePeak(kx::CNSignal &signal, char axis, int channelClass, b
         m_peakTime = time;
         result = result && found;
     } catch (const std::exception &e) {
-        AddMessage(e.what());
+        // A refusal names the file it refuses.
+        const std::string &path = signal.GetPathName();
+        AddMessage(path.empty() ? std::string(e.what()) : path + ": " + e.what());
         result = false;
     } catch (...) {
         AddMessage(criticalError);

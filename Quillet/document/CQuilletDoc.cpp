@@ -3,6 +3,7 @@
 #include "Quillet/document/CQuilletDoc.h"
 
 #include "signal/LoadWarnings.h"
+#include "signal/TimeStep.h"
 
 #include <algorithm>
 #include <cmath>
@@ -242,11 +243,13 @@ bool CQuilletDoc::ReadInto(kx::CNSignal &signal, const std::string &path, bool a
             PutOnStep(signal);
         } else {
             signal.LoadUDSFile(path);
-            if (kx::AddNaNSampleWarning(m_messages, path, signal))
+            if (kx::AddLoadWarnings(m_messages, path, signal))
                 m_readWarning = true;
             signal.SetFileName(p.filename().string());
             signal.SetDirectory(FolderOf(path));
             signal.SetPathName(path);
+            // Every result of this program rests on times in order.
+            kx::RequireIncreasingTimes(signal);
         }
         return true;
     } catch (const std::exception &e) {

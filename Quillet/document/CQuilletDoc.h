@@ -127,7 +127,8 @@ private:
     bool RunPair(First &first, Second &second);
     bool CondyleCorrect();
     bool GetForceSignal();
-    void FilterSignal(kx::CNSignal &signal, int channelClass);
+    // False (with the message) when the filter refuses the signal.
+    bool FilterSignal(kx::CNSignal &signal, int channelClass);
     void RemoveBias(kx::CNSignal &signal);
     // The files the saves would write into folder.
     std::vector<std::string> TargetPaths(const std::string &folder, bool ascii) const;

@@ -48,14 +48,19 @@ bool SameStep(double a, double b)
 
 } // namespace
 
-void CQuilletDoc::FilterSignal(kx::CNSignal &signal, int channelClass)
+bool CQuilletDoc::FilterSignal(kx::CNSignal &signal, int channelClass)
 {
+    bool filtered = true;
     try {
         signal.Filter(channelClass);
     } catch (const std::exception &e) {
-        m_messages.push_back(e.what());
+        // A refused filter names its file; the run does not go on with unfiltered data.
+        const std::string &path = signal.GetPathName();
+        m_messages.push_back(path.empty() ? std::string(e.what()) : path + ": " + e.what());
+        filtered = false;
     }
     signal.MoveMessagesTo(m_messages);
+    return filtered;
 }
 
 void CQuilletDoc::ApplyConditions()
@@ -116,8 +121,8 @@ bool CQuilletDoc::RunShear()
     if (m_options.checkUds) {
         m_forwardShear.SetDummyType(m_dummyType);
         m_forwardShear.SetDummySize(m_dummySize);
-    } else if (m_options.saeFilters) {
-        FilterSignal(*m_signal, 1000);
+    } else if (m_options.saeFilters && !FilterSignal(*m_signal, 1000)) {
+        return false;
     }
     return RunPair(m_forwardShear, m_rearShear);
 }
@@ -127,8 +132,8 @@ bool CQuilletDoc::RunAxial()
     if (m_options.checkUds) {
         m_compression.SetDummyType(m_dummyType);
         m_compression.SetDummySize(m_dummySize);
-    } else if (m_options.saeFilters) {
-        FilterSignal(*m_signal, 1000);
+    } else if (m_options.saeFilters && !FilterSignal(*m_signal, 1000)) {
+        return false;
     }
     return RunPair(m_compression, m_tension);
 }
@@ -140,8 +145,8 @@ bool CQuilletDoc::RunMoment()
     if (m_options.checkUds) {
         m_flexion.SetDummyType(m_dummyType);
         m_flexion.SetDummySize(m_dummySize);
-    } else if (m_options.saeFilters) {
-        FilterSignal(*m_signal, 1000);
+    } else if (m_options.saeFilters && !FilterSignal(*m_signal, 1000)) {
+        return false;
     }
     if (m_options.advanced)
         m_messages.push_back("Advanced Criteria do not apply for Extension/Flexion");
@@ -156,10 +161,10 @@ bool CQuilletDoc::CondyleCorrect()
     m_uncorrectedY = moment.GetY();
     double offset = 0.0;
     if (m_options.checkUds) {
-        if (moment.GetFilterClass() != 600)
-            FilterSignal(moment, 600);
-        if (!m_force.GetY().empty() && m_force.GetFilterClass() != 600)
-            FilterSignal(m_force, 600);
+        if (moment.GetFilterClass() != 600 && !FilterSignal(moment, 600))
+            return false;
+        if (!m_force.GetY().empty() && m_force.GetFilterClass() != 600 && !FilterSignal(m_force, 600))
+            return false;
         if (!m_flexion.CondyleSetup(moment, m_force, offset)) {
             m_flexion.MoveMessagesTo(m_messages);
             // The user's offset starts from zero, not from the refused pair's table value.
@@ -169,9 +174,10 @@ bool CQuilletDoc::CondyleCorrect()
         }
     } else {
         if (m_options.saeFilters) {
-            FilterSignal(moment, 600);
-            if (!m_force.GetY().empty())
-                FilterSignal(m_force, 600);
+            if (!FilterSignal(moment, 600))
+                return false;
+            if (!m_force.GetY().empty() && !FilterSignal(m_force, 600))
+                return false;
         }
         offset = DummyCondyleOffset(m_dummyIndex);
     }

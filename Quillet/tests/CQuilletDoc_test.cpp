@@ -267,6 +267,70 @@ TEST_F(DocTest, SamplesStoredAsNaNAreReportedWithTheResult)
     EXPECT_TRUE(ui.errorLists.empty());
 }
 
+// An "X-Y" file's own times decide its step; without one, or out of order, it is refused
+// with its name and the cause. Infinite samples are reported with the file.
+TEST_F(DocTest, XYFileComputesOnItsOwnTimesOrIsRefusedNamingIt)
+{
+    NeckSignal unfilteredY = Axial();
+    unfilteredY.preFilter = 0.0;
+    const std::string reference = Uds("neck_fz.uds", unfilteredY);
+    Open(reference);
+    ASSERT_TRUE(doc.IsResultReady());
+    const double first = doc.GetFirstValue();
+    const double second = doc.GetSecondValue();
+
+    std::vector<double> even, uneven;
+    double ms = -2.0;
+    for (int i = 0; i < 400; ++i) {
+        even.push_back(static_cast<float>((i - 20) * 1e-4));
+        uneven.push_back(static_cast<float>(ms / 1000.0));
+        ms += i % 2 == 0 ? 0.1 : 0.3;
+    }
+    std::vector<double> backwards = even;
+    std::swap(backwards[100], backwards[101]);
+    // Unfiltered (PREFIL 0), each is filtered by the load cases, which needs a step.
+    struct Case {
+        const char *what;
+        std::vector<double> x;
+        double step;
+        std::string refusal; // empty: computes as the "Y" file does
+    } cases[] = {
+        {"0.1 ms apart, DEL 0", even, 0.0, ""},
+        {"0.1 and 0.3 ms apart, DEL 0.1 ms", uneven, 1e-4,
+         ": Nonpositive time step - no constant time step: its times are not evenly spaced"},
+        {"a time that goes backwards", backwards, 1e-4, ": X axis data is not monotonically increasing"},
+    };
+    NeckSignal unfiltered = Axial();
+    unfiltered.preFilter = 0.0;
+    int k = 0;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        NeckSignal axial = unfiltered;
+        axial.x = c.x;
+        axial.step = c.step;
+        axial.firstPoint = 0;
+        const std::string path = Uds("xy" + std::to_string(k++) + "_fz.uds", axial);
+        ui.errorLists.clear();
+        Open(path);
+        if (c.refusal.empty()) {
+            ASSERT_TRUE(doc.IsResultReady());
+            EXPECT_NEAR(doc.GetFirstValue(), first, 1e-6 * std::fabs(first));
+            EXPECT_NEAR(doc.GetSecondValue(), second, 1e-6 * std::fabs(second));
+            continue;
+        }
+        EXPECT_FALSE(doc.IsResultReady());
+        ASSERT_EQ(ui.errorLists.size(), 1u);
+        EXPECT_TRUE(Contains(ui.errorLists[0], path + c.refusal)) << ::testing::PrintToString(ui.errorLists[0]);
+    }
+
+    const std::string infinite = Uds("inf_fz.uds", Axial());
+    kx::test::StoreInfiniteSamples(infinite, {3});
+    ui.errorLists.clear();
+    Open(infinite);
+    ASSERT_FALSE(ui.errorLists.empty());
+    EXPECT_TRUE(Contains(ui.errorLists[0], infinite + ": 1 sample is infinite"));
+}
+
 TEST_F(DocTest, LoadCasesAreFreshForEveryFile)
 {
     NeckSignal crabi = Axial();

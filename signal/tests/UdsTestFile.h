@@ -146,15 +146,29 @@ inline std::vector<unsigned char> ReadBytes(const std::filesystem::path &path)
 
 // Stores a NaN over each of the given samples of a "Y" file in IEEE numbers without
 // record 2 (as the library writes a signal on this machine).
-inline void StoreNaNSamples(const std::filesystem::path &path, const std::vector<int> &samples)
+inline void StoreSampleBytes(const std::filesystem::path &path, const std::vector<int> &samples,
+                             const unsigned char (&bytes)[4])
 {
     std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
-    const unsigned char nan[4] = {0x00, 0x00, 0xC0, 0x7F};
     for (int i : samples) {
         file.seekp(1024 + 512 * (i / 125) + 12 + 4 * (i % 125));
-        file.write(reinterpret_cast<const char *>(nan), 4);
+        file.write(reinterpret_cast<const char *>(bytes), 4);
     }
     ASSERT_TRUE(file.good());
+}
+
+inline void StoreNaNSamples(const std::filesystem::path &path, const std::vector<int> &samples)
+{
+    const unsigned char nan[4] = {0x00, 0x00, 0xC0, 0x7F};
+    StoreSampleBytes(path, samples, nan);
+}
+
+// Stores +inf (or -inf) as Y of the given samples.
+inline void StoreInfiniteSamples(const std::filesystem::path &path, const std::vector<int> &samples,
+                                 bool negative = false)
+{
+    const unsigned char inf[4] = {0x00, 0x00, 0x80, static_cast<unsigned char>(negative ? 0xFF : 0x7F)};
+    StoreSampleBytes(path, samples, inf);
 }
 
 // A fresh folder per test, removed afterwards.

@@ -477,7 +477,8 @@ TEST(FilterCFC, RefusalsLeaveTheSignalAsItWas)
         int nlpExtra;     // NLP beyond the samples makes the resampler refuse
         const char *text; // nullptr: returns false
     } cases[] = {
-        {"no constant step", 100, 0.0, 0, "Signal must have constant time interval"},
+        {"no constant step", 100, 0.0, 0,
+         "Signal must have constant time interval - no constant time step: its times are not evenly spaced"},
         {"600 Hz", 600, 1.0 / 600.0, 0, "Filter cutoff freq must be < (sample rate) / 2"},
         {"500 Hz", 500, 0.002, 0, "Filter cutoff freq must be < (sample rate) / 2"},
         {"200 Hz", 200, 0.005, 0, "Filter cutoff freq must be < (sample rate) / 2"},

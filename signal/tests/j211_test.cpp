@@ -356,8 +356,8 @@ TEST_F(J211Signal, RefusalsLeaveTheSignalAsItWas)
         int cfc;
         const char *text;
     } cases[] = {
-        {100, 0.0, 60, "Nonpositive time step"},
-        {100, -0.0001, 180, "Nonpositive time step"},
+        {100, 0.0, 60, "Nonpositive time step - no constant time step: its times are not evenly spaced"},
+        {100, -0.0001, 180, "Nonpositive time step - no constant time step: its times are not evenly spaced"},
         {2, 0.0001, 60, "Too few data points to filter (at least 3 needed)"},
     };
     for (const auto &c : cases) {

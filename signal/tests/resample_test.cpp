@@ -321,7 +321,11 @@ TEST(Interpolate, RefusalsLeaveTheSignalAsItWas)
         {"negative step", {0.0, 1.0}, {1.0, 2.0}, -0.5, "Requested Time step <= 0"},
         {"NaN step", {0.0, 1.0}, {1.0, 2.0}, std::nan(""), "Requested Time step <= 0"},
         {"decreasing X", {0.0, 2.0, 1.0}, {1.0, 2.0, 3.0}, 0.5, "X axis data is not monotonically increasing"},
-        {"one sample", {0.3}, {4.0}, 0.1, "Error Interpolating Data"},
+        {"one sample",
+         {0.3},
+         {4.0},
+         0.1,
+         "Not enough data points: the signal has 1 point, resampling needs at least 2"},
         {"all X equal", {0.3, 0.3, 0.3}, {4.0, 5.0, 6.0}, 0.1, "Error Interpolating Data"},
     };
     for (const auto &c : cases) {

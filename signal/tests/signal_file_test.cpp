@@ -290,7 +290,7 @@ TEST_F(SignalFile, RefusedLoadsLeaveTheSignalAsItWas)
          "Failure to open file: " + Path("none.txt") + " for reading."},
         {"bad points", [&](CNSignal &s) { s.ReadPointsFile(Folder(), "bad.txt"); },
          "Failure to parse the file: " + Path("bad.txt") + " for reading."},
-        {"no points", [&](CNSignal &s) { s.ReadPointsFile(Folder(), "empty.txt"); }, "No Information."},
+        {"no points", [&](CNSignal &s) { s.ReadPointsFile(Folder(), "empty.txt"); }, Path("empty.txt") + " is empty"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

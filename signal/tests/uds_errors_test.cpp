@@ -67,7 +67,7 @@ TEST_F(UdsBadFileTest, EachBadFileHasItsMessage)
     const std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
     const std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
     const BadFile cases[] = {
-        {"empty file", [] { return UdsTestFile(Numbers::Ieee, 0); }, "Data buffer too small"},
+        {"empty file", [] { return UdsTestFile(Numbers::Ieee, 0); }, nullptr},
         {"record 1 only",
          [] {
              UdsTestFile t(Numbers::Ieee, 1);
@@ -169,7 +169,8 @@ TEST_F(UdsBadFileTest, EachBadFileHasItsMessage)
         const std::string path = PathOf("bad.uds");
         c.make().Save(path);
         CUDSFile f;
-        EXPECT_EQ(ReadError(path, &f), c.message);
+        // A null message: the file is empty, and the text names it.
+        EXPECT_EQ(ReadError(path, &f), c.message ? std::string(c.message) : path + " is empty");
         EXPECT_TRUE(f.GetPoints().empty());
         EXPECT_TRUE(f.GetSampleX().empty());
         EXPECT_TRUE(f.GetSampleY().empty());

@@ -172,7 +172,8 @@ TEST(HicCompute, InvalidTimeStepStopsTheChecks)
         signal.SetAxis("X");
         KxHicCriteria hic;
         EXPECT_FALSE(hic.Compute(signal, 15.0));
-        EXPECT_EQ(hic.GetMessages(), Messages{"HIC - Invalid Time Step, must have constant time increment"});
+        EXPECT_EQ(hic.GetMessages(), Messages{"HIC - Invalid Time Step, must have constant time increment - no "
+                                              "constant time step: its times are not evenly spaced"});
         EXPECT_EQ(signal.GetHIC(), 0.0);
     }
 }

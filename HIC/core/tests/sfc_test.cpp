@@ -107,7 +107,8 @@ TEST(SkullFractureCorrelate, FailedHicExplainsItself)
     signal.SetDel(0.0);
     KxSkullFractureCorrelate sfc;
     EXPECT_FALSE(sfc.Compute(signal));
-    EXPECT_EQ(sfc.GetMessages(), Messages{"HIC - Invalid Time Step, must have constant time increment"});
+    EXPECT_EQ(sfc.GetMessages(), Messages{"HIC - Invalid Time Step, must have constant time increment - no constant "
+                                          "time step: its times are not evenly spaced"});
     EXPECT_EQ(sfc.GetValue(), 0.0);
 }
 

@@ -1,6 +1,7 @@
 #include "support/HicTestSupport.h"
 
 #include "signal/CNSignal.h"
+#include "signal/CUDSFile.h"
 
 #include <QUuid>
 
@@ -47,6 +48,17 @@ void WriteHead(const std::string &path, const HeadFile &f)
     s.SetFilterClass(1000);
     s.SetXYData({}, f.y);
     s.SaveToUDSFile(path);
+}
+
+void WriteHeadXY(const std::string &path, const HeadFile &f, const std::vector<double> &x, float del)
+{
+    WriteHead(path, f);
+    kx::CUDSFile file;
+    file.ReadFile(path);
+    file.SetFileForm("X-Y");
+    file.SetDel(del);
+    file.SetSamples(x, f.y);
+    file.WriteFile(path);
 }
 
 void WriteText(const std::string &path, const std::string &text)

@@ -43,6 +43,8 @@ struct HeadFile {
 
 // Writes a UDS-1992 head acceleration file (G's, head CG).
 void WriteHead(const std::string &path, const HeadFile &file);
+// The same as an "X-Y" file, as other writers make it: times x one by one, DEL del.
+void WriteHeadXY(const std::string &path, const HeadFile &file, const std::vector<double> &x, float del);
 // Writes a text file.
 void WriteText(const std::string &path, const std::string &text);
 // ASCII X-Y lines "x y" for times x0 + i * dt.

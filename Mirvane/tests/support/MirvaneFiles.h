@@ -3,6 +3,7 @@
 // Signal files for the document tests, written with the library into a fresh folder.
 
 #include "signal/CNSignal.h"
+#include "signal/CUDSFile.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -46,6 +47,29 @@ public:
         signal.SetPreFil(10000.0f);
         const std::string path = Path(name);
         signal.SaveToUDSFile(path);
+        return path;
+    }
+
+    // An "X-Y" file as other writers make it: times x one by one, Y = f(t), DEL del.
+    std::string XYUds(const std::string &name, const std::vector<double> &x, float del,
+                      const std::function<double(double)> &f) const
+    {
+        kx::CUDSFile file;
+        std::vector<double> y;
+        for (double t : x)
+            y.push_back(f(t));
+        file.SetFileForm("X-Y");
+        file.SetNFP(0);
+        file.SetNLP(static_cast<int>(x.size()) - 1);
+        file.SetDel(del);
+        file.SetXType("TIME");
+        file.SetXUnits("SECONDS");
+        file.SetYUnits("G'S");
+        file.SetYType("ACCELERATION");
+        file.SetPreFil(10000.0f);
+        file.SetSamples(x, y);
+        const std::string path = Path(name);
+        file.WriteFile(path);
         return path;
     }
 

@@ -62,7 +62,7 @@ void WriteUds(const std::string &path, const SampleSignal &s)
 void WriteUdsValues(const std::string &path, const ValueSignal &s)
 {
     kx::CUDSFile file;
-    file.SetFileForm("Y");
+    file.SetFileForm(s.x.empty() ? "Y" : "X-Y");
     file.SetNChan(1);
     file.SetDimSys("MET");
     file.SetTstSrc("KX TEST");
@@ -81,7 +81,7 @@ void WriteUdsValues(const std::string &path, const ValueSignal &s)
     file.SetNFP(s.firstPoint);
     file.SetNLP(s.firstPoint + static_cast<int>(s.y.size()) - 1);
     file.SetDel(static_cast<float>(s.step));
-    file.SetSamples({}, s.y);
+    file.SetSamples(s.x, s.y);
     file.WriteFile(path);
 }
 

@@ -75,8 +75,10 @@ struct ValueSignal {
     std::string yType = "FORCE";
     std::string axis = ""; // AXIS field, e.g. "XG"
     int curveNumber = 1;
+    // Times one by one: an "X-Y" file whose DEL is step, as other writers make it.
+    std::vector<double> x = {};
 };
-// A UDS-1992 file with exactly these samples (X = (NFP + i) * step).
+// A UDS-1992 file with exactly these samples (X = (NFP + i) * step, or x).
 void WriteUdsValues(const std::string &path, const ValueSignal &signal);
 
 // The scripted user: answers are queued per kind; every call is recorded.

@@ -385,7 +385,8 @@ TEST(NeckPeaks, AFailedRunDoesNotKeepTheEarlierPeak)
     EXPECT_FALSE(tension.Compute(noStep));
     EXPECT_EQ(tension.GetValue(), 0.0);
     EXPECT_EQ(tension.GetPeakTime(), 0.0);
-    EXPECT_EQ(tension.GetMessages().back(), "Nonpositive time step");
+    EXPECT_EQ(tension.GetMessages().back(),
+              "Nonpositive time step - no constant time step: its times are not evenly spaced");
 }
 
 TEST(NeckPeaks, UnfilteredSignalIsFilteredAtTheLoadCaseClass)

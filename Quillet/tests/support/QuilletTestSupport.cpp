@@ -41,7 +41,7 @@ std::vector<double> NeckValues(const NeckSignal &s)
 void WriteNeckUds(const std::string &path, const NeckSignal &s)
 {
     kx::CUDSFile file;
-    file.SetFileForm("Y");
+    file.SetFileForm(s.x.empty() ? "Y" : "X-Y");
     file.SetNChan(1);
     file.SetDimSys("MET");
     file.SetTstSrc("KX TEST");
@@ -62,7 +62,8 @@ void WriteNeckUds(const std::string &path, const NeckSignal &s)
     file.SetNFP(s.firstPoint);
     file.SetNLP(s.firstPoint + s.points - 1);
     file.SetDel(static_cast<float>(s.step));
-    file.SetSamples({}, NeckValues(s));
+    file.SetPreFil(static_cast<float>(s.preFilter));
+    file.SetSamples(s.x, NeckValues(s));
     file.WriteFile(path);
 }
 

@@ -47,6 +47,9 @@ struct NeckSignal {
     double step = 1.0e-4;
     double peak = 50.0;
     double offset = 0.0;
+    double preFilter = 1650.0; // PREFIL: 0 leaves the signal unfiltered (class unknown)
+    // Times one by one: an "X-Y" file whose DEL is step, as other writers make it.
+    std::vector<double> x = {};
 };
 
 void WriteNeckUds(const std::string &path, const NeckSignal &signal);
