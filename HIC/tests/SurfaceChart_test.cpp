@@ -126,6 +126,80 @@ TEST(SurfaceChartData, MeshLinesOnlyWhereCellsShowBetweenThem)
     }
 }
 
+TEST(SurfaceChartData, ALargeGridIsDrawnThinnedAndKeepsItsPeak)
+{
+    struct Case {
+        const char *name;
+        int rows, columns;
+        int peakRow, peakColumn;
+        int drawnRows, drawnColumns; // 0: the grid as it is
+    };
+    for (const Case &c : {
+             Case{"default grid", 17, 72, 5, 40, 0, 0},
+             Case{"at the bound", 340, 1000, 339, 999, 0, 0},
+             Case{"long record", 340, 50001, 200, 31337, 340, 981},
+             Case{"just past the bound", 1001, 3, 1000, 2, 501, 3},
+             Case{"both axes", 2500, 2500, 1234, 2, 834, 834},
+         }) {
+        kxchart::Surface s;
+        s.rows = c.rows;
+        s.columns = c.columns;
+        s.xFrom = 0.001;
+        s.xTo = 0.001 + 0.0001 * (c.columns - 1);
+        s.yFrom = 2.0;
+        s.yTo = 2.0 + 0.1 * (c.rows - 1);
+        s.rowLabel = QStringLiteral("Window Size (msec)");
+        s.colourLevels = 17;
+        s.values.resize(std::size_t(c.rows) * std::size_t(c.columns));
+        for (int r = 0; r < c.rows; ++r)
+            for (int col = 0; col < c.columns; ++col)
+                s.values[std::size_t(r) * std::size_t(c.columns) + std::size_t(col)] =
+                    0.01 * ((r * 7 + col * 13) % 100);
+        const double peak = 5000.0;
+        s.values[std::size_t(c.peakRow) * std::size_t(c.columns) + std::size_t(c.peakColumn)] = peak;
+
+        const kxchart::Surface d = kxchart::drawnSurface(s);
+        if (c.drawnRows == 0) {
+            EXPECT_EQ(d.rows, s.rows) << c.name;
+            EXPECT_EQ(d.columns, s.columns) << c.name;
+            EXPECT_EQ(d.xTo, s.xTo) << c.name;
+            EXPECT_EQ(d.yTo, s.yTo) << c.name;
+            EXPECT_TRUE(d.values == s.values) << c.name;
+            continue;
+        }
+        EXPECT_EQ(d.rows, c.drawnRows) << c.name;
+        EXPECT_EQ(d.columns, c.drawnColumns) << c.name;
+        EXPECT_LE(d.rows, kxchart::kMostDrawnCells) << c.name;
+        EXPECT_LE(d.columns, kxchart::kMostDrawnCells) << c.name;
+        ASSERT_EQ(d.values.size(), std::size_t(d.rows) * std::size_t(d.columns)) << c.name;
+        EXPECT_EQ(d.rowLabel, s.rowLabel) << c.name;
+        EXPECT_EQ(d.colourLevels, s.colourLevels) << c.name;
+        // The peak is drawn with its value where its block starts, and nothing is higher.
+        const auto top = std::max_element(d.values.begin(), d.values.end());
+        EXPECT_EQ(*top, peak) << c.name;
+        const int at = int(top - d.values.begin());
+        const QVector3D drawn = kxchart::surfacePosition(d, at / d.columns, at % d.columns);
+        const int rowStep = (c.rows + d.rows - 1) / d.rows;
+        const int columnStep = (c.columns + d.columns - 1) / d.columns;
+        const QVector3D first =
+            kxchart::surfacePosition(s, c.peakRow / rowStep * rowStep, c.peakColumn / columnStep * columnStep);
+        EXPECT_NEAR(drawn.x(), first.x(), 1e-6) << c.name;
+        EXPECT_NEAR(drawn.z(), first.z(), 1e-4) << c.name;
+        EXPECT_FLOAT_EQ(drawn.y(), float(peak)) << c.name;
+        // Every drawn value is its block's largest.
+        for (int r = 0; r < d.rows; r += std::max(1, d.rows / 7)) {
+            for (int col = 0; col < d.columns; col += std::max(1, d.columns / 7)) {
+                double most = -1.0;
+                for (int rr = r * rowStep; rr < std::min(c.rows, (r + 1) * rowStep); ++rr)
+                    for (int cc = col * columnStep; cc < std::min(c.columns, (col + 1) * columnStep); ++cc)
+                        most = std::max(most, s.values[std::size_t(rr) * std::size_t(c.columns) + std::size_t(cc)]);
+                EXPECT_EQ(d.values[std::size_t(r) * std::size_t(d.columns) + std::size_t(col)], most)
+                    << c.name << " at " << r << ", " << col;
+            }
+        }
+    }
+}
+
 bool CanMakeGlContext()
 {
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))

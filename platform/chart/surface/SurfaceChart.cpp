@@ -27,6 +27,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace kxchart {
 
@@ -61,6 +62,41 @@ bool meshShown(const Surface &surface, const QSize &pixels)
     if (cells < 1)
         return true;
     return kAxisShare * std::min(pixels.width(), pixels.height()) / cells >= kSmallestCell;
+}
+
+Surface drawnSurface(const Surface &s, int most)
+{
+    most = std::max(1, most);
+    // Values merged along each axis, and the drawn values left of them.
+    const int rowStep = s.rows > most ? (s.rows + most - 1) / most : 1;
+    const int columnStep = s.columns > most ? (s.columns + most - 1) / most : 1;
+    if (rowStep == 1 && columnStep == 1)
+        return s;
+    Surface d;
+    d.rows = (s.rows + rowStep - 1) / rowStep;
+    d.columns = (s.columns + columnStep - 1) / columnStep;
+    // The last drawn row and column stand where the last block starts.
+    d.xFrom = s.xFrom;
+    d.xTo =
+        s.columns > 1 ? s.xFrom + (s.xTo - s.xFrom) * double((d.columns - 1) * columnStep) / (s.columns - 1) : s.xFrom;
+    d.yFrom = s.yFrom;
+    d.yTo = s.rows > 1 ? s.yFrom + (s.yTo - s.yFrom) * double((d.rows - 1) * rowStep) / (s.rows - 1) : s.yFrom;
+    d.rowLabel = s.rowLabel;
+    d.colourLevels = s.colourLevels;
+    d.values.assign(std::size_t(d.rows) * std::size_t(d.columns), std::numeric_limits<double>::quiet_NaN());
+    for (int r = 0; r < s.rows; ++r) {
+        double *out = d.values.data() + std::size_t(r / rowStep) * std::size_t(d.columns);
+        for (int c = 0; c < s.columns; ++c) {
+            const std::size_t at = std::size_t(r) * std::size_t(s.columns) + std::size_t(c);
+            // Past a short value list the grid reads as zeros, as surfacePosition reads it.
+            const double v = at < s.values.size() ? s.values[at] : 0.0;
+            double &m = out[c / columnStep];
+            // A missing value (NaN) hides none of its block's numbers.
+            if (std::isnan(m) || v > m)
+                m = v;
+        }
+    }
+    return d;
 }
 
 namespace {
@@ -176,7 +212,8 @@ public:
         m_graph->axisZ()->setTitleVisible(true);
         auto *array = new QSurfaceDataArray;
         if (m_content.surface && m_content.surface->rows > 0 && m_content.surface->columns > 0) {
-            const Surface &s = *m_content.surface;
+            // A picture shows no finer grid than this; the content keeps every value.
+            const Surface s = drawnSurface(*m_content.surface);
             m_graph->axisZ()->setTitle(s.rowLabel);
             array->reserve(s.rows);
             for (int r = 0; r < s.rows; ++r) {

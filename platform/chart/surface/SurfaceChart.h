@@ -24,6 +24,13 @@ std::vector<QColor> contourColours(int levels);
 // cell is wide enough to show its surface between them.
 bool meshShown(const Surface &surface, const QSize &pixels);
 
+// Cells along each axis past which a picture shows no more detail.
+constexpr int kMostDrawnCells = 1000;
+// The grid as drawn: at most most values along each axis. Blocks of neighbouring
+// values become one value, the block's largest, at the block's first row and column;
+// a grid within the bound comes back as it is.
+Surface drawnSurface(const Surface &surface, int most = kMostDrawnCells);
+
 // The 3-D surface chart; nullptr-safe: on a platform without OpenGL windows
 // (the offscreen one) create() returns false and every command does nothing.
 std::unique_ptr<Chart> makeSurfaceChart();
