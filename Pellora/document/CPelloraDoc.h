@@ -358,6 +358,10 @@ private:
     // For each loaded signal: the file in folder named by fileNameFor, and the name its errors carry.
     void ExportTargetsIn(const std::string &folder, std::string (*fileNameFor)(const std::string &),
                          std::vector<std::string> &paths, std::vector<std::string> &names) const;
+    // Writes each loaded signal into folder under fileNameFor of its name with write
+    // (a failure text or ""), asking once before files there are replaced.
+    void ExportToFolder(const std::string &folder, std::string (*fileNameFor)(const std::string &),
+                        const std::function<std::string(const kx::CNSignal &, const std::string &)> &write);
     bool WriteHitList(const std::vector<std::string> &lines);
     bool EditOneLabel(const std::string &caption, std::string &field);
 

@@ -3,7 +3,7 @@
 
 #include "Pellora/document/CPelloraDoc.h"
 
-#include "shared_ui/kit/ReplaceQuestion.h"
+#include "shared_ui/kit/FolderExport.h"
 #include "shared_ui/kit/TextFileWriter.h"
 #include "signal/CUDSFile.h"
 
@@ -131,53 +131,6 @@ bool CPelloraDoc::ChooseExportFolder(const std::string &title, std::string &fold
 
 namespace {
 
-struct ExportTarget {
-    std::size_t signal = 0;
-    std::string path;
-};
-
-// Targets of the signals; those shared by two signals are reported and dropped, and
-// one question is asked before existing files are replaced.
-std::vector<ExportTarget> CheckTargets(const std::vector<std::string> &paths, const std::vector<std::string> &names,
-                                       IPelloraUi &ui, std::vector<std::string> &errors)
-{
-    std::map<std::string, std::vector<std::size_t>> byPath;
-    for (std::size_t k = 0; k < paths.size(); ++k)
-        byPath[paths[k]].push_back(k);
-    std::vector<ExportTarget> targets;
-    std::vector<std::size_t> existing;
-    for (std::size_t k = 0; k < paths.size(); ++k) {
-        const std::vector<std::size_t> &users = byPath[paths[k]];
-        if (users.size() > 1) {
-            if (users.front() == k) {
-                std::string list;
-                for (std::size_t u : users)
-                    list += (list.empty() ? "" : ", ") + names[u];
-                errors.push_back("Not saved: " + list + " would all be written to " + paths[k] + ".");
-            }
-            continue;
-        }
-        std::error_code ec;
-        if (fs::exists(paths[k], ec))
-            existing.push_back(targets.size());
-        targets.push_back({k, paths[k]});
-    }
-    if (!existing.empty()) {
-        std::vector<std::string> existingPaths;
-        for (std::size_t i : existing)
-            existingPaths.push_back(targets[i].path);
-        if (!ui.AskYesNo(kxres::ReplaceFilesQuestion(existingPaths))) {
-            std::vector<ExportTarget> kept;
-            for (std::size_t i = 0; i < targets.size(); ++i) {
-                if (std::find(existing.begin(), existing.end(), i) == existing.end())
-                    kept.push_back(targets[i]);
-            }
-            targets = std::move(kept);
-        }
-    }
-    return targets;
-}
-
 std::string UdsFileNameFor(const std::string &fileName)
 {
     return fs::path(fileName).stem().string() + ".uds";
@@ -214,37 +167,38 @@ void CPelloraDoc::OnSaveAllUds()
     std::string folder;
     if (!ChooseExportFolder("Select a folder to save selected UDS files", folder))
         return;
+    ExportToFolder(folder, UdsFileNameFor, [](const kx::CNSignal &signal, const std::string &path) {
+        SaveSignalAsUds(signal, path);
+        return std::string();
+    });
+}
+
+void CPelloraDoc::ExportToFolder(const std::string &folder, std::string (*fileNameFor)(const std::string &),
+                                 const std::function<std::string(const kx::CNSignal &, const std::string &)> &write)
+{
     std::vector<std::string> paths;
     std::vector<std::string> names;
-    ExportTargetsIn(folder, UdsFileNameFor, paths, names);
+    ExportTargetsIn(folder, fileNameFor, paths, names);
     m_errors.clear();
-    const std::vector<ExportTarget> targets = CheckTargets(paths, names, *m_ui, m_errors);
+    const std::vector<kxres::CExportTarget> targets = kxres::PlanFolderExport(paths, names, *m_ui, m_errors);
     bool failed = !m_errors.empty();
     {
         CUiWaitCursor wait(m_ui);
-        for (const ExportTarget &target : targets) {
-            try {
-                SaveSignalAsUds(*m_signals[target.signal], target.path);
-            } catch (const std::exception &e) {
-                m_errors.push_back(target.path + ": " + e.what());
-                failed = true;
-            }
-        }
+        const std::vector<std::string> failures = kxres::WriteFolderExport(
+            targets, [&](const kxres::CExportTarget &target) { return write(*m_signals[target.item], target.path); });
+        failed = failed || !failures.empty();
+        m_errors.insert(m_errors.end(), failures.begin(), failures.end());
     }
     if (!failed)
         SetOutputDir(folder);
-    if (!targets.empty())
+    if (std::any_of(targets.begin(), targets.end(), [](const kxres::CExportTarget &t) { return !t.keep; }))
         ListAgainAfterWriting(folder);
     ShowErrorList();
 }
 
 std::string CPelloraDoc::AsciiFileNameFor(const std::string &fileName)
 {
-    std::string name = fileName;
-    for (std::size_t at = name.find(".uds"); at != std::string::npos; at = name.find(".uds", at))
-        name.erase(at, 4);
-    std::replace(name.begin(), name.end(), '.', '_');
-    return name + ".txt";
+    return kxres::AsciiExportName(fileName);
 }
 
 void CPelloraDoc::AppendAsciiLines(std::string &out, const kx::CData &signal)
@@ -270,30 +224,13 @@ void CPelloraDoc::OnSaveAsAscii()
     std::string folder;
     if (!ChooseExportFolder("Select a folder to save selected signals as X-Y Format ASCII Data", folder))
         return;
-    std::vector<std::string> paths;
-    std::vector<std::string> names;
-    ExportTargetsIn(folder, AsciiFileNameFor, paths, names);
-    m_errors.clear();
-    const std::vector<ExportTarget> targets = CheckTargets(paths, names, *m_ui, m_errors);
-    bool failed = !m_errors.empty();
-    {
-        CUiWaitCursor wait(m_ui);
-        std::string text;
-        for (const ExportTarget &target : targets) {
-            text.clear();
-            AppendAsciiLines(text, *m_signals[target.signal]);
-            QString error;
-            if (!kxres::WriteTextFile(ToQ(target.path), text, &error)) {
-                m_errors.push_back(error.toStdString());
-                failed = true;
-            }
-        }
-    }
-    if (!failed)
-        SetOutputDir(folder);
-    if (!targets.empty())
-        ListAgainAfterWriting(folder);
-    ShowErrorList();
+    std::string text;
+    ExportToFolder(folder, AsciiFileNameFor, [&text](const kx::CNSignal &signal, const std::string &path) {
+        text.clear();
+        AppendAsciiLines(text, signal);
+        QString error;
+        return kxres::WriteTextFile(ToQ(path), text, &error) ? std::string() : error.toStdString();
+    });
 }
 
 // ---- ImageExpress ------------------------------------------------------------

@@ -66,12 +66,6 @@ public:
     void SaveUds();
     void SaveAscii();
     void CopyData();
-    // Writes every kept signal into folder, leaving files already there unless
-    // replaceExisting; returns the failure texts.
-    std::vector<std::string> WriteUdsFiles(const std::string &folder, bool replaceExisting,
-                                           kxres::IProgress *progress = nullptr);
-    std::vector<std::string> WriteAsciiFiles(const std::string &folder, bool replaceExisting,
-                                             kxres::IProgress *progress = nullptr);
     std::string CopyDataText() const;
     // "name.uds" -> "name.txt", other dots become "_".
     static std::string AsciiFileName(const std::string &signalFileName);
@@ -130,10 +124,9 @@ private:
     // False (with the message) when the filter refuses the signal.
     bool FilterSignal(kx::CNSignal &signal, int channelClass);
     void RemoveBias(kx::CNSignal &signal);
-    // The files the saves would write into folder.
-    std::vector<std::string> TargetPaths(const std::string &folder, bool ascii) const;
-    // One question before files already there are replaced; false keeps them.
-    bool MayReplace(const std::vector<std::string> &targets);
+    // Writes every kept signal into folder as UDS or X-Y text, asking once before files
+    // already there are replaced; failures go to the error list.
+    void SaveKept(const std::string &folder, const std::string &progressTitle, bool ascii);
     void BuildTitles();
     // The window's title: the file's name when it was loaded, else the program's alone.
     void ShowTitle(bool loaded, const std::string &path);

@@ -2,7 +2,7 @@
 
 #include "Quillet/document/CQuilletDoc.h"
 
-#include "shared_ui/kit/ReplaceQuestion.h"
+#include "shared_ui/kit/FolderExport.h"
 #include "shared_ui/kit/TextFileWriter.h"
 
 #include <charconv>
@@ -35,102 +35,71 @@ bool IsFolder(const std::string &folder)
     return !folder.empty() && fs::is_directory(folder, ec);
 }
 
-bool Exists(const std::string &path)
-{
-    std::error_code ec;
-    return fs::exists(path, ec);
-}
-
 } // namespace
 
 std::string CQuilletDoc::AsciiFileName(const std::string &signalFileName)
 {
-    std::string name = signalFileName;
-    for (auto at = name.find(".uds"); at != std::string::npos; at = name.find(".uds"))
-        name.erase(at, 4);
-    for (char &c : name)
-        if (c == '.')
-            c = '_';
-    return name + ".txt";
-}
-
-std::vector<std::string> CQuilletDoc::TargetPaths(const std::string &folder, bool ascii) const
-{
-    std::vector<std::string> paths;
-    for (const kx::CNSignalPtr &signal : m_kept) {
-        if (!signal->GetFileName().empty())
-            paths.push_back(Joined(folder, ascii ? AsciiFileName(signal->GetFileName()) : signal->GetFileName()));
-    }
-    return paths;
-}
-
-bool CQuilletDoc::MayReplace(const std::vector<std::string> &targets)
-{
-    const std::vector<std::string> existing = kxres::ExistingFiles(targets);
-    return existing.empty() || (m_ui && m_ui->AskYesNo(kxres::ReplaceFilesQuestion(existing)));
-}
-
-std::vector<std::string> CQuilletDoc::WriteUdsFiles(const std::string &folder, bool replaceExisting,
-                                                    kxres::IProgress *progress)
-{
-    std::vector<std::string> failures;
-    int done = 0;
-    for (const kx::CNSignalPtr &signal : m_kept) {
-        const std::string path = Joined(folder, signal->GetFileName());
-        // Every file steps the progress, the ones kept or refused too.
-        if (!IsFolder(folder) || signal->GetFileName().empty()) {
-            failures.push_back("Invalid Path:\n" + path);
-        } else if (replaceExisting || !Exists(path)) {
-            try {
-                kx::CNSignal copy(*signal);
-                copy.SaveToUDSFile(path);
-            } catch (const std::exception &e) {
-                failures.push_back(std::string("Failure to open the file. ") + path + ": " + e.what());
-            }
-        }
-        if (progress && !progress->Step(++done, {}))
-            break;
-    }
-    return failures;
+    return kxres::AsciiExportName(signalFileName);
 }
 
 namespace {
 
-// Writes the time and value columns of signal to target; a failure is added to failures.
-void WriteAsciiFile(const std::string &folder, const std::string &target, const kx::CNSignal &signal,
-                    std::vector<std::string> &failures)
+// Writes the time and value columns of signal to path; the failure text or "".
+std::string WriteAsciiFile(const std::string &folder, const std::string &path, const kx::CNSignal &signal)
 {
-    const QString path = QString::fromStdString(target);
-    kxres::CTextFileWriter writer(path);
-    if (!IsFolder(folder) || !writer.Open()) {
-        failures.push_back("Failure to open: " + path.toStdString());
-        return;
-    }
+    kxres::CTextFileWriter writer(QString::fromStdString(path));
+    if (!IsFolder(folder) || !writer.Open())
+        return "Failure to open: " + path;
     const std::vector<double> &x = signal.GetX();
     const std::vector<double> &y = signal.GetY();
     std::string text;
     for (std::size_t i = 0; i < y.size() && i < x.size(); ++i)
         text += Number(x[i]) + "\t" + Number(y[i]) + "\n";
     writer.Write(text);
-    if (!writer.Commit())
-        failures.push_back(writer.Error().toStdString());
+    return writer.Commit() ? std::string() : writer.Error().toStdString();
+}
+
+std::string WriteUdsFile(const std::string &folder, const std::string &path, const kx::CNSignal &signal)
+{
+    if (!IsFolder(folder) || signal.GetFileName().empty())
+        return "Invalid Path:\n" + path;
+    try {
+        kx::CNSignal copy(signal);
+        copy.SaveToUDSFile(path);
+    } catch (const std::exception &e) {
+        return std::string("Failure to open the file. ") + path + ": " + e.what();
+    }
+    return {};
 }
 
 } // namespace
 
-std::vector<std::string> CQuilletDoc::WriteAsciiFiles(const std::string &folder, bool replaceExisting,
-                                                      kxres::IProgress *progress)
+void CQuilletDoc::SaveKept(const std::string &folder, const std::string &progressTitle, bool ascii)
 {
-    std::vector<std::string> failures;
-    int done = 0;
+    std::vector<std::string> paths;
+    std::vector<std::string> names;
     for (const kx::CNSignalPtr &signal : m_kept) {
-        const std::string target = Joined(folder, AsciiFileName(signal->GetFileName()));
-        if (replaceExisting || !Exists(target))
-            WriteAsciiFile(folder, target, *signal, failures);
-        if (progress && !progress->Step(++done, {}))
-            break;
+        names.push_back(signal->GetFileName());
+        paths.push_back(Joined(folder, ascii ? AsciiFileName(names.back()) : names.back()));
     }
-    return failures;
+    std::vector<std::string> failures;
+    const std::vector<kxres::CExportTarget> targets = kxres::PlanFolderExport(paths, names, *m_ui, failures);
+    {
+        const std::unique_ptr<kxres::IProgress> progress = m_ui->BeginProgress(progressTitle, {}, int(targets.size()));
+        kxres::CUiWaitCursor wait(m_ui);
+        const std::vector<std::string> written = kxres::WriteFolderExport(
+            targets,
+            [&](const kxres::CExportTarget &target) {
+                const kx::CNSignal &signal = *m_kept[target.item];
+                return ascii ? WriteAsciiFile(folder, target.path, signal) : WriteUdsFile(folder, target.path, signal);
+            },
+            progress.get());
+        failures.insert(failures.end(), written.begin(), written.end());
+    }
+    if (!failures.empty()) {
+        m_messages.insert(m_messages.end(), failures.begin(), failures.end());
+        m_ui->ShowErrorList(failures);
+    }
 }
 
 void CQuilletDoc::SaveUds()
@@ -138,20 +107,8 @@ void CQuilletDoc::SaveUds()
     if (!m_ui || m_kept.empty())
         return;
     std::string folder;
-    if (!m_ui->ChooseFolder("Select a Folder: To Save UDS Data", folder))
-        return;
-    const bool replace = MayReplace(TargetPaths(folder, false));
-    std::vector<std::string> failures;
-    {
-        const std::unique_ptr<kxres::IProgress> progress =
-            m_ui->BeginProgress("Save Current UDS Files", {}, int(m_kept.size()));
-        kxres::CUiWaitCursor wait(m_ui);
-        failures = WriteUdsFiles(folder, replace, progress.get());
-    }
-    if (!failures.empty()) {
-        m_messages.insert(m_messages.end(), failures.begin(), failures.end());
-        m_ui->ShowErrorList(failures);
-    }
+    if (m_ui->ChooseFolder("Select a Folder: To Save UDS Data", folder))
+        SaveKept(folder, "Save Current UDS Files", false);
 }
 
 void CQuilletDoc::SaveAscii()
@@ -159,20 +116,8 @@ void CQuilletDoc::SaveAscii()
     if (!m_ui || m_kept.empty())
         return;
     std::string folder;
-    if (!m_ui->ChooseFolder("Select a Folder: To Save ASCII Data: X-Y Format", folder))
-        return;
-    const bool replace = MayReplace(TargetPaths(folder, true));
-    std::vector<std::string> failures;
-    {
-        const std::unique_ptr<kxres::IProgress> progress =
-            m_ui->BeginProgress("Saving Current ASCII Signal Data", {}, int(m_kept.size()));
-        kxres::CUiWaitCursor wait(m_ui);
-        failures = WriteAsciiFiles(folder, replace, progress.get());
-    }
-    if (!failures.empty()) {
-        m_messages.insert(m_messages.end(), failures.begin(), failures.end());
-        m_ui->ShowErrorList(failures);
-    }
+    if (m_ui->ChooseFolder("Select a Folder: To Save ASCII Data: X-Y Format", folder))
+        SaveKept(folder, "Saving Current ASCII Signal Data", true);
 }
 
 std::string CQuilletDoc::CopyDataText() const

@@ -6,6 +6,7 @@
 #include "shared_ui/dialogs/DialogWarning.h"
 #include "shared_ui/frame/CCommandTable.h"
 #include "shared_ui/frame/CQtKxUi.h"
+#include "shared_ui/kit/FolderExport.h"
 #include "support/FakeKxUi.h"
 #include "support/KxServicesSupport.h"
 
@@ -23,6 +24,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <filesystem>
+#include <fstream>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -338,6 +341,49 @@ TEST(QtKxUi, ChooserFilterMeansEveryFileForStarDotStar)
     EXPECT_EQ(kxres::qtui::ChooserFilter("All Files (*.*)"), QStringLiteral("All Files (*)"));
     EXPECT_EQ(kxres::qtui::ChooserFilter("UDS Files (*.uds);;All Files (*.*)"),
               QStringLiteral("UDS Files (*.uds);;All Files (*)"));
+}
+
+TEST(FolderExport, SharedTargetsAreRefusedExistingFilesAskedOnceAndKeptOnNo)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "kx_folder_export_test";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const std::string a = (dir / "a.uds").string();
+    const std::string b = (dir / "b.uds").string();
+    std::ofstream(b) << "old";
+    for (const bool replace : {false, true}) {
+        SCOPED_TRACE(replace);
+        DemoFake ui;
+        ui.yesNo = {replace};
+        std::vector<std::string> errors;
+        const auto targets = kxres::PlanFolderExport({a, b, a}, {"one/a.uds", "b.uds", "two/a.uds"}, ui, errors);
+        EXPECT_EQ(errors,
+                  std::vector<std::string>{"Not saved: one/a.uds, two/a.uds would all be written to " + a + "."});
+        ASSERT_EQ(ui.questions.size(), 1u);
+        EXPECT_NE(ui.questions[0].find(b), std::string::npos);
+        ASSERT_EQ(targets.size(), 1u);
+        EXPECT_EQ(targets[0].item, 1u);
+        EXPECT_EQ(targets[0].keep, !replace);
+
+        // Kept targets step the progress too; an escaping exception is reported with the path.
+        auto progress = ui.BeginProgress("Saving", "", 2);
+        std::vector<std::string> written;
+        const auto failures = kxres::WriteFolderExport(
+            {{0, a, false}, {1, b, !replace}, {2, "/nowhere/c.uds", false}},
+            [&](const kxres::CExportTarget &t) -> std::string {
+                if (t.item == 2)
+                    throw std::runtime_error("cannot open");
+                written.push_back(t.path);
+                return t.item == 0 ? "a failed" : "";
+            },
+            progress.get());
+        EXPECT_EQ(failures, (std::vector<std::string>{"a failed", "/nowhere/c.uds: cannot open"}));
+        EXPECT_EQ(written, (replace ? std::vector<std::string>{a, b} : std::vector<std::string>{a}));
+        EXPECT_EQ(ui.progressTexts.size(), 3u);
+    }
+    std::filesystem::remove_all(dir);
+    EXPECT_EQ(kxres::AsciiExportName("v1.head.uds"), "v1_head.txt");
+    EXPECT_EQ(kxres::AsciiExportName("a.uds.bak"), "a_bak.txt");
 }
 
 TEST(FakeKxUi, AnswersFromItsQueuesAndRecordsEveryCall)
