@@ -212,15 +212,30 @@ bool CanMakeGlContext()
     return context.makeCurrent(&surface);
 }
 
-TEST(SurfaceChartGl, RendersTheSurfaceInItsColours)
-{
-    if (!CanMakeGlContext())
-        GTEST_SKIP() << "no OpenGL context (run under xvfb-run)";
+// A surface chart shown in a window of the given size; the test is skipped where no
+// OpenGL context can be made.
+class SurfaceChartGl : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!CanMakeGlContext())
+            GTEST_SKIP() << "no OpenGL context (run under xvfb-run)";
+    }
+    bool Show(QSize size)
+    {
+        parent.resize(size);
+        parent.show();
+        chart = kxchart::makeSurfaceChart();
+        return chart->create(&parent, QRect(QPoint(0, 0), size));
+    }
+
     QWidget parent;
-    parent.resize(640, 480);
-    parent.show();
-    auto chart = kxchart::makeSurfaceChart();
-    ASSERT_TRUE(chart->create(&parent, QRect(0, 0, 640, 480)));
+    std::unique_ptr<kxchart::Chart> chart;
+};
+
+TEST_F(SurfaceChartGl, RendersTheSurfaceInItsColours)
+{
+    ASSERT_TRUE(Show(QSize(640, 480)));
     chart->content().title = QStringLiteral("Ridge");
     chart->content().surface = Ridge();
     chart->reinitialise();
@@ -255,15 +270,9 @@ TEST(SurfaceChartGl, RendersTheSurfaceInItsColours)
     std::filesystem::remove_all(dir);
 }
 
-TEST(SurfaceChartGl, TheWholeSurfaceStaysInAWideView)
+TEST_F(SurfaceChartGl, TheWholeSurfaceStaysInAWideView)
 {
-    if (!CanMakeGlContext())
-        GTEST_SKIP() << "no OpenGL context (run under xvfb-run)";
-    QWidget parent;
-    parent.resize(1000, 500);
-    parent.show();
-    auto chart = kxchart::makeSurfaceChart();
-    ASSERT_TRUE(chart->create(&parent, QRect(0, 0, 1000, 500)));
+    ASSERT_TRUE(Show(QSize(1000, 500)));
     chart->content().surface = Ridge();
     chart->reinitialise();
     QApplication::processEvents();
@@ -345,15 +354,9 @@ int Median(std::vector<int> values)
     return values[values.size() / 2];
 }
 
-TEST(SurfaceChartGl, LabelsAreReadableInTheWindowAndInTheBitmap)
+TEST_F(SurfaceChartGl, LabelsAreReadableInTheWindowAndInTheBitmap)
 {
-    if (!CanMakeGlContext())
-        GTEST_SKIP() << "no OpenGL context (run under xvfb-run)";
-    QWidget parent;
-    parent.resize(1100, 660);
-    parent.show();
-    auto chart = kxchart::makeSurfaceChart();
-    ASSERT_TRUE(chart->create(&parent, QRect(0, 0, 1100, 660)));
+    ASSERT_TRUE(Show(QSize(1100, 660)));
     chart->content().xLabel = QStringLiteral("T1 (sec)");
     chart->content().yLabel = QStringLiteral("HIC");
     chart->content().surface = Ridge();
@@ -377,15 +380,9 @@ TEST(SurfaceChartGl, LabelsAreReadableInTheWindowAndInTheBitmap)
     chart->destroy();
 }
 
-TEST(SurfaceChartGl, APrintedPageHoldsTheGraphAtAPageResolution)
+TEST_F(SurfaceChartGl, APrintedPageHoldsTheGraphAtAPageResolution)
 {
-    if (!CanMakeGlContext())
-        GTEST_SKIP() << "no OpenGL context (run under xvfb-run)";
-    QWidget parent;
-    parent.resize(800, 500);
-    parent.show();
-    auto chart = kxchart::makeSurfaceChart();
-    ASSERT_TRUE(chart->create(&parent, QRect(0, 0, 800, 500)));
+    ASSERT_TRUE(Show(QSize(800, 500)));
     chart->content().title = QStringLiteral("Ridge");
     chart->content().surface = Ridge();
     chart->reinitialise();
@@ -420,15 +417,9 @@ TEST(SurfaceChartGl, APrintedPageHoldsTheGraphAtAPageResolution)
     std::filesystem::remove_all(dir);
 }
 
-TEST(SurfaceChartGl, ALongSubtitleIsDrawnWholeInTheBitmapAndOnThePage)
+TEST_F(SurfaceChartGl, ALongSubtitleIsDrawnWholeInTheBitmapAndOnThePage)
 {
-    if (!CanMakeGlContext())
-        GTEST_SKIP() << "no OpenGL context (run under xvfb-run)";
-    QWidget parent;
-    parent.resize(1100, 660);
-    parent.show();
-    auto chart = kxchart::makeSurfaceChart();
-    ASSERT_TRUE(chart->create(&parent, QRect(0, 0, 1100, 660)));
+    ASSERT_TRUE(Show(QSize(1100, 660)));
     // The longest the program makes: an unwindowed result of six digits with a contour
     // factor, under a title typed in the label box.
     const QString title = QStringLiteral("Sled test 2718 driver head resultant, CFC 1000, ").repeated(4);
@@ -454,15 +445,9 @@ TEST(SurfaceChartGl, ALongSubtitleIsDrawnWholeInTheBitmapAndOnThePage)
     chart->destroy();
 }
 
-TEST(SurfaceChartGl, AFineGridShowsItsColoursNotItsMesh)
+TEST_F(SurfaceChartGl, AFineGridShowsItsColoursNotItsMesh)
 {
-    if (!CanMakeGlContext())
-        GTEST_SKIP() << "no OpenGL context (run under xvfb-run)";
-    QWidget parent;
-    parent.resize(1100, 660);
-    parent.show();
-    auto chart = kxchart::makeSurfaceChart();
-    ASSERT_TRUE(chart->create(&parent, QRect(0, 0, 1100, 660)));
+    ASSERT_TRUE(Show(QSize(1100, 660)));
     chart->content().surface = FineGrid();
     chart->reinitialise();
     QApplication::processEvents();
