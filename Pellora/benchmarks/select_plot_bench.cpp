@@ -28,42 +28,51 @@ namespace {
 constexpr int Files = 200;
 constexpr int Samples = 10000;
 
-// The folder of sample files, written once.
-const std::vector<std::string> &SampleFiles()
+// Writes count "Y" files of points samples into folder, named prefix + (first + f);
+// testNumber(f) and sample(f, i) give each file its own header and samples.
+template <typename TestNumber, typename Sample>
+std::vector<std::string> WriteFolder(const QTemporaryDir &folder, int count, int points, const QString &prefix,
+                                     int first, TestNumber testNumber, Sample sample)
 {
-    static QTemporaryDir folder;
-    static std::vector<std::string> paths;
-    if (!paths.empty())
-        return paths;
-    for (int f = 0; f < Files; ++f) {
+    std::vector<std::string> paths;
+    std::vector<double> y(static_cast<std::size_t>(points));
+    for (int f = 0; f < count; ++f) {
         kx::CUDSFile file;
         file.SetFileForm("Y");
         file.SetNChan(1);
-        file.SetTstNo(100 + f);
+        file.SetTstNo(testNumber(f));
         file.SetCurNo(f + 1);
         file.SetYType("ACCELERATION");
         file.SetYUnits("G'S");
         file.SetXType("TIME");
         file.SetXUnits("SECONDS");
         file.SetNFP(0);
-        file.SetNLP(Samples - 1);
+        file.SetNLP(points - 1);
         file.SetDel(1.0e-4f);
-        std::vector<double> y(Samples);
-        for (int i = 0; i < Samples; ++i)
-            y[size_t(i)] = (f % 7 + 1) * 10.0 * std::sin(i * 3.0e-4) + std::sin(i * 0.3);
+        for (int i = 0; i < points; ++i)
+            y[size_t(i)] = sample(f, i);
         file.SetSamples({}, y);
-        const std::string path = folder.filePath(QStringLiteral("s%1.uds").arg(1000 + f)).toStdString();
+        const std::string path = folder.filePath(prefix + QString::number(first + f)).toStdString() + ".uds";
         file.WriteFile(path);
         paths.push_back(path);
     }
     return paths;
 }
 
-void BM_SelectAndPlot200(benchmark::State &state)
+// The folder of sample files, written once.
+const std::vector<std::string> &SampleFiles()
 {
-    const std::vector<std::string> &paths = SampleFiles();
-    CPelloraDoc doc(nullptr, QStringLiteral("PelloraBench"));
-    doc.OpenDirectory(QFileInfo(QString::fromStdString(paths.front())).absolutePath().toStdString());
+    static QTemporaryDir folder;
+    static const std::vector<std::string> paths = WriteFolder(
+        folder, Files, Samples, QStringLiteral("s"), 1000, [](int f) { return 100 + f; },
+        [](int f, int i) { return (f % 7 + 1) * 10.0 * std::sin(i * 3.0e-4) + std::sin(i * 0.3); });
+    return paths;
+}
+
+// Every file of paths selected, the chart drawn, and the selection cleared again;
+// only the selection and its draw are timed.
+void SelectAndPlot(benchmark::State &state, const std::vector<std::string> &paths, CPelloraDoc &doc)
+{
     CPlotView view(doc);
     view.resize(1200, 600);
     view.show();
@@ -76,6 +85,14 @@ void BM_SelectAndPlot200(benchmark::State &state)
         QApplication::processEvents();
         state.ResumeTiming();
     }
+}
+
+void BM_SelectAndPlot200(benchmark::State &state)
+{
+    const std::vector<std::string> &paths = SampleFiles();
+    CPelloraDoc doc(nullptr, QStringLiteral("PelloraBench"));
+    doc.OpenDirectory(QFileInfo(QString::fromStdString(paths.front())).absolutePath().toStdString());
+    SelectAndPlot(state, paths, doc);
     state.counters["signals"] = double(doc.GetFileNames().size());
 }
 BENCHMARK(BM_SelectAndPlot200)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -119,28 +136,9 @@ const std::vector<std::string> &ManyFiles(int count)
     if (folder)
         return paths;
     folder = std::make_unique<QTemporaryDir>();
-    constexpr int Points = 2000;
-    std::vector<double> y(Points);
-    for (int f = 0; f < count; ++f) {
-        kx::CUDSFile file;
-        file.SetFileForm("Y");
-        file.SetNChan(1);
-        file.SetTstNo(100);
-        file.SetCurNo(f + 1);
-        file.SetYType("ACCELERATION");
-        file.SetYUnits("G'S");
-        file.SetXType("TIME");
-        file.SetXUnits("SECONDS");
-        file.SetNFP(0);
-        file.SetNLP(Points - 1);
-        file.SetDel(1.0e-4f);
-        for (int i = 0; i < Points; ++i)
-            y[size_t(i)] = (f % 7 + 1) * 10.0 * std::sin(i * 3.0e-3) + std::sin(i * 0.3 + f);
-        file.SetSamples({}, y);
-        const std::string path = folder->filePath(QStringLiteral("m%1.uds").arg(10000 + f)).toStdString();
-        file.WriteFile(path);
-        paths.push_back(path);
-    }
+    paths = WriteFolder(
+        *folder, count, 2000, QStringLiteral("m"), 10000, [](int) { return 100; },
+        [](int f, int i) { return (f % 7 + 1) * 10.0 * std::sin(i * 3.0e-3) + std::sin(i * 0.3 + f); });
     return paths;
 }
 
@@ -166,18 +164,7 @@ void BM_SelectAllAndPlot(benchmark::State &state)
     const std::vector<std::string> &paths = ManyFiles(int(state.range(0)));
     CPelloraDoc doc(nullptr, QStringLiteral("PelloraBench"));
     doc.OpenDirectory(QFileInfo(QString::fromStdString(paths.front())).absolutePath().toStdString());
-    CPlotView view(doc);
-    view.resize(1200, 600);
-    view.show();
-    QApplication::processEvents();
-    for (auto _ : state) {
-        doc.SelectFiles(paths);
-        QApplication::processEvents();
-        state.PauseTiming();
-        doc.SelectFiles({});
-        QApplication::processEvents();
-        state.ResumeTiming();
-    }
+    SelectAndPlot(state, paths, doc);
 }
 BENCHMARK(BM_SelectAllAndPlot)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
